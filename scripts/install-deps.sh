@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the build and the tests need and is
+# not there yet; does nothing when everything is installed.
+#   scripts/install-deps.sh main   what building and running the editor needs
+#   scripts/install-deps.sh test   that, plus the test tools and the browser
+set -euo pipefail
+
+purpose=${1:-test}
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libqt6svg6 fonts-dejavu-core)
+if [ "$purpose" = test ]; then
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev chromium nodejs npm)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace sw {
+
+// An operation that cannot go on. The message is UTF-8 and is shown to the
+// user once, by the command that started the operation.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace sw
