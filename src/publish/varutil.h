@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+class Notifier;
+
+// Small unrelated helpers of the publisher and of the one-line text forms.
+// Texts are Windows-1252 unless said otherwise.
+
+// Makes sure the folder exists, creating it (and any missing parent) when it
+// does not. When announce is true and the folder was created, tells the user
+// "Le répertoire <path> vient d'être créé." through notifier (may be null).
+// Throws sw::Error when the folder cannot be created or the path names
+// something that is not a folder.
+void EnsureDirectory(const std::filesystem::path& path, bool announce, Notifier* notifier);
+
+// The trimmed text up to, not including, its first "."; the trimmed text when
+// it has none.
+std::string StripExtension(std::string_view text);
+
+// The site folder of a project file: the file's path with its file name cut at
+// the name's first "." ("/films/mon.film.vid" gives "/films/mon"). Throws
+// sw::Error when nothing of the name is left before that dot.
+std::filesystem::path SiteFolderOf(const std::filesystem::path& projectFile);
+
+// The pictures' folder inside a site folder.
+std::filesystem::path ImageFolderOf(const std::filesystem::path& siteFolder);
+
+// "1" or "0".
+std::string BoolToText(bool flag);
+
+// False exactly when the trimmed text is "0"; the empty text gives true.
+bool TextToBool(std::string_view text);
+
+// Returns the part of text before its first ";" and removes that part and the
+// ";" from text. Without a ";" returns the empty text and leaves text alone.
+std::string CutItem(std::string& text);
+
+// French name of a day numbered 1 (Sunday) to 7 (Saturday); empty outside.
+std::string DayName(int day);
+
+// Today's day name, ", ", the date in the user's short date format, two blanks
+// and the time in the user's time format, as Windows-1252 text.
+std::string NowText();
+
+} // namespace sw
