@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace sw {
+
+// The camera vocabulary, in Windows-1252. A shot's camera index selects an
+// entry of the editor's lists and a published word; a movement value v > 0 is
+// entry v - 1 of its editor list, and its value 0 prints nothing.
+
+// Published words. FramingWords has one word more than the editor's list, so
+// the editor's "gros-plan" is published as "plan".
+inline constexpr std::array<std::string_view, 9> FramingWords = {
+    "general", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "plan", "gros plan", "tr\xE8s gros plan"};
+inline constexpr std::array<std::string_view, 6> AngleWords = {
+    "normal", "niveau", "l\xE9g\xE8re plong\xE9" "e", "plong\xE9" "e", "l\xE9g\xE8re contre-plong\xE9" "e",
+    "contre-plong\xE9" "e"};
+inline constexpr std::array<std::string_view, 4> PanWords = {"noPan", "pan. lat\xE9ral", "pan. vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 6> TravelWords = {
+    "noTrav", "avant", "arri\xE8re", "lat\xE9ral", "vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 3> ZoomWords = {"noZoom", "zoom avant", "zoom arri\xE8re"};
+
+// The editor's lists.
+inline constexpr std::array<std::string_view, 8> FramingEntries = {
+    "g\xE9n\xE9ral", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "gros-plan", "tr\xE8s gros plan"};
+inline constexpr std::array<std::string_view, 6> AngleEntries = {
+    "normal", "niveau", "l\xE9g\xE8re plong\xE9" "e", "plong\xE9" "e", "l\xE9g\xE8re contre-plong\xE9" "e",
+    "contre-plong\xE9" "e"};
+inline constexpr std::array<std::string_view, 3> PanEntries = {"lat\xE9ral", "vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 5> TravelEntries = {
+    "avant", "arri\xE8re", "lat\xE9ral", "vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 2> ZoomEntries = {"avant", "arri\xE8re"};
+
+// The number of values each index may take: the editor's entries, plus "no
+// movement" for the three movements.
+inline constexpr std::uint8_t FramingCount = FramingEntries.size();
+inline constexpr std::uint8_t AngleCount = AngleEntries.size();
+inline constexpr std::uint8_t PanCount = PanEntries.size() + 1;
+inline constexpr std::uint8_t TravelCount = TravelEntries.size() + 1;
+inline constexpr std::uint8_t ZoomCount = ZoomEntries.size() + 1;
+
+// The published word of an index; empty for an index outside its table.
+std::string_view FramingWord(std::size_t framing);
+std::string_view AngleWord(std::size_t angle);
+std::string_view PanWord(std::size_t pan);
+std::string_view TravelWord(std::size_t travel);
+std::string_view ZoomWord(std::size_t zoom);
+
+} // namespace sw

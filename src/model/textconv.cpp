@@ -1,0 +1,122 @@
+#include "model/textconv.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "model/cp1252.h"
+#include "model/error.h"
+
+namespace sw {
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool EqualsNoCase(std::string_view text, std::string_view word)
+{
+    if (text.size() != word.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        char w = word[i];
+        if (w >= 'a' && w <= 'z')
+            w = static_cast<char>(w - 'a' + 'A');
+        if (c != w)
+            return false;
+    }
+    return true;
+}
+
+// Optional sign, digits, optional fraction; true when the text has that shape.
+// nonZero tells whether any digit differs from 0.
+bool ParseDecimalNumber(std::string_view text, bool& nonZero)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool anyDigit = false;
+    nonZero = false;
+    while (i < text.size() && IsDigit(text[i])) {
+        anyDigit = true;
+        nonZero = nonZero || text[i] != '0';
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            anyDigit = true;
+            nonZero = nonZero || text[i] != '0';
+            ++i;
+        }
+    }
+    return anyDigit && i == text.size();
+}
+
+} // namespace
+
+bool TryStrToInt(std::string_view text, int& value)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size())
+        return false;
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
+                                        : std::numeric_limits<int>::max();
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (!IsDigit(text[i]))
+            return false;
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit)
+            return false;
+    }
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+int StrToInt(std::string_view text)
+{
+    int value = 0;
+    if (!TryStrToInt(text, value))
+        throw Error("'" + Cp1252ToUtf8(text) + "' is not a valid integer value");
+    return value;
+}
+
+bool StrToBool(std::string_view text)
+{
+    bool nonZero = false;
+    if (ParseDecimalNumber(text, nonZero))
+        return nonZero;
+    if (EqualsNoCase(text, "True"))
+        return true;
+    if (EqualsNoCase(text, "False"))
+        return false;
+    throw Error("'" + Cp1252ToUtf8(text) + "' is not a valid boolean value");
+}
+
+std::string IntToStr(long long value)
+{
+    return std::to_string(value);
+}
+
+std::string Trim(std::string_view text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && static_cast<unsigned char>(text[first]) <= 32)
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32)
+        --last;
+    return std::string(text.substr(first, last - first));
+}
+
+} // namespace sw
