@@ -1,0 +1,57 @@
+#include "model/cam.h"
+
+#include "model/camerawords.h"
+#include "model/textconv.h"
+#include "model/textform.h"
+
+namespace sw {
+
+namespace {
+
+std::uint8_t InRange(int value, std::uint8_t count)
+{
+    return value >= 0 && value < count ? static_cast<std::uint8_t>(value) : 0;
+}
+
+} // namespace
+
+std::string TCam::ToText() const
+{
+    std::string form;
+    AppendText(form, "");
+    return form;
+}
+
+void TCam::AppendText(std::string& form, std::string_view shotLabel) const
+{
+    const auto label = [&](std::string_view field) { return std::string(field) + std::string(shotLabel); };
+    AppendField(form, duration, label("Durée"));
+    const std::uint8_t indexes[] = {InRange(framing, FramingCount), InRange(angle, AngleCount), InRange(pan, PanCount),
+                                    InRange(travel, TravelCount), InRange(zoom, ZoomCount)};
+    for (std::uint8_t index : indexes)
+        form.push_back(static_cast<char>('0' + index));
+    form.append(FieldSep);
+    AppendField(form, effect, label("Précisions"));
+    AppendField(form, startImage, label("Image de début"));
+    AppendField(form, endImage, label("Image de fin"));
+}
+
+void TCam::FromText(std::string_view text)
+{
+    duration = NextField(text);
+    const std::string digits = NextField(text);
+    effect = NextField(text);
+    startImage = NextField(text);
+    endImage = NextField(text);
+
+    int values[5] = {0, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < 5 && i < digits.size(); ++i)
+        values[i] = StrToInt(std::string_view(digits).substr(i, 1));
+    framing = InRange(values[0], FramingCount);
+    angle = InRange(values[1], AngleCount);
+    pan = InRange(values[2], PanCount);
+    travel = InRange(values[3], TravelCount);
+    zoom = InRange(values[4], ZoomCount);
+}
+
+} // namespace sw

@@ -1,0 +1,131 @@
+#include "model/eventlist.h"
+
+#include "model/camerawords.h"
+#include "model/error.h"
+#include "model/textconv.h"
+#include "model/valuereader.h"
+#include "model/valuewriter.h"
+
+namespace sw {
+
+int DurationSeconds(std::string_view duration)
+{
+    int seconds = 0;
+    return TryStrToInt(Trim(duration), seconds) ? seconds : 0;
+}
+
+std::string CumulTextOf(std::uint16_t seconds)
+{
+    if (seconds <= 60)
+        return IntToStr(seconds) + "s.";
+    return IntToStr(seconds / 60) + "m. " + IntToStr(seconds % 60) + "s.";
+}
+
+std::size_t TEventList::Count() const
+{
+    return events_.size();
+}
+
+const TEvent& TEventList::Event(std::size_t index) const
+{
+    CheckIndex(index);
+    return events_[index];
+}
+
+TEvent& TEventList::Event(std::size_t index)
+{
+    CheckIndex(index);
+    return events_[index];
+}
+
+TEvent& TEventList::AddEvent()
+{
+    if (events_.size() >= MaxShots)
+        throw Error("Un projet ne peut pas compter plus de " + IntToStr(MaxShots) + " plans.");
+    TEvent shot;
+    shot.name = "plan " + IntToStr(static_cast<long long>(events_.size()) + 1);
+    events_.push_back(std::move(shot));
+    return events_.back();
+}
+
+void TEventList::DeleteEvent(std::size_t index)
+{
+    CheckIndex(index);
+    events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void TEventList::MoveEvent(std::size_t from, std::size_t to)
+{
+    CheckIndex(from);
+    CheckIndex(to);
+    TEvent shot = std::move(events_[from]);
+    events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(from));
+    events_.insert(events_.begin() + static_cast<std::ptrdiff_t>(to), std::move(shot));
+}
+
+const std::string& TEventList::EventName(std::size_t index) const
+{
+    return Event(index).name;
+}
+
+const std::string& TEventList::EventAction(std::size_t index) const
+{
+    return Event(index).action;
+}
+
+TCam& TEventList::SetMovement(std::size_t index, int kind, std::uint8_t value)
+{
+    TCam& cam = Event(index).cam;
+    switch (kind) {
+    case 0:
+        cam.pan = value < PanCount ? value : 0;
+        break;
+    case 1:
+        cam.travel = value < TravelCount ? value : 0;
+        break;
+    case 2:
+        cam.zoom = value < ZoomCount ? value : 0;
+        break;
+    default:
+        break;
+    }
+    return cam;
+}
+
+std::string TEventList::CumulText(std::size_t index) const
+{
+    CheckIndex(index);
+    std::uint16_t sum = 0;
+    for (std::size_t i = 0; i <= index; ++i)
+        sum = static_cast<std::uint16_t>(sum + DurationSeconds(events_[i].cam.duration));
+    return CumulTextOf(sum);
+}
+
+void TEventList::Clear()
+{
+    events_.clear();
+}
+
+void TEventList::SaveToWriter(ValueWriter& writer) const
+{
+    writer.PutListBegin();
+    for (const TEvent& shot : events_)
+        writer.PutString(shot.ToText());
+    writer.PutListEnd();
+}
+
+void TEventList::LoadFromReader(ValueReader& reader)
+{
+    reader.GetListBegin();
+    while (!reader.AtListEnd())
+        AddEvent().FromText(reader.GetString());
+    reader.GetListEnd();
+}
+
+void TEventList::CheckIndex(std::size_t index) const
+{
+    if (index >= events_.size())
+        throw Error("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+} // namespace sw
