@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+// The recurring pieces of the published HTML pages. Texts are Windows-1252.
+// The head and heading pieces end their lines with "\n", the converted texts
+// with "\r\n"; the publisher writes every line break as CR LF.
+
+// "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">"
+std::string DocType();
+
+// "<TITLE>" + title + "</TITLE>", or the empty text for an empty title.
+std::string TitleTag(std::string_view title);
+
+// "BORDER=w FRAMEBORDER=w", with w "0" when width is empty.
+std::string FrameBorderAttr(std::string_view width);
+
+// The document start up to the end of the head. script and css are linked when
+// they name a ".js" or ".css" file and pasted as head text otherwise; extra is
+// pasted on a line of its own. Any of the four may be empty.
+std::string HtmlHead(std::string_view extra, std::string_view script, std::string_view css,
+                     std::string_view title);
+
+// The document start with extra and the title on one tab-indented line.
+std::string PlainHtmlHead(std::string_view extra, std::string_view title);
+
+// One heading line "<Hn class=cls>text</Hn>\n"; the text is entity-encoded,
+// the class attribute left out when cls is empty.
+std::string HeadingTag(std::string_view text, std::string_view cls, std::uint16_t level);
+
+// tag, n + 1 blanks, tag.
+std::string SpacedPair(std::string_view tag, std::uint16_t n);
+
+// Turns text typed in a multi-line box into an HTML fragment: line breaks
+// become "<br>" and "<p>", tidied around list and indentation tags. Markup in
+// the text is kept. Runs in time linear in the length of the text.
+std::string TextToHtml(std::string_view text);
+
+// "<A HREF=\"" + target without accents + "\">" + caption entity-encoded + "</A>".
+// target may carry further attributes after a closing quote of its own.
+std::string LinkTag(std::string_view target, std::string_view caption);
+
+// A whole page of two frames in rows; frame1 and frame2 are a file name
+// followed by its closing quote and any further attributes.
+std::string FramesetPage(std::string_view rows, std::string_view headExtra, std::string_view title,
+                         std::string_view border, std::string_view frame1, std::string_view frame2);
+
+} // namespace sw

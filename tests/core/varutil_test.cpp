@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/error.h"
+#include "model/notifier.h"
+#include "publish/varutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingNotifier : public sw::Notifier {
+public:
+    void Inform(const std::string& message) override { messages.push_back(message); }
+    std::vector<std::string> messages;
+};
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        path = fs::temp_directory_path() / ("sw_varutil_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+                                            + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+TEST(FlagTextTest, BoolToTextAndBack)
+{
+    EXPECT_EQ(sw::BoolToText(true), "1");
+    EXPECT_EQ(sw::BoolToText(false), "0");
+    EXPECT_FALSE(sw::TextToBool("0"));
+    EXPECT_FALSE(sw::TextToBool(" 0 "));
+    EXPECT_FALSE(sw::TextToBool("\t0\r\n"));
+    EXPECT_TRUE(sw::TextToBool(""));
+    EXPECT_TRUE(sw::TextToBool("00"));
+    EXPECT_TRUE(sw::TextToBool("non"));
+    EXPECT_TRUE(sw::TextToBool("1"));
+}
+
+TEST(CutItemTest, TakesTheTextBeforeTheFirstSemicolon)
+{
+    std::string text = "a;b;";
+    EXPECT_EQ(sw::CutItem(text), "a");
+    EXPECT_EQ(text, "b;");
+    EXPECT_EQ(sw::CutItem(text), "b");
+    EXPECT_EQ(text, "");
+    text = "abc";
+    EXPECT_EQ(sw::CutItem(text), "");
+    EXPECT_EQ(text, "abc");
+    text = ";x";
+    EXPECT_EQ(sw::CutItem(text), "");
+    EXPECT_EQ(text, "x");
+    text = "";
+    EXPECT_EQ(sw::CutItem(text), "");
+    EXPECT_EQ(text, "");
+}
+
+TEST(StripExtensionTest, CutsAtTheFirstDotAfterTrimming)
+{
+    EXPECT_EQ(sw::StripExtension(" film.vid  "), "film");
+    EXPECT_EQ(sw::StripExtension("film"), "film");
+    EXPECT_EQ(sw::StripExtension("/films/mon.film.vid"), "/films/mon");
+    EXPECT_EQ(sw::StripExtension(""), "");
+}
+
+TEST(SiteFolderTest, CutsTheFileNameOnly)
+{
+    EXPECT_EQ(sw::SiteFolderOf("/films/court.vid"), fs::path("/films/court"));
+    EXPECT_EQ(sw::SiteFolderOf("/films/mon.film.vid"), fs::path("/films/mon"));
+    EXPECT_EQ(sw::SiteFolderOf("/home/me/my.films/court.vid"), fs::path("/home/me/my.films/court"));
+    EXPECT_EQ(sw::SiteFolderOf("court.vid"), fs::path("court"));
+    EXPECT_EQ(sw::SiteFolderOf("/films/court"), fs::path("/films/court"));
+    EXPECT_THROW(sw::SiteFolderOf("/films/.vid"), sw::Error);
+    EXPECT_EQ(sw::ImageFolderOf("/films/court"), fs::path("/films/court/img"));
+}
+
+TEST(DayNameTest, WeekStartsOnSunday)
+{
+    EXPECT_EQ(sw::DayName(1), "Dimanche");
+    EXPECT_EQ(sw::DayName(2), "Lundi");
+    EXPECT_EQ(sw::DayName(3), "Mardi");
+    EXPECT_EQ(sw::DayName(4), "Mercredi");
+    EXPECT_EQ(sw::DayName(5), "Jeudi");
+    EXPECT_EQ(sw::DayName(6), "Vendredi");
+    EXPECT_EQ(sw::DayName(7), "Samedi");
+    EXPECT_EQ(sw::DayName(0), "");
+    EXPECT_EQ(sw::DayName(8), "");
+}
+
+TEST(NowTextTest, DayCommaDateTwoBlanksTime)
+{
+    const std::string text = sw::NowText();
+    const auto comma = text.find(", ");
+    ASSERT_NE(comma, std::string::npos);
+    bool known = false;
+    for (int day = 1; day <= 7; ++day)
+        known = known || text.substr(0, comma) == sw::DayName(day);
+    EXPECT_TRUE(known) << text;
+    const auto gap = text.find("  ", comma);
+    ASSERT_NE(gap, std::string::npos) << text;
+    EXPECT_GT(gap, comma + 2) << "a date stands between the day and the time";
+    EXPECT_GT(text.size(), gap + 2) << "a time follows the two blanks";
+}
+
+TEST(EnsureDirectoryTest, CreatesAndAnnouncesOnce)
+{
+    TempFolder temp;
+    RecordingNotifier notifier;
+    const fs::path site = temp.path / "court" / "img";
+    sw::EnsureDirectory(site, true, &notifier);
+    EXPECT_TRUE(fs::is_directory(site));
+    ASSERT_EQ(notifier.messages.size(), 1U);
+    EXPECT_EQ(notifier.messages[0], "Le répertoire " + site.string() + " vient d'être créé.");
+    sw::EnsureDirectory(site, true, &notifier);
+    EXPECT_EQ(notifier.messages.size(), 1U) << "an existing folder gives no message";
+    const fs::path silent = temp.path / "silent";
+    sw::EnsureDirectory(silent, false, &notifier);
+    EXPECT_TRUE(fs::is_directory(silent));
+    EXPECT_EQ(notifier.messages.size(), 1U);
+    sw::EnsureDirectory(temp.path / "nobody", true, nullptr);
+    EXPECT_TRUE(fs::is_directory(temp.path / "nobody"));
+}
+
+TEST(EnsureDirectoryTest, FailureIsReportedNotHidden)
+{
+    TempFolder temp;
+    RecordingNotifier notifier;
+    const fs::path file = temp.path / "court";
+    std::ofstream(file) << "x";
+    EXPECT_THROW(sw::EnsureDirectory(file, true, &notifier), sw::Error);
+    EXPECT_THROW(sw::EnsureDirectory(file / "img", true, &notifier), sw::Error);
+    EXPECT_TRUE(notifier.messages.empty());
+    try {
+        sw::EnsureDirectory(file / "img", true, &notifier);
+    } catch (const sw::Error& error) {
+        EXPECT_NE(std::string(error.what()).find((file / "img").string()), std::string::npos) << error.what();
+    }
+}
+
+} // namespace
