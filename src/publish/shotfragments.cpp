@@ -1,0 +1,247 @@
+#include "publish/shotfragments.h"
+
+#include <string_view>
+
+#include "model/camerawords.h"
+#include "model/event.h"
+#include "model/eventlist.h"
+#include "publish/uconvert.h"
+
+namespace sw {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+template <typename... Pieces>
+void Append(std::string& out, const Pieces&... pieces)
+{
+    (out.append(pieces), ...);
+}
+
+void AppendNumber(std::string& out, std::size_t number)
+{
+    out.append(std::to_string(number));
+}
+
+} // namespace
+
+void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
+{
+    std::string soundPart;
+    if (!shot.sound.empty())
+        Append(soundPart, "<b>son: </b>", shot.sound, "<br>");
+    std::string dialoguePart;
+    if (!shot.dialogue.empty())
+        Append(dialoguePart, "<b>dialogue: </b>", shot.dialogue);
+
+    if (kind == 0)
+        Append(out, "<TD vAlign=top>", shot.action, "</TD>", kCrLf, "<TD vAlign=top>", soundPart, kCrLf,
+               dialoguePart, "</TD>");
+    else
+        Append(out, "<TD vAlign=top>\r\n<b>action:</b> ", shot.action, "<br>", kCrLf, soundPart, kCrLf,
+               dialoguePart, kCrLf, "</TD>");
+}
+
+void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
+{
+    out.append("<P class=center>\r\n");
+    std::string size;
+    if (scale > 0)
+        Append(size, "width=", std::to_string(40UL * scale), " height=", std::to_string(30UL * scale));
+    if (!shot.cam.startImage.empty())
+        Append(out, "<IMG SRC=\"", "img/", shot.cam.startImage, "\" BORDER=0 ", size, ">", kCrLf, "<BR>", kCrLf);
+    else if (scale > 0)
+        out.append("<DIV class=smallFrame></DIV>");
+    if (scale > 0)
+        Append(out, "<P class=note>", shot.action, kCrLf, "<BR>", kCrLf);
+}
+
+void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
+{
+    out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>");
+    AppendNumber(out, index + 1);
+    Append(out, ". </b></span>", shot.name, "<br>", kCrLf);
+    AppendImageBlock(out, shot, scale);
+    out.append("</TD>");
+}
+
+void AppendCamText(std::string& out, const TEvent& shot, unsigned kind)
+{
+    if (kind == 0)
+        out.append("<TD vAlign=top width=65%>\r\n");
+    Append(out, "<b>C:</b> ", FramingWord(shot.cam.framing), "<br>", kCrLf, "<b>A:</b> ", AngleWord(shot.cam.angle),
+           "<br>", kCrLf, "<b>M:</b> ");
+    if (shot.cam.pan > 0)
+        Append(out, PanWord(shot.cam.pan), "<br>", kCrLf);
+    if (shot.cam.travel > 0)
+        Append(out, "trav. ", TravelWord(shot.cam.travel), "<br>", kCrLf);
+    if (shot.cam.zoom > 0)
+        Append(out, ZoomWord(shot.cam.zoom), "<br>", kCrLf);
+    Append(out, "<br>", kCrLf);
+    if (kind == 0)
+        Append(out, "</TD>", kCrLf);
+}
+
+void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, unsigned kind)
+{
+    if (kind == 0)
+        Append(out, "<span class=sTime>", shot.cam.duration, "s.</span><br>", kCrLf, "<b>cumul:</b><br>", kCrLf,
+               "<span class=sTime>", cumulText, "</span>", kCrLf);
+    else
+        Append(out, "<TD vAlign=top>\r\n<div class=sTime>", shot.cam.duration, "s.</div>", kCrLf,
+               "<br><b>Tot:</b><br> ", cumulText, kCrLf, "</TD>", kCrLf);
+}
+
+void AppendEffectCell(std::string& out, const TEvent& shot)
+{
+    if (shot.cam.effect.empty())
+        return;
+    Append(out, "           <TD colSpan=2>\r\n           <div class=note><b>effet: </b>", shot.cam.effect,
+           "</div><br>", kCrLf, "           </TD>", kCrLf);
+}
+
+void CumulativeDuration::Add(const TEvent& shot)
+{
+    seconds_ = static_cast<std::uint16_t>(seconds_ + DurationSeconds(shot.cam.duration));
+}
+
+std::string CumulativeDuration::Text() const
+{
+    return CumulTextOf(seconds_);
+}
+
+std::string ContinuityCells(const TEventList& events, std::size_t index, unsigned kind)
+{
+    std::string out;
+    AppendContinuityCells(out, events.Event(index), kind);
+    return out;
+}
+
+std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale)
+{
+    std::string out;
+    AppendImageBlock(out, events.Event(index), scale);
+    return out;
+}
+
+std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale)
+{
+    std::string out;
+    AppendShotCell(out, events.Event(index), index, scale);
+    return out;
+}
+
+std::string CamText(const TEventList& events, std::size_t index, unsigned kind)
+{
+    std::string out;
+    AppendCamText(out, events.Event(index), kind);
+    return out;
+}
+
+std::string TimeText(const TEventList& events, std::size_t index, unsigned kind)
+{
+    std::string out;
+    AppendTimeText(out, events.Event(index), events.CumulText(index), kind);
+    return out;
+}
+
+std::string EffectCell(const TEventList& events, std::size_t index)
+{
+    std::string out;
+    AppendEffectCell(out, events.Event(index));
+    return out;
+}
+
+std::string ShotLinks(const TEventList& events, bool noJSPlan)
+{
+    std::string out;
+    const std::size_t count = events.Count();
+    out.reserve(count * 64);
+    for (std::size_t index = 0; index < count; ++index) {
+        if (noJSPlan) {
+            out.append("<a href=\"plans.htm#p");
+            AppendNumber(out, index);
+            out.append("\" TARGET=\"pMain\">");
+        } else {
+            out.append("<a href=\"javaScript:getPlan(");
+            AppendNumber(out, index);
+            out.append(")\">");
+        }
+        Append(out, events.Event(index).name, "</a><br>", "\n");
+    }
+    return out;
+}
+
+std::string ShotsPageBlocks(const TEventList& events)
+{
+    std::string out;
+    const std::size_t count = events.Count();
+    out.reserve(count * 1024);
+    CumulativeDuration total;
+    for (std::size_t index = 0; index < count; ++index) {
+        const TEvent& shot = events.Event(index);
+        total.Add(shot);
+        std::string picture;
+        if (!shot.cam.startImage.empty())
+            Append(picture, "<P class=center> <IMG SRC=\"img/", shot.cam.startImage, "\" BORDER=1 WIDTH=160 ",
+                   "HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>");
+
+        out.append("<A NAME=\"p");
+        AppendNumber(out, index);
+        Append(out, "\">", kCrLf, "<H4>", EncodeEntities(shot.name), "</H4>", kCrLf);
+        Append(out, "<DIV class=topLeft> ", kCrLf, picture, kCrLf, "</DIV>", kCrLf);
+        Append(out, "<DIV class=topMenu> ", kCrLf, "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> ", kCrLf,
+               "<H5>CAM</H5>", kCrLf);
+        AppendCamText(out, shot, 1);
+        Append(out, "</TD>", kCrLf);
+        Append(out, "<TD vAlign=top> ", kCrLf, "<H5>Temps</H5>", kCrLf);
+        AppendTimeText(out, shot, total.Text(), 0);
+        Append(out, "</TD>", kCrLf, "</TR></TABLE>", kCrLf, "</DIV><br clear=all>", kCrLf);
+        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf, EncodeEntities(shot.action), "</DIV>",
+               kCrLf);
+        Append(out, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf, EncodeEntities(shot.sound), kCrLf,
+               "<H5>Dialogue</H5>", kCrLf, EncodeEntities(shot.dialogue), "</DIV>", kCrLf);
+        Append(out, "</A><br clear=all>", kCrLf, "<P class=vSpace1><HR WIDTH=400><P class=vSpace1>", kCrLf, kCrLf);
+    }
+    return out;
+}
+
+std::string JSData(const TEventList& events)
+{
+    std::string out;
+    const std::size_t count = events.Count();
+    out.reserve(128 + count * 1024);
+    // The array is declared one short and grows with its last element; an
+    // empty project declares an empty array, as a negative length is refused.
+    if (count == 0)
+        out.append("var p = new Array();");
+    else
+        Append(out, "var p = new Array(", std::to_string(count - 1), ");");
+    Append(out, "\n", "function pData(index, name, pict, action, snd, dlg, CAM, time){}", "\n", "\n");
+
+    CumulativeDuration total;
+    std::string generated;
+    for (std::size_t index = 0; index < count; ++index) {
+        const TEvent& shot = events.Event(index);
+        total.Add(shot);
+        const std::string record = "p[" + std::to_string(index) + "]";
+        Append(out, record, "= new pData();", kCrLf);
+        Append(out, record, ".index= \"", std::to_string(index), "\"", kCrLf);
+        Append(out, record, ".name= \"", JsEscape(shot.name), "\"", kCrLf);
+        Append(out, record, ".pict= \"", shot.cam.startImage.empty() ? std::string("blank") : shot.cam.startImage,
+               "\"", kCrLf);
+        Append(out, record, ".action= \"", JsEscape(shot.action), "\"", kCrLf);
+        Append(out, record, ".snd= \"", JsEscape(shot.sound), "\"", kCrLf);
+        Append(out, record, ".dlg= \"", JsEscape(shot.dialogue), "\"", kCrLf);
+        generated.clear();
+        AppendCamText(generated, shot, 1);
+        Append(out, record, ".CAM= \"", JsEscape(generated), "\"", kCrLf);
+        generated.clear();
+        AppendTimeText(generated, shot, total.Text(), 0);
+        Append(out, record, ".time= \"", JsEscape(generated), "\"", ";", kCrLf, "\n");
+    }
+    return out;
+}
+
+} // namespace sw

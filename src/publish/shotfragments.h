@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace sw {
+
+class TEvent;
+class TEventList;
+
+// The pieces of HTML and JavaScript that the published pages make of the
+// shots. Every fragment reads the shots and changes nothing; texts are
+// Windows-1252. Shot indexes are 0-based; an index outside the list fails
+// with the list's index error.
+
+// Table cells of the continuity page (kind 0: action, then sound and
+// dialogue) or of the breakdown page (kind 1: all three in one cell).
+std::string ContinuityCells(const TEventList& events, std::size_t index, unsigned kind);
+
+// The shot's start picture: at its own size for scale 0; for a scale above 0
+// at 40 x 30 times the scale, with an empty frame when there is no picture and
+// the action as a note.
+std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale);
+
+// The title cell of a shot: its number, its name and its ImageBlock.
+std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale);
+
+// Framing, angle and movements; kind 0 wraps them in a table cell, kind 1
+// gives them bare.
+std::string CamText(const TEventList& events, std::size_t index, unsigned kind);
+
+// Duration and running total; kind 0 bare, kind 1 as a table cell.
+std::string TimeText(const TEventList& events, std::size_t index, unsigned kind);
+
+// The effect notes as a table cell spanning two columns; empty without notes.
+std::string EffectCell(const TEventList& events, std::size_t index);
+
+// One link per shot for the shot menu: to the anchors of the plain shots page
+// when noJSPlan is set, else to the viewer script's getPlan.
+std::string ShotLinks(const TEventList& events, bool noJSPlan);
+
+// All shots one after the other, each under the anchor "p" + index.
+std::string ShotsPageBlocks(const TEventList& events);
+
+// The data part of the viewer script: the array "p" of shot records.
+std::string JSData(const TEventList& events);
+
+// The appending forms used by the page writers. They work on one shot and
+// take what depends on the rest of the list (its index, the running total of
+// durations as CumulText writes it) from the caller, so that a page over the
+// whole list is built in one pass.
+void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind);
+void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale);
+void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
+void AppendCamText(std::string& out, const TEvent& shot, unsigned kind);
+void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, unsigned kind);
+void AppendEffectCell(std::string& out, const TEvent& shot);
+
+// Running total of the shots' durations, as CumulText gives it for each shot
+// in turn: Add the next shot, then read Text.
+class CumulativeDuration {
+public:
+    void Add(const TEvent& shot);
+    std::string Text() const;
+
+private:
+    std::uint16_t seconds_ = 0;
+};
+
+} // namespace sw

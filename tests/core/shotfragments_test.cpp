@@ -1,0 +1,229 @@
+#include "publish/shotfragments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/error.h"
+#include "model/eventlist.h"
+
+namespace sw {
+namespace {
+
+TEvent& AddShot(TEventList& events, const std::string& action, const std::string& sound = {},
+                const std::string& dialogue = {})
+{
+    TEvent& shot = events.AddEvent();
+    shot.action = action;
+    shot.sound = sound;
+    shot.dialogue = dialogue;
+    return shot;
+}
+
+TEST(ContinuityCellsTest, KindZeroGivesActionCellAndSoundDialogueCell)
+{
+    TEventList events;
+    AddShot(events, "Elle entre.");
+    AddShot(events, "Il sort.", "pluie", "Adieu");
+
+    EXPECT_EQ(ContinuityCells(events, 0, 0), "<TD vAlign=top>Elle entre.</TD>\r\n<TD vAlign=top>\r\n</TD>");
+    EXPECT_EQ(ContinuityCells(events, 1, 0),
+              "<TD vAlign=top>Il sort.</TD>\r\n<TD vAlign=top><b>son: </b>pluie<br>\r\n<b>dialogue: </b>Adieu</TD>");
+}
+
+TEST(ContinuityCellsTest, KindOneKeepsTheActionHeadingAndPastesRaw)
+{
+    TEventList events;
+    AddShot(events, "");
+    AddShot(events, "a <i>b</i>\r\nc", "", "\xE9t\xE9");
+
+    EXPECT_EQ(ContinuityCells(events, 0, 1), "<TD vAlign=top>\r\n<b>action:</b> <br>\r\n\r\n\r\n</TD>");
+    EXPECT_EQ(ContinuityCells(events, 1, 1),
+              "<TD vAlign=top>\r\n<b>action:</b> a <i>b</i>\r\nc<br>\r\n\r\n<b>dialogue: </b>\xE9t\xE9\r\n</TD>");
+}
+
+TEST(ImageBlockTest, ScaleAndPictureChooseTheBlock)
+{
+    TEventList events;
+    AddShot(events, "Vue");
+    AddShot(events, "Vue").cam.startImage = "a.jpg";
+
+    EXPECT_EQ(ImageBlock(events, 0, 0), "<P class=center>\r\n");
+    EXPECT_EQ(ImageBlock(events, 0, 3),
+              "<P class=center>\r\n<DIV class=smallFrame></DIV><P class=note>Vue\r\n<BR>\r\n");
+    EXPECT_EQ(ImageBlock(events, 1, 0), "<P class=center>\r\n<IMG SRC=\"img/a.jpg\" BORDER=0 >\r\n<BR>\r\n");
+    EXPECT_EQ(ImageBlock(events, 1, 3), "<P class=center>\r\n<IMG SRC=\"img/a.jpg\" BORDER=0 width=120 height=90>\r\n"
+                                        "<BR>\r\n<P class=note>Vue\r\n<BR>\r\n");
+}
+
+TEST(ShotCellTest, NumbersFromOneAndWrapsTheImageBlock)
+{
+    TEventList events;
+    AddShot(events, "x");
+    AddShot(events, "y").name = "Fin <b>";
+
+    EXPECT_EQ(ShotCell(events, 1, 0),
+              "<TD vAlign=top  width=20%>\r\n<span class=num><b>2. </b></span>Fin <b><br>\r\n<P class=center>\r\n</TD>");
+}
+
+TEST(TimeTextTest, LoneDefaultShotInBothKinds)
+{
+    TEventList events;
+    events.AddEvent();
+
+    EXPECT_EQ(TimeText(events, 0, 1),
+              "<TD vAlign=top>\r\n<div class=sTime>00s.</div>\r\n<br><b>Tot:</b><br> 0s.\r\n</TD>\r\n");
+    EXPECT_EQ(TimeText(events, 0, 0), "<span class=sTime>00s.</span><br>\r\n<b>cumul:</b><br>\r\n"
+                                      "<span class=sTime>0s.</span>\r\n");
+}
+
+TEST(TimeTextTest, RunningTotalOfThePageWritersMatchesCumulText)
+{
+    TEventList events;
+    const std::vector<std::string> durations = {" 10 ", "20\t", "abc", "31", "-5", "40000", "30000", "", "+7", "1.5"};
+    for (const std::string& duration : durations)
+        events.AddEvent().cam.duration = duration;
+
+    CumulativeDuration total;
+    for (std::size_t index = 0; index < events.Count(); ++index) {
+        total.Add(events.Event(index));
+        EXPECT_EQ(total.Text(), events.CumulText(index)) << "shot " << index;
+    }
+    // 10 + 20 + 31 - 5 + 40000 + 30000 wraps at 65536 seconds.
+    EXPECT_EQ(events.CumulText(6), "75m. 20s.");
+}
+
+TEST(CamTextTest, WithoutMovementTheMovementLineIsEmpty)
+{
+    TEventList events;
+    events.AddEvent();
+
+    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> <br>\r\n");
+    EXPECT_EQ(CamText(events, 0, 0), "<TD vAlign=top width=65%>\r\n<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n"
+                                     "<b>M:</b> <br>\r\n</TD>\r\n");
+}
+
+TEST(CamTextTest, MovementsComeInPanTravellingZoomOrder)
+{
+    TEventList events;
+    TCam& cam = events.AddEvent().cam;
+    cam.framing = 6;
+    cam.angle = 2;
+    cam.pan = 2;
+    cam.travel = 1;
+    cam.zoom = 2;
+
+    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
+                                     "<b>M:</b> pan. vertical<br>\r\ntrav. avant<br>\r\nzoom arri\xE8re<br>\r\n<br>\r\n");
+    cam.framing = 7;
+    cam.pan = 0;
+    cam.zoom = 0;
+    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> gros plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
+                                     "<b>M:</b> trav. avant<br>\r\n<br>\r\n");
+}
+
+TEST(EffectCellTest, EmptyWithoutNotes)
+{
+    TEventList events;
+    events.AddEvent();
+    events.AddEvent().cam.effect = "lent";
+
+    EXPECT_EQ(EffectCell(events, 0), "");
+    EXPECT_EQ(EffectCell(events, 1), "           <TD colSpan=2>\r\n           <div class=note><b>effet: </b>lent"
+                                     "</div><br>\r\n           </TD>\r\n");
+}
+
+TEST(ShotLinksTest, ScriptAndPlainLinksUseTheZeroBasedIndex)
+{
+    TEventList events;
+    for (int i = 0; i < 3; ++i)
+        events.AddEvent();
+
+    EXPECT_EQ(ShotLinks(events, false), "<a href=\"javaScript:getPlan(0)\">plan 1</a><br>\n"
+                                        "<a href=\"javaScript:getPlan(1)\">plan 2</a><br>\n"
+                                        "<a href=\"javaScript:getPlan(2)\">plan 3</a><br>\n");
+    EXPECT_EQ(ShotLinks(events, true), "<a href=\"plans.htm#p0\" TARGET=\"pMain\">plan 1</a><br>\n"
+                                       "<a href=\"plans.htm#p1\" TARGET=\"pMain\">plan 2</a><br>\n"
+                                       "<a href=\"plans.htm#p2\" TARGET=\"pMain\">plan 3</a><br>\n");
+    EXPECT_EQ(ShotLinks(TEventList(), false), "");
+}
+
+TEST(ShotsPageBlocksTest, OneBlockPerShotUnderItsAnchor)
+{
+    TEventList events;
+    events.AddEvent().cam.duration = "50";
+    TEvent& shot = AddShot(events, "Caf\xE9", "Bruit", "Oui");
+    shot.name = "Sc\xE8ne";
+    shot.cam.duration = "15";
+    shot.cam.startImage = "b.jpg";
+    shot.cam.zoom = 1;
+
+    const std::string second = ShotsPageBlocks(events).substr(ShotsPageBlocks(events).find("<A NAME=\"p1\">"));
+    EXPECT_EQ(second, "<A NAME=\"p1\">\r\n<H4>Sc&egrave;ne</H4>\r\n"
+                      "<DIV class=topLeft> \r\n"
+                      "<P class=center> <IMG SRC=\"img/b.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10> "
+                      "<BR CLEAR=ALL>\r\n</DIV>\r\n"
+                      "<DIV class=topMenu> \r\n<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> \r\n<H5>CAM</H5>\r\n"
+                      "<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> zoom avant<br>\r\n<br>\r\n</TD>\r\n"
+                      "<TD vAlign=top> \r\n<H5>Temps</H5>\r\n"
+                      "<span class=sTime>15s.</span><br>\r\n<b>cumul:</b><br>\r\n<span class=sTime>1m. 5s.</span>\r\n"
+                      "</TD>\r\n</TR></TABLE>\r\n</DIV><br clear=all>\r\n"
+                      "<DIV class=topLeft>\r\n<H5>Action</H5>\r\nCaf&eacute;</DIV>\r\n"
+                      "<DIV class=topMenu>\r\n<H5>Son</H5>\r\nBruit\r\n<H5>Dialogue</H5>\r\nOui</DIV>\r\n"
+                      "</A><br clear=all>\r\n<P class=vSpace1><HR WIDTH=400><P class=vSpace1>\r\n\r\n");
+
+    const std::string first = ShotsPageBlocks(events).substr(0, ShotsPageBlocks(events).find("<A NAME=\"p1\">"));
+    EXPECT_TRUE(first.starts_with("<A NAME=\"p0\">\r\n<H4>plan 1</H4>\r\n<DIV class=topLeft> \r\n\r\n</DIV>\r\n<DIV"));
+    EXPECT_EQ(ShotsPageBlocks(TEventList()), "");
+}
+
+TEST(JSDataTest, EmptyProjectDeclaresAnEmptyArray)
+{
+    EXPECT_EQ(JSData(TEventList()),
+              "var p = new Array();\nfunction pData(index, name, pict, action, snd, dlg, CAM, time){}\n\n");
+}
+
+TEST(JSDataTest, RecordsAreScriptEscaped)
+{
+    TEventList events;
+    events.AddEvent();
+    TEvent& second = AddShot(events, "ligne un\r\nligne (deux)\\", "", "Il dit \"non\"");
+    second.name = "le \"plan\"";
+    second.cam.startImage = "s.jpg";
+    second.cam.duration = "5";
+    events.AddEvent();
+
+    const std::string data = JSData(events);
+    EXPECT_TRUE(data.starts_with(
+              "var p = new Array(2);\nfunction pData(index, name, pict, action, snd, dlg, CAM, time){}\n\np[0]= new pData();"));
+    const std::string expectedSecond =
+        "p[1]= new pData();\r\n"
+        "p[1].index= \"1\"\r\n"
+        "p[1].name= \"le \\\"plan\\\"\"\r\n"
+        "p[1].pict= \"s.jpg\"\r\n"
+        "p[1].action= \"ligne unligne \\(deux\\)\"\r\n"
+        "p[1].snd= \"\"\r\n"
+        "p[1].dlg= \"Il dit \\\"non\\\"\"\r\n"
+        "p[1].CAM= \"<b>C:</b> general<br><b>A:</b> normal<br><b>M:</b> <br>\"\r\n"
+        "p[1].time= \"<span class=sTime>5s.</span><br><b>cumul:</b><br><span class=sTime>5s.</span>\";\r\n\n";
+    const std::size_t start = data.find("p[1]= new pData();");
+    const std::size_t end = data.find("p[2]= new pData();");
+    ASSERT_NE(start, std::string::npos);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(data.substr(start, end - start), expectedSecond);
+    EXPECT_NE(data.find("p[0].pict= \"blank\"\r\n"), std::string::npos);
+    EXPECT_NE(data.find("p[2].index= \"2\"\r\n"), std::string::npos);
+}
+
+TEST(ShotFragmentsTest, IndexOutsideTheListFails)
+{
+    TEventList events;
+    events.AddEvent();
+    EXPECT_THROW(ShotCell(events, 1, 0), Error);
+    EXPECT_THROW(TimeText(events, 5, 0), Error);
+    EXPECT_THROW(ContinuityCells(events, 1, 0), Error);
+}
+
+} // namespace
+} // namespace sw
