@@ -1,0 +1,212 @@
+#include "model/appsettings.h"
+
+#include <cstdlib>
+#include <string_view>
+#include <system_error>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include "model/cp1252.h"
+#include "model/error.h"
+#include "style/inifile.h"
+
+namespace sw {
+
+namespace {
+
+constexpr std::string_view kGeneral = "GENERAL";
+constexpr std::string_view kPrefs = "PREFS";
+constexpr std::string_view kEscapedSuffix = "Escaped";
+// Strings are read up to this many characters.
+constexpr std::size_t kMaxStringCharacters = 2047;
+
+std::filesystem::path HomeDirectory(const EnvironmentLookup& environment)
+{
+    if (auto home = environment("HOME"); home && !home->empty())
+        return *home;
+    // Without $HOME, the password database still knows the home folder.
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return std::filesystem::current_path();
+}
+
+// The first maxCharacters characters of a UTF-8 text.
+std::string CutToCharacters(const std::string& utf8, std::size_t maxCharacters)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const bool startsCharacter = (byte & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == maxCharacters)
+            return utf8.substr(0, i);
+    }
+    return utf8;
+}
+
+bool HasLineBreak(const std::string& text)
+{
+    return text.find_first_of("\r\n") != std::string::npos;
+}
+
+std::string ReadText(const IniFile& ini, std::string_view section, std::string_view key)
+{
+    const std::string stored = CutToCharacters(ini.ReadString(section, key, ""), kMaxStringCharacters);
+    const std::string escapedKey = std::string(key) + std::string(kEscapedSuffix);
+    return ini.ReadBool(section, escapedKey, false) ? UnescapeLineBreaks(stored) : stored;
+}
+
+void WriteText(IniFile& ini, std::string_view section, std::string_view key, const std::string& text)
+{
+    const std::string escapedKey = std::string(key) + std::string(kEscapedSuffix);
+    if (HasLineBreak(text)) {
+        ini.WriteString(section, key, EscapeLineBreaks(text));
+        ini.WriteBool(section, escapedKey, true);
+    } else {
+        ini.WriteString(section, key, text);
+        ini.DeleteKey(section, escapedKey);
+    }
+}
+
+bool IsUnreservedInUrl(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
+        || c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+}
+
+std::string FileUrl(const std::filesystem::path& absolutePath)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char c : absolutePath.string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsUnreservedInUrl(byte)) {
+            url += c;
+        } else {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 0x0F];
+        }
+    }
+    return url;
+}
+
+bool IsFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+std::optional<std::string> ProcessEnvironment(const std::string& name)
+{
+    if (const char* value = std::getenv(name.c_str()))
+        return std::string(value);
+    return std::nullopt;
+}
+
+std::filesystem::path XdgBaseDirectory(const EnvironmentLookup& environment,
+                                       const std::string& variable,
+                                       const std::filesystem::path& fallbackUnderHome)
+{
+    // A relative value is invalid for these variables and is ignored.
+    if (auto value = environment(variable); value && std::filesystem::path(*value).is_absolute())
+        return *value;
+    return HomeDirectory(environment) / fallbackUnderHome;
+}
+
+std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment)
+{
+    return XdgBaseDirectory(environment, "XDG_CONFIG_HOME", ".config") / "shotweave" / "shotweave.ini";
+}
+
+std::string DefaultHelpAddress(const std::filesystem::path& programFile)
+{
+    const std::filesystem::path program = std::filesystem::absolute(programFile).lexically_normal();
+    const std::filesystem::path installed = program.parent_path().parent_path() / "share" / "shotweave" / "guide.html";
+    if (IsFile(installed))
+        return FileUrl(installed);
+    // A program run from its build folder uses the guide of its source tree.
+    const std::filesystem::path sourceCopy =
+        (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "resources" / "help" / "guide.html")
+            .lexically_normal();
+    if (sourceCopy.is_absolute() && IsFile(sourceCopy))
+        return FileUrl(sourceCopy);
+    return FileUrl(installed);
+}
+
+std::string EscapeLineBreaks(const std::string& text)
+{
+    std::string stored;
+    stored.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '\\': stored += "\\\\"; break;
+        case '\r': stored += "\\r"; break;
+        case '\n': stored += "\\n"; break;
+        default: stored += c;
+        }
+    }
+    return stored;
+}
+
+std::string UnescapeLineBreaks(const std::string& stored)
+{
+    std::string text;
+    text.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const char c = stored[i];
+        if (c == '\\' && i + 1 < stored.size()) {
+            const char next = stored[i + 1];
+            if (next == '\\' || next == 'r' || next == 'n') {
+                text += next == '\\' ? '\\' : next == 'r' ? '\r' : '\n';
+                ++i;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
+}
+
+void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
+{
+    // Like the platform's profile functions, a file that cannot be read
+    // gives the defaults.
+    IniFile ini;
+    try {
+        ini = IniFile::Load(iniFile);
+    } catch (const Error&) {
+    }
+    SaveID = ini.ReadBool(kGeneral, "SaveID", true);
+    AutoLoad = ini.ReadBool(kGeneral, "AutoLoad", false);
+    LastFileName = ReadText(ini, kGeneral, "LastFileName");
+    AuthorName = Utf8ToCp1252(ReadText(ini, kGeneral, "AuthorName"));
+    HelpAddress = ReadText(ini, kGeneral, "HelpAddress");
+    registerFType = ini.ReadBool(kPrefs, "registerFType", false);
+    noJSPlan = ini.ReadBool(kPrefs, "noJSPlan", false);
+}
+
+void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
+{
+    IniFile ini = IniFile::Load(iniFile);
+    ini.WriteBool(kGeneral, "SaveID", SaveID);
+    ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
+    WriteText(ini, kGeneral, "LastFileName", LastFileName.string());
+    WriteText(ini, kGeneral, "AuthorName", Cp1252ToUtf8(AuthorName));
+    WriteText(ini, kGeneral, "HelpAddress", HelpAddress);
+    ini.WriteBool(kPrefs, "registerFType", registerFType);
+    ini.WriteBool(kPrefs, "noJSPlan", noJSPlan);
+
+    std::error_code ignored;
+    std::filesystem::create_directories(iniFile.parent_path(), ignored);
+    ini.Save(iniFile);
+}
+
+std::string TAppSettings::HelpAddressFor(const std::filesystem::path& programFile) const
+{
+    return HelpAddress.empty() ? DefaultHelpAddress(programFile) : HelpAddress;
+}
+
+} // namespace sw

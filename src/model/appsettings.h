@@ -1,0 +1,72 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace sw {
+
+// Looks up one environment variable; nullopt when it is not set. The settings
+// and the file-type registration take one, so that tests can give their own.
+using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+
+// The process environment.
+std::optional<std::string> ProcessEnvironment(const std::string& name);
+
+// A freedesktop base folder: the variable's value when it is an absolute path,
+// otherwise the home folder followed by fallbackUnderHome (".config",
+// ".local/share").
+std::filesystem::path XdgBaseDirectory(const EnvironmentLookup& environment,
+                                       const std::string& variable,
+                                       const std::filesystem::path& fallbackUnderHome);
+
+// $XDG_CONFIG_HOME/shotweave/shotweave.ini ($XDG_CONFIG_HOME defaults to ~/.config).
+std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment = ProcessEnvironment);
+
+// The "file://" address of the user guide that goes with the program file:
+// <prefix>/share/shotweave/guide.html when the program is installed in
+// <prefix>/bin, otherwise the copy in the source tree it was built from.
+std::string DefaultHelpAddress(const std::filesystem::path& programFile);
+
+// The application's preferences kept between runs, read once at start-up and
+// written once at the end of the run.
+//
+// The file is UTF-8 text (paths are kept exactly as the file system names
+// them), while AuthorName is held in memory as Windows-1252 like every text of
+// the model. A value holding a line break (a multi-line author name) is stored
+// on one line with "\r", "\n" and "\\" standing for CR, LF and a backslash,
+// and the key is followed by <key>Escaped=1; values without line breaks are
+// stored as they are, without that companion key.
+class TAppSettings {
+public:
+    bool SaveID = true;             // a new project starts with AuthorName
+    bool AutoLoad = false;          // reopen LastFileName at start-up
+    std::string AuthorName;         // Windows-1252; may hold CR LF
+    bool registerFType = false;     // the ".vid" type was registered once
+    bool noJSPlan = false;          // default of the page settings' no-viewer option
+    std::filesystem::path LastFileName;  // project current at the end of the last run
+    // Address of the user guide; empty means the installed guide
+    // (HelpAddressFor gives the address to open).
+    std::string HelpAddress;
+
+    // Reads the keys from the settings file; a missing file, section or key, or
+    // a flag that is not an integer, gives the default; so does a file that
+    // cannot be read.
+    void ReadSettings(const std::filesystem::path& iniFile);
+
+    // Writes the keys into the settings file, keeping its other lines; the
+    // caller first takes AuthorName from the project's author field, noJSPlan
+    // from the page settings and LastFileName from the current file. Throws
+    // sw::Error "Unable to write to <file>" and leaves the old file untouched.
+    void WriteSettings(const std::filesystem::path& iniFile) const;
+
+    // HelpAddress, or the guide installed with the program when it is empty.
+    std::string HelpAddressFor(const std::filesystem::path& programFile) const;
+};
+
+// The one-line stored form of a text and back (see TAppSettings).
+std::string EscapeLineBreaks(const std::string& text);
+std::string UnescapeLineBreaks(const std::string& stored);
+
+} // namespace sw
