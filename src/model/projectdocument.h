@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "layout/htmprefs.h"
+#include "model/eventlist.h"
+#include "model/geninfo.h"
+#include "model/srprt.h"
+#include "style/styleprefs.h"
+
+namespace sw {
+
+// The long-lived objects of one open project, held together by the application.
+struct ProjectDocument {
+    TGenInfo GenInfo;
+    TEventList EventList;
+    TsRprt Report;
+    THTMPrefs HTMPrefs;
+    TStylePrefs StylePrefs;
+    // The version of the last file read; 3 once a file has been written.
+    std::int32_t FileVersion = 3;
+};
+
+} // namespace sw

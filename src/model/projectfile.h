@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "model/projectdocument.h"
+
+namespace sw {
+
+// The version this system writes.
+inline constexpr std::int32_t kProjectFileVersion = 3;
+
+// The bytes of a project file: version, general information, shot list,
+// report, layout block and style block. Throws sw::Error when a text field
+// cannot be stored.
+std::string ProjectFileBytes(const ProjectDocument& document);
+
+// Writes the project file, replacing the old one only once every byte is on
+// disk; FileVersion becomes 3. On failure the old file is untouched and
+// sw::Error "Cannot create file \"<path>\". <reason>" (or the error of a field
+// that cannot be stored) is thrown.
+void SaveProject(ProjectDocument& document, const std::filesystem::path& file);
+
+// Reads a project file of any version (above 3 reads like 3) into the
+// document. The file is read into a copy of the document reset as for a new
+// project (shots, general information and report text emptied; report
+// settings, layout and style kept, since older versions lack them), and the
+// copy replaces the document only when the whole file was read. On any error
+// the document is exactly as before.
+void LoadProject(ProjectDocument& document, const std::filesystem::path& file);
+
+// LoadProject from bytes already in memory.
+void LoadProjectBytes(ProjectDocument& document, std::string_view bytes);
+
+} // namespace sw
