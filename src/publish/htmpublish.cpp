@@ -1,0 +1,566 @@
+#include "publish/htmpublish.h"
+
+#include <ctime>
+#include <iterator>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "layout/htmprefs.h"
+#include "model/cp1252.h"
+#include "model/error.h"
+#include "model/eventlist.h"
+#include "model/filebytes.h"
+#include "model/geninfo.h"
+#include "model/projectdocument.h"
+#include "model/srprt.h"
+#include "publish/ghtml.h"
+#include "publish/shotfragments.h"
+#include "publish/uconvert.h"
+#include "publish/varutil.h"
+#include "style/styleprefs.h"
+
+namespace sw {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kBodyStart = "\r\n<BODY>\r\n";
+constexpr std::string_view kStyleSheetFile = "vStyle.css";
+constexpr std::string_view kUpdateLineStart = "<P><span class=rev>Derni&egrave;re mise &agrave; jour: ";
+
+template <typename... Pieces>
+void Append(std::string& out, const Pieces&... pieces)
+{
+    (out.append(pieces), ...);
+}
+
+// The element of the style set whose background the menus take.
+constexpr std::size_t kMenuStyleElement = 9;
+
+constexpr std::string_view kStyleCorrection =
+    "/* Correction to previous */\r\n\t.iFrame { text-align:center; \r\n\t\tborder:solid 1;\r\n\t\twidth:160;\r\n"
+    "\t\theight:120;\r\n\t\tmargin-left:20;\r\n\t}\r\n\r\n\t.smallFrame { text-align:center; \r\n"
+    "\t\tborder:solid 1;\r\n\t\twidth:120;\r\n\t\theight:90;\r\n\t}\r\n\r\n\t.menu { background:black; \r\n"
+    "\t\tcolor:white;\r\n\t}\r\n\r\n\t.vSpace1 { padding:60px; } \r\n";
+
+// The viewer's routines. The shot to show travels in the address of
+// "pMain.htm" (pMain.htm?N, or #N), because pages opened from disk may not
+// read one another's documents; the menu's form field is kept up to date and
+// read only when the address carries no index.
+constexpr std::string_view kScriptRoutines = R"(
+//////////////////////////
+
+function getPlan(n){
+try { parent.pMenu.document.pForm.curP.value= n  ; } catch (e) { }
+parent.pMain.location = "pMain.htm?" + n;
+}
+
+function shownPlan(){
+var found = /^\?(\d+)$/.exec(location.search) || /^#(\d+)$/.exec(location.hash);
+if (found) return Number(found[1]);
+try { return Number(parent.pMenu.document.pForm.curP.value); } catch (e) { return 0; }
+}
+
+var curP = shownPlan();
+if (!(curP >= 0 && curP < p.length)) curP = 0;
+
+function getName(){
+if (p.length == 0) return "";
+var tmp= "<b>" + (curP + 1) + ". " + p[curP].name + "</b>";
+return tmp ; 
+}
+
+function getSection(n){
+var caption = new Array("action", "son", "dialogue", "CAM", "duree")
+var tmp = "";
+var t = ""; 
+if (p.length == 0) return tmp;
+if (n == 0) t = p[curP].action;
+if (n == 1) t = p[curP].snd;  
+if (n == 2) t = p[curP].dlg; 
+if (n == 3) t = p[curP].CAM; 
+if (n == 4) t = p[curP].time; 
+
+if (t != ""){ 
+   tmp = "<H5>" + caption[n] + "</H5>\n" 
+   +  t + "\n <P> \n" ; 
+  }
+ return tmp; 
+} 
+
+function getPict(){
+var outStr = "<DIV class=iFrame></DIV>";
+if (p.length == 0) return outStr;
+var tmp = p[curP].pict ; 
+if (tmp != "blank") { 
+     outStr = "<IMG SRC=\"img/" + tmp 
+            + "\" BORDER=1 WIDTH=160 "
+            + "HEIGHT=120 HSPACE=20> <BR CLEAR=ALL>";
+     }
+return outStr;
+
+} 
+
+)";
+
+constexpr std::string_view kShotDisplayBody[] = {
+    "<BODY>",
+    "<SCRIPT>document.write(getName())</SCRIPT>",
+    "<P>",
+    "<DIV class=topLeft>",
+    "<P class=center>",
+    "<SCRIPT>document.write(getPict())</SCRIPT>",
+    "<P>",
+    "</DIV>",
+    "<DIV class=topMenu>",
+    "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%>",
+    "<SCRIPT>document.write(getSection(3))</SCRIPT>",
+    "</TD>",
+    "<TD vAlign=top>",
+    "<SCRIPT>document.write(getSection(4))</SCRIPT>",
+    "</TD>",
+    "</TR><TR colspan=2><TD vAlign=top>",
+    "</TD>",
+    "</TR></TABLE>",
+    "</DIV><br clear=all>",
+    "<P>",
+    "<DIV class=topLeft>",
+    "<SCRIPT>document.write(getSection(0))</SCRIPT>",
+    "</DIV>",
+    "<DIV class=topMenu>",
+    "<SCRIPT>document.write(getSection(1))</SCRIPT>",
+    "<SCRIPT>document.write(getSection(2))</SCRIPT>",
+    "<P>",
+    "</BODY></HTML>",
+};
+
+std::string ShortDateText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::locale locale = std::locale::classic();
+    try {
+        locale = std::locale("");
+    } catch (const std::runtime_error&) {
+    }
+    std::ostringstream stream;
+    stream.imbue(locale);
+    const auto& facet = std::use_facet<std::time_put<char>>(locale);
+    facet.put(std::ostreambuf_iterator<char>(stream), stream, ' ', &local, 'x');
+    std::string text = stream.str();
+    // A UTF-8 locale may write letters beyond ASCII; the site is Windows-1252.
+    for (const char ch : text)
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            text = Utf8ToCp1252(text);
+            break;
+        }
+    return text;
+}
+
+bool IsPlainFileName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return name.find_first_of(std::string_view("/\\\0:", 4)) == std::string::npos;
+}
+
+} // namespace
+
+PublishDates CurrentPublishDates()
+{
+    return PublishDates{ShortDateText(), NowText()};
+}
+
+std::string SectionBanner(unsigned kind)
+{
+    static constexpr std::string_view kNames[] = {"Synopsis", "Continuit&eacute;", "D&eacute;coupage technique",
+                                                  "Storyboard"};
+    std::string banner = "<H5>";
+    if (kind < std::size(kNames))
+        banner.append(kNames[kind]);
+    banner.append("</H5>");
+    return banner;
+}
+
+std::string SectionBlock(const std::string& heading, const std::string& body)
+{
+    std::string block = HeadingTag(heading, "", 4);
+    Append(block, kCrLf, "<div class=indent1>", TextToHtml(body), "</div>", kCrLf, "<P>", kCrLf);
+    return block;
+}
+
+std::string WithCrLfLines(const std::string& text)
+{
+    std::string lines;
+    lines.reserve(text.size() + text.size() / 16 + 2);
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch != '\r' && ch != '\n')
+            continue;
+        lines.append(text, lineStart, i - lineStart);
+        lines.append(kCrLf);
+        if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < text.size()) {
+        lines.append(text, lineStart, std::string::npos);
+        lines.append(kCrLf);
+    }
+    return lines;
+}
+
+std::string QuoteAttribute(const std::string& text)
+{
+    std::string quoted;
+    quoted.reserve(text.size());
+    for (const char ch : text) {
+        if (ch == '"')
+            quoted.append("&quot;");
+        else
+            quoted.push_back(ch);
+    }
+    return quoted;
+}
+
+THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
+    : project_(project), siteDir_(std::move(siteDir))
+{
+}
+
+void THTMPublish::SetDates(PublishDates dates)
+{
+    fixedDates_ = std::move(dates);
+}
+
+void THTMPublish::Publish()
+{
+    writtenFiles_.clear();
+    std::error_code error;
+    if (!std::filesystem::is_directory(siteDir_, error))
+        throw Error("Le dossier du site " + siteDir_.string() + " est introuvable.");
+    TakeLayoutPrefs();
+    CheckCoverPage();
+    dates_ = fixedDates_ ? *fixedDates_ : CurrentPublishDates();
+
+    WriteFrameset();
+    if (showShots)
+        WriteShotViewer();
+    WriteSynopsis();
+    WriteContinuity();
+    WriteBreakdown();
+    if (showStoryboard)
+        WriteStoryboard();
+    if (showReport)
+        WriteReport();
+    WriteStylesheet();
+    WriteScript();
+}
+
+void THTMPublish::TakeLayoutPrefs()
+{
+    const THTMPrefs& prefs = project_.HTMPrefs;
+    showShots = prefs.menuSpecs.showShots;
+    showStoryboard = prefs.menuSpecs.showStoryboard;
+    showReport = prefs.menuSpecs.showReport;
+    noJSPlan = prefs.pageSpecs.noJSPlan;
+    menuHeight = prefs.frameSpecs.menuHeight;
+    frameBorder = prefs.frameSpecs.borderVisible ? prefs.frameSpecs.borderWidth : std::string("0");
+    coverPage = prefs.coverSpecs.separateCover ? prefs.coverSpecs.coverFile : std::string("main.htm");
+    returnUrl = prefs.menuSpecs.returnLink ? prefs.menuSpecs.returnUrl : std::string();
+    separatorWidth = prefs.coverSpecs.separator ? prefs.coverSpecs.separatorWidth : std::string();
+    tableWidth = prefs.pageSpecs.tableWidth;
+    tableMargin = prefs.pageSpecs.tableMargin;
+}
+
+// The cover's name comes from the project file; anything but a plain file
+// name could put the page outside the site folder.
+void THTMPublish::CheckCoverPage() const
+{
+    if (!IsPlainFileName(coverPage))
+        throw Error("Le nom de la page de couverture \"" + Cp1252ToUtf8(coverPage)
+                    + "\" n'est pas un simple nom de fichier : le site n'a pas été publié.");
+}
+
+void THTMPublish::SavePage(const std::string& fileName)
+{
+    WriteFileAtomically(siteDir_ / fileName, WithCrLfLines(page));
+    writtenFiles_.push_back(fileName);
+}
+
+std::string THTMPublish::MetaBlock() const
+{
+    const TGenInfo& info = project_.GenInfo;
+    std::string block = "<META http-equiv=\"Content-Type\" content=\"text/html\">\n<META name=\"GENERATOR\" content=\"";
+    Append(block, "Shotweave ", "by ", "Zeblin", "\">", "\n", "<META name=\"DESCRIPTION\" content=\"",
+           QuoteAttribute(info.title), "\">", kCrLf, "<META name=\"CREATION\" content=\"", dates_.shortDate, "\">",
+           kCrLf, "<META name=\"AUTHOR\" content=\"", QuoteAttribute(info.creator), "\">", kCrLf);
+    return block;
+}
+
+std::string THTMPublish::MenuStyleBlock() const
+{
+    std::string block = "<STYLE TYPE=\"text/css\">\r\n<!-- \r\nbody{ margin:0; background:";
+    Append(block, project_.StylePrefs.elements[kMenuStyleElement].background, "; color:yellow;", kCrLf,
+           "text-align:center; font-family:\"courier new\"; font-size:11pt;}", kCrLf,
+           "a { font-weight:bold; color:white; text-decoration:none;} ", kCrLf,
+           "a:visited { color:white;} a:link { color:white;} ", kCrLf,
+           "a:active { color:yellow; text-decoration:underline;}", kCrLf, "a:hOver {color:lime;} ", kCrLf, "--> ",
+           kCrLf, "</STYLE>", kCrLf, kCrLf);
+    return block;
+}
+
+std::string THTMPublish::TitleBanner() const
+{
+    return "<H3>" + EncodeEntities(project_.GenInfo.title) + "</H3>";
+}
+
+std::string THTMPublish::CreatorFooter() const
+{
+    return "<H6>" + EncodeEntities(project_.GenInfo.creator) + "</H6>\r\n";
+}
+
+std::string THTMPublish::TableOpenTag() const
+{
+    return "<table width=" + tableWidth + " cellspacing=1 " + "cellPadding=" + tableMargin + " align=center border=1>";
+}
+
+// The start of the content pages: head with META block and stylesheet, then
+// the body's opening.
+std::string THTMPublish::ContentHead(const std::string& title) const
+{
+    std::string head = HtmlHead(MetaBlock(), "", kStyleSheetFile, title);
+    head.append(kBodyStart);
+    return head;
+}
+
+void THTMPublish::WriteFrameset()
+{
+    page = FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
+                        coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no");
+    SavePage("index.html");
+    WriteMenu();
+    WriteCover();
+}
+
+void THTMPublish::WriteMenu()
+{
+    const auto entry = [](const std::string& target, const std::string& caption, std::string_view after) {
+        std::string text = LinkTag(target, caption);
+        text.append(after);
+        return text;
+    };
+    constexpr std::string_view kDash = " - \r\n";
+
+    std::string shots;
+    if (showShots)
+        shots = entry("pIndex.htm\" target=\"main", "plans", kDash);
+    std::string storyboard;
+    if (showStoryboard)
+        storyboard = entry("storyBrd.htm\" target=\"main", "storyboard", kDash);
+    std::string report;
+    if (showReport)
+        report = entry(project_.Report.ReportFileName() + "\" target=\"main", "rapport", kDash);
+    std::string back;
+    if (!returnUrl.empty())
+        back = entry(returnUrl + "\" target=\"_top\" title=\"retour", "&#164;", kCrLf);
+
+    page = HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title);
+    Append(page, kBodyStart, shots, entry("synops.htm\" target=\"main", "synopsis", kDash),
+           entry("action.htm\" target=\"main", "continuit\xE9", kDash),
+           entry("ActDec.htm\" target=\"main", "d\xE9" "coupage", kDash), storyboard, report, back, "</BODY></HTML>");
+    SavePage("menu.htm");
+}
+
+void THTMPublish::WriteCover()
+{
+    const TGenInfo& info = project_.GenInfo;
+    std::string rule;
+    if (!separatorWidth.empty())
+        rule = "<P><HR WIDTH=" + separatorWidth + ">";
+    page = HtmlHead("", "", kStyleSheetFile, info.title);
+    Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf, rule, kCrLf,
+           kUpdateLineStart, EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>", kCrLf);
+    SavePage(coverPage);
+}
+
+void THTMPublish::WriteShotViewer()
+{
+    // In script mode the right frame opens on the viewer itself, which shows
+    // the first shot; the plain shots page is not written in that mode.
+    page = "<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
+           "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"";
+    Append(page, noJSPlan ? "plans.htm" : "pMain.htm", "\" NAME=\"pMain\">\r\n</FRAMESET>\r\n</HTML>");
+    SavePage("pIndex.htm");
+    if (noJSPlan) {
+        WriteShotsPage();
+        return;
+    }
+
+    const TEventList& events = project_.EventList;
+    page = PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
+                         "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
+                             + MenuStyleBlock(),
+                         "Plan");
+    Append(page, kBodyStart, "<b>plans</b><P>", kCrLf, ShotLinks(events, false), kCrLf, "</BODY></HTML>");
+    SavePage("pMenu.htm");
+
+    page = HtmlHead("", "vScript.js", kStyleSheetFile, "Plan");
+    page.append(kCrLf);
+    bool first = true;
+    for (const std::string_view piece : kShotDisplayBody) {
+        if (!first)
+            page.append(kCrLf);
+        page.append(piece);
+        first = false;
+    }
+    SavePage("pMain.htm");
+}
+
+void THTMPublish::WriteShotsPage()
+{
+    const TGenInfo& info = project_.GenInfo;
+    const TEventList& events = project_.EventList;
+    page = PlainHtmlHead(MenuStyleBlock(), "Plan");
+    Append(page, kBodyStart, "<P style=padding-top:20px;><b>plans</b> ", kCrLf,
+           "<P style=text-align:left;padding-left:10px;>", kCrLf, ShotLinks(events, true), kCrLf, "</BODY></HTML>");
+    SavePage("pMenu.htm");
+
+    page = HtmlHead("", "", kStyleSheetFile, "Plans");
+    Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf,
+           "<P><HR WIDTH=400><P>", kCrLf, ShotsPageBlocks(events), kCrLf, kUpdateLineStart,
+           EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>");
+    SavePage("plans.htm");
+}
+
+void THTMPublish::WriteSynopsis()
+{
+    const TGenInfo& info = project_.GenInfo;
+    std::string credits;
+    if (!info.comment.empty()) {
+        std::string note = "<div class=topMenu><b>Note:</b><br>\r\n";
+        Append(note, TextToHtml(info.comment), "<br></div>", kCrLf, "<br clear=all>", kCrLf);
+        std::string authors = "<div class=topLeft>\r\n";
+        Append(authors, TextToHtml(info.creator), "</div>", kCrLf, "<P>", kCrLf);
+        credits = "<H4>R&eacute;alisation:</H4>\r\n<div class=indent1>\r\n";
+        Append(credits, authors, note, "</div>", kCrLf, "<br><p>");
+    } else {
+        credits = SectionBlock("R\xE9" "alisation:", info.creator);
+        credits.append(kCrLf);
+    }
+    page = ContentHead(info.title);
+    Append(page, TitleBanner(), kCrLf, SectionBanner(0), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
+           SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
+    SavePage("synops.htm");
+}
+
+void THTMPublish::WriteContinuity()
+{
+    const TEventList& events = project_.EventList;
+    const std::size_t count = events.Count();
+    page = ContentHead(project_.GenInfo.title);
+    page.reserve(page.size() + 1024 + count * 512);
+    Append(page, TitleBanner(), kCrLf, SectionBanner(1), kCrLf, "<P>", kCrLf, TableOpenTag(), kCrLf,
+           "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
+           "<TH WIDTH=40% align=center>son/dialogue</TH>", kCrLf, "</TR>");
+    for (std::size_t index = 0; index < count; ++index) {
+        const TEvent& shot = events.Event(index);
+        Append(page, "<TR>", kCrLf);
+        AppendShotCell(page, shot, index, 0);
+        page.append(kCrLf);
+        AppendContinuityCells(page, shot, 0);
+        Append(page, kCrLf, "</TR>", kCrLf);
+    }
+    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    SavePage("action.htm");
+}
+
+void THTMPublish::WriteBreakdown()
+{
+    const TEventList& events = project_.EventList;
+    const std::size_t count = events.Count();
+    page = ContentHead(project_.GenInfo.title);
+    page.reserve(page.size() + 1024 + count * 1024);
+    Append(page, TitleBanner(), kCrLf, SectionBanner(2), kCrLf, "<P>", kCrLf, TableOpenTag(), kCrLf,
+           "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
+           kCrLf, "<TH WIDTH=20% align=center>C.A.M.</TH>", kCrLf, "<TH WIDTH=15%>temps</TH>", kCrLf, "</TR>");
+    constexpr std::string_view kIndent = "          ";
+    CumulativeDuration total;
+    for (std::size_t index = 0; index < count; ++index) {
+        const TEvent& shot = events.Event(index);
+        total.Add(shot);
+        Append(page, "<TR>", kCrLf);
+        AppendShotCell(page, shot, index, 0);
+        page.append(kCrLf);
+        AppendContinuityCells(page, shot, 1);
+        Append(page, kCrLf, " <TD vAlign=top colSpan=2>", kCrLf, "   <TABLE width=100%>", kCrLf, "      <TR>", kCrLf,
+               kIndent);
+        AppendCamText(page, shot, 0);
+        Append(page, kCrLf, kIndent);
+        AppendTimeText(page, shot, total.Text(), 1);
+        Append(page, kCrLf, "      </TR>", kCrLf, "      <TR>", kCrLf, kIndent);
+        AppendEffectCell(page, shot);
+        Append(page, kCrLf, "      </TR>", kCrLf, "   </TABLE>", kCrLf, " </TD>", kCrLf, "</TR>", kCrLf);
+    }
+    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    SavePage("ActDec.htm");
+}
+
+void THTMPublish::WriteStoryboard()
+{
+    const TEventList& events = project_.EventList;
+    const std::size_t count = events.Count();
+    page = ContentHead(project_.GenInfo.title);
+    page.reserve(page.size() + 1024 + count * 512);
+    Append(page, TitleBanner(), kCrLf, SectionBanner(3), kCrLf, "<P>", kCrLf,
+           "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
+    unsigned column = 0;
+    for (std::size_t index = 0; index < count; ++index) {
+        AppendShotCell(page, events.Event(index), index, 3);
+        page.append(kCrLf);
+        if (index + 1 < count) {
+            if (++column > 3) {
+                column = 0;
+                Append(page, "</TR><TR>", kCrLf);
+            }
+        } else {
+            Append(page, "</TR>", kCrLf);
+        }
+    }
+    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    SavePage("storyBrd.htm");
+}
+
+void THTMPublish::WriteReport()
+{
+    const TsRprt& report = project_.Report;
+    if (report.isExternal)
+        return;
+    const std::string body = TextToHtml(report.text);
+    page = ContentHead(project_.GenInfo.title + "- rapport");
+    Append(page, TitleBanner(), kCrLf, SectionBlock(report.caption, body), "</BODY></HTML>", kCrLf);
+    SavePage("sRp.htm");
+}
+
+void THTMPublish::WriteStylesheet()
+{
+    page = project_.StylePrefs.BuildStyleSheet();
+    page.append(kStyleCorrection);
+    SavePage("vStyle.css");
+}
+
+void THTMPublish::WriteScript()
+{
+    page = "// JavaScript data and routines from Shotweave\r\n";
+    page.append(JSData(project_.EventList));
+    page.append(kScriptRoutines);
+    SavePage("vScript.js");
+}
+
+} // namespace sw

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sw {
+
+struct ProjectDocument;
+
+// The date texts a publication writes, in Windows-1252: the short date of the
+// pages' META block and the day, date and time of the update lines.
+struct PublishDates {
+    std::string shortDate;
+    std::string nowText;
+};
+
+// Today's date texts in the user's formats.
+PublishDates CurrentPublishDates();
+
+// Turns the project into its web site: frameset, menu, entry page, shot viewer
+// or shots page, synopsis, continuity, breakdown, storyboard, report,
+// stylesheet and viewer script, written into the site folder. One object
+// serves one publication. The model is only read, except that the report's
+// file name is refreshed while the menu is written.
+class THTMPublish {
+public:
+    THTMPublish(ProjectDocument& project, std::filesystem::path siteDir);
+
+    // Fixes the date texts instead of reading the clock when publishing.
+    void SetDates(PublishDates dates);
+
+    // Writes the whole site. Throws sw::Error before writing anything when
+    // the site folder is missing or the cover file name is not a plain file
+    // name; a page that cannot be written stops the publication there.
+    void Publish();
+
+    // The file names written by the last Publish, in the order written.
+    const std::vector<std::string>& WrittenFiles() const { return writtenFiles_; }
+
+private:
+    void TakeLayoutPrefs();
+    void CheckCoverPage() const;
+    void SavePage(const std::string& fileName);
+
+    void WriteFrameset();
+    void WriteMenu();
+    void WriteCover();
+    void WriteShotViewer();
+    void WriteShotsPage();
+    void WriteSynopsis();
+    void WriteContinuity();
+    void WriteBreakdown();
+    void WriteStoryboard();
+    void WriteReport();
+    void WriteStylesheet();
+    void WriteScript();
+
+    std::string MetaBlock() const;
+    std::string MenuStyleBlock() const;
+    std::string TitleBanner() const;
+    std::string CreatorFooter() const;
+    std::string TableOpenTag() const;
+    std::string ContentHead(const std::string& title) const;
+
+    ProjectDocument& project_;
+    std::filesystem::path siteDir_;
+    std::optional<PublishDates> fixedDates_;
+    PublishDates dates_;
+    std::vector<std::string> writtenFiles_;
+
+    std::string page;
+    bool showShots = false;
+    bool showStoryboard = false;
+    bool showReport = false;
+    bool noJSPlan = false;
+    std::string menuHeight;
+    std::string frameBorder;
+    std::string coverPage;
+    std::string returnUrl;
+    std::string separatorWidth;
+    std::string tableWidth;
+    std::string tableMargin;
+};
+
+// Page pieces shared by several pages that depend on nothing but their
+// arguments.
+std::string SectionBanner(unsigned kind);
+std::string SectionBlock(const std::string& heading, const std::string& body);
+
+// Splits text into lines at CR LF, lone CR and lone LF and ends every line
+// with CR LF, the way every page reaches the disk.
+std::string WithCrLfLines(const std::string& text);
+
+// The text with every double quote written as "&quot;", for attribute values.
+std::string QuoteAttribute(const std::string& text);
+
+} // namespace sw

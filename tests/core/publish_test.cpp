@@ -1,0 +1,636 @@
+#include "publish/htmpublish.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/error.h"
+#include "model/filebytes.h"
+#include "model/projectdocument.h"
+
+namespace sw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Expected pages are written with "\n" and compared with CR LF line ends.
+std::string Crlf(const std::string& text)
+{
+    std::string result;
+    for (const char ch : text) {
+        if (ch == '\n')
+            result.push_back('\r');
+        result.push_back(ch);
+    }
+    return result;
+}
+
+const std::string kDocStart = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\n<HTML>\n<HEAD>\n";
+const std::string kCssLink = "\t<LINK REL=\"stylesheet\" HREF=\"vStyle.css\" TYPE=\"text/css\">\n";
+const std::string kMeta = "<META http-equiv=\"Content-Type\" content=\"text/html\">\n"
+                          "<META name=\"GENERATOR\" content=\"Shotweave by Zeblin\">\n"
+                          "<META name=\"DESCRIPTION\" content=\"\xC9t\xE9\">\n"
+                          "<META name=\"CREATION\" content=\"08/12/2026\">\n"
+                          "<META name=\"AUTHOR\" content=\"Anne\nBob\">\n";
+const std::string kContentHead =
+    kDocStart + kCssLink + "\t" + kMeta + "\n<TITLE>\xC9t\xE9</TITLE>\n</HEAD> \n\n<BODY>\n";
+const std::string kMenuStyle = "<STYLE TYPE=\"text/css\">\n<!-- \n"
+                               "body{ margin:0; background:black; color:yellow;\n"
+                               "text-align:center; font-family:\"courier new\"; font-size:11pt;}\n"
+                               "a { font-weight:bold; color:white; text-decoration:none;} \n"
+                               "a:visited { color:white;} a:link { color:white;} \n"
+                               "a:active { color:yellow; text-decoration:underline;}\n"
+                               "a:hOver {color:lime;} \n"
+                               "--> \n"
+                               "</STYLE>\n\n";
+
+class PublishTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static int counter = 0;
+        site_ = fs::temp_directory_path()
+                / ("sw_publish_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        fs::remove_all(site_);
+        fs::create_directories(site_);
+
+        project_.StylePrefs.elements[9].background = "black";
+        TGenInfo& info = project_.GenInfo;
+        info.title = "\xC9t\xE9";
+        info.creator = "Anne\r\nBob";
+        info.idea = "Une <i>id\xE9" "e</i>";
+        info.synopsis = "Il pleut.\r\n\r\nFin.";
+        project_.Report.caption = "Rapport de production";
+        project_.Report.text = "Ligne un\r\nLigne deux";
+
+        TEvent& first = project_.EventList.AddEvent();
+        first.action = "Elle entre.";
+        first.sound = "pluie";
+        first.cam.duration = "10";
+        first.cam.framing = 6;
+        first.cam.angle = 2;
+        first.cam.pan = 2;
+        first.cam.travel = 1;
+        first.cam.zoom = 2;
+        first.cam.effect = "lent";
+        first.cam.startImage = "a.jpg";
+        TEvent& second = project_.EventList.AddEvent();
+        second.action = "Il \"sort\" (vite)";
+        second.dialogue = "Adieu";
+        second.cam.duration = "55";
+    }
+
+    void TearDown() override { fs::remove_all(site_); }
+
+    std::vector<std::string> Publish()
+    {
+        THTMPublish publisher(project_, site_);
+        publisher.SetDates({"08/12/2026", "Mardi, 08/12/2026  21:05:00"});
+        publisher.Publish();
+        return publisher.WrittenFiles();
+    }
+
+    std::string Page(const std::string& name) const { return ReadFileBytes(site_ / name); }
+
+    std::vector<std::string> FilesInSite() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(site_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path site_;
+    ProjectDocument project_;
+};
+
+TEST_F(PublishTest, EntryPagesWithTheDefaultLayout)
+{
+    Publish();
+
+    EXPECT_EQ(Page("index.html"), Crlf("<HTML> <HEAD> \n" + kMeta + "<TITLE>\xC9t\xE9</TITLE></HEAD>\n"
+                                       "<FRAMESET ROWS=\"*,20\" SCROLLING=NO FRAMEBORDER=0  FRAMESPACING=0 "
+                                       "BORDER=0 FRAMEBORDER=0>\n"
+                                       "\t<FRAME SRC=\"main.htm\" name=\"main\">\n"
+                                       "\t<FRAME SRC=\"menu.htm\" name=\"menu\" scrolling=no>\n"
+                                       "</FRAMESET> \n</HTML>\n"));
+
+    EXPECT_EQ(Page("menu.htm"), Crlf(kDocStart + "\t" + kMenuStyle + "\n<TITLE>\xC9t\xE9</TITLE>\n</HEAD> \n\n<BODY>\n"
+                                     "<A HREF=\"pIndex.htm\" target=\"main\">plans</A> - \n"
+                                     "<A HREF=\"synops.htm\" target=\"main\">synopsis</A> - \n"
+                                     "<A HREF=\"action.htm\" target=\"main\">continuit&eacute;</A> - \n"
+                                     "<A HREF=\"ActDec.htm\" target=\"main\">d&eacute;coupage</A> - \n"
+                                     "<A HREF=\"storyBrd.htm\" target=\"main\">storyboard</A> - \n"
+                                     "<A HREF=\"sRp.htm\" target=\"main\">rapport</A> - \n"
+                                     "</BODY></HTML>\n"));
+
+    EXPECT_EQ(Page("main.htm"), Crlf(kDocStart + kCssLink + "<TITLE>\xC9t\xE9</TITLE>\n</HEAD> \n\n<BODY>\n"
+                                     "<H1>&Eacute;t&eacute;</H1>\n\n<P>\nUne <i>id\xE9" "e</i>\n<P><HR WIDTH=400>\n"
+                                     "<P><span class=rev>Derni&egrave;re mise &agrave; jour: "
+                                     "Mardi, 08/12/2026  21:05:00</span>\n</BODY></HTML>\n"));
+}
+
+TEST_F(PublishTest, SynopsisWithAndWithoutNotes)
+{
+    Publish();
+    EXPECT_EQ(Page("synops.htm"), Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>Synopsis</H5>\n"
+                                       "<H4>R&eacute;alisation:</H4>\n\n<div class=indent1>Anne\n<br>Bob</div>\n<P>\n\n\n"
+                                       "<H4>Id&eacute;e:</H4>\n\n<div class=indent1>Une <i>id\xE9" "e</i></div>\n<P>\n"
+                                       "<H4>Synopsis:</H4>\n\n<div class=indent1>Il pleut.\n<p>\nFin.</div>\n<P>\n"
+                                       "</BODY></HTML>\n"));
+
+    project_.GenInfo.comment = "x";
+    Publish();
+    const std::string page = Page("synops.htm");
+    const std::string credits = Crlf("<H5>Synopsis</H5>\n<H4>R&eacute;alisation:</H4>\n<div class=indent1>\n"
+                                     "<div class=topLeft>\nAnne\n<br>Bob</div>\n<P>\n"
+                                     "<div class=topMenu><b>Note:</b><br>\nx<br></div>\n<br clear=all>\n"
+                                     "</div>\n<br><p>\n<H4>Id&eacute;e:</H4>");
+    EXPECT_NE(page.find(credits), std::string::npos) << page;
+}
+
+TEST_F(PublishTest, ContinuityAndBreakdownTables)
+{
+    Publish();
+    const std::string footer = "</TABLE>\n<H6>Anne\nBob</H6>\n</BODY></HTML>\n";
+    const std::string firstTitleCell = "<TD vAlign=top  width=20%>\n<span class=num><b>1. </b></span>plan 1<br>\n"
+                                       "<P class=center>\n<IMG SRC=\"img/a.jpg\" BORDER=0 >\n<BR>\n</TD>\n";
+    const std::string secondTitleCell =
+        "<TD vAlign=top  width=20%>\n<span class=num><b>2. </b></span>plan 2<br>\n<P class=center>\n</TD>\n";
+
+    EXPECT_EQ(Page("action.htm"),
+              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>Continuit&eacute;</H5>\n<P>\n"
+                   "<table width=90% cellspacing=1 cellPadding=7 align=center border=1>\n"
+                   "<TR><TH WIDTH=15% align=center>plan</TH>\n<TH WIDTH=45% align=center>action</TH>\n"
+                   "<TH WIDTH=40% align=center>son/dialogue</TH>\n</TR><TR>\n"
+                   + firstTitleCell
+                   + "<TD vAlign=top>Elle entre.</TD>\n<TD vAlign=top><b>son: </b>pluie<br>\n</TD>\n</TR>\n<TR>\n"
+                   + secondTitleCell
+                   + "<TD vAlign=top>Il \"sort\" (vite)</TD>\n<TD vAlign=top>\n<b>dialogue: </b>Adieu</TD>\n</TR>\n"
+                   + footer));
+
+    EXPECT_EQ(Page("ActDec.htm"),
+              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>D&eacute;coupage technique</H5>\n<P>\n"
+                   "<table width=90% cellspacing=1 cellPadding=7 align=center border=1>\n"
+                   "<TR><TH WIDTH=20% class=center>plan</TH>\n<TH WIDTH=45% align=center>continuit&eacute;</TH>\n"
+                   "<TH WIDTH=20% align=center>C.A.M.</TH>\n<TH WIDTH=15%>temps</TH>\n</TR><TR>\n"
+                   + firstTitleCell
+                   + "<TD vAlign=top>\n<b>action:</b> Elle entre.<br>\n<b>son: </b>pluie<br>\n\n</TD>\n"
+                     " <TD vAlign=top colSpan=2>\n   <TABLE width=100%>\n      <TR>\n"
+                     "          <TD vAlign=top width=65%>\n<b>C:</b> plan<br>\n"
+                     "<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\n<b>M:</b> pan. vertical<br>\ntrav. avant<br>\n"
+                     "zoom arri\xE8re<br>\n<br>\n</TD>\n\n"
+                     "          <TD vAlign=top>\n<div class=sTime>10s.</div>\n<br><b>Tot:</b><br> 10s.\n</TD>\n\n"
+                     "      </TR>\n      <TR>\n"
+                     "                     <TD colSpan=2>\n           <div class=note><b>effet: </b>lent</div><br>\n"
+                     "           </TD>\n\n"
+                     "      </TR>\n   </TABLE>\n </TD>\n</TR>\n<TR>\n"
+                   + secondTitleCell
+                   + "<TD vAlign=top>\n<b>action:</b> Il \"sort\" (vite)<br>\n\n<b>dialogue: </b>Adieu\n</TD>\n"
+                     " <TD vAlign=top colSpan=2>\n   <TABLE width=100%>\n      <TR>\n"
+                     "          <TD vAlign=top width=65%>\n<b>C:</b> general<br>\n<b>A:</b> normal<br>\n"
+                     "<b>M:</b> <br>\n</TD>\n\n"
+                     "          <TD vAlign=top>\n<div class=sTime>55s.</div>\n<br><b>Tot:</b><br> 1m. 5s.\n</TD>\n\n"
+                     "      </TR>\n      <TR>\n          \n      </TR>\n   </TABLE>\n </TD>\n</TR>\n"
+                   + footer));
+}
+
+TEST_F(PublishTest, StoryboardAndReport)
+{
+    Publish();
+    EXPECT_EQ(Page("storyBrd.htm"),
+              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>Storyboard</H5>\n<P>\n"
+                   "<table width=90% cellspacing=10 cellPadding=5 align=center border=0>\n<TR>\n"
+                   "<TD vAlign=top  width=20%>\n<span class=num><b>1. </b></span>plan 1<br>\n<P class=center>\n"
+                   "<IMG SRC=\"img/a.jpg\" BORDER=0 width=120 height=90>\n<BR>\n<P class=note>Elle entre.\n<BR>\n</TD>\n"
+                   "<TD vAlign=top  width=20%>\n<span class=num><b>2. </b></span>plan 2<br>\n<P class=center>\n"
+                   "<DIV class=smallFrame></DIV><P class=note>Il \"sort\" (vite)\n<BR>\n</TD>\n</TR>\n"
+                   "</TABLE>\n<H6>Anne\nBob</H6>\n</BODY></HTML>\n"));
+
+    const std::string reportHead = kDocStart + kCssLink + "\t" + kMeta + "\n<TITLE>\xC9t\xE9- rapport</TITLE>\n"
+                                   "</HEAD> \n\n<BODY>\n";
+    EXPECT_EQ(Page("sRp.htm"), Crlf(reportHead + "<H3>&Eacute;t&eacute;</H3>\n<H4>Rapport de production</H4>\n\n"
+                                    "<div class=indent1>Ligne un\n<p>\nLigne deux</div>\n<P>\n</BODY></HTML>\n"));
+}
+
+TEST_F(PublishTest, StoryboardRowsCloseAfterEveryFourthShot)
+{
+    for (int i = 0; i < 3; ++i)
+        project_.EventList.AddEvent();
+    Publish();
+    const std::string page = Page("storyBrd.htm");
+    const auto cellEnd = [&](int shot) {
+        std::size_t at = page.find("<b>" + std::to_string(shot) + ". </b>");
+        return page.find("</TD>\r\n", at) + 7;
+    };
+    EXPECT_EQ(page.compare(cellEnd(4), 11, "</TR><TR>\r\n"), 0);
+    EXPECT_EQ(page.compare(cellEnd(5), 17, "</TR>\r\n</TABLE>\r\n"), 0);
+    EXPECT_EQ(page.find("</TR><TR>"), page.rfind("</TR><TR>"));
+
+    project_.EventList.DeleteEvent(4);
+    Publish();
+    EXPECT_EQ(Page("storyBrd.htm").find("</TR><TR>"), std::string::npos);
+}
+
+TEST_F(PublishTest, ScriptModeViewerOpensOnTheFirstShot)
+{
+    const std::vector<std::string> written = Publish();
+
+    EXPECT_EQ(Page("pIndex.htm"), Crlf("<HTML><HEAD> </HEAD>\n"
+                                       "<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\n"
+                                       "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\n"
+                                       "<FRAME SRC=\"pMain.htm\" NAME=\"pMain\">\n"
+                                       "</FRAMESET>\n</HTML>\n"));
+    EXPECT_EQ(Page("pMenu.htm"),
+              Crlf(kDocStart + "\t<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\n"
+                   "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\n"
+                   + kMenuStyle + "\t<TITLE>Plan</TITLE>\n</HEAD> \n\n<BODY>\n<b>plans</b><P>\n"
+                   "<a href=\"javaScript:getPlan(0)\">plan 1</a><br>\n"
+                   "<a href=\"javaScript:getPlan(1)\">plan 2</a><br>\n\n</BODY></HTML>\n"));
+    EXPECT_EQ(Page("pMain.htm"),
+              Crlf(kDocStart + "\t<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\n" + kCssLink
+                   + "<TITLE>Plan</TITLE>\n</HEAD> \n\n"
+                     "<BODY>\n<SCRIPT>document.write(getName())</SCRIPT>\n<P>\n<DIV class=topLeft>\n<P class=center>\n"
+                     "<SCRIPT>document.write(getPict())</SCRIPT>\n<P>\n</DIV>\n<DIV class=topMenu>\n"
+                     "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%>\n<SCRIPT>document.write(getSection(3))</SCRIPT>\n"
+                     "</TD>\n<TD vAlign=top>\n<SCRIPT>document.write(getSection(4))</SCRIPT>\n</TD>\n"
+                     "</TR><TR colspan=2><TD vAlign=top>\n</TD>\n</TR></TABLE>\n</DIV><br clear=all>\n<P>\n"
+                     "<DIV class=topLeft>\n<SCRIPT>document.write(getSection(0))</SCRIPT>\n</DIV>\n"
+                     "<DIV class=topMenu>\n<SCRIPT>document.write(getSection(1))</SCRIPT>\n"
+                     "<SCRIPT>document.write(getSection(2))</SCRIPT>\n<P>\n</BODY></HTML>\n"));
+    EXPECT_FALSE(fs::exists(site_ / "plans.htm"));
+}
+
+TEST_F(PublishTest, PlainModeWritesTheShotsPage)
+{
+    project_.HTMPrefs.pageSpecs.noJSPlan = true;
+    project_.EventList.Event(1).sound = "vent";
+    const std::vector<std::string> written = Publish();
+
+    EXPECT_NE(Page("pIndex.htm").find("<FRAME SRC=\"plans.htm\" NAME=\"pMain\">\r\n"), std::string::npos);
+    EXPECT_EQ(Page("pMenu.htm"),
+              Crlf(kDocStart + "\t" + kMenuStyle + "\t<TITLE>Plan</TITLE>\n</HEAD> \n\n<BODY>\n"
+                   "<P style=padding-top:20px;><b>plans</b> \n<P style=text-align:left;padding-left:10px;>\n"
+                   "<a href=\"plans.htm#p0\" TARGET=\"pMain\">plan 1</a><br>\n"
+                   "<a href=\"plans.htm#p1\" TARGET=\"pMain\">plan 2</a><br>\n\n</BODY></HTML>\n"));
+
+    const std::string plans = Page("plans.htm");
+    const std::string start = kDocStart + kCssLink + "<TITLE>Plans</TITLE>\n</HEAD> \n\n<BODY>\n"
+                              "<H1>&Eacute;t&eacute;</H1>\n\n<P>\nUne <i>id\xE9" "e</i>\n<P><HR WIDTH=400><P>\n"
+                              "<A NAME=\"p0\">\n<H4>plan 1</H4>\n<DIV class=topLeft> \n"
+                              "<P class=center> <IMG SRC=\"img/a.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 "
+                              "vSpace=10> <BR CLEAR=ALL>\n</DIV>\n";
+    const std::string end = "<DIV class=topLeft>\n<H5>Action</H5>\nIl \"sort\" (vite)</DIV>\n"
+                            "<DIV class=topMenu>\n<H5>Son</H5>\nvent\n<H5>Dialogue</H5>\nAdieu</DIV>\n"
+                            "</A><br clear=all>\n<P class=vSpace1><HR WIDTH=400><P class=vSpace1>\n\n\n"
+                            "<P><span class=rev>Derni&egrave;re mise &agrave; jour: Mardi, 08/12/2026  21:05:00</span>\n"
+                            "</BODY></HTML>\n";
+    EXPECT_TRUE(plans.starts_with(Crlf(start))) << plans;
+    EXPECT_TRUE(plans.ends_with(Crlf(end))) << plans;
+    EXPECT_FALSE(fs::exists(site_ / "pMain.htm"));
+}
+
+TEST_F(PublishTest, FilesAreWrittenInTheirFixedOrder)
+{
+    EXPECT_EQ(Publish(), (std::vector<std::string>{"index.html", "menu.htm", "main.htm", "pIndex.htm", "pMenu.htm",
+                                                   "pMain.htm", "synops.htm", "action.htm", "ActDec.htm",
+                                                   "storyBrd.htm", "sRp.htm", "vStyle.css", "vScript.js"}));
+    EXPECT_EQ(FilesInSite(), (std::vector<std::string>{"ActDec.htm", "action.htm", "index.html", "main.htm",
+                                                       "menu.htm", "pIndex.htm", "pMain.htm", "pMenu.htm", "sRp.htm",
+                                                       "storyBrd.htm", "synops.htm", "vScript.js", "vStyle.css"}));
+
+    project_.HTMPrefs.pageSpecs.noJSPlan = true;
+    project_.HTMPrefs.coverSpecs.separateCover = true;
+    project_.Report.isExternal = true;
+    project_.Report.fileName = "rapport.htm";
+    EXPECT_EQ(Publish(), (std::vector<std::string>{"index.html", "menu.htm", "cover.htm", "pIndex.htm", "pMenu.htm",
+                                                   "plans.htm", "synops.htm", "action.htm", "ActDec.htm",
+                                                   "storyBrd.htm", "vStyle.css", "vScript.js"}));
+
+    project_.HTMPrefs.menuSpecs.showShots = false;
+    project_.HTMPrefs.menuSpecs.showStoryboard = false;
+    project_.HTMPrefs.menuSpecs.showReport = false;
+    project_.HTMPrefs.pageSpecs.noJSPlan = false;
+    project_.HTMPrefs.coverSpecs.separateCover = false;
+    EXPECT_EQ(Publish(), (std::vector<std::string>{"index.html", "menu.htm", "main.htm", "synops.htm", "action.htm",
+                                                   "ActDec.htm", "vStyle.css", "vScript.js"}));
+}
+
+TEST_F(PublishTest, MenuEntriesFollowTheLayout)
+{
+    TMenuSpecs& menu = project_.HTMPrefs.menuSpecs;
+    menu.showShots = menu.showStoryboard = menu.showReport = false;
+    Publish();
+    const std::string fixedEntries = "<A HREF=\"synops.htm\" target=\"main\">synopsis</A> - \n"
+                                     "<A HREF=\"action.htm\" target=\"main\">continuit&eacute;</A> - \n"
+                                     "<A HREF=\"ActDec.htm\" target=\"main\">d&eacute;coupage</A> - \n";
+    EXPECT_TRUE(Page("menu.htm").ends_with(Crlf("<BODY>\n" + fixedEntries + "</BODY></HTML>\n")));
+
+    menu.returnLink = true;
+    Publish();
+    EXPECT_TRUE(Page("menu.htm").ends_with(
+        Crlf(fixedEntries + "<A HREF=\"../index.html\" target=\"_top\" title=\"retour\">&#164;</A>\n</BODY></HTML>\n")));
+
+    menu.returnUrl = "../p\xE8re.html";
+    menu.showReport = true;
+    project_.Report.isExternal = true;
+    project_.Report.fileName = "rapport.htm";
+    Publish();
+    EXPECT_TRUE(Page("menu.htm").ends_with(
+        Crlf(fixedEntries + "<A HREF=\"rapport.htm\" target=\"main\">rapport</A> - \n"
+             "<A HREF=\"../pere.html\" target=\"_top\" title=\"retour\">&#164;</A>\n</BODY></HTML>\n")));
+
+    // A return link switched off hides the address.
+    menu.returnLink = false;
+    Publish();
+    EXPECT_EQ(Page("menu.htm").find("retour"), std::string::npos);
+
+    // The inline report refreshes the report's file name.
+    project_.Report.isExternal = false;
+    Publish();
+    EXPECT_EQ(project_.Report.fileName, "sRp.htm");
+    EXPECT_NE(Page("menu.htm").find("<A HREF=\"sRp.htm\" target=\"main\">rapport</A> - \r\n"), std::string::npos);
+}
+
+TEST_F(PublishTest, ExternalReportLeavesAnEarlierReportPage)
+{
+    WriteFileAtomically(site_ / "sRp.htm", "old");
+    project_.Report.isExternal = true;
+    project_.Report.fileName = "rapport.htm";
+    Publish();
+    EXPECT_EQ(Page("sRp.htm"), "old");
+    EXPECT_FALSE(fs::exists(site_ / "rapport.htm"));
+}
+
+TEST_F(PublishTest, CoverBorderSeparatorAndTableSettings)
+{
+    THTMPrefs& prefs = project_.HTMPrefs;
+    prefs.frameSpecs.borderWidth = "2";
+    Publish();
+    EXPECT_NE(Page("index.html").find("BORDER=0 FRAMEBORDER=0>\r\n"), std::string::npos);
+
+    prefs.frameSpecs.borderVisible = true;
+    prefs.frameSpecs.menuHeight = "35";
+    prefs.coverSpecs.separateCover = true;
+    prefs.coverSpecs.separator = false;
+    prefs.pageSpecs.tableWidth = "100%";
+    prefs.pageSpecs.tableMargin = "2";
+    fs::remove(site_ / "main.htm");
+    Publish();
+    const std::string frameset = Page("index.html");
+    EXPECT_NE(frameset.find("<FRAMESET ROWS=\"*,35\" SCROLLING=NO FRAMEBORDER=0  FRAMESPACING=0 BORDER=2 "
+                            "FRAMEBORDER=2>\r\n\t<FRAME SRC=\"cover.htm\" name=\"main\">\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(site_ / "main.htm"));
+    EXPECT_NE(Page("cover.htm").find("e</i>\r\n\r\n<P><span class=rev>"), std::string::npos);
+
+    const std::string table = "<table width=100% cellspacing=1 cellPadding=2 align=center border=1>\r\n";
+    EXPECT_NE(Page("action.htm").find(table), std::string::npos);
+    EXPECT_NE(Page("ActDec.htm").find(table), std::string::npos);
+    EXPECT_NE(Page("storyBrd.htm").find("<table width=90% cellspacing=10 cellPadding=5 align=center border=0>"),
+              std::string::npos);
+}
+
+TEST_F(PublishTest, EmptyProject)
+{
+    project_ = ProjectDocument();
+    project_.StylePrefs.elements[9].background = "black";
+    Publish();
+
+    EXPECT_NE(Page("action.htm").find("son/dialogue</TH>\r\n</TR></TABLE>\r\n<H6></H6>\r\n</BODY></HTML>\r\n"),
+              std::string::npos);
+    EXPECT_NE(Page("ActDec.htm").find("<TH WIDTH=15%>temps</TH>\r\n</TR></TABLE>\r\n"), std::string::npos);
+    EXPECT_TRUE(Page("storyBrd.htm").ends_with("border=0>\r\n<TR>\r\n</TABLE>\r\n<H6></H6>\r\n</BODY></HTML>\r\n"));
+    EXPECT_TRUE(Page("pMenu.htm").ends_with("<b>plans</b><P>\r\n\r\n</BODY></HTML>\r\n"));
+    EXPECT_TRUE(Page("vScript.js").starts_with("// JavaScript data and routines from Shotweave\r\n"
+                                               "var p = new Array();\r\n"
+                                               "function pData(index, name, pict, action, snd, dlg, CAM, time){}\r\n"
+                                               "\r\n\r\n//////////////////////////\r\n"));
+    // No title: no TITLE element, and the three headings of the synopsis keep empty divisions.
+    const std::string synopsis = Page("synops.htm");
+    EXPECT_EQ(synopsis.find("<TITLE>"), std::string::npos);
+    EXPECT_NE(synopsis.find("<H4>Id&eacute;e:</H4>\r\n\r\n<div class=indent1></div>"), std::string::npos);
+}
+
+TEST_F(PublishTest, OneShotProject)
+{
+    project_.EventList.DeleteEvent(1);
+    Publish();
+    EXPECT_NE(Page("storyBrd.htm").find("<TR>\r\n<TD vAlign=top  width=20%>"), std::string::npos);
+    EXPECT_NE(Page("storyBrd.htm").find("<BR>\r\n</TD>\r\n</TR>\r\n</TABLE>"), std::string::npos);
+    EXPECT_TRUE(Page("vScript.js").starts_with("// JavaScript data and routines from Shotweave\r\n"
+                                               "var p = new Array(0);\r\n"));
+}
+
+TEST_F(PublishTest, ViewerScriptDataAndRoutines)
+{
+    Publish();
+    const std::string script = Page("vScript.js");
+    const std::string data =
+        "// JavaScript data and routines from Shotweave\n"
+        "var p = new Array(1);\nfunction pData(index, name, pict, action, snd, dlg, CAM, time){}\n\n"
+        "p[0]= new pData();\np[0].index= \"0\"\np[0].name= \"plan 1\"\np[0].pict= \"a.jpg\"\n"
+        "p[0].action= \"Elle entre.\"\np[0].snd= \"pluie\"\np[0].dlg= \"\"\n"
+        "p[0].CAM= \"<b>C:</b> plan<br><b>A:</b> l\xE9g\xE8re plong\xE9" "e<br><b>M:</b> pan. vertical<br>"
+        "trav. avant<br>zoom arri\xE8re<br><br>\"\n"
+        "p[0].time= \"<span class=sTime>10s.</span><br><b>cumul:</b><br><span class=sTime>10s.</span>\";\n\n"
+        "p[1]= new pData();\np[1].index= \"1\"\np[1].name= \"plan 2\"\np[1].pict= \"blank\"\n"
+        "p[1].action= \"Il \\\"sort\\\" \\(vite\\)\"\np[1].snd= \"\"\np[1].dlg= \"Adieu\"\n"
+        "p[1].CAM= \"<b>C:</b> general<br><b>A:</b> normal<br><b>M:</b> <br>\"\n"
+        "p[1].time= \"<span class=sTime>55s.</span><br><b>cumul:</b><br><span class=sTime>1m. 5s.</span>\";\n\n"
+        "\n//////////////////////////\n\n";
+    EXPECT_TRUE(script.starts_with(Crlf(data))) << script;
+    EXPECT_TRUE(script.ends_with("return outStr;\r\n\r\n} \r\n\r\n"));
+    for (const char* routine : {"function getPlan(n){", "function getName(){", "function getSection(n){",
+                                "function getPict(){", "pForm.curP.value= n"})
+        EXPECT_NE(script.find(routine), std::string::npos) << routine;
+}
+
+// Runs the viewer script as a page of the viewer frames would, in a frame
+// whose neighbours may not be read (pages opened from disk).
+std::string RunViewerScript(const fs::path& script, const std::string& address, const std::string& calls)
+{
+    const fs::path runner = script.parent_path() / "runner.js";
+    std::ofstream(runner) << R"(
+const fs = require('fs');
+const vm = require('vm');
+const blocked = () => { throw new Error('Blocked a frame with origin "null"'); };
+const menu = {};
+Object.defineProperty(menu, 'document', { get: blocked });
+const main = {};
+const address = process.argv[3];
+const context = {
+  location: { search: address.startsWith('?') ? address : '', hash: address.startsWith('#') ? address : '' },
+  parent: { pMenu: menu, pMain: main },
+  out: [],
+};
+vm.createContext(context);
+vm.runInContext(fs.readFileSync(process.argv[2], 'latin1'), context);
+vm.runInContext(process.argv[4], context);
+console.log(context.out.join('|') + '|' + String(main.location));
+)";
+    const fs::path output = script.parent_path() / "runner.out";
+    const std::string command = "node " + runner.string() + " " + script.string() + " '" + address + "' '" + calls
+                                + "' > " + output.string() + " 2>&1";
+    const int status = std::system(command.c_str());
+    std::string text = ReadFileBytes(output);
+    if (status != 0)
+        return "failed: " + text;
+    return text;
+}
+
+TEST_F(PublishTest, ViewerReadsTheShotFromItsAddress)
+{
+    if (std::system("node --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "node is not installed";
+    Publish();
+    const fs::path script = site_ / "vScript.js";
+
+    EXPECT_EQ(RunViewerScript(script, "?1", "out.push(getName(), getPict(), getSection(1), getSection(2))"),
+              "<b>2. plan 2</b>|<DIV class=iFrame></DIV>||<H5>dialogue</H5>\nAdieu\n <P> \n|undefined\n");
+    EXPECT_EQ(RunViewerScript(script, "#0", "out.push(getName(), getPict())"),
+              "<b>1. plan 1</b>|<IMG SRC=\"img/a.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20> <BR CLEAR=ALL>"
+              "|undefined\n");
+    // Without an index in the address, and without access to the menu, the first shot.
+    EXPECT_EQ(RunViewerScript(script, "", "out.push(getName())"), "<b>1. plan 1</b>|undefined\n");
+    EXPECT_EQ(RunViewerScript(script, "?7", "out.push(getName())"), "<b>1. plan 1</b>|undefined\n");
+    // getPlan passes the index in the address of the viewer page.
+    EXPECT_EQ(RunViewerScript(script, "", "getPlan(1)"), "|pMain.htm?1\n");
+}
+
+TEST_F(PublishTest, ViewerOfAnEmptyProjectShowsNothing)
+{
+    if (std::system("node --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "node is not installed";
+    project_.EventList.Clear();
+    Publish();
+    EXPECT_EQ(RunViewerScript(site_ / "vScript.js", "?0", "out.push(getName(), getSection(0), getPict())"),
+              "||<DIV class=iFrame></DIV>|undefined\n");
+}
+
+TEST_F(PublishTest, StylesheetIsTheStyleSetFollowedByTheCorrection)
+{
+    Publish();
+    const std::string sheet = Page("vStyle.css");
+    const std::string correction =
+        "/* Correction to previous */\r\n\t.iFrame { text-align:center; \r\n\t\tborder:solid 1;\r\n\t\twidth:160;\r\n"
+        "\t\theight:120;\r\n\t\tmargin-left:20;\r\n\t}\r\n\r\n\t.smallFrame { text-align:center; \r\n"
+        "\t\tborder:solid 1;\r\n\t\twidth:120;\r\n\t\theight:90;\r\n\t}\r\n\r\n\t.menu { background:black; \r\n"
+        "\t\tcolor:white;\r\n\t}\r\n\r\n\t.vSpace1 { padding:60px; } \r\n";
+    EXPECT_EQ(sheet, WithCrLfLines(project_.StylePrefs.BuildStyleSheet() + correction));
+    EXPECT_TRUE(sheet.ends_with(correction));
+}
+
+TEST(SavePageLinesTest, EveryBreakBecomesCrLf)
+{
+    EXPECT_EQ(WithCrLfLines(""), "");
+    EXPECT_EQ(WithCrLfLines("a"), "a\r\n");
+    EXPECT_EQ(WithCrLfLines("a\n\r\nb"), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(WithCrLfLines("a\rb\r\n"), "a\r\nb\r\n");
+    EXPECT_EQ(WithCrLfLines("\n\n"), "\r\n\r\n");
+    EXPECT_EQ(WithCrLfLines("a\r\r\nb\n"), "a\r\n\r\nb\r\n");
+}
+
+TEST_F(PublishTest, EveryFileHasCrLfLineEnds)
+{
+    project_.GenInfo.idea = "un\ndeux\rtrois";
+    Publish();
+    for (const std::string& name : FilesInSite()) {
+        const std::string bytes = Page(name);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " at " << i;
+            }
+            if (bytes[i] == '\r') {
+                ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name << " at " << i;
+            }
+        }
+        EXPECT_TRUE(bytes.ends_with("\r\n")) << name;
+    }
+}
+
+TEST_F(PublishTest, DoubleQuotesInMetaAttributesAreEscaped)
+{
+    project_.GenInfo.title = "Le \"grand\" <b>film</b>";
+    project_.GenInfo.creator = "A \"B\" & C";
+    Publish();
+    const std::string frameset = Page("index.html");
+    EXPECT_NE(frameset.find("<META name=\"DESCRIPTION\" content=\"Le &quot;grand&quot; <b>film</b>\">\r\n"),
+              std::string::npos);
+    EXPECT_NE(frameset.find("<META name=\"AUTHOR\" content=\"A &quot;B&quot; & C\">\r\n"), std::string::npos);
+    EXPECT_NE(frameset.find("<TITLE>Le \"grand\" <b>film</b></TITLE>"), std::string::npos);
+    EXPECT_NE(Page("action.htm").find("<H6>A \"B\" & C</H6>"), std::string::npos);
+    EXPECT_NE(Page("synops.htm").find("<H3>Le \"grand\" <b>film</b></H3>"), std::string::npos);
+}
+
+TEST_F(PublishTest, CoverNameOutsideTheSiteFolderIsRefused)
+{
+    project_.HTMPrefs.coverSpecs.separateCover = true;
+    for (const std::string name : {"../cover.htm", "sub/cover.htm", "..", ".", "", "/tmp/cover.htm", "..\\c.htm"}) {
+        project_.HTMPrefs.coverSpecs.coverFile = name;
+        THTMPublish publisher(project_, site_);
+        publisher.SetDates({"d", "n"});
+        try {
+            publisher.Publish();
+            ADD_FAILURE() << "accepted " << name;
+        } catch (const Error& error) {
+            EXPECT_NE(std::string(error.what()).find("page de couverture"), std::string::npos) << error.what();
+        }
+        EXPECT_TRUE(FilesInSite().empty()) << name;
+    }
+    EXPECT_FALSE(fs::exists(site_.parent_path() / "cover.htm"));
+
+    project_.HTMPrefs.coverSpecs.coverFile = "accueil.htm";
+    Publish();
+    EXPECT_TRUE(fs::exists(site_ / "accueil.htm"));
+}
+
+TEST_F(PublishTest, MissingSiteFolderWritesNothing)
+{
+    THTMPublish publisher(project_, site_ / "absent");
+    EXPECT_THROW(publisher.Publish(), Error);
+    EXPECT_FALSE(fs::exists(site_ / "absent"));
+    EXPECT_TRUE(FilesInSite().empty());
+}
+
+TEST_F(PublishTest, PageThatCannotBeWrittenStopsThePublication)
+{
+    fs::create_directory(site_ / "menu.htm");
+    THTMPublish publisher(project_, site_);
+    publisher.SetDates({"d", "n"});
+    EXPECT_THROW(publisher.Publish(), Error);
+    EXPECT_EQ(publisher.WrittenFiles(), std::vector<std::string>{"index.html"});
+    EXPECT_EQ(FilesInSite(), (std::vector<std::string>{"index.html", "menu.htm"}));
+}
+
+TEST_F(PublishTest, PublishingTwiceGivesTheSameFiles)
+{
+    Publish();
+    std::vector<std::string> first;
+    for (const std::string& name : FilesInSite())
+        first.push_back(Page(name));
+    Publish();
+    std::vector<std::string> second;
+    for (const std::string& name : FilesInSite())
+        second.push_back(Page(name));
+    EXPECT_EQ(first, second);
+}
+
+TEST(PublishDatesTest, CurrentDatesAreFilled)
+{
+    const PublishDates dates = CurrentPublishDates();
+    EXPECT_FALSE(dates.shortDate.empty());
+    EXPECT_NE(dates.nowText.find(", "), std::string::npos);
+}
+
+} // namespace
+} // namespace sw
