@@ -115,7 +115,9 @@ protected:
 
 TEST_F(PublishTest, EntryPagesWithTheDefaultLayout)
 {
+    const fs::path folderBefore = fs::current_path();
     Publish();
+    EXPECT_EQ(fs::current_path(), folderBefore);
 
     EXPECT_EQ(Page("index.html"), Crlf("<HTML> <HEAD> \n" + kMeta + "<TITLE>\xC9t\xE9</TITLE></HEAD>\n"
                                        "<FRAMESET ROWS=\"*,20\" SCROLLING=NO FRAMEBORDER=0  FRAMESPACING=0 "
