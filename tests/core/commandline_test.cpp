@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/projectdocument.h"
+#include "model/projectfile.h"
+#include "model/valuewriter.h"
+#include "publish/commandline.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path = fs::temp_directory_path() / (std::string("sw_cmdline_") + info->name());
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+std::string ReadBytes(const fs::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+struct Outcome {
+    std::optional<int> exitCode;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunWith(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome run;
+    run.exitCode = sw::RunCommandLine(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+sw::ProjectDocument SampleProject()
+{
+    sw::ProjectDocument project;
+    project.StylePrefs.ApplyAppStyleTable();
+    project.GenInfo.title = "\xC9t\xE9";  // "Été" in Windows-1252
+    project.GenInfo.creator = "Marie\r\nPaul";
+    project.GenInfo.idea = "Une id\xE9" "e.";
+    for (const char* name : {"Ouverture", "Rue", "Fin"}) {
+        sw::TEvent& shot = project.EventList.AddEvent();
+        shot.name = name;
+        shot.action = "Elle marche.";
+        shot.cam.duration = "5";
+    }
+    project.EventList.Event(1).cam.startImage = "rue.jpg";
+    return project;
+}
+
+const std::vector<std::string> kScriptModeFiles = {
+    "index.html", "menu.htm",    "main.htm",   "pIndex.htm",   "pMenu.htm",  "pMain.htm",
+    "synops.htm", "action.htm",  "ActDec.htm", "storyBrd.htm", "sRp.htm",    "vStyle.css",
+    "vScript.js"};
+
+TEST(CommandLineTest, HelpVersionAndEditorArguments)
+{
+    const Outcome help = RunWith({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--publish FILE.vid"), std::string::npos);
+    const Outcome version = RunWith({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string("shotweave ") + SHOTWEAVE_VERSION + "\n");
+    EXPECT_EQ(RunWith({"--frobnicate"}).exitCode, 2);
+    EXPECT_FALSE(RunWith({}).exitCode.has_value());
+    EXPECT_FALSE(RunWith({"court.vid"}).exitCode.has_value()) << "a project file alone starts the editor";
+    const Outcome missing = RunWith({"--publish"});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_EQ(RunWith({"--publish", "a.vid", "b.vid"}).exitCode, 2);
+}
+
+TEST(CommandLineTest, PublishWritesTheSiteBesideTheFileAndLeavesTheFileAlone)
+{
+    TempFolder temp;
+    const fs::path folder = temp.path / "my.films";
+    fs::create_directories(folder);
+    const fs::path file = folder / "court.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    const std::string before = ReadBytes(file);
+
+    const Outcome first = RunWith({"--publish", file.string()});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const fs::path site = folder / "court";
+    EXPECT_EQ(first.out, "Le film court.vid est maintenant publié dans le dossier " + site.string() + "/.\n");
+    EXPECT_EQ(first.err, "Le répertoire " + site.string() + " vient d'être créé.\n");
+    EXPECT_TRUE(fs::is_directory(site / "img"));
+    for (const std::string& name : kScriptModeFiles)
+        EXPECT_TRUE(fs::is_regular_file(site / name)) << name;
+    EXPECT_FALSE(fs::exists(site / "plans.htm"));
+    EXPECT_EQ(ReadBytes(file), before);
+
+    // Texts reach the pages in Windows-1252.
+    const std::string synopsis = ReadBytes(site / "synops.htm");
+    EXPECT_NE(synopsis.find("<TITLE>\xC9t\xE9</TITLE>"), std::string::npos);
+    EXPECT_NE(synopsis.find("<H3>&Eacute;t&eacute;</H3>"), std::string::npos);
+    EXPECT_NE(ReadBytes(site / "vScript.js").find("p[1].pict= \"rue.jpg\""), std::string::npos);
+
+    const Outcome second = RunWith({"--publish", file.string()});
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(second.err.empty()) << "existing folders are not announced again";
+    EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST(CommandLineTest, RelativePathAndDotsInTheName)
+{
+    TempFolder temp;
+    sw::ProjectDocument project = SampleProject();
+    project.HTMPrefs.pageSpecs.noJSPlan = true;
+    sw::SaveProject(project, temp.path / "mon.film.vid");
+    const fs::path previous = fs::current_path();
+    fs::current_path(temp.path);
+    const Outcome run = RunWith({"--publish", "mon.film.vid"});
+    fs::current_path(previous);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const fs::path site = fs::absolute(temp.path / "mon");
+    EXPECT_EQ(run.out, "Le film mon.film.vid est maintenant publié dans le dossier " + site.string() + "/.\n");
+    EXPECT_TRUE(fs::is_regular_file(site / "plans.htm"));
+    EXPECT_FALSE(fs::exists(site / "pMain.htm"));
+}
+
+TEST(CommandLineTest, FileWithoutLayoutBlockTakesTheDefaults)
+{
+    TempFolder temp;
+    sw::ProjectDocument project = SampleProject();
+    // A version-1 file: general information, shots and the style block only.
+    sw::ValueWriter writer;
+    writer.PutInteger(1);
+    writer.PutString(project.GenInfo.ToText());
+    project.EventList.SaveToWriter(writer);
+    project.StylePrefs.SaveToWriter(writer);
+    const fs::path file = temp.path / "ancien.vid";
+    WriteBytes(file, writer.Bytes());
+
+    const Outcome run = RunWith({"--publish", file.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const fs::path site = temp.path / "ancien";
+    for (const std::string& name : kScriptModeFiles)
+        EXPECT_TRUE(fs::is_regular_file(site / name)) << name;
+    const std::string frameset = ReadBytes(site / "index.html");
+    EXPECT_NE(frameset.find("ROWS=\"*,20\""), std::string::npos);
+    EXPECT_EQ(ReadBytes(file), writer.Bytes());
+}
+
+TEST(CommandLineTest, FailuresExitNonZeroAndChangeNothing)
+{
+    TempFolder temp;
+    const Outcome absent = RunWith({"--publish", (temp.path / "absent.vid").string()});
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_TRUE(absent.out.empty());
+    EXPECT_NE(absent.err.find("absent.vid"), std::string::npos);
+    EXPECT_FALSE(fs::exists(temp.path / "absent"));
+
+    const fs::path broken = temp.path / "casse.vid";
+    const std::string garbage = "\x02\x07not a project";
+    WriteBytes(broken, garbage);
+    const Outcome unreadable = RunWith({"--publish", broken.string()});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.out.empty());
+    EXPECT_FALSE(unreadable.err.empty());
+    EXPECT_EQ(ReadBytes(broken), garbage);
+    EXPECT_FALSE(fs::exists(temp.path / "casse")) << "no site folder for a file that cannot be read";
+
+    // A file where the site folder should be.
+    sw::ProjectDocument project = SampleProject();
+    const fs::path file = temp.path / "court.vid";
+    sw::SaveProject(project, file);
+    const std::string before = ReadBytes(file);
+    WriteBytes(temp.path / "court", "x");
+    const Outcome blocked = RunWith({"--publish", file.string()});
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.out.empty());
+    EXPECT_NE(blocked.err.find((temp.path / "court").string()), std::string::npos) << blocked.err;
+    EXPECT_EQ(ReadBytes(file), before);
+
+    const Outcome folder = RunWith({"--publish", temp.path.string()});
+    EXPECT_EQ(folder.exitCode, 1);
+}
+
+} // namespace
