@@ -483,5 +483,26 @@ TEST(ProjectFile, AMissingFileIsNamedAndChangesNothing)
     EXPECT_EQ(Fingerprint(document), Fingerprint(before));
 }
 
+TEST(ProjectFile, TheSeedFilesOfEveryVersionLoad)
+{
+    const fs::path seeds = fs::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds";
+    std::vector<std::int32_t> versions;
+    for (const char* name : {"v0.vid", "v1.vid", "v2.vid", "v3.vid", "v3-empty.vid"}) {
+        ProjectDocument document;
+        LoadProject(document, seeds / "project" / name);
+        versions.push_back(document.FileVersion);
+        if (document.FileVersion != 3 || document.EventList.Count() > 0) {
+            EXPECT_EQ(document.EventList.Count(), 3u) << name;
+            EXPECT_EQ(document.EventList.EventName(1), "plan \xE9t\xE9") << name;
+        }
+    }
+    EXPECT_EQ(versions, (std::vector<std::int32_t>{0, 1, 2, 3, 3}));
+
+    for (const char* name : {"defaults.sprf", "edited.sprf", "header-only.sprf"}) {
+        TStylePrefs style;
+        EXPECT_NO_THROW(style.LoadFromIni(seeds / "style" / name)) << name;
+    }
+}
+
 } // namespace
 } // namespace sw
