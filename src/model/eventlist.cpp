@@ -125,7 +125,8 @@ void TEventList::LoadFromReader(ValueReader& reader)
 void TEventList::CheckIndex(std::size_t index) const
 {
     if (index >= events_.size())
-        throw Error("List index out of bounds (" + std::to_string(index) + ")");
+        // A negative index from the caller shows as such.
+        throw Error("List index out of bounds (" + IntToStr(static_cast<long long>(index)) + ")");
 }
 
 } // namespace sw

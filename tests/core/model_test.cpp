@@ -307,6 +307,7 @@ TEST(ShotList, IndexesOutsideTheListAreListErrors)
     EXPECT_EQ(ErrorOf([&] { list.EventAction(65535); }), "List index out of bounds (65535)");
     EXPECT_EQ(ErrorOf([&] { list.SetMovement(2, 0, 1); }), "List index out of bounds (2)");
     EXPECT_EQ(ErrorOf([&] { list.CumulText(2); }), "List index out of bounds (2)");
+    EXPECT_EQ(ErrorOf([&] { list.Event(static_cast<std::size_t>(-1)); }), "List index out of bounds (-1)");
     EXPECT_EQ(Names(list), (std::vector<std::string>{"plan 1", "plan 2"})); // nothing changed
 }
 
