@@ -1,6 +1,9 @@
 #include "style/styleprefs.h"
 
+#include <array>
+#include <cstdint>
 #include <type_traits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +87,97 @@ TEST(StylePrefs, ConstructionBuildsTheUnitTable)
     EXPECT_EQ(prefs.links[2].colorName, "purple");
     EXPECT_EQ(prefs.links[2].state, "visited");
     EXPECT_EQ(prefs.descriptions[2], "");
+}
+
+TEST(StyleTables, BasicColoursByIndex)
+{
+    const std::array<std::pair<const char*, std::int32_t>, 18> expected = {{
+        {"white", 16777215}, {"lightgrey", 12632256}, {"silver", 12632256}, {"darkgray", 8421504},
+        {"gray", 8421504}, {"black", 0}, {"navy", 8388608}, {"blue", 16711680}, {"aqua", 16776960},
+        {"fuchsia", 16711935}, {"purple", 8388736}, {"red", 255}, {"maroon", 128}, {"yellow", 65535},
+        {"lime", 65280}, {"green", 32768}, {"olive", 32896}, {"teal", 8421376},
+    }};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_STREQ(BasicColors[i].name, expected[i].first) << "colour " << i;
+        EXPECT_EQ(BasicColors[i].value, expected[i].second) << "colour " << i;
+    }
+    EXPECT_STREQ(AlignNames[0], "left");
+    EXPECT_STREQ(AlignNames[1], "right");
+    EXPECT_STREQ(AlignNames[2], "center");
+    EXPECT_STREQ(AlignNames[3], "justify");
+}
+
+TEST(StyleTables, EveryElementOfTheConstructedSet)
+{
+    const std::array<const char*, kStyleElementCount> expected = {
+        "Body;WHITE;Arial;10;3;black;0;1;2%,7%;;;",
+        "H1;white;Arial;20;2;black;0;1;;;;",
+        "H2;white;Arial;18;2;navy;8388608;1;;;;",
+        "H3;white;Arial;16;2;navy;8388608;1;;;;",
+        "H4;white;Arial;15;0;navy;8388608;1;;;;",
+        "H5;white;Arial;14;0;green;32768;1;;;;",
+        "H6;white;Arial;12;2;olive;32896;1;;;;",
+        "TH;white;Arial;8;3;red;255;1;;;;",
+        "TD;white;Arial;11;3;black;0;1;;;;",
+        "BLOCKQUOTE;white;Arial;10;3;black;0;1;;;;",
+        ".note;white;Arial;10;0;silver;12632256;1;;;;",
+        ".citation;white;Arial;12;0;red;255;1;;;;",
+        ";white;Arial;11;0;black;0;1;;;;",
+        ";white;Arial;10;0;black;0;1;;;;",
+        ";white;Arial;10;0;black;0;1;;;;",
+        ";white;Arial;10;0;black;0;1;;;;",
+    };
+    const TStylePrefs prefs;
+    for (std::size_t i = 0; i < kStyleElementCount; ++i)
+        EXPECT_EQ(prefs.elements[i].ToText(), expected[i]) << "element " << i;
+
+    // the unit descriptions fill empty descriptions in the style dialog
+    const std::array<const char*, kStyleElementCount> descriptions = {
+        "Texte courant", "Titre principal", "Sous-titre principal", "Titre de section niveau 1",
+        "Titre de section niveau 2", "Titre de section niveau 3", "En-t\xEAte et pied de page",
+        "T\xEAtes de cellule de tableau", "Cellules de tableau", "Citation retrait", "Style modifiable",
+        "Style modifiable", "", "", "", "",
+    };
+    for (std::size_t i = 0; i < kStyleElementCount; ++i)
+        EXPECT_STREQ(UnitDefaults[i].description, descriptions[i]) << "row " << i;
+    EXPECT_EQ(prefs.LinksToText(), "blue;16711680;0;red;255;0;purple;8388736;0;");
+}
+
+TEST(StyleTables, EveryElementOfTheStartUpSet)
+{
+    struct Row {
+        const char* text;
+        const char* shortName;
+        const char* description;
+    };
+    const std::array<Row, kStyleElementCount> expected = {{
+        {"Body;WHITE;Arial;10;3;black;0;1;2%,7%;;;", "Normal",
+         "Texte courant, utilis\xE9 partout, couleur g\xE9n\xE9rale"},
+        {"H1;white;Arial;22;2;navy;8388608;1;;;;", "Titre 1", "Titre principal"},
+        {"H2;white;Arial;18;2;navy;8388608;1;;;;", "Sous-titre 1", ""},
+        {"H3;white;Arial;16;2;navy;8388608;1;;;;", "Sous-titre 2",
+         "Sous-titre secondaire, identificateur de sections 1"},
+        {"H4;white;Arial;13;0;green;32768;1;;;;", "Sous-titre 3",
+         "Sous-titre secondaire, identificateur de sections 2"},
+        {"H5;white;Arial;11;2;maroon;128;1;;;;", "Sous-titre 4",
+         "Sous-titre secondaire, identificateur de sections 3"},
+        {"H6;white;Arial;9;2;teal;8421376;1;;;;", "En-t\xEAte", "En-t\xEAte et pied de page"},
+        {"Blockquote;white;Arial;10;3;black;0;1;;;;", "Retrait", "Section"},
+        {"TD;white;Arial;10;3;black;0;1;;;;", "Tableau", "Texte2, cellules de tableau"},
+        {"TH;black;Arial;10;2;yellow;65535;0;;;;", "T\xEAte cell. ", "En-t\xEAtes de cellules du tableau"},
+        {".cell;white;Arial;10;0;black;0;1;;;;", "Cellule", "Texte3, cellules de tableau"},
+        {".rev;white;Arial;9;2;black;0;1;;;;", "rev", "Revision, messages de mise \xE0 jour"},
+        {".note;white;Arial;8;3;black;0;1;;;;", "note", ""},
+        {".num;white;Arial;10;0;red;255;1;;;;", "numeros", "Num\xE9ros, identification des plans"},
+        {";white;Arial;10;0;black;0;1;;;;", "", ""},
+        {";white;Arial;10;0;black;0;1;;;;", "", ""},
+    }};
+    const TStylePrefs prefs = StartUpSet();
+    for (std::size_t i = 0; i < kStyleElementCount; ++i) {
+        EXPECT_EQ(prefs.elements[i].ToText(), expected[i].text) << "element " << i;
+        EXPECT_EQ(prefs.shortNames[i], expected[i].shortName) << "element " << i;
+        EXPECT_EQ(prefs.descriptions[i], expected[i].description) << "element " << i;
+    }
 }
 
 TEST(StylePrefs, StartUpAppliesTheApplicationTable)
