@@ -91,7 +91,7 @@ void TGetFileDlg::FillFileList()
     // pictures often come from.
     const QDir folder(folder_);
     const QFileInfoList files =
-        folder.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Hidden, QDir::Name);
+        folder.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
     const QFileIconProvider icons;
     for (const QFileInfo& file : files)
         new QListWidgetItem(icons.icon(file), file.fileName(), FileListBox);
