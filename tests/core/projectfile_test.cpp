@@ -78,6 +78,18 @@ TEST(FileBytes, WritesAndReplacesAtomically)
     EXPECT_EQ(EntryCount(folder.Path()), 1u); // no temporary file left behind
 }
 
+TEST(FileBytes, AReplacedFileKeepsItsPermissions)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "a.vid";
+    WriteFileAtomically(file, "one");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    WriteFileAtomically(file, "two");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(ReadFileBytes(file), "two");
+}
+
 TEST(FileBytes, ReadingAMissingFileNamesItAndTheReason)
 {
     TemporaryFolder folder;
