@@ -1,0 +1,103 @@
+#include "dialogs/checkstring.h"
+
+#include <algorithm>
+
+#include <QResizeEvent>
+
+namespace sw {
+
+namespace {
+
+constexpr int kIndent = 20;
+constexpr int kLabelTop = 20;
+constexpr int kEditTop = 22;
+constexpr int kEditHeight = 19;
+constexpr int kGap = 10;
+
+} // namespace
+
+TCheckString::TCheckString(QWidget* parent) : QWidget(parent)
+{
+    resize(170, 40);
+    check_ = new QCheckBox(this);
+    check_->setGeometry(0, 0, width(), 18);
+    label_ = new QLabel(this);
+    label_->move(kIndent, kLabelTop);
+    label_->adjustSize();
+    label_->setEnabled(false);
+    edit_ = new QLineEdit(this);
+    edit_->setGeometry(kIndent, kEditTop, width() - 30, kEditHeight);
+    edit_->setEnabled(false);
+    QPalette colours = edit_->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    edit_->setPalette(colours);
+    connect(check_, &QCheckBox::clicked, this,
+            [this] { setChecked(check_->checkState() == Qt::Checked); });
+}
+
+void TCheckString::setChecked(bool value)
+{
+    checked_ = value;
+    if (check_->isChecked() != value)
+        check_->setChecked(value);
+    label_->setEnabled(value);
+    edit_->setEnabled(value);
+    QPalette colours = edit_->palette();
+    const QPalette standard = palette();
+    colours.setColor(QPalette::All, QPalette::Base,
+                     standard.color(QPalette::Active, value ? QPalette::Base : QPalette::Button));
+    edit_->setPalette(colours);
+    update();
+}
+
+void TCheckString::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    check_->setText(caption);
+    // The box keeps its width from creation, but never cuts its caption.
+    check_->resize(std::max(check_->width(), check_->sizeHint().width()), check_->height());
+    Layout();
+    update();
+}
+
+QString TCheckString::Text()
+{
+    text_ = edit_->text();
+    return text_;
+}
+
+void TCheckString::setText(const QString& text)
+{
+    text_ = text;
+    edit_->setText(text);
+    update();
+}
+
+void TCheckString::setEdCaption(const QString& caption)
+{
+    edCaption_ = caption;
+    label_->setText(caption);
+    Layout();
+}
+
+void TCheckString::setEditWidth(int width)
+{
+    editWidth_ = width;
+    edit_->resize(width, edit_->height());
+}
+
+void TCheckString::Layout()
+{
+    label_->adjustSize();
+    edit_->setGeometry(label_->x() + label_->width() + kGap, label_->y(), editWidth_, kEditHeight);
+}
+
+void TCheckString::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+} // namespace sw

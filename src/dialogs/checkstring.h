@@ -1,0 +1,53 @@
+#pragma once
+// Use: auto* c = new sw::TCheckString(parent); c->setCaption("Bordure visible");
+// c->setEdCaption("largeur:"); c->setEditWidth(20); c->setChecked(true); c->setText("1").
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace sw {
+
+// An on/off choice paired with a short text: a check box and, under it, a
+// labelled edit that is enabled only while the box is checked. The text is kept
+// while the box is unchecked.
+class TCheckString : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCheckString(QWidget* parent = nullptr);
+
+    bool Checked() const { return checked_; }
+    void setChecked(bool value);
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // The edit's current content.
+    QString Text();
+    void setText(const QString& text);
+    QString EdCaption() const { return edCaption_; }
+    void setEdCaption(const QString& caption);
+    int EditWidth() const { return editWidth_; }
+    void setEditWidth(int width);
+
+    QCheckBox* checkBox() const { return check_; }
+    QLabel* label() const { return label_; }
+    QLineEdit* edit() const { return edit_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The edit follows the label on its line, 10 pixels after it.
+    void Layout();
+
+    QCheckBox* check_;
+    QLabel* label_;
+    QLineEdit* edit_;
+    bool checked_ = false;
+    QString caption_;
+    QString text_;
+    QString edCaption_;
+    int editWidth_ = 100;
+};
+
+} // namespace sw

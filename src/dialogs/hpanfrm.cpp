@@ -1,0 +1,150 @@
+#include "dialogs/hpanfrm.h"
+
+#include <QLabel>
+
+#include "dialogs/widgetconv.h"
+
+namespace sw {
+
+namespace {
+
+using widgetconv::ToCp1252;
+using widgetconv::ToQString;
+
+// An edit with its label on the left, both placed in parent.
+QLineEdit* LabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
+                        int editWidth)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(left, top + 2, labelWidth, 16);
+    auto* edit = new QLineEdit(parent);
+    edit->setGeometry(left + labelWidth + 4, top, editWidth, 21);
+    label->setBuddy(edit);
+    return edit;
+}
+
+TCheckString* CheckString(QWidget* parent, const QString& caption, const QString& edCaption,
+                          int editWidth, int left, int top)
+{
+    auto* control = new TCheckString(parent);
+    control->setGeometry(left, top, 200, 44);
+    control->setCaption(caption);
+    control->setEdCaption(edCaption);
+    control->setEditWidth(editWidth);
+    return control;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const QString& caption, int left, int top)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(left, top, 180, 18);
+    return box;
+}
+
+} // namespace
+
+THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
+    : QDialog(parent), prefs_(prefs), noJSPlanSetting_(noJSPlanSetting)
+{
+    setWindowTitle(QStringLiteral("Paramètres de mise en page HTML ... "));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(13);
+    setFont(arial);
+    setFixedSize(505, 391);
+
+    FrameGB = new QGroupBox(QStringLiteral("Frames (multi fenêtrage) "), this);
+    FrameGB->setGeometry(8, 6, 240, 112);
+    FMWidth = LabelledEdit(FrameGB, QStringLiteral("Hauteur du menu:"), 12, 24, 110, 40);
+    fBorderChk = CheckString(FrameGB, QStringLiteral("Bordure visible"), QStringLiteral("largeur:"),
+                             20, 12, 56);
+
+    menuGB = new QGroupBox(QStringLiteral("Menu "), this);
+    menuGB->setGeometry(8, 126, 240, 196);
+    GroupBox3 = new QGroupBox(QStringLiteral("Afficher: "), menuGB);
+    GroupBox3->setGeometry(12, 22, 216, 100);
+    mChk1 = CheckBox(GroupBox3, QStringLiteral("plan"), 12, 24);
+    mChk2 = CheckBox(GroupBox3, QStringLiteral("story board"), 12, 48);
+    mChk3 = CheckBox(GroupBox3, QStringLiteral("rapport"), 12, 72);
+    mLnkChk = CheckString(menuGB, QStringLiteral("Lien de retour"), QStringLiteral("texte:"), 100,
+                          12, 136);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Page d'entrée "), this);
+    GroupBox2->setGeometry(257, 6, 240, 124);
+    fCoverChk = CheckString(GroupBox2, QStringLiteral(" Page couverture distincte:"),
+                            QStringLiteral("nom:"), 100, 12, 22);
+    CSepChkStr = CheckString(GroupBox2, QStringLiteral("Séparateur"), QStringLiteral("largeur:"), 40,
+                             12, 72);
+
+    GParamGroupBox = new QGroupBox(QStringLiteral("Pages "), this);
+    GParamGroupBox->setGeometry(257, 138, 240, 184);
+    GroupBox4 = new QGroupBox(QStringLiteral("Tableau: "), GParamGroupBox);
+    GroupBox4->setGeometry(12, 22, 216, 92);
+    pTableWidth = LabelledEdit(GroupBox4, QStringLiteral("largeur de tableau:"), 12, 26, 120, 60);
+    pTableMargin = LabelledEdit(GroupBox4, QStringLiteral("marge:"), 12, 56, 120, 60);
+    noJScriptChk = CheckBox(GParamGroupBox, QStringLiteral("Plan: pas de JavaScript"), 12, 132);
+    noJScriptChk->resize(210, 18);
+
+    btnDefVal = new QPushButton(QStringLiteral("valeurs par défaut"), this);
+    btnDefVal->setGeometry(8, 346, 150, 25);
+    btnDefVal->setToolTip(QStringLiteral("Tout réinitialiser"));
+    okBtn = new QPushButton(QStringLiteral("Accepter"), this);
+    okBtn->setGeometry(396, 346, 101, 25);
+    okBtn->setDefault(true);
+
+    connect(btnDefVal, &QPushButton::clicked, this, [this] { btnDefValClick(); });
+    connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void THPanFrm::showEvent(QShowEvent* event)
+{
+    FillDialog();
+    QDialog::showEvent(event);
+}
+
+void THPanFrm::btnDefValClick()
+{
+    prefs_.SetDefaults(noJSPlanSetting_);
+    FillDialog();
+}
+
+void THPanFrm::FillDialog()
+{
+    FMWidth->setText(ToQString(prefs_.frameSpecs.menuHeight));
+    fBorderChk->setChecked(prefs_.frameSpecs.borderVisible);
+    fBorderChk->setText(ToQString(prefs_.frameSpecs.borderWidth));
+    mChk1->setChecked(prefs_.menuSpecs.showShots);
+    mChk2->setChecked(prefs_.menuSpecs.showStoryboard);
+    mChk3->setChecked(prefs_.menuSpecs.showReport);
+    mLnkChk->setChecked(prefs_.menuSpecs.returnLink);
+    mLnkChk->setText(ToQString(prefs_.menuSpecs.returnUrl));
+    fCoverChk->setChecked(prefs_.coverSpecs.separateCover);
+    fCoverChk->setText(ToQString(prefs_.coverSpecs.coverFile));
+    CSepChkStr->setChecked(prefs_.coverSpecs.separator);
+    CSepChkStr->setText(ToQString(prefs_.coverSpecs.separatorWidth));
+    pTableWidth->setText(ToQString(prefs_.pageSpecs.tableWidth));
+    pTableMargin->setText(ToQString(prefs_.pageSpecs.tableMargin));
+    noJScriptChk->setChecked(prefs_.pageSpecs.noJSPlan);
+}
+
+void THPanFrm::ReadDialog()
+{
+    prefs_.frameSpecs.menuHeight = ToCp1252(FMWidth->text());
+    prefs_.frameSpecs.borderVisible = fBorderChk->Checked();
+    prefs_.frameSpecs.borderWidth = ToCp1252(fBorderChk->Text());
+    prefs_.menuSpecs.showShots = mChk1->isChecked();
+    prefs_.menuSpecs.showStoryboard = mChk2->isChecked();
+    prefs_.menuSpecs.showReport = mChk3->isChecked();
+    prefs_.menuSpecs.returnLink = mLnkChk->Checked();
+    prefs_.menuSpecs.returnUrl = ToCp1252(mLnkChk->Text());
+    prefs_.coverSpecs.separateCover = fCoverChk->Checked();
+    prefs_.coverSpecs.coverFile = ToCp1252(fCoverChk->Text());
+    prefs_.coverSpecs.separator = CSepChkStr->Checked();
+    prefs_.coverSpecs.separatorWidth = ToCp1252(CSepChkStr->Text());
+    prefs_.pageSpecs.tableWidth = ToCp1252(pTableWidth->text());
+    prefs_.pageSpecs.tableMargin = ToCp1252(pTableMargin->text());
+    prefs_.pageSpecs.noJSPlan = noJScriptChk->isChecked();
+}
+
+} // namespace sw
