@@ -24,16 +24,15 @@ std::string TCam::ToText() const
 
 void TCam::AppendText(std::string& form, std::string_view shotLabel) const
 {
-    const auto label = [&](std::string_view field) { return std::string(field) + std::string(shotLabel); };
-    AppendField(form, duration, label("Durée"));
+    AppendField(form, duration, "Durée", shotLabel);
     const std::uint8_t indexes[] = {InRange(framing, FramingCount), InRange(angle, AngleCount), InRange(pan, PanCount),
                                     InRange(travel, TravelCount), InRange(zoom, ZoomCount)};
     for (std::uint8_t index : indexes)
         form.push_back(static_cast<char>('0' + index));
     form.append(FieldSep);
-    AppendField(form, effect, label("Précisions"));
-    AppendField(form, startImage, label("Image de début"));
-    AppendField(form, endImage, label("Image de fin"));
+    AppendField(form, effect, "Précisions", shotLabel);
+    AppendField(form, startImage, "Image de début", shotLabel);
+    AppendField(form, endImage, "Image de fin", shotLabel);
 }
 
 void TCam::FromText(std::string_view text)

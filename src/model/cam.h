@@ -27,7 +27,7 @@ public:
     // at 0; a character that is not a digit throws the integer conversion error.
     void FromText(std::string_view text);
 
-    // Appends the form; shotLabel (UTF-8) names the shot in an error message.
+    // Appends the form; shotLabel (UTF-8) follows the field's name in an error message.
     void AppendText(std::string& form, std::string_view shotLabel) const;
 };
 

@@ -9,10 +9,10 @@ std::string TEvent::ToText() const
 {
     const std::string shotLabel = " » du plan « " + Cp1252ToUtf8(name);
     std::string form;
-    AppendField(form, name, "Nom" + shotLabel);
-    AppendField(form, action, "Action" + shotLabel);
-    AppendField(form, sound, "Son" + shotLabel);
-    AppendField(form, dialogue, "Dialogue" + shotLabel);
+    AppendField(form, name, "Nom", shotLabel);
+    AppendField(form, action, "Action", shotLabel);
+    AppendField(form, sound, "Son", shotLabel);
+    AppendField(form, dialogue, "Dialogue", shotLabel);
     cam.AppendText(form, shotLabel);
     return form;
 }

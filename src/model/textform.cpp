@@ -14,10 +14,10 @@ std::string NextField(std::string_view& remaining)
     return field;
 }
 
-void AppendField(std::string& form, std::string_view field, std::string_view label)
+void AppendField(std::string& form, std::string_view field, std::string_view label, std::string_view context)
 {
     if (field.find(FieldSep) != std::string_view::npos || (!field.empty() && field.back() == '|'))
-        throw Error("Le champ « " + std::string(label)
+        throw Error("Le champ « " + std::string(label) + std::string(context)
                     + " » ne peut pas être enregistré : il contient « |||| » ou se termine par « | ».");
     form.append(field);
     form.append(FieldSep);

@@ -15,7 +15,7 @@ std::string NextField(std::string_view& remaining);
 
 // Appends the field and its FieldSep. A field that holds FieldSep, or ends
 // with a bar that would run into the separator, could not be cut back out:
-// it throws sw::Error naming the field (label, UTF-8) instead.
-void AppendField(std::string& form, std::string_view field, std::string_view label);
+// it throws sw::Error naming the field (label, then context, both UTF-8) instead.
+void AppendField(std::string& form, std::string_view field, std::string_view label, std::string_view context = {});
 
 } // namespace sw
