@@ -224,6 +224,39 @@ TEST_F(PublishTest, StoryboardAndReport)
                                     "<div class=indent1>Ligne un\n<p>\nLigne deux</div>\n<P>\n</BODY></HTML>\n"));
 }
 
+TEST_F(PublishTest, ReportTextPassesTheConversionTwice)
+{
+    const std::string division = "<H4>Rapport de production</H4>\r\n\r\n<div class=indent1>";
+    const auto reportBody = [&] {
+        const std::string page = Page("sRp.htm");
+        const std::size_t start = page.find(division);
+        return start == std::string::npos ? page : page.substr(start + division.size());
+    };
+
+    // A single break and an empty line both become a paragraph.
+    project_.Report.text = "Ligne un\r\n\r\nLigne deux";
+    Publish();
+    EXPECT_EQ(reportBody(), "Ligne un\r\n<p>\r\nLigne deux</div>\r\n<P>\r\n</BODY></HTML>\r\n");
+
+    // Around list tags the second pass changes nothing.
+    project_.Report.text = "Liste:\r\n<ul>\r\n<li>un\r\n<li>deux\r\n</ul>";
+    Publish();
+    EXPECT_EQ(reportBody(), "Liste:\r\n<ul>\r\n<li>un\r\n<li>deux\r\n</ul></div>\r\n<P>\r\n</BODY></HTML>\r\n");
+
+    project_.Report.text.clear();
+    Publish();
+    EXPECT_EQ(reportBody(), "</div>\r\n<P>\r\n</BODY></HTML>\r\n");
+}
+
+TEST_F(PublishTest, CommentOfBlanksStillGivesTheNoteColumn)
+{
+    project_.GenInfo.comment = "  \r\n \r\n";
+    Publish();
+    EXPECT_NE(Page("synops.htm").find("<P>\r\n<div class=topMenu><b>Note:</b><br>\r\n<br></div>\r\n<br clear=all>\r\n"
+                                      "</div>\r\n<br><p>\r\n"),
+              std::string::npos);
+}
+
 TEST_F(PublishTest, StoryboardRowsCloseAfterEveryFourthShot)
 {
     for (int i = 0; i < 3; ++i)
