@@ -1,0 +1,353 @@
+// The published site of the example film in a real browser: Debian's chromium,
+// driven by playwright-core (which never downloads a browser of its own).
+//
+// Environment: SHOTWEAVE_BIN, the program; SHOTWEAVE_EXAMPLE, the example's
+// project file. The example is copied into a temporary folder and published
+// there twice: as it is (script-driven shot viewer) and with its layout
+// switched to the plain shots page. Each site is opened from file:// and from
+// a loopback HTTP server.
+
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import vm from 'node:vm';
+
+import { chromium } from 'playwright-core';
+
+const CHROMIUM = '/usr/bin/chromium';
+const CHROMIUM_ARGS = [
+  '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+];
+const STEP_TIMEOUT = 15000;
+
+// The page-layout block stores the page settings as "width;margin;noJSPlan;".
+// The example keeps the default form, so switching to the plain shots page
+// changes one byte and leaves every length in the file as it was.
+const SCRIPT_PAGE_SPECS = Buffer.from('90%;7;0;');
+const PLAIN_PAGE_SPECS = Buffer.from('90%;7;1;');
+
+const MENU_PAGES = [
+  { caption: 'plans', file: 'pIndex.htm' },
+  { caption: 'synopsis', file: 'synops.htm' },
+  { caption: 'continuité', file: 'action.htm' },
+  { caption: 'découpage', file: 'ActDec.htm' },
+  { caption: 'storyboard', file: 'storyBrd.htm' },
+  { caption: 'rapport', file: 'sRp.htm' },
+];
+
+const program = process.env.SHOTWEAVE_BIN;
+const example = process.env.SHOTWEAVE_EXAMPLE;
+
+let workDir;
+let scriptSite;
+let plainSite;
+let shots;
+let server;
+let serverRoot;
+let context;
+
+function publish(projectFile) {
+  const output = execFileSync(program, ['--publish', projectFile], { timeout: 60000, encoding: 'utf8' });
+  const siteDir = path.join(path.dirname(projectFile), path.basename(projectFile).split('.')[0]);
+  assert.equal(output, `Le film ${path.basename(projectFile)} est maintenant publié dans le dossier ${siteDir}/.\n`);
+  return siteDir;
+}
+
+function copyExample(name) {
+  const target = path.join(workDir, name);
+  fs.cpSync(path.dirname(example), target, { recursive: true });
+  return path.join(target, path.basename(example));
+}
+
+// The shot records of the viewer's data part (everything before the routines),
+// read the way a browser reads the unlabelled Windows-1252 file.
+function readShots(siteDir) {
+  const script = new TextDecoder('windows-1252').decode(fs.readFileSync(path.join(siteDir, 'vScript.js')));
+  const dataPart = script.split('//////////////////////////')[0];
+  const sandbox = {};
+  vm.runInNewContext(`${dataPart}\nthis.shots = p;`, sandbox, { timeout: 1000 });
+  return Array.from(sandbox.shots);
+}
+
+const CONTENT_TYPES = {
+  '.html': 'text/html', '.htm': 'text/html', '.css': 'text/css', '.js': 'text/javascript', '.jpg': 'image/jpeg',
+};
+
+// Serves the work folder to the loopback interface only; nothing outside it,
+// GET and HEAD only, unknown files get 404 (which the tests count as errors).
+function startServer(root) {
+  return new Promise((resolve) => {
+    const rootPrefix = root + path.sep;
+    const httpServer = http.createServer((request, response) => {
+      const url = new URL(request.url, 'http://127.0.0.1');
+      const file = path.normalize(path.join(root, decodeURIComponent(url.pathname)));
+      if ((request.method !== 'GET' && request.method !== 'HEAD') || !file.startsWith(rootPrefix)) {
+        response.writeHead(403).end();
+        return;
+      }
+      if (url.pathname === '/favicon.ico') {
+        response.writeHead(204).end();
+        return;
+      }
+      fs.readFile(file, (error, bytes) => {
+        if (error) {
+          response.writeHead(404).end();
+          return;
+        }
+        response.writeHead(200, { 'Content-Type': CONTENT_TYPES[path.extname(file)] ?? 'application/octet-stream' });
+        response.end(request.method === 'HEAD' ? undefined : bytes);
+      });
+    });
+    httpServer.requestTimeout = 10000;
+    httpServer.headersTimeout = 5000;
+    httpServer.maxConnections = 32;
+    httpServer.listen(0, '127.0.0.1', () => resolve(httpServer));
+  });
+}
+
+function siteUrl(siteDir, how) {
+  if (how === 'file') return pathToFileURL(path.join(siteDir, 'index.html')).href;
+  const relative = path.relative(serverRoot, siteDir).split(path.sep).map(encodeURIComponent).join('/');
+  return `http://127.0.0.1:${server.address().port}/${relative}/index.html`;
+}
+
+// Opens the site's entry page in a fresh tab that records every script error.
+async function openSite(siteDir, how) {
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(`console: ${message.text()} (${message.location().url})`);
+  });
+  page.on('requestfailed', (request) => errors.push(`failed request: ${request.url()}`));
+  page.on('response', (response) => {
+    if (response.status() >= 400) errors.push(`HTTP ${response.status()}: ${response.url()}`);
+  });
+  await page.goto(siteUrl(siteDir, how), { waitUntil: 'load', timeout: STEP_TIMEOUT });
+  return { page, errors };
+}
+
+function frameNamed(page, name) {
+  const frame = page.frame({ name });
+  assert.ok(frame, `frame ${name} is there`);
+  return frame;
+}
+
+// Polls until check() returns a truthy value, then returns it.
+async function eventually(what, check) {
+  const deadline = Date.now() + STEP_TIMEOUT;
+  let lastError;
+  while (Date.now() < deadline) {
+    try {
+      const value = await check();
+      if (value) return value;
+    } catch (error) {
+      lastError = error; // the frame was navigating
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  assert.fail(`${what} did not happen${lastError ? `: ${lastError.message}` : ''}`);
+}
+
+async function waitForFrameFile(page, name, file) {
+  return eventually(`frame ${name} showing ${file}`, async () => {
+    const frame = page.frame({ name });
+    if (!frame || decodeURIComponent(new URL(frame.url()).pathname).split('/').pop() !== file) return null;
+    await frame.waitForLoadState('load', { timeout: STEP_TIMEOUT });
+    return frame;
+  });
+}
+
+// The entry page and the menu appear, and every menu entry opens its page in
+// the main frame.
+async function checkEntryAndMenu(page) {
+  const main = await waitForFrameFile(page, 'main', 'main.htm');
+  assert.equal(await main.locator('h1').innerText(), 'Le parapluie');
+  assert.match(await main.locator('body').innerText(), /Dernière mise à jour: \S+, /);
+
+  const menu = await waitForFrameFile(page, 'menu', 'menu.htm');
+  const captions = await menu.locator('a').allInnerTexts();
+  assert.deepEqual(captions, MENU_PAGES.map((entry) => entry.caption));
+  assert.ok(await menu.locator('a').first().isVisible(), 'the menu is shown');
+
+  for (const entry of MENU_PAGES) {
+    await menu.locator('a', { hasText: entry.caption }).click();
+    const frame = await waitForFrameFile(page, 'main', entry.file);
+    const shown = await frame.evaluate(() => (document.body.tagName === 'FRAMESET'
+      ? [...document.querySelectorAll('frame')].map((element) => element.name).join(',')
+      : document.body.innerText.trim()));
+    if (entry.file === 'pIndex.htm') assert.equal(shown, 'pMenu,pMain');
+    else assert.ok(shown.length > 0, `${entry.file} shows something`);
+  }
+
+  // Independent views of the same shot list agree with the viewer's data.
+  await menu.locator('a', { hasText: 'continuité' }).click();
+  const continuity = await waitForFrameFile(page, 'main', 'action.htm');
+  assert.equal(await continuity.locator('tr').count(), shots.length + 1);
+  await menu.locator('a', { hasText: 'storyboard' }).click();
+  const storyboard = await waitForFrameFile(page, 'main', 'storyBrd.htm');
+  assert.equal(await storyboard.locator('.num').count(), shots.length);
+  for (const [index, shot] of shots.entries()) {
+    const picture = storyboard.locator('td').nth(index).locator('img');
+    if (shot.pict === 'blank') {
+      assert.equal(await picture.count(), 0);
+    } else {
+      assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `storyboard picture ${shot.pict}`);
+    }
+  }
+  await menu.locator('a', { hasText: 'rapport' }).click();
+  const report = await waitForFrameFile(page, 'main', 'sRp.htm');
+  assert.equal(await report.locator('h4').innerText(), 'Rapport de production');
+  return menu;
+}
+
+async function openShotViewer(page, menu, displayFile) {
+  await menu.locator('a', { hasText: 'plans' }).click();
+  await waitForFrameFile(page, 'main', 'pIndex.htm');
+  const shotMenu = await waitForFrameFile(page, 'pMenu', 'pMenu.htm');
+  await waitForFrameFile(page, 'pMain', displayFile);
+  const links = shotMenu.locator('a');
+  assert.equal(await links.count(), shots.length);
+  assert.deepEqual(await links.allInnerTexts(), shots.map((shot) => shot.name));
+  return links;
+}
+
+async function checkScriptViewer(page, menu) {
+  assert.ok(shots.some((shot) => shot.pict === 'blank'), 'the example has a shot without picture');
+  assert.ok(shots.some((shot) => shot.pict !== 'blank'), 'the example has a shot with a picture');
+  const links = await openShotViewer(page, menu, 'pMain.htm');
+  // Click the shots out of order, so that the display follows the click and
+  // not the order of loading.
+  const order = [...shots.keys()].reverse();
+  order.push(0);
+  for (const index of order) {
+    const shot = shots[index];
+    // Mark the document shown now, so that only the page loaded by this click counts.
+    await frameNamed(page, 'pMain').evaluate(() => { window.shownBeforeClick = true; });
+    await links.nth(index).click();
+    const heading = `${index + 1}. ${shot.name}`;
+    const display = await eventually(`shot ${heading} shown`, async () => {
+      const frame = page.frame({ name: 'pMain' });
+      const shown = await frame?.evaluate(() => (!window.shownBeforeClick && document.readyState === 'complete'
+        ? document.querySelector('body > b')?.innerText : null));
+      return shown === heading ? frame : null;
+    });
+
+    if (shot.pict === 'blank') {
+      assert.equal(await display.locator('img').count(), 0, `${heading}: no picture`);
+      assert.equal(await display.locator('div.iFrame').count(), 1, `${heading}: the empty frame`);
+    } else {
+      const picture = display.locator('img');
+      assert.equal(await picture.count(), 1, `${heading}: one picture`);
+      assert.ok((await picture.getAttribute('src')).endsWith(`img/${shot.pict}`));
+      assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `${heading}: picture loaded`);
+      assert.equal(await display.locator('div.iFrame').count(), 0);
+    }
+
+    const expected = [['CAM', shot.CAM], ['duree', shot.time], ['action', shot.action], ['son', shot.snd],
+      ['dialogue', shot.dlg]].filter(([, value]) => value !== '').map(([caption]) => caption);
+    assert.deepEqual(await display.locator('h5').allInnerTexts(), expected, `${heading}: its non-empty sections`);
+  }
+}
+
+async function checkPlainShotsPage(page, menu) {
+  const links = await openShotViewer(page, menu, 'plans.htm');
+  for (const index of [...shots.keys(), 0]) {
+    await links.nth(index).click();
+    const display = await eventually(`anchor p${index} reached`, async () => {
+      const frame = page.frame({ name: 'pMain' });
+      return frame && new URL(frame.url()).hash === `#p${index}` ? frame : null;
+    });
+    const place = await eventually(`anchor p${index} in view`, () => display.evaluate((name) => {
+      const anchor = document.getElementsByName(name)[0];
+      if (!anchor) return null;
+      const top = anchor.getBoundingClientRect().top;
+      const atEnd = window.scrollY + window.innerHeight >= document.documentElement.scrollHeight - 1;
+      // The anchor stands at the top of the frame, unless the page cannot
+      // scroll that far.
+      return (Math.abs(top) <= 2 || (atEnd && top >= 0 && top < window.innerHeight)) ? { top } : null;
+    }, `p${index}`));
+    assert.ok(place);
+    // The shot's heading is the first level-4 heading after its anchor.
+    const heading = await display.evaluate((name) => {
+      const anchor = document.getElementsByName(name)[0];
+      const next = [...document.querySelectorAll('h4')].find(
+        (h4) => anchor.compareDocumentPosition(h4) & Node.DOCUMENT_POSITION_FOLLOWING);
+      return next ? next.innerText : null;
+    }, `p${index}`);
+    assert.equal(heading, shots[index].name);
+  }
+}
+
+describe('published site of the example film', { timeout: 300000 }, () => {
+  before(async () => {
+    assert.ok(program, 'SHOTWEAVE_BIN names the program');
+    assert.ok(example, 'SHOTWEAVE_EXAMPLE names the example project');
+    workDir = fs.realpathSync(fs.mkdtempSync(path.join(os.tmpdir(), 'shotweave-e2e-')));
+
+    const scriptProject = copyExample('script');
+    const scriptBytes = fs.readFileSync(scriptProject);
+    assert.equal(scriptBytes.indexOf(SCRIPT_PAGE_SPECS), scriptBytes.lastIndexOf(SCRIPT_PAGE_SPECS));
+    assert.ok(scriptBytes.includes(SCRIPT_PAGE_SPECS), 'the example keeps the default page settings');
+    scriptSite = publish(scriptProject);
+    assert.deepEqual(fs.readFileSync(scriptProject), scriptBytes, 'publishing leaves the project file alone');
+
+    const plainProject = copyExample('plain');
+    const plainBytes = Buffer.from(scriptBytes);
+    PLAIN_PAGE_SPECS.copy(plainBytes, plainBytes.indexOf(SCRIPT_PAGE_SPECS));
+    fs.writeFileSync(plainProject, plainBytes);
+    plainSite = publish(plainProject);
+    assert.ok(fs.existsSync(path.join(plainSite, 'plans.htm')));
+    assert.ok(!fs.existsSync(path.join(plainSite, 'pMain.htm')));
+
+    shots = readShots(scriptSite);
+    assert.ok(shots.length >= 6, 'the example has several shots');
+
+    serverRoot = workDir;
+    server = await startServer(serverRoot);
+    context = await chromium.launchPersistentContext(fs.mkdtempSync(path.join(workDir, 'profile-')), {
+      executablePath: CHROMIUM,
+      headless: true,
+      args: CHROMIUM_ARGS,
+      timeout: 60000,
+    });
+    context.setDefaultTimeout(STEP_TIMEOUT);
+    // Nothing but the site: no request leaves the machine.
+    await context.route(/^https?:/, (route) => {
+      const url = new URL(route.request().url());
+      if (url.hostname === '127.0.0.1' && url.port === String(server.address().port)) return route.continue();
+      return route.abort();
+    });
+  });
+
+  after(async () => {
+    await context?.close();
+    await new Promise((resolve) => (server ? server.close(resolve) : resolve()));
+    server?.closeAllConnections?.();
+    if (workDir) fs.rmSync(workDir, { recursive: true, force: true });
+  });
+
+  for (const how of ['file', 'http']) {
+    test(`script mode, opened over ${how}`, async () => {
+      const { page, errors } = await openSite(scriptSite, how);
+      const menu = await checkEntryAndMenu(page);
+      await checkScriptViewer(page, menu);
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
+
+    test(`plain mode, opened over ${how}`, async () => {
+      const { page, errors } = await openSite(plainSite, how);
+      const menu = await checkEntryAndMenu(page);
+      await checkPlainShotsPage(page, menu);
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
+  }
+});
