@@ -1,0 +1,125 @@
+#include "app/dialogprompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "dialogs/aboutfrm.h"
+#include "dialogs/getfiledlg.h"
+#include "dialogs/hpanfrm.h"
+#include "dialogs/leditform.h"
+#include "dialogs/preffrm.h"
+
+namespace sw {
+
+namespace {
+
+const QString kProjectFilter = QStringLiteral(".vid fichiers scénarisation vidéo (*.vid)");
+
+QString RunProjectDialog(QWidget* parent, const QString& startFolder, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), startFolder, kProjectFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("vid"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+void TDialogPrompts::Inform(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+SaveAnswer TDialogPrompts::AskSaveChanges(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QStringLiteral("Enregistrer les modifications ?"), QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return SaveAnswer::Yes;
+    if (box.clickedButton() == no)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+QString TDialogPrompts::ChooseProjectToOpen(QWidget* parent, const QString& startFolder)
+{
+    return RunProjectDialog(parent, startFolder, QFileDialog::AcceptOpen);
+}
+
+QString TDialogPrompts::ChooseProjectToSave(QWidget* parent, const QString& startFolder)
+{
+    return RunProjectDialog(parent, startFolder, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> TDialogPrompts::EditName(QWidget* parent, const QString& prompt, const QString& name)
+{
+    TLEditForm dialog(prompt, name, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Text();
+}
+
+std::optional<QString> TDialogPrompts::ChoosePicture(QWidget* parent, const QString& imageFolder)
+{
+    TGetFileDlg dialog(imageFolder, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ChosenFileName();
+}
+
+void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID)
+{
+    TPrefFrm dialog(autoLoad, saveID, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        autoLoad = dialog.AutoLoad();
+        saveID = dialog.SaveID();
+    }
+}
+
+void TDialogPrompts::EditStyle(QWidget*, TStylePrefs&) {}
+
+bool TDialogPrompts::EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting)
+{
+    THPanFrm dialog(prefs, noJSPlanSetting, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.ReadDialog();
+    return true;
+}
+
+void TDialogPrompts::ShowAbout(QWidget* parent)
+{
+    TAboutFrm about(parent);
+    about.exec();
+}
+
+void TDialogPrompts::OpenInBrowser(const QUrl& address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+bool TDialogPrompts::HasStyleDialog() const
+{
+    return false;
+}
+
+bool TDialogPrompts::HasLayoutDialog() const
+{
+    return true;
+}
+
+} // namespace sw

@@ -1,0 +1,43 @@
+#include "app/editorapp.h"
+
+#include <utility>
+
+#include "model/filetyperegistration.h"
+
+namespace sw {
+
+void TProjectPaths::ClearProject()
+{
+    CurrentFile.clear();
+    ProjectDir.clear();
+    SiteDir.clear();
+    ImgDir.clear();
+}
+
+TEditorApp::TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile)
+    : programFile_(std::move(programFile)), iniFile_(std::move(iniFile))
+{
+    paths_.ExeDir = programFile_.parent_path();
+    project_.StylePrefs.ApplyAppStyleTable();
+}
+
+void TEditorApp::ReadSettings()
+{
+    settings_.ReadSettings(iniFile_);
+}
+
+void TEditorApp::WriteSettings()
+{
+    settings_.AuthorName = project_.GenInfo.creator;
+    settings_.noJSPlan = project_.HTMPrefs.pageSpecs.noJSPlan;
+    settings_.LastFileName = paths_.CurrentFile;
+    settings_.WriteSettings(iniFile_);
+}
+
+void TEditorApp::RegisterFileTypeOnce()
+{
+    if (!settings_.registerFType)
+        settings_.registerFType = RegisterFileType(programFile_, ".vid", "Shotweave file", "shotweave");
+}
+
+} // namespace sw

@@ -1,0 +1,124 @@
+#include "app/shotlistbox.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace sw {
+
+TShotListBox::TShotListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(false);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+}
+
+QString TShotListBox::ShotMimeType()
+{
+    return QStringLiteral("application/x-shotweave-shot");
+}
+
+int TShotListBox::DropTargetAt(const QPoint& pos) const
+{
+    if (count() == 0)
+        return -1;
+    if (const QListWidgetItem* target = itemAt(pos))
+        return row(target);
+    // Below the last item the shot goes to the end.
+    const QRect last = visualItemRect(item(count() - 1));
+    if (pos.y() >= last.bottom())
+        return count() - 1;
+    return -1;
+}
+
+void TShotListBox::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    pressRow_ = -1;
+    if (event->button() == Qt::LeftButton && count() > 1) {
+        pressPos_ = event->position().toPoint();
+        pressRow_ = currentRow();
+    }
+}
+
+void TShotListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pressRow_ < 0 || !(event->buttons() & Qt::LeftButton)) {
+        QListWidget::mouseMoveEvent(event);
+        return;
+    }
+    if ((event->position().toPoint() - pressPos_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    const int row = pressRow_;
+    pressRow_ = -1;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(ShotMimeData(row));
+    drag->exec(Qt::MoveAction);
+}
+
+void TShotListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    pressRow_ = -1;
+    QListWidget::mouseReleaseEvent(event);
+    emit buttonReleased(event->button());
+}
+
+QByteArray TShotListBox::ListToken() const
+{
+    return QByteArray::number(reinterpret_cast<quintptr>(this), 16);
+}
+
+QMimeData* TShotListBox::ShotMimeData(int row) const
+{
+    auto* mime = new QMimeData;
+    mime->setData(ShotMimeType(), ListToken() + ':' + QByteArray::number(row));
+    return mime;
+}
+
+int TShotListBox::DraggedRow(const QDropEvent* event) const
+{
+    // Another window's list (even of another editor) carries another token.
+    const QList<QByteArray> parts = event->mimeData()->data(ShotMimeType()).split(':');
+    if (parts.size() != 2 || parts[0] != ListToken())
+        return -1;
+    bool ok = false;
+    const int row = parts[1].toInt(&ok);
+    return ok && row >= 0 && row < count() ? row : -1;
+}
+
+void TShotListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DraggedRow(event) >= 0)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TShotListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (DraggedRow(event) >= 0)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TShotListBox::dropEvent(QDropEvent* event)
+{
+    const int from = DraggedRow(event);
+    if (from < 0) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const int to = DropTargetAt(event->position().toPoint());
+    if (to >= 0)
+        emit shotDropped(from, to);
+}
+
+} // namespace sw

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QListWidget>
+#include <QByteArray>
+#include <QPoint>
+
+class QMimeData;
+
+namespace sw {
+
+// The shot list box: shots are put in a new order by dragging one onto
+// another. Only drags that start in the list itself are taken; anything else
+// (files dropped from outside) is left to the window.
+class TShotListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TShotListBox(QWidget* parent = nullptr);
+
+    // The MIME type of a shot being dragged.
+    static QString ShotMimeType();
+    // The data of a drag of the shot at row out of this list.
+    QMimeData* ShotMimeData(int row) const;
+
+    // The row a shot dropped at pos (viewport coordinates) goes to: the item
+    // under pos, the last row below the last item, -1 when the list is empty.
+    int DropTargetAt(const QPoint& pos) const;
+
+signals:
+    // A shot dragged from row from was dropped onto row to.
+    void shotDropped(int from, int to);
+    // A mouse button was released over the list.
+    void buttonReleased(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // The dragged row when the drag came out of this list, else -1.
+    int DraggedRow(const QDropEvent* event) const;
+    QByteArray ListToken() const;
+
+    QPoint pressPos_;
+    int pressRow_ = -1;
+};
+
+} // namespace sw

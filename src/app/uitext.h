@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include "model/cp1252.h"
+
+// Conversions between the model's Windows-1252 texts and paths and the
+// widgets' texts.
+namespace sw::uitext {
+
+inline QString ToQString(std::string_view cp1252)
+{
+    const std::u16string utf16 = Cp1252ToUtf16(cp1252);
+    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+}
+
+inline std::string ToCp1252(const QString& text)
+{
+    return Utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                             static_cast<std::size_t>(text.size())));
+}
+
+// Multi-line model texts keep CR LF breaks; the text widgets work with LF.
+inline QString ToEditorText(std::string_view cp1252)
+{
+    QString text = ToQString(cp1252);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+inline std::string FromEditorText(const QString& text)
+{
+    QString crlf = text;
+    crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return ToCp1252(crlf);
+}
+
+// UTF-8 messages (sw::Error, notifications) for message boxes.
+inline QString FromUtf8(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline QString PathToQString(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+inline std::filesystem::path QStringToPath(const QString& text)
+{
+    return std::filesystem::path(text.toStdString());
+}
+
+} // namespace sw::uitext

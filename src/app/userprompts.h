@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace sw {
+
+class TStylePrefs;
+class THTMPrefs;
+
+// Answer to "Enregistrer les modifications ?".
+enum class SaveAnswer { Yes, No, Cancel };
+
+// Everything the main window asks the user or shows in a window of its own:
+// message boxes, file dialogs and the secondary dialogs. The editor uses
+// TDialogPrompts; tests answer in its place.
+class TUserPrompts {
+public:
+    virtual ~TUserPrompts() = default;
+
+    // A plain message box with one OK button.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    // "Enregistrer les modifications ?" with Oui / Non / Annuler.
+    virtual SaveAnswer AskSaveChanges(QWidget* parent) = 0;
+    // The project file to open or to save as; empty when cancelled.
+    virtual QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) = 0;
+    virtual QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) = 0;
+    // The name entry: the edited name when accepted.
+    virtual std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) = 0;
+    // The picture chooser over imageFolder: the chosen file's bare name when
+    // it was accepted with a file, nothing otherwise.
+    virtual std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder) = 0;
+    // The preferences dialog; the two settings change only when accepted.
+    virtual void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID) = 0;
+    // The style dialog applies its changes to the style set itself.
+    virtual void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) = 0;
+    // The page-layout dialog; true when accepted and prefs took its values.
+    // noJSPlanSetting is the default its "valeurs par défaut" button gives.
+    virtual bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) = 0;
+    virtual void ShowAbout(QWidget* parent) = 0;
+    // Opens a file or address in the user's browser.
+    virtual void OpenInBrowser(const QUrl& address) = 0;
+    // Whether the style and page-layout dialogs are part of this build.
+    virtual bool HasStyleDialog() const = 0;
+    virtual bool HasLayoutDialog() const = 0;
+};
+
+} // namespace sw

@@ -1,0 +1,272 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "editortestkit.h"
+
+namespace {
+
+QStringList MenuEntries(QMenu* menu)
+{
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            entries << QStringLiteral("-");
+        else if (action->shortcut().isEmpty())
+            entries << action->text();
+        else
+            entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+    }
+    return entries;
+}
+
+QStringList ComboEntries(const QComboBox* combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i)
+        entries << combo->itemText(i);
+    return entries;
+}
+
+void Hover(QWidget* widget)
+{
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(widget, &enter);
+}
+
+void SelectTab(QTabWidget* tabs, int index)
+{
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(editor);
+        Q_INIT_RESOURCE(dialogs);
+        swtest::UseTemporaryHome(home_);
+    }
+
+    void windowHasItsTabsMenuAndControls()
+    {
+        swtest::Editor editor;
+        editor.form->show();
+        QCOMPARE(editor.Find<QWidget>("clientArea")->size(), QSize(696, 464));
+        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Scenarisation"));
+        QVERIFY(editor.form->minimumSize() == editor.form->maximumSize());
+
+        auto* tabs = editor.Find<QTabWidget>("PageControl");
+        QCOMPARE(tabs->count(), 4);
+        QStringList captions;
+        for (int i = 0; i < 4; ++i)
+            captions << tabs->tabText(i);
+        QCOMPARE(captions, (QStringList{"Idée", "Continuité", "Découpage", "Rapport"}));
+
+        QList<QMenu*> menus;
+        for (QAction* entry : editor.form->menuBar()->actions())
+            menus << entry->menu();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->title(), QStringLiteral("Fichier"));
+        QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Renommer", "Enregistrer\tCtrl+S",
+                                                     "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
+        QCOMPARE(menus[1]->title(), QStringLiteral("HTML"));
+        QCOMPARE(MenuEntries(menus[1]),
+                 (QStringList{"Style...", "mise en page...", "-", "Publier\tF4", "Navigateur\tF5"}));
+        QCOMPARE(menus[2]->title(), QStringLiteral("?"));
+        QCOMPARE(MenuEntries(menus[2]), (QStringList{"à propos...", "-", "aide ..."}));
+
+        QCOMPARE(ComboEntries(editor.Find<QComboBox>("CBCadre")),
+                 (QStringList{"général", "pied", "cuisse", "ceinture", "buste", "épaule", "gros-plan", "très gros plan"}));
+        QCOMPARE(ComboEntries(editor.Find<QComboBox>("CBAngles")),
+                 (QStringList{"normal", "niveau", "légère plongée", "plongée", "légère contre-plongée", "contre-plongée"}));
+        QCOMPARE(ComboEntries(editor.Find<QComboBox>("camComb0")), (QStringList{"latéral", "vertical", "circulaire"}));
+        QCOMPARE(ComboEntries(editor.Find<QComboBox>("camComb1")),
+                 (QStringList{"avant", "arrière", "latéral", "vertical", "circulaire"}));
+        QCOMPARE(ComboEntries(editor.Find<QComboBox>("camComb2")), (QStringList{"avant", "arrière"}));
+        QCOMPARE(editor.Find<QCheckBox>("camCheckB0")->text(), QStringLiteral("panoramique"));
+        QCOMPARE(editor.Find<QCheckBox>("camCheckB1")->text(), QStringLiteral("travelling"));
+        QCOMPARE(editor.Find<QCheckBox>("CamCheckB2")->text(), QStringLiteral("zoom"));
+        QCOMPARE(editor.Find<QPushButton>("getImgBtn1")->text(), QStringLiteral("..."));
+        QVERIFY(editor.Find<QPushButton>("getImgBtn2")->isHidden());
+
+        QCOMPARE(editor.Find<QLabel>("RapLabel")->text(), QStringLiteral("Rapport de production:"));
+        QCOMPARE(editor.Find<QCheckBox>("extRapChck")->text(), QStringLiteral("Utiliser fichier distinct"));
+        QCOMPARE(editor.Find<QLineEdit>("extRapNameEd")->text(), QStringLiteral("rapport.htm"));
+
+        auto* publish = editor.Find<QToolButton>("publishSpeedBtn");
+        auto* browse = editor.Find<QToolButton>("browseSpeedBtn");
+        QCOMPARE(publish->toolTip(), QStringLiteral("Publier et Enregistrer"));
+        QCOMPARE(browse->toolTip(), QStringLiteral("Publier et Afficher dans l'explorateur"));
+        QVERIFY(!publish->icon().isNull());
+        QVERIFY(!browse->icon().isNull());
+    }
+
+    void aNewWindowStartsWithOneShotAndTheFirstHint()
+    {
+        swtest::Editor editor;
+        auto* list = editor.Find<QListWidget>("vListBox");
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("plan 1"));
+        QCOMPARE(editor.form->CurIndex(), 0);
+        QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
+        QVERIFY(!editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
+        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("No"));
+        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(0));
+        QVERIFY(editor.form->acceptDrops());
+        QVERIFY(!editor.form->IsModified());
+    }
+
+    void typingIntoTheGeneralInformationReachesTheModelAtOnce()
+    {
+        swtest::Editor editor;
+        auto* title = editor.Find<QLineEdit>("titleEd");
+        QTest::keyClicks(title, QStringLiteral("Un "));
+        QCOMPARE(editor.Project().GenInfo.title, std::string("Un "));
+        title->insert(QStringLiteral("Été")); // typed through an input method
+        QCOMPARE(editor.Project().GenInfo.title, std::string("Un \xC9t\xE9"));
+        auto* creator = editor.Find<QPlainTextEdit>("CreatorMemo");
+        QTest::keyClicks(creator, QStringLiteral("Ana"));
+        QTest::keyClick(creator, Qt::Key_Return);
+        creator->insertPlainText(QStringLiteral("Léo"));
+        QCOMPARE(editor.Project().GenInfo.creator, std::string("Ana\r\nL\xE9o"));
+        QTest::keyClicks(editor.Find<QPlainTextEdit>("CommentMemo"), QStringLiteral("n"));
+        QTest::keyClicks(editor.Find<QPlainTextEdit>("IdeaMemo"), QStringLiteral("i"));
+        QTest::keyClicks(editor.Find<QPlainTextEdit>("SynopsMemo"), QStringLiteral("s"));
+        QCOMPARE(editor.Project().GenInfo.comment, std::string("n"));
+        QCOMPARE(editor.Project().GenInfo.idea, std::string("i"));
+        QCOMPARE(editor.Project().GenInfo.synopsis, std::string("s"));
+        QVERIFY(editor.form->IsModified());
+    }
+
+    void theReportTabEditsTheReport()
+    {
+        swtest::Editor editor;
+        SelectTab(editor.Find<QTabWidget>("PageControl"), 3);
+        auto* memo = editor.Find<QPlainTextEdit>("rapMemo");
+        QTest::keyClicks(memo, QStringLiteral("Tournage"));
+        const sw::TsRprt& report = editor.Project().Report;
+        QCOMPARE(report.text, std::string("Tournage"));
+        QCOMPARE(report.caption, std::string("Rapport de production:"));
+
+        QTest::mouseClick(editor.Find<QCheckBox>("extRapChck"), Qt::LeftButton);
+        QVERIFY(report.isExternal);
+        QVERIFY(memo->isHidden());
+        auto* name = editor.Find<QLineEdit>("extRapNameEd");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("notes.htm"));
+        QCOMPARE(report.fileName, std::string("notes.htm"));
+        QTest::mouseClick(editor.Find<QCheckBox>("extRapChck"), Qt::LeftButton);
+        QVERIFY(!report.isExternal);
+        QVERIFY(!memo->isHidden());
+    }
+
+    void clearControlsEmptiesTheFieldsButKeepsTheReportFlagAndCaption()
+    {
+        swtest::Editor editor;
+        QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("Titre"));
+        QTest::keyClicks(editor.Find<QPlainTextEdit>("rapMemo"), QStringLiteral("texte"));
+        QTest::mouseClick(editor.Find<QCheckBox>("extRapChck"), Qt::LeftButton);
+        editor.Find<QLineEdit>("extRapNameEd")->setText(QStringLiteral("autre.htm"));
+        editor.Find<QComboBox>("CBCadre")->setCurrentIndex(3);
+        QTest::keyClicks(editor.Find<QPlainTextEdit>("actionMemo"), QStringLiteral("action"));
+
+        editor.form->ClearControls();
+
+        QCOMPARE(editor.form->CurIndex(), -1);
+        QVERIFY(editor.Find<QLineEdit>("titleEd")->text().isEmpty());
+        QVERIFY(editor.Find<QLineEdit>("DEdit")->text().isEmpty());
+        QVERIFY(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText().isEmpty());
+        QVERIFY(editor.Find<QPlainTextEdit>("rapMemo")->toPlainText().isEmpty());
+        QCOMPARE(editor.Find<QComboBox>("CBCadre")->currentIndex(), 0);
+        QVERIFY(editor.Find<QLabel>("cumLab")->text().isEmpty());
+        QCOMPARE(editor.Find<QLineEdit>("extRapNameEd")->text(), QStringLiteral("rapport.htm"));
+        QVERIFY(editor.Find<QCheckBox>("extRapChck")->isChecked());
+        QCOMPARE(editor.Find<QListWidget>("vListBox")->count(), 1);
+
+        const sw::ProjectDocument& project = editor.Project();
+        QCOMPARE(project.GenInfo.ToText(), std::string(20, '|'));
+        QVERIFY(project.Report.text.empty());
+        QCOMPARE(project.Report.fileName, std::string("rapport.htm"));
+        QVERIFY(project.Report.isExternal);
+        QCOMPARE(project.Report.caption, std::string("Rapport de production:"));
+    }
+
+    void theInformationPanelFollowsTabsAndMouse()
+    {
+        swtest::Editor editor;
+        editor.form->show();
+        auto* tabs = editor.Find<QTabWidget>("PageControl");
+        SelectTab(tabs, 2);
+        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(2));
+        QVERIFY(editor.form->InfoText().startsWith(QStringLiteral("Précisez pour chacun des plans")));
+        Hover(editor.Find<QLineEdit>("DEdit"));
+        QCOMPARE(editor.form->InfoText(),
+                 QStringLiteral("La durée du plan en secondes. (N'écrivez que les chiffres, sans ponctuation)."));
+        Hover(editor.Find<QWidget>("PictPanel"));
+        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(14));
+        QVERIFY(sw::TmainForm::HintText(14).contains(QStringLiteral("dossier img  du travail")));
+        SelectTab(tabs, 1);
+        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(1));
+        // The shot panel travels with the shot tabs.
+        QCOMPARE(editor.Find<QWidget>("ActPanel")->parentWidget(), tabs->widget(1));
+        Hover(editor.Find<QPlainTextEdit>("sonMemo"));
+        QCOMPARE(editor.form->InfoText(), QStringLiteral("Décrivez le son prévu pour l'action en cours."));
+        SelectTab(tabs, 0);
+        QCOMPARE(editor.form->InfoText(),
+                 QStringLiteral("Identifiez ici l'auteur, le titre du film... \nÉcrivez finalement un court résumé: le synopsis"));
+        Hover(editor.Find<QPlainTextEdit>("IdeaMemo"));
+        QCOMPARE(editor.form->InfoText(),
+                 QStringLiteral("Idée: de quoi parlera le film.\n Très bref, dans une seule phrase si possible."));
+        SelectTab(tabs, 3);
+        QCOMPARE(editor.form->InfoText(), QStringLiteral("Produire un rapport ou associer un rapport externe. (.htm)"));
+        Hover(editor.Find<QPlainTextEdit>("rapMemo"));
+        QVERIFY(editor.form->InfoText().endsWith(QStringLiteral("en cochant \"Utiliser fichier distinct\". ")));
+    }
+
+    void theReportTabShowsTheReportCaptionOnlyWhenThereIsOne()
+    {
+        swtest::Editor editor;
+        auto* tabs = editor.Find<QTabWidget>("PageControl");
+        auto* label = editor.Find<QLabel>("RapLabel");
+        editor.Project().Report.caption.clear();
+        SelectTab(tabs, 3);
+        QCOMPARE(label->text(), QStringLiteral("Rapport de production:"));
+        SelectTab(tabs, 0);
+        editor.Project().Report.caption = "Journal de tournage";
+        SelectTab(tabs, 3);
+        QCOMPARE(label->text(), QStringLiteral("Journal de tournage"));
+    }
+
+    void screenshotsOfTheTabs()
+    {
+        swtest::Editor editor;
+        editor.form->show();
+        auto* tabs = editor.Find<QTabWidget>("PageControl");
+        for (int i = 0; i < 4; ++i) {
+            SelectTab(tabs, i);
+            const QString file = QStringLiteral("/tmp/shotweave-mainform-tab%1.png").arg(i);
+            QVERIFY(editor.form->grab().save(file));
+        }
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "mainform_test.moc"
