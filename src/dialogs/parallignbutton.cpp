@@ -4,6 +4,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+// The glyph strip sits in the editor library's resources, which a static
+// library must register itself.
+static void InitGlyphResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(styledlg);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace sw {
 
 TParAlignButton::TParAlignButton(QWidget* parent)
@@ -16,6 +27,7 @@ TParAlignButton::TParAlignButton(QWidget* parent)
 
 void TParAlignButton::BuildGlyphs()
 {
+    InitGlyphResources();
     glyphStrip_ = QImage(QStringLiteral(":/PARBTNIMG"), "XPM");
     // White is the transparent colour of the strip.
     QImage strip = glyphStrip_.convertToFormat(QImage::Format_ARGB32);
@@ -98,7 +110,8 @@ void TParAlignButton::mousePressEvent(QMouseEvent* event)
         expanded_ = true;
         // The strip reaches left over the caption; raise the control above its
         // neighbours while it is open.
-        raise();
+        if (parentWidget() != nullptr)
+            raise();
     }
     UpdateGeometry();
     update();

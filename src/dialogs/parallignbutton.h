@@ -1,7 +1,7 @@
 #pragma once
 // Use: auto* b = new sw::TParAlignButton(parent); b->setParIndex(2); ... b->parIndex().
-// The glyph strip lives in the resource file styledlg.qrc; a program that links
-// the editor library calls Q_INIT_RESOURCE(styledlg) once before creating one.
+// The glyph strip "PARBTNIMG" lives in resources/styledlg.qrc, which the button
+// registers itself.
 
 #include <array>
 

@@ -1,0 +1,513 @@
+#include <filesystem>
+#include <fstream>
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "dialogs/fontcombo.h"
+#include "dialogs/parallignbutton.h"
+#include "dialogs/styledlg.h"
+#include "dialogs/widgetconv.h"
+#include "style/netcolorlist.h"
+#include "style/styleprefs.h"
+
+using sw::TParAlignButton;
+using sw::TParAlignType;
+using sw::TStyleDlg;
+using sw::TStylePrefs;
+
+namespace {
+
+// The style set as the editor holds it after start-up.
+TStylePrefs StartUpSet()
+{
+    TStylePrefs prefs;
+    prefs.ApplyAppStyleTable();
+    return prefs;
+}
+
+// A picker that accepts the given name without showing anything.
+std::function<bool(sw::TNetColors&)> PickerChoosing(const std::string& name)
+{
+    return [name](sw::TNetColors& colors) {
+        const std::int32_t value = sw::TNetColors::ColorOfName(name);
+        colors.Accept(name, value, "#", false);
+        return true;
+    };
+}
+
+// An alignment button on a window of its own, shown.
+struct ButtonHost {
+    ButtonHost()
+    {
+        window.resize(200, 30);
+        button = new TParAlignButton(&window);
+        button->move(40, 5);
+        window.show();
+    }
+    QWidget window;
+    TParAlignButton* button;
+};
+
+QColor TextColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at = {3, 3})
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Every field of the set that a style file carries.
+std::string StyleFileFields(const TStylePrefs& prefs)
+{
+    std::string text = prefs.BGColor + "|" + prefs.BodyColor + "|" + prefs.LinkColor + "|" + prefs.ALinkColor
+                       + "|" + prefs.VLinkColor + "|" + std::to_string(prefs.BGSysCol) + "|"
+                       + std::to_string(prefs.BodySysCol) + "|" + std::to_string(prefs.LinkSysColor) + "|"
+                       + std::to_string(prefs.ALinkSysColor) + "|" + std::to_string(prefs.VLinkSysColor) + "|"
+                       + prefs.DefFontFace + "|" + prefs.sFileName + "|" + prefs.PMargin + "\n";
+    for (const auto& element : prefs.elements)
+        text += element.ToText() + std::to_string(element.backgroundValue) + "\n";
+    return text;
+}
+
+} // namespace
+
+class StyleDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    // --- the alignment button ---
+
+    void alignButtonLoadsTheGlyphStrip()
+    {
+        TParAlignButton button;
+        QCOMPARE(button.parIndex(), 0);
+        QCOMPARE(button.caption(), QString("Alignement: "));
+        QCOMPARE(button.height(), 16);
+        const QImage left = button.glyph(0).toImage();
+        const QImage right = button.glyph(1).toImage();
+        const QImage justify = button.glyph(3).toImage();
+        QCOMPARE(left.size(), QSize(16, 16));
+        QCOMPARE(left.pixelColor(2, 3), QColor(Qt::black));
+        QCOMPARE(left.pixelColor(11, 3).alpha(), 255);
+        QCOMPARE(left.pixelColor(12, 3).alpha(), 0);  // white is transparent
+        QCOMPARE(right.pixelColor(13, 5), QColor(Qt::black));
+        QCOMPARE(right.pixelColor(7, 5).alpha(), 0);
+        QCOMPARE(justify.pixelColor(2, 9), QColor(Qt::black));
+        QCOMPARE(justify.pixelColor(13, 9), QColor(Qt::black));
+        QCOMPARE(justify.pixelColor(2, 4).alpha(), 0);
+    }
+
+    void pressOpensTheStripAndReleasePicks()
+    {
+        ButtonHost host;
+        TParAlignButton& button = *host.button;
+        QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+        const int cw = button.captionWidth();
+        QVERIFY(cw > 32);
+        QCOMPARE(button.width(), cw + 16 + 4);
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(cw + 5, 8));
+        QVERIFY(button.expanded());
+        QCOMPARE(button.width(), 2 * 16 + cw + 2);
+        const int b = cw - 32;
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(b + 32 + 5, 8));
+        QVERIFY(!button.expanded());
+        QCOMPARE(button.parIndex(), 2);
+        QCOMPARE(button.width(), cw + 16 + 4);
+        // The right button does not open the strip but its release still picks.
+        QTest::mousePress(&button, Qt::RightButton, {}, QPoint(b + 20, 8));
+        QVERIFY(!button.expanded());
+        QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(b + 20, 8));
+        QCOMPARE(button.parIndex(), 1);
+    }
+
+    void releaseLeftOfTheStripKeepsTheIndex_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("left of the strip") << -10 << 1;
+        QTest::newRow("on the strip's left edge") << 0 << 1;
+        QTest::newRow("first glyph") << 1 << 0;
+        QTest::newRow("second glyph") << 17 << 1;
+        QTest::newRow("fourth glyph") << 49 << 3;
+        QTest::newRow("right of the last glyph") << 200 << 3;
+    }
+
+    void releaseLeftOfTheStripKeepsTheIndex()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, expected);
+        ButtonHost host;
+        TParAlignButton& button = *host.button;
+        button.setParIndex(1);
+        const int b = button.captionWidth() - 32;
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(b + 5, 8));
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(b + offset, 8));
+        QCOMPARE(button.parIndex(), expected);
+    }
+
+    void typeSetsIndexButIndexLeavesType()
+    {
+        TParAlignButton button;
+        button.setParAlignType(TParAlignType::pAlJustify);
+        QCOMPARE(button.parIndex(), 3);
+        button.setParIndex(1);
+        QCOMPARE(button.parIndex(), 1);
+        QVERIFY(button.parAlignType() == TParAlignType::pAlJustify);
+        // Setting the same type again does not touch the index.
+        button.setParAlignType(TParAlignType::pAlJustify);
+        QCOMPARE(button.parIndex(), 1);
+    }
+
+    void fontListHoldsTheInstalledFonts()
+    {
+        sw::TFontCombo box;
+        QVERIFY(!box.isEditable());
+        box.addItem(QStringLiteral("Police d'un formulaire"));
+        box.show();
+        QStringList items;
+        for (int i = 0; i < box.count(); ++i)
+            items << box.itemText(i);
+        QCOMPARE(items, QFontDatabase::families());
+        QVERIFY(box.count() > 0);
+        QCOMPARE(box.FindFont(box.itemText(0).toUpper()), 0);
+    }
+
+    // --- the style dialog ---
+
+    void listsTheFourteenElements()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString("Propriétés de style ... "));
+        QCOMPARE(dialog.ElemListBox->count(), 14);
+        QCOMPARE(dialog.ElemListBox->item(0)->text(), QString("Normal (Body)"));
+        QCOMPARE(dialog.ElemListBox->item(1)->text(), QString("Titre 1 (H1)"));
+        QCOMPARE(dialog.ElemListBox->item(9)->text(), QString("Tête cell.  (TH)"));
+        QCOMPARE(dialog.ElemListBox->item(13)->text(), QString("numeros (.num)"));
+        QCOMPARE(dialog.ElemListBox->currentRow(), 0);
+        QCOMPARE(dialog.sNameLabel->text(), QString("Body"));
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("10"));
+        QCOMPARE(dialog.SizeEdit->count(), 9);
+        QCOMPARE(dialog.SizeEdit->itemText(8), QString("24"));
+        QCOMPARE(dialog.ParAlign->parIndex(), 3);
+        QCOMPARE(dialog.sMargin->text(), QString("2%,7%"));
+        QCOMPARE(dialog.FNameCBo->currentText(), QString("Arial"));
+        QCOMPARE(dialog.LnkStateList->count(), 3);
+        QCOMPARE(dialog.LnkStateList->item(2)->text(), QString("parcouru"));
+        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
+        QVERIFY(dialog.GroupBox1->isHidden());
+    }
+
+    void descriptionsComeFromTheBuiltInTable()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        QCOMPARE(dialog.styleInfoLab->text(), QString("Texte courant, utilisé partout, couleur générale"));
+        dialog.ElemListBox->setCurrentRow(2);
+        QCOMPARE(dialog.styleInfoLab->text(), QString("Sous-titre principal"));
+        QCOMPARE(prefs.descriptions[2], std::string("Sous-titre principal"));
+        dialog.ElemListBox->setCurrentRow(12);
+        QCOMPARE(dialog.sNameLabel->text(), QString(".note"));
+        QCOMPARE(dialog.styleInfoLab->text(), QString());
+    }
+
+    void transparentBackgroundIsOffForTheBody()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        QVERIFY(!dialog.bgColChk->isEnabled());
+        dialog.ElemListBox->setCurrentRow(1);
+        QVERIFY(dialog.bgColChk->isEnabled());
+        QVERIFY(dialog.bgColChk->isChecked());
+        dialog.ElemListBox->setCurrentRow(9);
+        QVERIFY(!dialog.bgColChk->isChecked());
+        QCOMPARE(dialog.textPanel->ColorName(), QString("black"));
+    }
+
+    void pickingTheSampleColourChangesThePageBackground()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.executePicker = PickerChoosing("teal");
+        dialog.show();
+        QTest::mouseClick(dialog.textPanel, Qt::LeftButton);
+        QCOMPARE(prefs.BGColor, std::string("teal"));
+        QCOMPARE(prefs.BGSysCol, 0x808000);
+        QCOMPARE(prefs.elements[0].background, std::string("teal"));
+        QCOMPARE(dialog.lnkExPanel->Color(), 0x808000);
+        QCOMPARE(dialog.textPanel->ColorName(), QString("teal"));
+
+        // A cancelled pick on an element with a background of its own keeps
+        // the page background.
+        dialog.ElemListBox->setCurrentRow(9);
+        dialog.executePicker = [](sw::TNetColors&) { return false; };
+        QTest::mouseClick(dialog.textPanel, Qt::LeftButton);
+        QCOMPARE(prefs.BGColor, std::string("teal"));
+        QCOMPARE(prefs.elements[9].background, std::string("black"));
+    }
+
+    void textColourPickIsStored()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.executePicker = PickerChoosing("maroon");
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(4);
+        QTest::mouseClick(dialog.FntColShape, Qt::LeftButton);
+        QCOMPARE(prefs.elements[4].colorName, std::string("maroon"));
+        QCOMPARE(prefs.elements[4].colorValue, 0x000080);
+        QCOMPARE(dialog.textPanel->FontColor(), 0x000080);
+    }
+
+    void linkExampleShowsTheThreeStates()
+    {
+        TStylePrefs prefs = StartUpSet();
+        prefs.links[2].colorName = "lime";
+        prefs.links[2].colorValue = 0x00FF00;
+        prefs.links[1].underline = true;
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        SendMouse(dialog.LnkExLab, QEvent::MouseButtonPress);
+        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::red));
+        QVERIFY(dialog.LnkExLab->font().underline());
+        SendMouse(dialog.LnkExLab, QEvent::MouseButtonRelease);
+        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::green));
+        QVERIFY(!dialog.LnkExLab->font().underline());
+        SendMouse(dialog.LinkGroupBox, QEvent::MouseMove);
+        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::yellow));
+        QCOMPARE(dialog.lnkExPanel->Color(), 0xFFFFFF);
+    }
+
+    void linkStatesAreStoredWhenLeftAndReset()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.executePicker = PickerChoosing("navy");
+        dialog.show();
+        dialog.LnkStateList->setCurrentRow(1);
+        QCOMPARE(dialog.LinkColShape->ColorName(), QString("red"));
+        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
+        dialog.lnkDecCheck->click();
+        QCOMPARE(prefs.links[1].colorName, std::string("navy"));
+        QCOMPARE(prefs.links[1].colorValue, 0x800000);
+        QVERIFY(prefs.links[1].underline);
+        dialog.LnkDefBtn->click();
+        QCOMPARE(prefs.links[1].colorName, std::string("red"));
+        QVERIFY(!prefs.links[1].underline);
+        QCOMPARE(dialog.curLink(), 0);
+        QCOMPARE(dialog.LnkStateList->currentRow(), 0);
+    }
+
+    void pasteFromNormalOntoTitre1KeepsTheSelector()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        dialog.OptionMemo->setPlainText(QStringLiteral("font-weight:bold;\nletter-spacing:1px;\n"));
+        dialog.ElemListBox->setCurrentRow(0);
+        dialog.mLCopy->trigger();
+        dialog.ElemListBox->setCurrentRow(1);  // stores the Body, shows H1
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("22"));
+        dialog.mLPaste->trigger();
+        const sw::TStyleSpecs& h1 = prefs.elements[1];
+        QCOMPARE(h1.selector, std::string("H1"));
+        QCOMPARE(h1.fontFace, prefs.elements[0].fontFace);
+        QCOMPARE(h1.fontSizeText, std::string("10"));
+        QCOMPARE(h1.fontSize, 10);
+        QCOMPARE(h1.alignIndex, 3);
+        QCOMPARE(h1.colorName, std::string("black"));
+        QCOMPARE(h1.margin, std::string("2%,7%"));
+        QCOMPARE(h1.options, std::string("font-weight:bold;\r\nletter-spacing:1px;\r\n"));
+        QCOMPARE(dialog.sNameLabel->text(), QString("H1"));
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("10"));
+        QCOMPARE(dialog.ParAlign->parIndex(), 3);
+        QCOMPARE(prefs.elements[0].selector, std::string("Body"));
+    }
+
+    void resetNamesRestoresTheTableSelectors()
+    {
+        TStylePrefs prefs = StartUpSet();
+        prefs.elements[3].selector = "P";
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        dialog.mresetNames->trigger();
+        QCOMPARE(prefs.elements[3].selector, std::string("H3"));
+    }
+
+    void defaultsRestoreTheApplicationTable()
+    {
+        TStylePrefs prefs = StartUpSet();
+        const std::string original = StyleFileFields(prefs);
+        TStyleDlg dialog(prefs);
+        dialog.executePicker = PickerChoosing("teal");
+        dialog.show();
+        dialog.sMargin->setText(QStringLiteral("1%"));
+        dialog.ElemListBox->setCurrentRow(1);
+        QTest::keyClicks(dialog.SizeEdit->lineEdit(), QStringLiteral("4"));
+        QCOMPARE(prefs.elements[1].fontSizeText, std::string("224"));
+        QTest::mouseClick(dialog.FntColShape, Qt::LeftButton);
+        dialog.LnkStateList->setCurrentRow(2);
+        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
+        QCOMPARE(prefs.PMargin, std::string("1%"));
+        QVERIFY(StyleFileFields(prefs) != original);
+
+        dialog.btnDefVal->click();
+        QCOMPARE(StyleFileFields(prefs), original);
+        QCOMPARE(prefs.PMargin, std::string("2%,7%"));
+        QCOMPARE(prefs.elements[1].fontSizeText, std::string("22"));
+        QCOMPARE(prefs.elements[1].colorName, std::string("navy"));
+        QCOMPARE(prefs.links[0].colorName, std::string("yellow"));
+        QCOMPARE(prefs.links[1].colorName, std::string("red"));
+        QCOMPARE(prefs.links[2].colorName, std::string("yellow"));
+        QCOMPARE(dialog.ElemListBox->currentRow(), 0);
+        QCOMPARE(dialog.sMargin->text(), QString("2%,7%"));
+        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
+    }
+
+    void exportThenImportGivesBackTheSet()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString file = folder.filePath(QStringLiteral("rév.sprf"));
+        TStylePrefs prefs = StartUpSet();
+        prefs.prefsDir = folder.path().toStdString();
+        TStyleDlg dialog(prefs);
+        QString exportFolder;
+        dialog.chooseExportFile = [&](const QString& start) {
+            exportFolder = start;
+            return file;
+        };
+        dialog.chooseImportFile = [&](const QString&) { return file; };
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(5);
+        dialog.sPadding->setText(QStringLiteral("3px"));
+        dialog.ElemListBox->setCurrentRow(0);
+        dialog.btnSavePrefs->click();
+        QCOMPARE(exportFolder, folder.path());
+        const std::string exported = StyleFileFields(prefs);
+        const auto links = prefs.LinksToText();
+
+        dialog.btnDefVal->click();
+        prefs.DefFontFace = "Verdana";
+        prefs.elements[7].margin = "9px";
+        QVERIFY(StyleFileFields(prefs) != exported);
+        dialog.btnGetPrefs->click();
+        QCOMPARE(StyleFileFields(prefs), exported);
+        QCOMPARE(prefs.elements[5].padding, std::string("3px"));
+        QCOMPARE(prefs.LinksToText(), links);
+    }
+
+    void sizeThatIsNoNumberIsRefused()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        QStringList messages;
+        dialog.showMessage = [&](const QString& message) { messages << message; };
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(2);
+        dialog.SizeEdit->lineEdit()->selectAll();
+        QTest::keyClicks(dialog.SizeEdit->lineEdit(), QStringLiteral("1x"));
+        QCOMPARE(prefs.elements[2].fontSizeText, std::string("1"));
+        QVERIFY(messages.isEmpty());
+        QTest::keyClick(dialog.SizeEdit->lineEdit(), Qt::Key_Return);
+        QCOMPARE(messages, QStringList{QStringLiteral("'1x' is not a valid integer value")});
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("1"));
+        QVERIFY(dialog.isVisible());
+
+        // Stored with another element's change, a bad size keeps the element's own.
+        messages.clear();
+        dialog.SizeEdit->lineEdit()->setText(QStringLiteral("douze"));
+        dialog.sMargin->setText(QStringLiteral("4px"));
+        dialog.ElemListBox->setCurrentRow(3);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(prefs.elements[2].fontSizeText, std::string("1"));
+        QCOMPARE(prefs.elements[2].fontSize, 1);
+        QCOMPARE(prefs.elements[2].margin, std::string("4px"));
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("16"));
+    }
+
+    void styleFileWithABadNumberIsReported()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("bad.sprf"));
+        {
+            std::ofstream out(std::filesystem::path(file.toStdU16String()), std::ios::binary);
+            out << "[STYLEPREFS]\r\nBGColor=navy\r\nBGSysCol=8388608\r\n"
+                   "StyleSpecs0=Body;navy;Verdana;12;1;black;0;1;5%;;;\r\n"
+                   "StyleSpecs1=H1;white;Arial;22;centre;navy;8388608;1;;;;\r\n";
+        }
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        QStringList messages;
+        dialog.showMessage = [&](const QString& message) { messages << message; };
+        dialog.chooseImportFile = [&](const QString&) { return file; };
+        dialog.show();
+        dialog.btnGetPrefs->click();
+        QCOMPARE(messages, QStringList{QStringLiteral("'centre' is not a valid integer value")});
+        QCOMPARE(prefs.BGColor, std::string("navy"));
+        QCOMPARE(prefs.elements[0].fontFace, std::string("Verdana"));
+        QCOMPARE(prefs.elements[0].fontSizeText, std::string("12"));
+        QCOMPARE(prefs.elements[1].alignIndex, 2);
+        QCOMPARE(prefs.elements[2].fontSizeText, std::string("18"));
+        // The controls show the set as it now stands.
+        QCOMPARE(dialog.SizeEdit->currentText(), QString("12"));
+        QCOMPARE(dialog.textPanel->ColorName(), QString("navy"));
+
+        messages.clear();
+        dialog.chooseImportFile = [&](const QString&) { return folder.path(); };
+        dialog.btnGetPrefs->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(prefs.BGColor, std::string("navy"));
+
+        dialog.chooseImportFile = [&](const QString&) { return QString(); };
+        dialog.btnGetPrefs->click();
+        QCOMPARE(messages.size(), 1);
+    }
+
+    void acceptStoresThePageValues()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.executePicker = PickerChoosing("olive");
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(6);
+        dialog.sMargin->setText(QStringLiteral("1em"));
+        dialog.LnkStateList->setCurrentRow(1);
+        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
+        dialog.StyleNameEd->setText(QStringLiteral("autre.css"));
+        dialog.okBtn->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(prefs.elements[6].margin, std::string("1em"));
+        QCOMPARE(prefs.sFileName, std::string("autre.css"));
+        QCOMPARE(prefs.DefFontFace, std::string("Arial"));
+        QCOMPARE(prefs.LinkColor, std::string("olive"));
+        QCOMPARE(prefs.LinkSysColor, 0x008080);
+        QCOMPARE(prefs.links[1].colorName, std::string("olive"));
+        QCOMPARE(prefs.BGColor, std::string("WHITE"));
+        QCOMPARE(dialog.curElement(), 0);
+    }
+
+    void screenshot()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(9);
+        QVERIFY(dialog.grab().save("/tmp/styledlg.png"));
+        ButtonHost host;
+        QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(host.button->captionWidth() + 4, 8));
+        QVERIFY(host.window.grab().save("/tmp/parallign.png"));
+    }
+};
+
+QTEST_MAIN(StyleDlgTest)
+#include "styledlg_test.moc"
