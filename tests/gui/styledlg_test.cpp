@@ -473,6 +473,34 @@ private slots:
         QCOMPARE(messages.size(), 1);
     }
 
+    void typedFontNamesAreKept()
+    {
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(3);
+        QLineEdit* edit = dialog.FNameCBo->lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("Police absente"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(prefs.elements[3].fontFace, std::string("Police absente"));
+        QCOMPARE(dialog.textPanel->text(), QString("Police absente"));
+
+        const QString installed = dialog.FNameCBo->itemText(0);
+        edit->setText(installed.toUpper());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(prefs.elements[3].fontFace, sw::widgetconv::ToCp1252(installed));
+
+        dialog.FNameCBo->setCurrentIndex(1);
+        emit dialog.FNameCBo->activated(1);
+        QCOMPARE(prefs.elements[3].fontFace, sw::widgetconv::ToCp1252(dialog.FNameCBo->itemText(1)));
+        // Shown again, an element whose font is not installed keeps its name.
+        dialog.ElemListBox->setCurrentRow(0);
+        prefs.elements[3].fontFace = "Police absente";
+        dialog.ElemListBox->setCurrentRow(3);
+        QCOMPARE(dialog.FNameCBo->currentText(), QString("Police absente"));
+    }
+
     void acceptStoresThePageValues()
     {
         TStylePrefs prefs = StartUpSet();
