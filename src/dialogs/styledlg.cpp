@@ -3,10 +3,8 @@
 #include <filesystem>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include "dialogs/netcform.h"
