@@ -202,6 +202,15 @@ TEST(CommandLineTest, FailuresExitNonZeroAndChangeNothing)
 
     const Outcome folder = RunWith({"--publish", temp.path.string()});
     EXPECT_EQ(folder.exitCode, 1);
+
+    // Without a dot the site folder would be the project file itself.
+    const fs::path bare = temp.path / "sansextension";
+    sw::SaveProject(project, bare);
+    const std::string bareBytes = ReadBytes(bare);
+    const Outcome noExtension = RunWith({"--publish", bare.string()});
+    EXPECT_EQ(noExtension.exitCode, 1);
+    EXPECT_TRUE(noExtension.out.empty());
+    EXPECT_EQ(ReadBytes(bare), bareBytes);
 }
 
 } // namespace
