@@ -1239,6 +1239,13 @@ void TmainForm::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
+    FilesDropped(urls);
+}
+
+void TmainForm::FilesDropped(const QList<QUrl>& urls)
+{
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
     const fs::path file = uitext::QStringToPath(urls.first().toLocalFile());
     RunCommand([this, &file] { OpenDroppedFile(file); });
 }

@@ -6,7 +6,9 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 class QAction;
 class QCheckBox;
@@ -93,6 +95,8 @@ public:
     // Opens file as the project after the unsaved-changes question (drop,
     // command line).
     void OpenDroppedFile(const std::filesystem::path& file);
+    // Files dropped on the window: the first one is opened, errors shown.
+    void FilesDropped(const QList<QUrl>& urls);
 
     // Runs a user command: an error ends it and is shown once.
     template <typename Command>
