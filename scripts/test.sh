@@ -16,8 +16,9 @@ if [ -f tests/e2e/package.json ]; then
   (cd tests/e2e && npm ci --no-audit --no-fund --loglevel=error)
 fi
 
-ctest --test-dir "$build" --output-on-failure --no-tests=error -j2
-
+# The fuzzers run first so that CTest's summary closes the run.
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh
 fi
+
+ctest --test-dir "$build" --output-on-failure --no-tests=error -j2
