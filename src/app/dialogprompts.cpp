@@ -12,6 +12,7 @@
 #include "dialogs/hpanfrm.h"
 #include "dialogs/leditform.h"
 #include "dialogs/preffrm.h"
+#include "dialogs/styledlg.h"
 
 namespace sw {
 
@@ -90,7 +91,11 @@ void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& save
     }
 }
 
-void TDialogPrompts::EditStyle(QWidget*, TStylePrefs&) {}
+void TDialogPrompts::EditStyle(QWidget* parent, TStylePrefs& stylePrefs)
+{
+    TStyleDlg dialog(stylePrefs, parent);
+    dialog.exec();
+}
 
 bool TDialogPrompts::EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting)
 {
@@ -114,7 +119,7 @@ void TDialogPrompts::OpenInBrowser(const QUrl& address)
 
 bool TDialogPrompts::HasStyleDialog() const
 {
-    return false;
+    return true;
 }
 
 bool TDialogPrompts::HasLayoutDialog() const

@@ -18,7 +18,6 @@ int main(int argc, char* argv[])
 
     Q_INIT_RESOURCE(editor);
     Q_INIT_RESOURCE(dialogs);
-    Q_INIT_RESOURCE(styledlg);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Shotweave"));
     QApplication::setDesktopFileName(QStringLiteral("shotweave"));

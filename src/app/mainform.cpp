@@ -37,6 +37,7 @@
 #include "model/error.h"
 #include "model/notifier.h"
 #include "model/projectfile.h"
+#include "model/valuewriter.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"
 
@@ -1161,10 +1162,16 @@ void TmainForm::closeEvent(QCloseEvent* event)
 
 void TmainForm::Style1Click()
 {
-    ProjectDocument& project = app_.Project();
-    const std::string before = ProjectFileBytes(project);
-    prompts_.EditStyle(this, project.StylePrefs);
-    if (ProjectFileBytes(project) != before)
+    // The dialog changes the style set in place, however it is closed.
+    TStylePrefs& stylePrefs = app_.Project().StylePrefs;
+    const auto styleBlock = [&stylePrefs] {
+        ValueWriter writer;
+        stylePrefs.SaveToWriter(writer);
+        return writer.Bytes();
+    };
+    const std::string before = styleBlock();
+    prompts_.EditStyle(this, stylePrefs);
+    if (styleBlock() != before)
         MarkModified();
 }
 

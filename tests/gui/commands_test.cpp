@@ -306,6 +306,17 @@ private slots:
         QCOMPARE(Names(editor.Find<QListWidget>("vListBox")), QStringList{QStringLiteral("premier")});
     }
 
+    void anAcceptedPageLayoutCountsAsAChange()
+    {
+        swtest::Editor editor;
+        QVERIFY(editor.Find<QAction>("miseenpage1")->isEnabled());
+        editor.Trigger("miseenpage1");
+        QVERIFY(!editor.form->IsModified());
+        editor.prompts.layoutAccept = true;
+        editor.Trigger("miseenpage1");
+        QVERIFY(editor.form->IsModified());
+    }
+
     void quittingAsksAboutChangesAndWritesTheSettings()
     {
         swtest::Editor editor;
