@@ -96,6 +96,7 @@ QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry
     memo->setGeometry(geometry);
     memo->setFont(FieldFont());
     memo->setVerticalScrollBarPolicy(verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return memo;
 }
 

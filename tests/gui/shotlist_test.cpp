@@ -139,6 +139,10 @@ private slots:
         QCOMPARE(editor.Find<QPlainTextEdit>("effetMemo")->toPlainText(), QStringLiteral("lent"));
         ClickRow(list, 1);
         QCOMPARE(editor.Find<QLabel>("cumLab")->text(), QStringLiteral("1m. 15s."));
+        // On the breakdown tab a click in the list shows the shot's action.
+        editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
+        ClickRow(list, 0);
+        QCOMPARE(editor.form->InfoText(), QStringLiteral("Il entre"));
     }
 
     void changingTabStoresTheShotAndMultiLineTextsKeepCrLf()
@@ -341,7 +345,10 @@ private slots:
         QVERIFY(image->toolTip().isEmpty());
 
         // The end picture is shown at its own size, within the panel.
+        editor.form->ShowImage(0, "d\xE9" "but.jpg");
         editor.form->ShowImage(1, "d\xE9" "but.jpg");
+        editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
+        QVERIFY(editor.form->grab().save(QStringLiteral("/tmp/shotweave-mainform-pictures.png")));
         auto* endImage = editor.Find<QLabel>("Image2");
         QCOMPARE(endImage->toolTip(), QStringLiteral("début.jpg"));
         QVERIFY(endImage->width() <= 152);
