@@ -156,6 +156,11 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     BindCameraControls();
     ClearControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Files dropped anywhere on the window open, text fields included.
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
+    for (QPlainTextEdit* memo : findChildren<QPlainTextEdit*>())
+        memo->viewport()->installEventFilter(this);
 }
 
 TmainForm::~TmainForm() = default;
@@ -490,10 +495,27 @@ void TmainForm::SetHintTag(QWidget* widget, int tag)
 
 bool TmainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter) {
+    switch (event->type()) {
+    case QEvent::Enter: {
         const QVariant tag = watched->property("hintTag");
         if (tag.isValid())
             ShowInfo(tag.toInt());
+        break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        const QList<QUrl> urls = drag->mimeData()->urls();
+        if (!acceptDrops() || urls.isEmpty() || !urls.first().isLocalFile())
+            break;
+        drag->acceptProposedAction();
+        if (event->type() == QEvent::Drop)
+            FilesDropped(urls);
+        return true;
+    }
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -747,9 +769,11 @@ void TmainForm::ShowImage(int k, const std::string& fileName)
     if (k == 1)
         image->resize(0, 0);
     const fs::path& imgDir = app_.Paths().ImgDir;
-    if (fileName.empty() || imgDir.empty())
+    const fs::path name(Cp1252ToUtf8(fileName));
+    // Pictures are plain file names inside the image folder.
+    if (fileName.empty() || imgDir.empty() || name != name.filename() || name == ".." || name == ".")
         return;
-    const fs::path file = imgDir / fs::path(Cp1252ToUtf8(fileName));
+    const fs::path file = imgDir / name;
     std::error_code ignored;
     if (!fs::is_regular_file(file, ignored))
         return;
@@ -1226,7 +1250,7 @@ void TmainForm::propos1Click()
 void TmainForm::aide1Click()
 {
     const std::string address = app_.Settings().HelpAddressFor(app_.ProgramFile());
-    prompts_.OpenInBrowser(QUrl(QString::fromStdString(address)));
+    prompts_.OpenInBrowser(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
 // ---------------------------------------------------------------- dropped files

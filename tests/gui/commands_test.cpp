@@ -306,6 +306,34 @@ private slots:
         QCOMPARE(Names(editor.Find<QListWidget>("vListBox")), QStringList{QStringLiteral("premier")});
     }
 
+    void aFileDroppedOnATextFieldOpensToo()
+    {
+        swtest::Editor editor;
+        const QString file = editor.Path(QStringLiteral("court.vid"));
+        WriteProject(file, "Court");
+        auto* title = editor.Find<QLineEdit>("titleEd");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(title, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(title, &drop);
+        QCOMPARE(title->text(), QStringLiteral("Court"));
+        QCOMPARE(editor.app->Paths().CurrentFile, fs::path(file.toStdString()));
+    }
+
+    void helpAndAboutOpenTheirWindows()
+    {
+        swtest::Editor editor;
+        editor.Trigger("propos1");
+        QCOMPARE(editor.prompts.aboutShown, 1);
+        editor.Trigger("aide1");
+        QCOMPARE(editor.prompts.opened.size(), 1);
+        QVERIFY(editor.prompts.opened.first().isValid());
+        QVERIFY(editor.prompts.opened.first().toString().endsWith(QStringLiteral("guide.html")));
+    }
+
     void anAcceptedPageLayoutCountsAsAChange()
     {
         swtest::Editor editor;

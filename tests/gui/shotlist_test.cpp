@@ -353,6 +353,10 @@ private slots:
         QCOMPARE(endImage->toolTip(), QStringLiteral("début.jpg"));
         QVERIFY(endImage->width() <= 152);
         QCOMPARE(endImage->size(), endImage->pixmap().size());
+        // A name reaching out of the image folder shows nothing.
+        QVERIFY(picture.save(editor.Path(QStringLiteral("film/dehors.jpg")), "JPEG"));
+        editor.form->ShowImage(1, "../dehors.jpg");
+        QVERIFY(endImage->pixmap().isNull());
         // A missing file shows nothing.
         editor.form->ShowImage(1, "absent.jpg");
         QVERIFY(endImage->pixmap().isNull());
