@@ -808,8 +808,15 @@ void TmainForm::ShotSelected(int row)
     ShowEvent(CurIndex_);
 }
 
-void TmainForm::ShotListReleased(Qt::MouseButton)
+void TmainForm::ShotListReleased(Qt::MouseButton button)
 {
+    // A click on the shot already current stores it and shows it again, which
+    // brings its number and its cumulated time up to date.
+    if (button != Qt::RightButton && CurIndex_ >= 0 && vListBox->currentRow() == CurIndex_) {
+        StoreEvent(CurIndex_);
+        ENoLabel->setText(QString::number(CurIndex_ + 1));
+        ShowEvent(CurIndex_);
+    }
     const int tab = PageControl->currentIndex();
     if (CurIndex_ >= 0 && (tab == 2 || tab == 3))
         infoLab->setText(uitext::ToEditorText(app_.Project().EventList.EventAction(static_cast<std::size_t>(CurIndex_))));

@@ -139,6 +139,13 @@ private slots:
         QCOMPARE(editor.Find<QPlainTextEdit>("effetMemo")->toPlainText(), QStringLiteral("lent"));
         ClickRow(list, 1);
         QCOMPARE(editor.Find<QLabel>("cumLab")->text(), QStringLiteral("1m. 15s."));
+        // Clicking the current shot again stores it and refreshes its cumulated time.
+        duration->selectAll();
+        QTest::keyClicks(duration, QStringLiteral("40"));
+        ClickRow(list, 1);
+        QCOMPARE(editor.Project().EventList.Event(1).cam.duration, std::string("40"));
+        QCOMPARE(editor.Find<QLabel>("cumLab")->text(), QStringLiteral("1m. 25s."));
+        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("2"));
         // On the breakdown tab a click in the list shows the shot's action.
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
         ClickRow(list, 0);
