@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,34 +9,15 @@
 #include "model/projectfile.h"
 #include "model/valuewriter.h"
 #include "publish/commandline.h"
+#include "testsupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / (std::string("sw_cmdline_") + info->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    fs::path path;
-};
-
-std::string ReadBytes(const fs::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using sw::test::ReadAll;
+using sw::test::TemporaryFolder;
+using sw::test::WriteAll;
 
 struct Outcome {
     std::optional<int> exitCode;
@@ -98,13 +77,13 @@ TEST(CommandLineTest, HelpVersionAndEditorArguments)
 
 TEST(CommandLineTest, PublishWritesTheSiteBesideTheFileAndLeavesTheFileAlone)
 {
-    TempFolder temp;
-    const fs::path folder = temp.path / "my.films";
+    TemporaryFolder temp;
+    const fs::path folder = temp.Path() / "my.films";
     fs::create_directories(folder);
     const fs::path file = folder / "court.vid";
     sw::ProjectDocument project = SampleProject();
     sw::SaveProject(project, file);
-    const std::string before = ReadBytes(file);
+    const std::string before = ReadAll(file);
 
     const Outcome first = RunWith({"--publish", file.string()});
     ASSERT_EQ(first.exitCode, 0) << first.err;
@@ -115,32 +94,32 @@ TEST(CommandLineTest, PublishWritesTheSiteBesideTheFileAndLeavesTheFileAlone)
     for (const std::string& name : kScriptModeFiles)
         EXPECT_TRUE(fs::is_regular_file(site / name)) << name;
     EXPECT_FALSE(fs::exists(site / "plans.htm"));
-    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(ReadAll(file), before);
 
     // Texts reach the pages in Windows-1252.
-    const std::string synopsis = ReadBytes(site / "synops.htm");
+    const std::string synopsis = ReadAll(site / "synops.htm");
     EXPECT_NE(synopsis.find("<TITLE>\xC9t\xE9</TITLE>"), std::string::npos);
     EXPECT_NE(synopsis.find("<H3>&Eacute;t&eacute;</H3>"), std::string::npos);
-    EXPECT_NE(ReadBytes(site / "vScript.js").find("p[1].pict= \"rue.jpg\""), std::string::npos);
+    EXPECT_NE(ReadAll(site / "vScript.js").find("p[1].pict= \"rue.jpg\""), std::string::npos);
 
     const Outcome second = RunWith({"--publish", file.string()});
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_TRUE(second.err.empty()) << "existing folders are not announced again";
-    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 TEST(CommandLineTest, RelativePathAndDotsInTheName)
 {
-    TempFolder temp;
+    TemporaryFolder temp;
     sw::ProjectDocument project = SampleProject();
     project.HTMPrefs.pageSpecs.noJSPlan = true;
-    sw::SaveProject(project, temp.path / "mon.film.vid");
+    sw::SaveProject(project, temp.Path() / "mon.film.vid");
     const fs::path previous = fs::current_path();
-    fs::current_path(temp.path);
+    fs::current_path(temp.Path());
     const Outcome run = RunWith({"--publish", "mon.film.vid"});
     fs::current_path(previous);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const fs::path site = fs::absolute(temp.path / "mon");
+    const fs::path site = fs::absolute(temp.Path() / "mon");
     EXPECT_EQ(run.out, "Le film mon.film.vid est maintenant publié dans le dossier " + site.string() + "/.\n");
     EXPECT_TRUE(fs::is_regular_file(site / "plans.htm"));
     EXPECT_FALSE(fs::exists(site / "pMain.htm"));
@@ -148,7 +127,7 @@ TEST(CommandLineTest, RelativePathAndDotsInTheName)
 
 TEST(CommandLineTest, FileWithoutLayoutBlockTakesTheDefaults)
 {
-    TempFolder temp;
+    TemporaryFolder temp;
     sw::ProjectDocument project = SampleProject();
     // A version-1 file: general information, shots and the style block only.
     sw::ValueWriter writer;
@@ -156,61 +135,61 @@ TEST(CommandLineTest, FileWithoutLayoutBlockTakesTheDefaults)
     writer.PutString(project.GenInfo.ToText());
     project.EventList.SaveToWriter(writer);
     project.StylePrefs.SaveToWriter(writer);
-    const fs::path file = temp.path / "ancien.vid";
-    WriteBytes(file, writer.Bytes());
+    const fs::path file = temp.Path() / "ancien.vid";
+    WriteAll(file, writer.Bytes());
 
     const Outcome run = RunWith({"--publish", file.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const fs::path site = temp.path / "ancien";
+    const fs::path site = temp.Path() / "ancien";
     for (const std::string& name : kScriptModeFiles)
         EXPECT_TRUE(fs::is_regular_file(site / name)) << name;
-    const std::string frameset = ReadBytes(site / "index.html");
+    const std::string frameset = ReadAll(site / "index.html");
     EXPECT_NE(frameset.find("ROWS=\"*,20\""), std::string::npos);
-    EXPECT_EQ(ReadBytes(file), writer.Bytes());
+    EXPECT_EQ(ReadAll(file), writer.Bytes());
 }
 
 TEST(CommandLineTest, FailuresExitNonZeroAndChangeNothing)
 {
-    TempFolder temp;
-    const Outcome absent = RunWith({"--publish", (temp.path / "absent.vid").string()});
+    TemporaryFolder temp;
+    const Outcome absent = RunWith({"--publish", (temp.Path() / "absent.vid").string()});
     EXPECT_EQ(absent.exitCode, 1);
     EXPECT_TRUE(absent.out.empty());
     EXPECT_NE(absent.err.find("absent.vid"), std::string::npos);
-    EXPECT_FALSE(fs::exists(temp.path / "absent"));
+    EXPECT_FALSE(fs::exists(temp.Path() / "absent"));
 
-    const fs::path broken = temp.path / "casse.vid";
+    const fs::path broken = temp.Path() / "casse.vid";
     const std::string garbage = "\x02\x07not a project";
-    WriteBytes(broken, garbage);
+    WriteAll(broken, garbage);
     const Outcome unreadable = RunWith({"--publish", broken.string()});
     EXPECT_EQ(unreadable.exitCode, 1);
     EXPECT_TRUE(unreadable.out.empty());
     EXPECT_FALSE(unreadable.err.empty());
-    EXPECT_EQ(ReadBytes(broken), garbage);
-    EXPECT_FALSE(fs::exists(temp.path / "casse")) << "no site folder for a file that cannot be read";
+    EXPECT_EQ(ReadAll(broken), garbage);
+    EXPECT_FALSE(fs::exists(temp.Path() / "casse")) << "no site folder for a file that cannot be read";
 
     // A file where the site folder should be.
     sw::ProjectDocument project = SampleProject();
-    const fs::path file = temp.path / "court.vid";
+    const fs::path file = temp.Path() / "court.vid";
     sw::SaveProject(project, file);
-    const std::string before = ReadBytes(file);
-    WriteBytes(temp.path / "court", "x");
+    const std::string before = ReadAll(file);
+    WriteAll(temp.Path() / "court", "x");
     const Outcome blocked = RunWith({"--publish", file.string()});
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_TRUE(blocked.out.empty());
-    EXPECT_NE(blocked.err.find((temp.path / "court").string()), std::string::npos) << blocked.err;
-    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_NE(blocked.err.find((temp.Path() / "court").string()), std::string::npos) << blocked.err;
+    EXPECT_EQ(ReadAll(file), before);
 
-    const Outcome folder = RunWith({"--publish", temp.path.string()});
+    const Outcome folder = RunWith({"--publish", temp.Path().string()});
     EXPECT_EQ(folder.exitCode, 1);
 
     // Without a dot the site folder would be the project file itself.
-    const fs::path bare = temp.path / "sansextension";
+    const fs::path bare = temp.Path() / "sansextension";
     sw::SaveProject(project, bare);
-    const std::string bareBytes = ReadBytes(bare);
+    const std::string bareBytes = ReadAll(bare);
     const Outcome noExtension = RunWith({"--publish", bare.string()});
     EXPECT_EQ(noExtension.exitCode, 1);
     EXPECT_TRUE(noExtension.out.empty());
-    EXPECT_EQ(ReadBytes(bare), bareBytes);
+    EXPECT_EQ(ReadAll(bare), bareBytes);
 }
 
 } // namespace

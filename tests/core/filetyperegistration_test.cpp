@@ -1,44 +1,19 @@
 #include "model/filetyperegistration.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "testsupport.h"
+
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "filetype-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-sw::EnvironmentLookup Environment(std::map<std::string, std::string> values)
-{
-    return [values](const std::string& name) -> std::optional<std::string> {
-        if (auto found = values.find(name); found != values.end())
-            return found->second;
-        return std::nullopt;
-    };
-}
-
-std::string ReadAll(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using sw::test::Environment;
+using sw::test::ReadAll;
+using sw::test::TemporaryFolder;
+using sw::test::WriteAll;
 
 std::string LineStartingWith(const std::string& text, const std::string& start)
 {
@@ -70,8 +45,8 @@ TEST(FileTypeKey, IsTheTrimmedExtensionWithoutItsDotFollowedByFile)
 
 TEST(RegisterFileType, WritesTheMimeTypeAndTheDesktopEntryInTheDataHome)
 {
-    TempFolder folder;
-    const auto dataHome = folder.path() / "data";
+    TemporaryFolder folder;
+    const auto dataHome = folder.Path() / "data";
     const auto environment = Environment({{"XDG_DATA_HOME", dataHome.string()}, {"HOME", "/nonexistent"}});
     ASSERT_TRUE(sw::RegisterFileType("/opt/Shot weave/bin/shotweave", " vid ", "Shotweave file", "shotweave",
                                      environment));
@@ -108,32 +83,32 @@ TEST(RegisterFileType, WritesTheMimeTypeAndTheDesktopEntryInTheDataHome)
 
 TEST(RegisterFileType, QuotesReservedCharactersOfTheProgramPath)
 {
-    TempFolder folder;
-    const auto environment = Environment({{"XDG_DATA_HOME", folder.path().string()}});
+    TemporaryFolder folder;
+    const auto environment = Environment({{"XDG_DATA_HOME", folder.Path().string()}});
     ASSERT_TRUE(sw::RegisterFileType("/opt/a\"b$c`d\\e%f/shotweave", ".vid", "A & <B>", "shotweave", environment));
-    EXPECT_EQ(LineStartingWith(ReadAll(folder.path() / "applications/shotweave.desktop"), "Exec="),
+    EXPECT_EQ(LineStartingWith(ReadAll(folder.Path() / "applications/shotweave.desktop"), "Exec="),
               "Exec=\"/opt/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e%%f/shotweave\" %f");
-    EXPECT_EQ(LineStartingWith(ReadAll(folder.path() / "mime/packages/shotweave-vidfile.xml"), "    <comment>"),
+    EXPECT_EQ(LineStartingWith(ReadAll(folder.Path() / "mime/packages/shotweave-vidfile.xml"), "    <comment>"),
               "    <comment>A &amp; &lt;B&gt;</comment>");
 }
 
 TEST(RegisterFileType, FailsWithoutWritingForAnEmptyExtensionOrAProgramPathWithALineBreak)
 {
-    TempFolder folder;
-    const auto environment = Environment({{"XDG_DATA_HOME", folder.path().string()}});
+    TemporaryFolder folder;
+    const auto environment = Environment({{"XDG_DATA_HOME", folder.Path().string()}});
     EXPECT_FALSE(sw::RegisterFileType("/usr/bin/shotweave", "  ", "Shotweave file", "shotweave", environment));
     EXPECT_FALSE(sw::RegisterFileType("/usr/bin/shot\nweave", ".vid", "Shotweave file", "shotweave", environment));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(RegisterFileType, FailsWhenTheDesktopEntryCannotBeWritten)
 {
-    TempFolder folder;
-    std::ofstream(folder.path() / "applications") << "a file where the folder should be";
-    const auto environment = Environment({{"XDG_DATA_HOME", folder.path().string()}});
+    TemporaryFolder folder;
+    WriteAll(folder.Path() / "applications", "a file where the folder should be");
+    const auto environment = Environment({{"XDG_DATA_HOME", folder.Path().string()}});
     EXPECT_FALSE(sw::RegisterFileType("/usr/bin/shotweave", ".vid", "Shotweave file", "shotweave", environment));
     // The MIME type is still written.
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "mime/packages/shotweave-vidfile.xml"));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "mime/packages/shotweave-vidfile.xml"));
 }
 
 TEST(FileTypeRegistrationPaths, DefaultToTheLocalShareFolderOfTheHome)

@@ -15,20 +15,12 @@
 #include "model/textform.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
+#include "testsupport.h"
 
 namespace sw {
 namespace {
 
-template <typename Operation>
-std::string ErrorOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
-}
+using test::ErrorOf;
 
 TEST(TextConversion, StrToIntTakesSignedDecimalsOnly)
 {

@@ -1,49 +1,23 @@
 #include "model/projectfile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "model/valuewriter.h"
+#include "testsupport.h"
 
 namespace sw {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        path_ = fs::temp_directory_path() / ("shotweave-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TemporaryFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
-
-void WriteRaw(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-}
+using test::ErrorOf;
+using test::TemporaryFolder;
+using test::WriteAll;
 
 std::size_t EntryCount(const fs::path& folder)
 {
@@ -51,17 +25,6 @@ std::size_t EntryCount(const fs::path& folder)
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
         ++count;
     return count;
-}
-
-template <typename Operation>
-std::string ErrorOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(FileBytes, WritesAndReplacesAtomically)
@@ -105,7 +68,7 @@ TEST(FileBytes, AFailedWriteLeavesTheOldFileAndNoTemporary)
     TemporaryFolder folder;
     // A target whose parent is a regular file cannot be created, even by root.
     const fs::path blocker = folder.Path() / "plain";
-    WriteRaw(blocker, "keep");
+    WriteAll(blocker, "keep");
     const fs::path impossible = blocker / "a.vid";
     EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(impossible, "x"); }),
               "Cannot create file \"" + impossible.string() + "\". Not a directory");
@@ -113,7 +76,7 @@ TEST(FileBytes, AFailedWriteLeavesTheOldFileAndNoTemporary)
     // A target that is a folder cannot be replaced either.
     const fs::path sub = folder.Path() / "sub.vid";
     fs::create_directory(sub);
-    WriteRaw(sub / "inside", "kept");
+    WriteAll(sub / "inside", "kept");
     EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(sub, "x"); }),
               "Cannot create file \"" + sub.string() + "\". Is a directory");
     EXPECT_EQ(ReadFileBytes(sub / "inside"), "kept");

@@ -7,17 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "model/error.h"
+#include "testsupport.h"
 
 namespace sw {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string bytes;
-    for (int v : values)
-        bytes += static_cast<char>(v);
-    return bytes;
-}
+using test::Bytes;
+using test::ErrorOf;
 
 std::string IntegerBytes(std::int32_t value)
 {
@@ -31,17 +27,6 @@ std::string StringBytes(std::string_view text)
     ValueWriter writer;
     writer.PutString(text);
     return writer.Bytes();
-}
-
-template <typename Operation>
-std::string ErrorOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(ValueWriter, IntegersTakeTheNarrowestTag)

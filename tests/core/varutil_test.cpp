@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "model/error.h"
 #include "model/notifier.h"
 #include "publish/varutil.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -19,18 +19,7 @@ public:
     std::vector<std::string> messages;
 };
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        path = fs::temp_directory_path() / ("sw_varutil_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                                            + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    fs::path path;
-};
+using sw::test::TemporaryFolder;
 
 TEST(FlagTextTest, BoolToTextAndBack)
 {
@@ -112,29 +101,29 @@ TEST(NowTextTest, DayCommaDateTwoBlanksTime)
 
 TEST(EnsureDirectoryTest, CreatesAndAnnouncesOnce)
 {
-    TempFolder temp;
+    TemporaryFolder temp;
     RecordingNotifier notifier;
-    const fs::path site = temp.path / "court" / "img";
+    const fs::path site = temp.Path() / "court" / "img";
     sw::EnsureDirectory(site, true, &notifier);
     EXPECT_TRUE(fs::is_directory(site));
     ASSERT_EQ(notifier.messages.size(), 1U);
     EXPECT_EQ(notifier.messages[0], "Le répertoire " + site.string() + " vient d'être créé.");
     sw::EnsureDirectory(site, true, &notifier);
     EXPECT_EQ(notifier.messages.size(), 1U) << "an existing folder gives no message";
-    const fs::path silent = temp.path / "silent";
+    const fs::path silent = temp.Path() / "silent";
     sw::EnsureDirectory(silent, false, &notifier);
     EXPECT_TRUE(fs::is_directory(silent));
     EXPECT_EQ(notifier.messages.size(), 1U);
-    sw::EnsureDirectory(temp.path / "nobody", true, nullptr);
-    EXPECT_TRUE(fs::is_directory(temp.path / "nobody"));
+    sw::EnsureDirectory(temp.Path() / "nobody", true, nullptr);
+    EXPECT_TRUE(fs::is_directory(temp.Path() / "nobody"));
 }
 
 TEST(EnsureDirectoryTest, FailureIsReportedNotHidden)
 {
-    TempFolder temp;
+    TemporaryFolder temp;
     RecordingNotifier notifier;
-    const fs::path file = temp.path / "court";
-    std::ofstream(file) << "x";
+    const fs::path file = temp.Path() / "court";
+    sw::test::WriteAll(file, "x");
     EXPECT_THROW(sw::EnsureDirectory(file, true, &notifier), sw::Error);
     EXPECT_THROW(sw::EnsureDirectory(file / "img", true, &notifier), sw::Error);
     EXPECT_TRUE(notifier.messages.empty());

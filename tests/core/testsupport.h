@@ -1,0 +1,92 @@
+#pragma once
+
+// Helpers shared by the core tests: scratch folders, whole-file reading and
+// writing, a made-up environment and the message of a failed operation.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+#include "model/appsettings.h"
+#include "model/error.h"
+
+namespace sw::test {
+
+// A fresh folder of its own under the system's temporary folder, removed with
+// its content afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "shotweave-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("no temporary folder: " + pattern);
+        path_ = pattern;
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadAll(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes the bytes as the whole file, creating its folder when missing.
+inline void WriteAll(const std::filesystem::path& file, const std::string& bytes)
+{
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// An environment that holds exactly the given variables.
+inline EnvironmentLookup Environment(std::map<std::string, std::string> values)
+{
+    return [values = std::move(values)](const std::string& name) -> std::optional<std::string> {
+        if (auto found = values.find(name); found != values.end())
+            return found->second;
+        return std::nullopt;
+    };
+}
+
+// The message of the sw::Error the operation throws, or "no error".
+template <typename Operation>
+std::string ErrorOf(Operation operation)
+{
+    try {
+        operation();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// Bytes spelled out one by one.
+inline std::string Bytes(std::initializer_list<int> values)
+{
+    std::string bytes;
+    for (int value : values)
+        bytes += static_cast<char>(value);
+    return bytes;
+}
+
+} // namespace sw::test
