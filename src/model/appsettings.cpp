@@ -195,7 +195,14 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
     WriteText(ini, kGeneral, "LastFileName", LastFileName.string());
     WriteText(ini, kGeneral, "AuthorName", Cp1252ToUtf8(AuthorName));
-    WriteText(ini, kGeneral, "HelpAddress", HelpAddress);
+    // The guide's address is a line of its own only when one was given, so
+    // that an ordinary settings file holds the six keys alone.
+    if (HelpAddress.empty()) {
+        ini.DeleteKey(kGeneral, "HelpAddress");
+        ini.DeleteKey(kGeneral, std::string("HelpAddress") + std::string(kEscapedSuffix));
+    } else {
+        WriteText(ini, kGeneral, "HelpAddress", HelpAddress);
+    }
     ini.WriteBool(kPrefs, "registerFType", registerFType);
     ini.WriteBool(kPrefs, "noJSPlan", noJSPlan);
 

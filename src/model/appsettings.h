@@ -47,7 +47,8 @@ public:
     bool noJSPlan = false;          // default of the page settings' no-viewer option
     std::filesystem::path LastFileName;  // project current at the end of the last run
     // Address of the user guide; empty means the installed guide
-    // (HelpAddressFor gives the address to open).
+    // (HelpAddressFor gives the address to open). Kept in the file under
+    // "HelpAddress" only when it is not empty.
     std::string HelpAddress;
 
     // Reads the keys from the settings file; a missing file, section or key, or

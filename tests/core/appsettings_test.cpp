@@ -1,51 +1,18 @@
 #include "model/appsettings.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "model/error.h"
+#include "testsupport.h"
 
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "appsettings-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-sw::EnvironmentLookup Environment(std::map<std::string, std::string> values)
-{
-    return [values](const std::string& name) -> std::optional<std::string> {
-        if (auto found = values.find(name); found != values.end())
-            return found->second;
-        return std::nullopt;
-    };
-}
-
-std::string ReadAll(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using sw::test::Environment;
+using sw::test::ReadAll;
+using sw::test::TemporaryFolder;
+using sw::test::WriteAll;
 
 sw::TAppSettings ReadFrom(const std::filesystem::path& file)
 {
@@ -67,7 +34,7 @@ TEST(SettingsFilePath, LiesInTheShotweaveFolderOfTheConfigurationHome)
 
 TEST(ReadSettings, AMissingFileOrSectionGivesTheDefaults)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     sw::TAppSettings settings;
     settings.SaveID = false;
     settings.AutoLoad = true;
@@ -75,7 +42,7 @@ TEST(ReadSettings, AMissingFileOrSectionGivesTheDefaults)
     settings.registerFType = true;
     settings.noJSPlan = true;
     settings.LastFileName = "/old.vid";
-    settings.ReadSettings(folder.path() / "missing.ini");
+    settings.ReadSettings(folder.Path() / "missing.ini");
     EXPECT_TRUE(settings.SaveID);
     EXPECT_FALSE(settings.AutoLoad);
     EXPECT_EQ(settings.AuthorName, "");
@@ -84,14 +51,14 @@ TEST(ReadSettings, AMissingFileOrSectionGivesTheDefaults)
     EXPECT_EQ(settings.LastFileName, std::filesystem::path());
     EXPECT_EQ(settings.HelpAddress, "");
 
-    WriteAll(folder.path() / "other.ini", "[OTHER]\r\nSaveID=0\r\n");
-    EXPECT_TRUE(ReadFrom(folder.path() / "other.ini").SaveID);
+    WriteAll(folder.Path() / "other.ini", "[OTHER]\r\nSaveID=0\r\n");
+    EXPECT_TRUE(ReadFrom(folder.Path() / "other.ini").SaveID);
 }
 
 TEST(ReadSettings, FlagsAreIntegersAndAnythingElseGivesTheDefault)
 {
-    TempFolder folder;
-    const auto file = folder.path() / "s.ini";
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
     WriteAll(file, "[GENERAL]\r\nSaveID=yes\r\nAutoLoad=yes\r\n[PREFS]\r\nregisterFType=0x1\r\nnoJSPlan=0X10\r\n");
     sw::TAppSettings settings = ReadFrom(file);
     EXPECT_TRUE(settings.SaveID);
@@ -109,8 +76,8 @@ TEST(ReadSettings, FlagsAreIntegersAndAnythingElseGivesTheDefault)
 
 TEST(ReadSettings, StringsAreCutAfter2047Characters)
 {
-    TempFolder folder;
-    const auto file = folder.path() / "s.ini";
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
     // Two-byte characters count once.
     std::string longName;
     for (int i = 0; i < 2100; ++i)
@@ -123,8 +90,8 @@ TEST(ReadSettings, StringsAreCutAfter2047Characters)
 
 TEST(WriteSettings, WritesTheKeysInOrderAndReadsThemBack)
 {
-    TempFolder folder;
-    const auto file = folder.path() / "shotweave" / "shotweave.ini";
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "shotweave" / "shotweave.ini";
     sw::TAppSettings settings;
     settings.SaveID = false;
     settings.AutoLoad = true;
@@ -137,7 +104,7 @@ TEST(WriteSettings, WritesTheKeysInOrderAndReadsThemBack)
     EXPECT_EQ(ReadAll(file),
               "[GENERAL]\r\nSaveID=0\r\nAutoLoad=1\r\n"
               "LastFileName=/films/\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD/court.vid\r\n"
-              "AuthorName=Ren\xC3\xA9\r\nHelpAddress=\r\n"
+              "AuthorName=Ren\xC3\xA9\r\n"
               "\r\n[PREFS]\r\nregisterFType=1\r\nnoJSPlan=1\r\n");
 
     const sw::TAppSettings read = ReadFrom(file);
@@ -151,20 +118,20 @@ TEST(WriteSettings, WritesTheKeysInOrderAndReadsThemBack)
 
 TEST(WriteSettings, KeepsTheOtherLinesOfTheFile)
 {
-    TempFolder folder;
-    const auto file = folder.path() / "s.ini";
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
     WriteAll(file, "; mine\r\n[GENERAL]\r\nAutoLoad=1\r\nColour=blue\r\n[WINDOW]\r\nLeft=10\r\n");
     sw::TAppSettings settings;
     settings.WriteSettings(file);
     EXPECT_EQ(ReadAll(file),
               "; mine\r\n[GENERAL]\r\nAutoLoad=0\r\nColour=blue\r\nSaveID=1\r\nLastFileName=\r\nAuthorName=\r\n"
-              "HelpAddress=\r\n[WINDOW]\r\nLeft=10\r\n\r\n[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\n");
+              "[WINDOW]\r\nLeft=10\r\n\r\n[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\n");
 }
 
 TEST(WriteSettings, AMultiLineAuthorComesBackWhole)
 {
-    TempFolder folder;
-    const auto file = folder.path() / "s.ini";
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
     sw::TAppSettings settings;
     settings.AuthorName = "Anne \\n Morin\r\nL\xE9o\\Gagnon\r\n";
     settings.WriteSettings(file);
@@ -191,35 +158,43 @@ TEST(LineBreakEscapes, AreReversibleAndLeaveOtherBackslashesAlone)
 
 TEST(WriteSettings, AFileThatCannotBeWrittenFailsAndIsLeftAlone)
 {
-    TempFolder folder;
-    WriteAll(folder.path() / "blocker", "x");
+    TemporaryFolder folder;
+    WriteAll(folder.Path() / "blocker", "x");
     sw::TAppSettings settings;
-    const auto file = folder.path() / "blocker" / "s.ini";
+    const auto file = folder.Path() / "blocker" / "s.ini";
     try {
         settings.WriteSettings(file);
         FAIL() << "no error";
     } catch (const sw::Error& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + file.string());
     }
-    EXPECT_EQ(ReadAll(folder.path() / "blocker"), "x");
+    EXPECT_EQ(ReadAll(folder.Path() / "blocker"), "x");
 }
 
 TEST(HelpAddress, DefaultsToTheGuideInstalledWithTheProgram)
 {
-    TempFolder folder;
-    const auto prefix = folder.path() / "my prefix";
+    TemporaryFolder folder;
+    const auto prefix = folder.Path() / "my prefix";
     WriteAll(prefix / "share" / "shotweave" / "guide.html", "<html></html>");
     sw::TAppSettings settings;
     EXPECT_EQ(settings.HelpAddressFor(prefix / "bin" / "shotweave"),
-              "file://" + folder.path().string() + "/my%20prefix/share/shotweave/guide.html");
+              "file://" + folder.Path().string() + "/my%20prefix/share/shotweave/guide.html");
 
     // Without an installed guide, the program uses its source tree's copy.
-    EXPECT_EQ(settings.HelpAddressFor(folder.path() / "build" / "shotweave"),
+    EXPECT_EQ(settings.HelpAddressFor(folder.Path() / "build" / "shotweave"),
               "file://" + (std::filesystem::path(SHOTWEAVE_SOURCE_DIR) / "resources/help/guide.html")
                               .lexically_normal().string());
 
     settings.HelpAddress = "https://example.org/aide";
     EXPECT_EQ(settings.HelpAddressFor(prefix / "bin" / "shotweave"), "https://example.org/aide");
+
+    // A given address is kept in the file; an empty one leaves no line there.
+    const auto file = folder.Path() / "s.ini";
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadFrom(file).HelpAddress, "https://example.org/aide");
+    settings.HelpAddress.clear();
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("HelpAddress"), std::string::npos);
 }
 
 } // namespace
