@@ -11,24 +11,13 @@
 
 #include "model/error.h"
 #include "model/filebytes.h"
+#include "model/textconv.h"
 
 extern char** environ;
 
 namespace sw {
 
 namespace {
-
-std::string TrimBlanks(const std::string& text)
-{
-    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && isBlank(text[first]))
-        ++first;
-    while (last > first && isBlank(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
 
 std::string XmlEscape(std::string_view text)
 {
@@ -137,7 +126,7 @@ void RunTool(const char* tool, const std::filesystem::path& folder)
 
 std::string FileTypeKey(const std::string& extension)
 {
-    std::string trimmed = TrimBlanks(extension);
+    std::string trimmed = Trim(extension);
     if (trimmed.empty())
         return {};
     if (trimmed.front() == '.')
@@ -168,7 +157,7 @@ bool RegisterFileType(const std::filesystem::path& programPath, const std::strin
                       const std::string& description, const std::string& iconName,
                       const EnvironmentLookup& environment)
 {
-    std::string trimmed = TrimBlanks(extension);
+    std::string trimmed = Trim(extension);
     if (trimmed.empty())
         return false;
     if (trimmed.front() != '.')

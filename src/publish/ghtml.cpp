@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view kBreak = "<br>";
 constexpr std::string_view kParagraph = "<p>";
 constexpr std::string_view kIndent = "<dir>";
-constexpr std::string_view kCrLf = "\r\n";
 
 std::string Join(std::initializer_list<std::string_view> pieces)
 {

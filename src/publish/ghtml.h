@@ -10,6 +10,9 @@ namespace sw {
 // The head and heading pieces end their lines with "\n", the converted texts
 // with "\r\n"; the publisher writes every line break as CR LF.
 
+// The line end of the converted texts and of the page templates.
+inline constexpr std::string_view kCrLf = "\r\n";
+
 // "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">"
 std::string DocType();
 

@@ -27,7 +27,6 @@ namespace sw {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kBodyStart = "\r\n<BODY>\r\n";
 constexpr std::string_view kStyleSheetFile = "vStyle.css";
 constexpr std::string_view kUpdateLineStart = "<P><span class=rev>Derni&egrave;re mise &agrave; jour: ";

@@ -10,24 +10,11 @@
 #include "model/cp1252.h"
 #include "model/error.h"
 #include "model/notifier.h"
+#include "model/textconv.h"
 
 namespace sw {
 
 namespace {
-
-bool IsBlank(char ch)
-{
-    return static_cast<unsigned char>(ch) <= 32;
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // True when text holds at least one multi-byte UTF-8 sequence and nothing
 // that is not UTF-8.
@@ -94,8 +81,8 @@ void EnsureDirectory(const std::filesystem::path& path, bool announce, Notifier*
 
 std::string StripExtension(std::string_view text)
 {
-    const std::string_view trimmed = Trim(text);
-    return std::string(trimmed.substr(0, trimmed.find('.')));
+    const std::string trimmed = Trim(text);
+    return trimmed.substr(0, trimmed.find('.'));
 }
 
 std::filesystem::path SiteFolderOf(const std::filesystem::path& projectFile)
