@@ -190,7 +190,14 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
 
 void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
 {
-    IniFile ini = IniFile::Load(iniFile);
+    // A file whose other lines cannot be read cannot be rewritten without
+    // losing them: that is a failed write too.
+    IniFile ini;
+    try {
+        ini = IniFile::Load(iniFile);
+    } catch (const Error&) {
+        throw Error("Unable to write to " + iniFile.string());
+    }
     ini.WriteBool(kGeneral, "SaveID", SaveID);
     ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
     WriteText(ini, kGeneral, "LastFileName", LastFileName.string());

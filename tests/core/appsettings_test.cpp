@@ -169,6 +169,12 @@ TEST(WriteSettings, AFileThatCannotBeWrittenFailsAndIsLeftAlone)
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + file.string());
     }
     EXPECT_EQ(ReadAll(folder.Path() / "blocker"), "x");
+
+    // A settings path that cannot be read back fails the same way.
+    const auto unreadable = folder.Path() / "folder.ini";
+    WriteAll(unreadable / "inside", "kept");
+    EXPECT_EQ(sw::test::ErrorOf([&] { settings.WriteSettings(unreadable); }), "Unable to write to " + unreadable.string());
+    EXPECT_EQ(ReadAll(unreadable / "inside"), "kept");
 }
 
 TEST(HelpAddress, DefaultsToTheGuideInstalledWithTheProgram)
