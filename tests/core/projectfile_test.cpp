@@ -170,6 +170,14 @@ ProjectDocument EditedDocument()
     return document;
 }
 
+// The edited document once the bytes were loaded over it.
+ProjectDocument LoadedOverEditedDocument(const std::string& bytes)
+{
+    ProjectDocument document = EditedDocument();
+    LoadProjectBytes(document, bytes);
+    return document;
+}
+
 void ExpectHeadLoaded(const ProjectDocument& document)
 {
     EXPECT_EQ(document.GenInfo.title, "Mon film");
@@ -220,9 +228,7 @@ TEST(ProjectFile, LoadsAVersionThreeFileBuiltByHand)
 {
     FileBuilder file;
     AppendStyleBlock(AppendLayoutBlock(AppendHead(file, 3).ShortString(kReport)));
-    const ProjectDocument before = EditedDocument();
-    ProjectDocument document = before;
-    LoadProjectBytes(document, file.Bytes());
+    const ProjectDocument document = LoadedOverEditedDocument(file.Bytes());
 
     EXPECT_EQ(document.FileVersion, 3);
     ExpectHeadLoaded(document);
@@ -231,7 +237,7 @@ TEST(ProjectFile, LoadsAVersionThreeFileBuiltByHand)
     EXPECT_EQ(document.Report.caption, "Bilan");
     EXPECT_EQ(document.Report.text, "ok");
     ExpectLayoutLoaded(document);
-    ExpectStyleLoaded(document, before);
+    ExpectStyleLoaded(document, EditedDocument());
 
     // Written again, the head and layout come out as they went in.
     FileBuilder expectedStart;
@@ -243,41 +249,35 @@ TEST(ProjectFile, AVersionTwoFileHasNoReport)
 {
     FileBuilder file;
     AppendStyleBlock(AppendLayoutBlock(AppendHead(file, 2)));
-    const ProjectDocument before = EditedDocument();
-    ProjectDocument document = before;
-    LoadProjectBytes(document, file.Bytes());
+    const ProjectDocument document = LoadedOverEditedDocument(file.Bytes());
 
     EXPECT_EQ(document.FileVersion, 2);
     ExpectHeadLoaded(document);
     EXPECT_EQ(document.Report.text, "");
     EXPECT_EQ(document.Report.caption, "Avant"); // as the reset left it
     ExpectLayoutLoaded(document);
-    ExpectStyleLoaded(document, before);
+    ExpectStyleLoaded(document, EditedDocument());
 }
 
 TEST(ProjectFile, AVersionOneFileKeepsTheLayout)
 {
     FileBuilder file;
     AppendStyleBlock(AppendHead(file, 1));
-    const ProjectDocument before = EditedDocument();
-    ProjectDocument document = before;
-    LoadProjectBytes(document, file.Bytes());
+    const ProjectDocument document = LoadedOverEditedDocument(file.Bytes());
 
     EXPECT_EQ(document.FileVersion, 1);
     ExpectHeadLoaded(document);
     EXPECT_EQ(document.Report.text, "");
     EXPECT_EQ(document.HTMPrefs.frameSpecs.menuHeight, "44");
     EXPECT_EQ(document.HTMPrefs.pageSpecs.tableWidth, "50%");
-    ExpectStyleLoaded(document, before);
+    ExpectStyleLoaded(document, EditedDocument());
 }
 
 TEST(ProjectFile, AVersionZeroFileKeepsLayoutAndStyle)
 {
     FileBuilder file;
     AppendHead(file, 0);
-    const ProjectDocument before = EditedDocument();
-    ProjectDocument document = before;
-    LoadProjectBytes(document, file.Bytes());
+    const ProjectDocument document = LoadedOverEditedDocument(file.Bytes());
 
     EXPECT_EQ(document.FileVersion, 0);
     ExpectHeadLoaded(document);
@@ -289,10 +289,9 @@ TEST(ProjectFile, AVersionZeroFileKeepsLayoutAndStyle)
     // A negative version is as old as it gets.
     FileBuilder negative;
     AppendHead(negative, -5);
-    document = before;
-    LoadProjectBytes(document, negative.Bytes());
-    EXPECT_EQ(document.FileVersion, -5);
-    EXPECT_EQ(document.StylePrefs.DefFontFace, "Courier");
+    const ProjectDocument oldest = LoadedOverEditedDocument(negative.Bytes());
+    EXPECT_EQ(oldest.FileVersion, -5);
+    EXPECT_EQ(oldest.StylePrefs.DefFontFace, "Courier");
 }
 
 TEST(ProjectFile, AVersionAboveThreeReadsLikeThree)
@@ -300,8 +299,7 @@ TEST(ProjectFile, AVersionAboveThreeReadsLikeThree)
     FileBuilder file;
     file.Int32(1000).ShortString(kGenInfo).Byte(0x01).Byte(0x00).ShortString(kReport);
     AppendStyleBlock(AppendLayoutBlock(file));
-    ProjectDocument document = EditedDocument();
-    LoadProjectBytes(document, file.Bytes());
+    const ProjectDocument document = LoadedOverEditedDocument(file.Bytes());
     EXPECT_EQ(document.FileVersion, 1000);
     EXPECT_EQ(document.EventList.Count(), 0u);
     EXPECT_EQ(document.Report.text, "ok");
