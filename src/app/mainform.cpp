@@ -1109,6 +1109,8 @@ void TmainForm::mNewClick()
     app_.Paths().ClearProject();
     setWindowTitle(QStringLiteral("Scenarisation"));
     ResetDocument();
+    // The number label would still count the shots of the previous project.
+    ENoLabel->setText(QStringLiteral("No"));
     AddShot();
     const TAppSettings& settings = app_.Settings();
     if (settings.SaveID) {
