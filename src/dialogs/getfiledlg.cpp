@@ -109,11 +109,16 @@ void TGetFileDlg::FileListBoxClick(QListWidgetItem* item)
     Label2->setText(folder);
     Label2->setToolTip(folder);
 
-    // A file that is no readable picture shows an empty preview.
+    // A file that is no readable picture shows an empty preview. A picture
+    // larger than the preview is shown whole, reduced in its proportions;
+    // a smaller one keeps its size.
     QImageReader reader(file.filePath());
     const QImage picture = reader.read();
     if (picture.isNull())
         Image1->clear();
+    else if (picture.width() > Image1->width() || picture.height() > Image1->height())
+        Image1->setPixmap(QPixmap::fromImage(
+            picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     else
         Image1->setPixmap(QPixmap::fromImage(picture));
 }

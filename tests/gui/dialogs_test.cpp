@@ -94,6 +94,19 @@ private slots:
         QCOMPARE(dlg.ChosenFileName(), std::optional<QString>(QStringLiteral("b.jpg")));
     }
 
+    void chooserReducesALargePictureToThePreview()
+    {
+        QTemporaryDir dir;
+        QImage large(400, 300, QImage::Format_RGB32);
+        large.fill(Qt::blue);
+        QVERIFY(large.save(dir.filePath(QStringLiteral("grand.jpg")), "JPEG"));
+        sw::TGetFileDlg dlg(dir.path());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        ClickItem(dlg.FileListBox, QStringLiteral("grand.jpg"));
+        QCOMPARE(dlg.Image1->pixmap().size(), QSize(156, 117));
+    }
+
     void chooserKeepsTheCurrentPictureWithoutAChoice()
     {
         PictureFolder folder;
