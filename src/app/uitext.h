@@ -40,6 +40,17 @@ inline std::string FromEditorText(const QString& text)
     return ToCp1252(crlf);
 }
 
+// A one-line edit's text for the model: a pasted line break becomes a blank,
+// so that the text stays on its line in the line-based files.
+inline std::string FromLineText(const QString& text)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return ToCp1252(line);
+}
+
 // UTF-8 messages (sw::Error, notifications) for message boxes.
 inline QString FromUtf8(std::string_view utf8)
 {

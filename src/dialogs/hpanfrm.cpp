@@ -2,14 +2,14 @@
 
 #include <QLabel>
 
-#include "dialogs/widgetconv.h"
+#include "app/uitext.h"
 
 namespace sw {
 
 namespace {
 
-using widgetconv::ToCp1252;
-using widgetconv::ToQString;
+using uitext::FromLineText;
+using uitext::ToQString;
 
 // An edit with its label on the left, both placed in parent.
 QLineEdit* LabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
@@ -130,20 +130,20 @@ void THPanFrm::FillDialog()
 
 void THPanFrm::ReadDialog()
 {
-    prefs_.frameSpecs.menuHeight = ToCp1252(FMWidth->text());
+    prefs_.frameSpecs.menuHeight = FromLineText(FMWidth->text());
     prefs_.frameSpecs.borderVisible = fBorderChk->Checked();
-    prefs_.frameSpecs.borderWidth = ToCp1252(fBorderChk->Text());
+    prefs_.frameSpecs.borderWidth = FromLineText(fBorderChk->Text());
     prefs_.menuSpecs.showShots = mChk1->isChecked();
     prefs_.menuSpecs.showStoryboard = mChk2->isChecked();
     prefs_.menuSpecs.showReport = mChk3->isChecked();
     prefs_.menuSpecs.returnLink = mLnkChk->Checked();
-    prefs_.menuSpecs.returnUrl = ToCp1252(mLnkChk->Text());
+    prefs_.menuSpecs.returnUrl = FromLineText(mLnkChk->Text());
     prefs_.coverSpecs.separateCover = fCoverChk->Checked();
-    prefs_.coverSpecs.coverFile = ToCp1252(fCoverChk->Text());
+    prefs_.coverSpecs.coverFile = FromLineText(fCoverChk->Text());
     prefs_.coverSpecs.separator = CSepChkStr->Checked();
-    prefs_.coverSpecs.separatorWidth = ToCp1252(CSepChkStr->Text());
-    prefs_.pageSpecs.tableWidth = ToCp1252(pTableWidth->text());
-    prefs_.pageSpecs.tableMargin = ToCp1252(pTableMargin->text());
+    prefs_.coverSpecs.separatorWidth = FromLineText(CSepChkStr->Text());
+    prefs_.pageSpecs.tableWidth = FromLineText(pTableWidth->text());
+    prefs_.pageSpecs.tableMargin = FromLineText(pTableMargin->text());
     prefs_.pageSpecs.noJSPlan = noJScriptChk->isChecked();
 }
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/uitext.h"
 #include "dialogs/widgetconv.h"
 
 namespace sw {
@@ -28,7 +29,7 @@ constexpr std::array<PrimaryColour, TNetCForm::primaryCount> kPrimaryColours{{
 
 QString Text(const std::string& cp1252)
 {
-    return widgetconv::ToQString(cp1252);
+    return uitext::ToQString(cp1252);
 }
 
 } // namespace
@@ -38,7 +39,7 @@ bool ExecuteNetColors(TNetColors& colors, QWidget* parent)
     TNetCForm form(colors.PickerSortType(), colors.HexOption(), parent);
     if (form.exec() != QDialog::Accepted)
         return false;
-    colors.Accept(form.ChosenText(), form.ChosenValue(), widgetconv::ToCp1252(form.HexLabel->text()),
+    colors.Accept(form.ChosenText(), form.ChosenValue(), uitext::ToCp1252(form.HexLabel->text()),
                   form.hexCheck->isChecked());
     return true;
 }
@@ -101,18 +102,22 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     ColorBox = new TPictureBox(this);
     ColorBox->move(15, 60);
 
+    // The name takes the whole line after the number, so that the longest
+    // names ("lightgoldenrodyellow") fit; the hex text stands beside the hex
+    // option.
     Shape1 = new TColorSwatch(this);
     Shape1->setGeometry(15, 216, 24, 20);
     IndexLabel = new QLabel(this);
     IndexLabel->setGeometry(44, 218, 28, 16);
     NameLabel = new QLabel(this);
-    NameLabel->setGeometry(72, 218, 100, 16);
+    NameLabel->setGeometry(72, 218, 154, 16);
     NameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     HexLabel = new QLabel(this);
-    HexLabel->setGeometry(176, 218, 60, 16);
+    HexLabel->setGeometry(146, 243, 80, 16);
+    HexLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     hexCheck = new QCheckBox(QStringLiteral("valeur Hex."), this);
-    hexCheck->setGeometry(15, 242, 110, 18);
+    hexCheck->setGeometry(15, 242, 120, 18);
     ChosenColor = new TColorSwatch(this);
     ChosenColor->setGeometry(15, 263, 24, 20);
     ChosenColor->SetColor(0);
@@ -207,11 +212,11 @@ void TNetCForm::PrimCBoxMouseMove(int x, int y)
 void TNetCForm::PrimCBoxMouseDown()
 {
     const std::string name = PrimaryName(primaryPosition_);
-    SetChosenText(hexCheck->isChecked() ? widgetconv::ToCp1252(HexLabel->text()) : name);
+    SetChosenText(hexCheck->isChecked() ? uitext::ToCp1252(HexLabel->text()) : name);
     chosenValue_ = PrimaryColor(primaryPosition_);
     setWindowTitle(NetColLabel->text());
     rememberedName_ = name;
-    rememberedHex_ = widgetconv::ToCp1252(HexLabel->text());
+    rememberedHex_ = uitext::ToCp1252(HexLabel->text());
     PaintChosen(chosenValue_);
 }
 
@@ -238,7 +243,7 @@ void TNetCForm::ColorBoxMouseDown()
     rememberedName_ = colorList_.Entry(i).name;
     setWindowTitle(QStringLiteral("index: %1 ").arg(i + 1) + Text(rememberedName_));
     ShowInfo(i);
-    rememberedHex_ = widgetconv::ToCp1252(HexLabel->text());
+    rememberedHex_ = uitext::ToCp1252(HexLabel->text());
     SetChosenText(hexCheck->isChecked() ? rememberedHex_ : rememberedName_);
     chosenValue_ = colorList_.Entry(i).rgb;
     PaintChosen(chosenValue_);

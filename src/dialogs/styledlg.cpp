@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 
+#include "app/uitext.h"
 #include "dialogs/netcform.h"
 #include "dialogs/widgetconv.h"
 #include "model/error.h"
@@ -18,29 +19,10 @@ namespace sw {
 
 namespace {
 
-using widgetconv::ToCp1252;
-using widgetconv::ToQString;
+using uitext::ToCp1252;
+using uitext::ToQString;
 
 const QString kPrefsFilter = QStringLiteral("Fichiers de préférences (*.sprf)");
-
-// The options keep CR LF line breaks in the model; the memo works with LF.
-QString OptionsToMemo(const std::string& options)
-{
-    return ToQString(options).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::string MemoToOptions(const QString& text)
-{
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return ToCp1252(lines);
-}
-
-std::filesystem::path ToPath(const QString& name)
-{
-    return std::filesystem::path(name.toStdU16String());
-}
 
 Qt::Alignment SampleAlignment(int alignIndex)
 {
@@ -118,45 +100,48 @@ void TStyleDlg::BuildControls()
 
     FontGBox = new QGroupBox(QStringLiteral("Éléments de style:  "), this);
     FontGBox->setGeometry(1, 0, 355, 416);
+    // The list is as wide as its longest line, "Retrait (Blockquote)"; the
+    // element panel and the description follow on its right.
     ElemListBox = new QListWidget(FontGBox);
-    ElemListBox->setGeometry(14, 21, 92, 239);
+    ElemListBox->setGeometry(14, 21, 124, 239);
     ElemListBox->setContextMenuPolicy(Qt::CustomContextMenu);
     styleInfoLab = new QLabel(FontGBox);
-    styleInfoLab->setGeometry(117, 15, 231, 39);
+    styleInfoLab->setGeometry(145, 15, 200, 39);
     styleInfoLab->setWordWrap(true);
     styleInfoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette green = styleInfoLab->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     styleInfoLab->setPalette(green);
 
+    // The panel reaches up beside the description, which it leaves uncovered.
     auto* elementPanel = new QWidget(FontGBox);
-    elementPanel->setGeometry(115, 54, 222, 208);
+    elementPanel->setGeometry(143, 39, 210, 222);
     bgColChk = new QCheckBox(QStringLiteral("Fond transparent"), elementPanel);
-    bgColChk->setGeometry(2, 0, 200, 18);
+    bgColChk->setGeometry(2, 15, 200, 18);
     textPanel = new TColorSwatch(elementPanel);
-    textPanel->setGeometry(2, 20, 218, 50);
+    textPanel->setGeometry(2, 35, 200, 50);
     textPanel->setText(QStringLiteral("Aa .. Zz"));
     textPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     textPanel->setAlignment(Qt::AlignCenter);
     textPanel->setCursor(Qt::PointingHandCursor);
     Label11 = new QLabel(QStringLiteral("Couleur:"), elementPanel);
-    Label11->setGeometry(2, 78, 56, 16);
+    Label11->setGeometry(2, 93, 56, 16);
     FntColShape = new TColorSwatch(elementPanel);
-    FntColShape->setGeometry(58, 76, 30, 20);
+    FntColShape->setGeometry(58, 91, 30, 20);
     FntColShape->setCursor(Qt::PointingHandCursor);
     ParAlign = new TParAlignButton(elementPanel);
-    ParAlign->move(104, 78);
+    ParAlign->move(96, 93);
     FNameCBo = new TFontCombo(elementPanel);
     FNameCBo->setEditable(true);
-    FNameCBo->setGeometry(2, 102, 218, 22);
+    FNameCBo->setGeometry(2, 117, 200, 22);
     SizeEdit = new QComboBox(elementPanel);
     SizeEdit->setEditable(true);
     SizeEdit->setInsertPolicy(QComboBox::NoInsert);
-    SizeEdit->setGeometry(2, 128, 60, 22);
+    SizeEdit->setGeometry(2, 143, 60, 22);
     auto* sizeLabel = new QLabel(QStringLiteral("pt"), elementPanel);
-    sizeLabel->setGeometry(66, 131, 20, 16);
-    sMargin = LabelledEdit(elementPanel, QStringLiteral("Marge: "), 2, 156, 74, 144);
-    sPadding = LabelledEdit(elementPanel, QStringLiteral("Marge int.: "), 2, 182, 74, 144);
+    sizeLabel->setGeometry(66, 146, 20, 16);
+    sMargin = LabelledEdit(elementPanel, QStringLiteral("Marge: "), 2, 171, 74, 126);
+    sPadding = LabelledEdit(elementPanel, QStringLiteral("Marge int.: "), 2, 197, 74, 126);
 
     sNameLabel = new QLabel(FontGBox);
     sNameLabel->setGeometry(20, 267, 140, 18);
@@ -252,6 +237,9 @@ void TStyleDlg::ConnectHandlers()
     connect(LinkColShape, &TColorSwatch::pressed, this,
             [this] { Command([this] { LinkColShapeMouseDown(); }); });
     connect(LnkDefBtn, &QPushButton::clicked, this, [this] { Command([this] { LnkDefBtnClick(); }); });
+    // "Effacer" empties the options box; like typed options, the element
+    // takes the empty text at its next store.
+    connect(Button1, &QPushButton::clicked, OptionMemo, &QPlainTextEdit::clear);
     connect(btnSavePrefs, &QPushButton::clicked, this,
             [this] { Command([this] { btnSavePrefsClick(); }); });
     connect(btnGetPrefs, &QPushButton::clicked, this,
@@ -271,7 +259,7 @@ void TStyleDlg::Command(const std::function<void()>& action)
     try {
         action();
     } catch (const std::exception& error) {
-        showMessage(QString::fromUtf8(error.what()));
+        showMessage(uitext::FromUtf8(error.what()));
     }
 }
 
@@ -395,7 +383,8 @@ void TStyleDlg::ShowElement(int index)
     sPadding->setText(ToQString(e.padding));
     ParAlign->setParIndex(e.alignIndex);
     textPanel->setAlignment(SampleAlignment(e.alignIndex));
-    OptionMemo->setPlainText(OptionsToMemo(e.options));
+    // The options keep CR LF breaks in the model; the memo works with LF.
+    OptionMemo->setPlainText(uitext::ToEditorText(e.options));
     bgColChk->setChecked(e.transparent);
     if (e.transparent) {
         textPanel->SetColor(prefs_.BGSysCol);
@@ -434,7 +423,7 @@ void TStyleDlg::StoreElement(int index)
     } catch (const Error& error) {
         const QSignalBlocker blocker(SizeEdit);
         SizeEdit->setEditText(ToQString(e.fontSizeText));
-        showMessage(QString::fromUtf8(error.what()));
+        showMessage(uitext::FromUtf8(error.what()));
     }
     e.fontFace = ToCp1252(textPanel->font().family());
     e.fontSizeText = sizeText;
@@ -442,8 +431,8 @@ void TStyleDlg::StoreElement(int index)
     e.fontSize = size;
     e.alignIndex = ParAlign->parIndex();
     e.colorValue = FntColShape->Color();
-    e.margin = ToCp1252(sMargin->text());
-    e.padding = ToCp1252(sPadding->text());
+    e.margin = uitext::FromLineText(sMargin->text());
+    e.padding = uitext::FromLineText(sPadding->text());
     e.transparent = bgColChk->isChecked();
     if (e.transparent) {
         e.backgroundValue = prefs_.BGSysCol;
@@ -452,13 +441,13 @@ void TStyleDlg::StoreElement(int index)
         e.backgroundValue = textPanel->Color();
         e.background = ToCp1252(textPanel->ColorName());
     }
-    e.options = MemoToOptions(OptionMemo->toPlainText());
+    e.options = uitext::FromEditorText(OptionMemo->toPlainText());
     if (index == 0) {
         prefs_.BGColor = ToCp1252(textPanel->ColorName());
         prefs_.BGSysCol = textPanel->Color();
         prefs_.BodyColor = ToCp1252(FntColShape->ColorName());
         prefs_.BodySysCol = FntColShape->Color();
-        prefs_.PMargin = ToCp1252(sMargin->text()).substr(0, kMaxPageMarginLength);
+        prefs_.PMargin = uitext::FromLineText(sMargin->text()).substr(0, kMaxPageMarginLength);
     }
 }
 
@@ -485,7 +474,7 @@ void TStyleDlg::FontTyped()
 {
     // A typed name takes the list's spelling when the list has it; a font that
     // is not installed is kept as typed.
-    const QString typed = FNameCBo->currentText().trimmed();
+    const QString typed = ToQString(uitext::FromLineText(FNameCBo->currentText())).trimmed();
     if (typed.isEmpty() || typed == textPanel->font().family())
         return;
     const int row = FNameCBo->FindFont(typed);
@@ -530,7 +519,7 @@ void TStyleDlg::SizeEditFinished()
             const QSignalBlocker blocker(SizeEdit);
             SizeEdit->setEditText(ToQString(e.fontSizeText));
         }
-        showMessage(QString::fromUtf8(error.what()));
+        showMessage(uitext::FromUtf8(error.what()));
     }
 }
 
@@ -628,6 +617,9 @@ void TStyleDlg::LnkDefBtnClick()
     filling_ = true;
     LnkStateList->setCurrentRow(0);
     filling_ = false;
+    // The swatch and the underline box show the reset link state, so that the
+    // next store does not write the previously shown state into it.
+    ShowLinkState(curLink_);
     ShowLinkExample(0);
 }
 
@@ -653,20 +645,20 @@ void TStyleDlg::LnkExLabMouseUp()
 
 void TStyleDlg::btnSavePrefsClick()
 {
-    const QString name = chooseExportFile(QString::fromStdString(prefs_.prefsDir));
+    const QString name = chooseExportFile(uitext::PathToQString(prefs_.prefsDir));
     if (name.isEmpty())
         return;
-    prefs_.SaveToIni(ToPath(name));
+    prefs_.SaveToIni(uitext::QStringToPath(name));
 }
 
 void TStyleDlg::btnGetPrefsClick()
 {
-    const QString name = chooseImportFile(QString::fromStdString(prefs_.prefsDir));
+    const QString name = chooseImportFile(uitext::PathToQString(prefs_.prefsDir));
     // The controls show the set as it stands after the import, also when the
     // file stopped it half-way.
     try {
         if (!name.isEmpty())
-            prefs_.LoadFromIni(ToPath(name));
+            prefs_.LoadFromIni(uitext::QStringToPath(name));
     } catch (...) {
         ShowPageValues();
         throw;
@@ -698,8 +690,8 @@ void TStyleDlg::okBtnClick()
 
 void TStyleDlg::StorePageValues()
 {
-    prefs_.DefFontFace = ToCp1252(FNameCBo->currentText());
-    prefs_.sFileName = ToCp1252(StyleNameEd->text());
+    prefs_.DefFontFace = uitext::FromLineText(FNameCBo->currentText());
+    prefs_.sFileName = uitext::FromLineText(StyleNameEd->text());
     StorePageBackground();
     StoreElement(curElement_);
     StoreLinkState(curLink_);

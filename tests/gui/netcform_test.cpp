@@ -203,6 +203,11 @@ private slots:
         form.show();
         form.ColorBoxMouseMove(40, 40);
         form.ColorBoxMouseDown();
+        // The longest name and the hex text are shown whole.
+        form.ShowInfo(66);
+        QCOMPARE(form.NameLabel->text(), QString("lightgoldenrodyellow"));
+        QVERIFY(form.NameLabel->fontMetrics().horizontalAdvance(form.NameLabel->text()) <= form.NameLabel->width());
+        QVERIFY(form.HexLabel->fontMetrics().horizontalAdvance(QStringLiteral("#fafad2")) <= form.HexLabel->width());
         QVERIFY(form.grab().save("/tmp/netcform.png"));
     }
 };

@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/uitext.h"
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
 #include "dialogs/styledlg.h"
-#include "dialogs/widgetconv.h"
 #include "style/netcolorlist.h"
 #include "style/styleprefs.h"
 
@@ -305,6 +305,13 @@ private slots:
         QVERIFY(!prefs.links[1].underline);
         QCOMPARE(dialog.curLink(), 0);
         QCOMPARE(dialog.LnkStateList->currentRow(), 0);
+        // The controls show the reset link state: accepting keeps it.
+        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
+        QVERIFY(!dialog.lnkDecCheck->isChecked());
+        dialog.okBtn->click();
+        QCOMPARE(prefs.links[0].colorName, std::string("yellow"));
+        QCOMPARE(prefs.links[0].colorValue, 0x00FFFF);
+        QVERIFY(!prefs.links[0].underline);
     }
 
     void pasteFromNormalOntoTitre1KeepsTheSelector()
@@ -316,6 +323,7 @@ private slots:
         dialog.ElemListBox->setCurrentRow(0);
         dialog.mLCopy->trigger();
         dialog.ElemListBox->setCurrentRow(1);  // stores the Body, shows H1
+        QCOMPARE(prefs.elements[0].options, std::string("font-weight:bold;\r\nletter-spacing:1px;\r\n"));
         QCOMPARE(dialog.SizeEdit->currentText(), QString("22"));
         dialog.mLPaste->trigger();
         const sw::TStyleSpecs& h1 = prefs.elements[1];
@@ -331,6 +339,11 @@ private slots:
         QCOMPARE(dialog.SizeEdit->currentText(), QString("10"));
         QCOMPARE(dialog.ParAlign->parIndex(), 3);
         QCOMPARE(prefs.elements[0].selector, std::string("Body"));
+        // "Effacer" empties the options, which the element takes when left.
+        dialog.Button1->click();
+        QCOMPARE(dialog.OptionMemo->toPlainText(), QString());
+        dialog.ElemListBox->setCurrentRow(2);
+        QCOMPARE(prefs.elements[1].options, std::string());
     }
 
     void resetNamesRestoresTheTableSelectors()
@@ -489,11 +502,11 @@ private slots:
         const QString installed = dialog.FNameCBo->itemText(0);
         edit->setText(installed.toUpper());
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(prefs.elements[3].fontFace, sw::widgetconv::ToCp1252(installed));
+        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToCp1252(installed));
 
         dialog.FNameCBo->setCurrentIndex(1);
         emit dialog.FNameCBo->activated(1);
-        QCOMPARE(prefs.elements[3].fontFace, sw::widgetconv::ToCp1252(dialog.FNameCBo->itemText(1)));
+        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToCp1252(dialog.FNameCBo->itemText(1)));
         // Shown again, an element whose font is not installed keeps its name.
         dialog.ElemListBox->setCurrentRow(0);
         prefs.elements[3].fontFace = "Police absente";
@@ -508,13 +521,15 @@ private slots:
         dialog.executePicker = PickerChoosing("olive");
         dialog.show();
         dialog.ElemListBox->setCurrentRow(6);
-        dialog.sMargin->setText(QStringLiteral("1em"));
+        // A line break pasted into a one-line box would split the element's
+        // line in a style file.
+        dialog.sMargin->setText(QStringLiteral("1em\r\n2em\n"));
         dialog.LnkStateList->setCurrentRow(1);
         QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
         dialog.StyleNameEd->setText(QStringLiteral("autre.css"));
         dialog.okBtn->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(prefs.elements[6].margin, std::string("1em"));
+        QCOMPARE(prefs.elements[6].margin, std::string("1em 2em "));
         QCOMPARE(prefs.sFileName, std::string("autre.css"));
         QCOMPARE(prefs.DefFontFace, std::string("Arial"));
         QCOMPARE(prefs.LinkColor, std::string("olive"));
@@ -531,6 +546,10 @@ private slots:
         dialog.show();
         dialog.ElemListBox->setCurrentRow(9);
         QVERIFY(dialog.grab().save("/tmp/styledlg.png"));
+        dialog.ElemListBox->setCurrentRow(0);
+        QTest::mousePress(dialog.ParAlign, Qt::LeftButton, {}, QPoint(dialog.ParAlign->captionWidth() + 4, 8));
+        QVERIFY(dialog.grab().save("/tmp/styledlg-body.png"));
+        QTest::mouseRelease(dialog.ParAlign, Qt::LeftButton, {}, QPoint(dialog.ParAlign->captionWidth() + 4, 8));
         ButtonHost host;
         QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(host.button->captionWidth() + 4, 8));
         QVERIFY(host.window.grab().save("/tmp/parallign.png"));
