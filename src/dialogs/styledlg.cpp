@@ -76,6 +76,7 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(QStringLiteral("sprf"));
+        dialog.selectFile(QStringLiteral("*.sprf"));
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
