@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/uitext.h"
+#include "dialogs/fixeddialog.h"
 
 namespace sw {
 
@@ -46,13 +47,8 @@ QCheckBox* CheckBox(QWidget* parent, const QString& caption, int left, int top)
 THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
     : QDialog(parent), prefs_(prefs), noJSPlanSetting_(noJSPlanSetting)
 {
-    setWindowTitle(QStringLiteral("Paramètres de mise en page HTML ... "));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(13);
-    setFont(arial);
-    setFixedSize(505, 391);
+    SetUpFixedDialog(*this, QStringLiteral("Paramètres de mise en page HTML ... "), 505, 391);
+    setFont(DialogFont());
 
     FrameGB = new QGroupBox(QStringLiteral("Frames (multi fenêtrage) "), this);
     FrameGB->setGeometry(8, 6, 240, 112);

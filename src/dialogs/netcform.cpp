@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/uitext.h"
+#include "dialogs/fixeddialog.h"
 #include "dialogs/widgetconv.h"
 
 namespace sw {
@@ -86,10 +87,7 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     // FormCreate
     cellSize_ = 15;
     highIndex_ = kNetColorCount - 1;
-    setWindowTitle(QStringLiteral("Choix de noms de couleurs reconnus."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(241, 287);
+    SetUpFixedDialog(*this, QStringLiteral("Choix de noms de couleurs reconnus."), 241, 287);
 
     Label1 = new QLabel(QStringLiteral("couleurs primaires"), this);
     Label1->setGeometry(12, 6, 150, 16);

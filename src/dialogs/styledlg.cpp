@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "app/uitext.h"
+#include "dialogs/fixeddialog.h"
 #include "dialogs/netcform.h"
 #include "dialogs/widgetconv.h"
 #include "model/error.h"
@@ -91,13 +92,8 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
 
 void TStyleDlg::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Propriétés de style ... "));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(13);
-    setFont(arial);
-    setFixedSize(611, 478);
+    SetUpFixedDialog(*this, QStringLiteral("Propriétés de style ... "), 611, 478);
+    setFont(DialogFont());
 
     FontGBox = new QGroupBox(QStringLiteral("Éléments de style:  "), this);
     FontGBox->setGeometry(1, 0, 355, 416);
