@@ -215,19 +215,6 @@ std::string WithCrLfLines(const std::string& text)
     return lines;
 }
 
-std::string QuoteAttribute(const std::string& text)
-{
-    std::string quoted;
-    quoted.reserve(text.size());
-    for (const char ch : text) {
-        if (ch == '"')
-            quoted.append("&quot;");
-        else
-            quoted.push_back(ch);
-    }
-    return quoted;
-}
-
 THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
     : project_(project), siteDir_(std::move(siteDir))
 {

@@ -93,7 +93,5 @@ std::string SectionBlock(const std::string& heading, const std::string& body);
 // with CR LF, the way every page reaches the disk.
 std::string WithCrLfLines(const std::string& text);
 
-// The text with every double quote written as "&quot;", for attribute values.
-std::string QuoteAttribute(const std::string& text);
 
 } // namespace sw

@@ -50,7 +50,8 @@ void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
     if (scale > 0)
         Append(size, "width=", std::to_string(40UL * scale), " height=", std::to_string(30UL * scale));
     if (!shot.cam.startImage.empty())
-        Append(out, "<IMG SRC=\"", "img/", shot.cam.startImage, "\" BORDER=0 ", size, ">", kCrLf, "<BR>", kCrLf);
+        Append(out, "<IMG SRC=\"", "img/", QuoteAttribute(shot.cam.startImage), "\" BORDER=0 ", size, ">", kCrLf,
+               "<BR>", kCrLf);
     else if (scale > 0)
         out.append("<DIV class=smallFrame></DIV>");
     if (scale > 0)
@@ -184,7 +185,8 @@ std::string ShotsPageBlocks(const TEventList& events)
         total.Add(shot);
         std::string picture;
         if (!shot.cam.startImage.empty())
-            Append(picture, "<P class=center> <IMG SRC=\"img/", shot.cam.startImage, "\" BORDER=1 WIDTH=160 ",
+            Append(picture, "<P class=center> <IMG SRC=\"img/", QuoteAttribute(shot.cam.startImage),
+                   "\" BORDER=1 WIDTH=160 ",
                    "HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>");
 
         out.append("<A NAME=\"p");
@@ -229,8 +231,10 @@ std::string JSData(const TEventList& events)
         Append(out, record, "= new pData();", kCrLf);
         Append(out, record, ".index= \"", std::to_string(index), "\"", kCrLf);
         Append(out, record, ".name= \"", JsEscape(shot.name), "\"", kCrLf);
-        Append(out, record, ".pict= \"", shot.cam.startImage.empty() ? std::string("blank") : shot.cam.startImage,
-               "\"", kCrLf);
+        // Picture names are the user's file names: escaped so that a quote or
+        // backslash in one cannot break the attribute or the script.
+        Append(out, record, ".pict= \"",
+               shot.cam.startImage.empty() ? std::string("blank") : ScriptFileName(shot.cam.startImage), "\"", kCrLf);
         Append(out, record, ".action= \"", JsEscape(shot.action), "\"", kCrLf);
         Append(out, record, ".snd= \"", JsEscape(shot.sound), "\"", kCrLf);
         Append(out, record, ".dlg= \"", JsEscape(shot.dialogue), "\"", kCrLf);

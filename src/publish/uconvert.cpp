@@ -84,4 +84,22 @@ std::string JsEscape(std::string_view text)
     return EscapeChar(')', result);
 }
 
+std::string QuoteAttribute(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size());
+    for (const char ch : text) {
+        if (ch == '"')
+            quoted.append("&quot;");
+        else
+            quoted.push_back(ch);
+    }
+    return quoted;
+}
+
+std::string ScriptFileName(std::string_view name)
+{
+    return EscapeChar('"', EscapeChar('\\', name));
+}
+
 } // namespace sw

@@ -28,4 +28,11 @@ std::string RemoveChar(char ch, std::string_view text);
 // backslashes removed, then a backslash before every '"', '(' and ')'.
 std::string JsEscape(std::string_view text);
 
+// The text with every double quote written as "&quot;", for attribute values.
+std::string QuoteAttribute(std::string_view text);
+
+// A file name for a double-quoted JavaScript string: a backslash before every
+// backslash and double quote, so that the script reads back the same name.
+std::string ScriptFileName(std::string_view name);
+
 } // namespace sw

@@ -57,6 +57,15 @@ TEST(ImageBlockTest, ScaleAndPictureChooseTheBlock)
                                         "<BR>\r\n<P class=note>Vue\r\n<BR>\r\n");
 }
 
+TEST(ImageBlockTest, APictureNameWithAQuoteOrBackslashBreaksNeitherAttributeNorScript)
+{
+    TEventList events;
+    AddShot(events, "Vue").cam.startImage = "a\"b\\c.jpg";
+
+    EXPECT_EQ(ImageBlock(events, 0, 0), "<P class=center>\r\n<IMG SRC=\"img/a&quot;b\\c.jpg\" BORDER=0 >\r\n<BR>\r\n");
+    EXPECT_NE(JSData(events).find("p[0].pict= \"a\\\"b\\\\c.jpg\"\r\n"), std::string::npos);
+}
+
 TEST(ShotCellTest, NumbersFromOneAndWrapsTheImageBlock)
 {
     TEventList events;
