@@ -1,16 +1,10 @@
 #include "publish/htmpublish.h"
 
-#include <ctime>
-#include <iterator>
-#include <locale>
-#include <sstream>
-#include <stdexcept>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "layout/htmprefs.h"
-#include "model/cp1252.h"
 #include "model/error.h"
 #include "model/eventlist.h"
 #include "model/filebytes.h"
@@ -136,30 +130,6 @@ constexpr std::string_view kShotDisplayBody[] = {
     "<P>",
     "</BODY></HTML>",
 };
-
-std::string ShortDateText()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::locale locale = std::locale::classic();
-    try {
-        locale = std::locale("");
-    } catch (const std::runtime_error&) {
-    }
-    std::ostringstream stream;
-    stream.imbue(locale);
-    const auto& facet = std::use_facet<std::time_put<char>>(locale);
-    facet.put(std::ostreambuf_iterator<char>(stream), stream, ' ', &local, 'x');
-    std::string text = stream.str();
-    // A UTF-8 locale may write letters beyond ASCII; the site is Windows-1252.
-    for (const char ch : text)
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            text = Utf8ToCp1252(text);
-            break;
-        }
-    return text;
-}
 
 bool IsPlainFileName(const std::string& name)
 {

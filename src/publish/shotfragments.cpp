@@ -5,13 +5,12 @@
 #include "model/camerawords.h"
 #include "model/event.h"
 #include "model/eventlist.h"
+#include "publish/ghtml.h"
 #include "publish/uconvert.h"
 
 namespace sw {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 template <typename... Pieces>
 void Append(std::string& out, const Pieces&... pieces)

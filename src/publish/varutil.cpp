@@ -129,18 +129,37 @@ std::string DayName(int day)
     return kNames[static_cast<std::size_t>(day - 1)];
 }
 
-std::string NowText()
+namespace {
+
+std::tm LocalNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    const std::locale locale = UserLocale();
-    std::string text = DayName(local.tm_wday + 1) + ", " + FormatTime(local, locale, 'x') + "  "
-                       + FormatTime(local, locale, 'X');
-    // The user's locale may write UTF-8; the site is Windows-1252.
+    return local;
+}
+
+// The user's locale may write UTF-8; the site is Windows-1252.
+std::string InSiteCodePage(std::string text)
+{
     if (LooksLikeUtf8(text))
         text = Utf8ToCp1252(text);
     return text;
+}
+
+} // namespace
+
+std::string NowText()
+{
+    const std::tm local = LocalNow();
+    const std::locale locale = UserLocale();
+    return InSiteCodePage(DayName(local.tm_wday + 1) + ", " + FormatTime(local, locale, 'x') + "  "
+                          + FormatTime(local, locale, 'X'));
+}
+
+std::string ShortDateText()
+{
+    return InSiteCodePage(FormatTime(LocalNow(), UserLocale(), 'x'));
 }
 
 } // namespace sw

@@ -47,4 +47,7 @@ std::string DayName(int day);
 // and the time in the user's time format, as Windows-1252 text.
 std::string NowText();
 
+// Today's date in the user's short date format, in Windows-1252.
+std::string ShortDateText();
+
 } // namespace sw
