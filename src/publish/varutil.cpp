@@ -71,7 +71,10 @@ void EnsureDirectory(const std::filesystem::path& path, bool announce, Notifier*
     if (std::filesystem::exists(path, error))
         throw Error("Le répertoire " + path.string() + " ne peut pas être créé : un fichier porte déjà ce nom.");
     std::filesystem::create_directories(path, error);
-    if (!std::filesystem::is_directory(path)) {
+    // A path the system cannot even look at (too long a name, no access)
+    // fails here with the reason of the creation, not an exception of its own.
+    std::error_code lookError;
+    if (!std::filesystem::is_directory(path, lookError)) {
         std::string reason = error ? error.message() : std::string("raison inconnue");
         throw Error("Le répertoire " + path.string() + " n'a pas pu être créé (" + reason + ").");
     }

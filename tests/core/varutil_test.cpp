@@ -132,6 +132,12 @@ TEST(EnsureDirectoryTest, FailureIsReportedNotHidden)
     } catch (const sw::Error& error) {
         EXPECT_NE(std::string(error.what()).find((file / "img").string()), std::string::npos) << error.what();
     }
+    // A name longer than the system allows cannot even be looked at: that is
+    // the same failure, not an escaping file-system exception.
+    const fs::path tooLong = temp.Path() / std::string(300, 'a');
+    EXPECT_EQ(sw::test::ErrorOf([&] { sw::EnsureDirectory(tooLong, true, &notifier); }),
+              "Le répertoire " + tooLong.string() + " n'a pas pu être créé (File name too long).");
+    EXPECT_TRUE(notifier.messages.empty());
 }
 
 } // namespace
