@@ -1,12 +1,12 @@
 #include "dialogs/aboutfrm.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
+
+#include "dialogs/fixeddialog.h"
 
 namespace sw {
 
@@ -100,8 +100,7 @@ void TAboutFrm::Timer1Timer()
 
 void TAboutFrm::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CenterOnPrimaryScreen(*this);
     QDialog::showEvent(event);
 }
 

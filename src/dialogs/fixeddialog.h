@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QString>
 
 namespace sw {
@@ -16,12 +18,20 @@ inline void SetUpFixedDialog(QDialog& dialog, const QString& caption, int width,
     dialog.setFixedSize(width, height);
 }
 
-// The 13-pixel Arial of the style and page-layout dialogs.
-inline QFont DialogFont()
+// The Arial of the dialogs: 13 pixels in the style and page-layout dialogs,
+// 12 in the small prompts.
+inline QFont DialogFont(int pixelSize = 13)
 {
     QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(13);
+    arial.setPixelSize(pixelSize);
     return arial;
+}
+
+// Puts a dialog about to be shown in the middle of the primary screen.
+inline void CenterOnPrimaryScreen(QDialog& dialog)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
 }
 
 } // namespace sw

@@ -4,25 +4,22 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
+
+#include "dialogs/fixeddialog.h"
 
 namespace sw {
 
 TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      folder_(imageFolder)
+    : QDialog(parent), folder_(imageFolder)
 {
-    setFixedSize(343, 176);
+    SetUpFixedDialog(*this, imageFolder, 343, 176);
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(11);
     setFont(dialogFont);
-    setWindowTitle(imageFolder);
 
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
@@ -80,8 +77,7 @@ std::optional<QString> TGetFileDlg::ChosenFileName() const
 
 void TGetFileDlg::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CenterOnPrimaryScreen(*this);
     QDialog::showEvent(event);
 }
 

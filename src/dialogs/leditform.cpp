@@ -1,21 +1,17 @@
 #include "dialogs/leditform.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+
+#include "dialogs/fixeddialog.h"
 
 namespace sw {
 
 TLEditForm::TLEditForm(const QString& prompt, const QString& text, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent)
 {
-    setFixedSize(276, 86);
-    QFont formFont(QStringLiteral("Arial"));
-    formFont.setPixelSize(12);
-    setFont(formFont);
-    setWindowTitle(prompt.isEmpty() ? QStringLiteral("Ajouter un élément") : prompt);
+    SetUpFixedDialog(*this, prompt.isEmpty() ? QStringLiteral("Ajouter un élément") : prompt, 276, 86);
+    setFont(DialogFont(12));
 
     Edit1 = new QLineEdit(text, this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -35,8 +31,7 @@ QString TLEditForm::Text() const
 
 void TLEditForm::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CenterOnPrimaryScreen(*this);
     QDialog::showEvent(event);
     // The whole name is selected, so that typing replaces it.
     Edit1->setFocus();

@@ -3,17 +3,15 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "dialogs/fixeddialog.h"
+
 namespace sw {
 
 TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent)
 {
-    setFixedSize(327, 148);
-    QFont formFont(QStringLiteral("Arial"));
-    formFont.setPixelSize(12);
-    setFont(formFont);
-    setWindowTitle(QStringLiteral("Préférences"));
+    SetUpFixedDialog(*this, QStringLiteral("Préférences"), 327, 148);
+    setFont(DialogFont(12));
 
     AutoLoadCheck = new QCheckBox(QStringLiteral("Chargement auto du dernier fichier"), this);
     AutoLoadCheck->setObjectName(QStringLiteral("AutoLoadCheck"));
