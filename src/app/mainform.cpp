@@ -126,6 +126,14 @@ std::uint8_t ComboValue(const QComboBox* combo)
     return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
 }
 
+// The texts of the idea and report tabs as a new project has them.
+void ClearProjectTexts(ProjectDocument& project)
+{
+    project.GenInfo.Clear();
+    project.Report.text.clear();
+    project.Report.fileName = "rapport.htm";
+}
+
 } // namespace
 
 // Marks a programmatic filling of the controls: their change handlers then
@@ -598,7 +606,7 @@ void TmainForm::MarkModified()
 
 void TmainForm::ShowError(const char* utf8Message)
 {
-    prompts_.Inform(this, QString::fromUtf8(utf8Message));
+    prompts_.Inform(this, uitext::FromUtf8(utf8Message));
 }
 
 void TmainForm::SetEditorText(QPlainTextEdit* memo, const std::string& text)
@@ -624,11 +632,7 @@ void TmainForm::ClearControls()
     images[1]->resize(0, 0);
     cumLab->clear();
     extRapNameEd->setText(QStringLiteral("rapport.htm"));
-
-    ProjectDocument& project = app_.Project();
-    project.GenInfo.Clear();
-    project.Report.text.clear();
-    project.Report.fileName = "rapport.htm";
+    ClearProjectTexts(app_.Project());
 }
 
 void TmainForm::ResetDocument()
@@ -636,17 +640,19 @@ void TmainForm::ResetDocument()
     {
         FillGuard guard(*this);
         PageControl->setCurrentIndex(0);
-        ActPanel->setParent(tabPages[1]);
-        ActPanel->move(0, 0);
-        ActPanel->show();
-    }
-    ClearControls();
-    {
-        FillGuard guard(*this);
+        PlaceShotPanel(1);
         vListBox->clear();
     }
+    ClearControls();
     app_.Project().EventList.Clear();
     CurIndex_ = -1;
+}
+
+void TmainForm::PlaceShotPanel(int tab)
+{
+    ActPanel->setParent(tabPages[static_cast<std::size_t>(tab)]);
+    ActPanel->move(0, 0);
+    ActPanel->show();
 }
 
 void TmainForm::PageControlChange(int index)
@@ -654,11 +660,8 @@ void TmainForm::PageControlChange(int index)
     ShowInfo(index);
     if (CurIndex_ >= 0)
         StoreEvent(CurIndex_);
-    if (index == 1 || index == 2) {
-        ActPanel->setParent(tabPages[index]);
-        ActPanel->move(0, 0);
-        ActPanel->show();
-    }
+    if (index == 1 || index == 2)
+        PlaceShotPanel(index);
     if (index == 3 && !app_.Project().Report.caption.empty())
         RapLabel->setText(ToQString(app_.Project().Report.caption));
 }
@@ -755,10 +758,8 @@ void TmainForm::ShowEvent(int i)
         }
         SetEditorText(effetMemo, shot.cam.effect);
     }
-    const std::string startImage = shot.cam.startImage;
-    const std::string endImage = shot.cam.endImage;
-    ShowImage(0, startImage);
-    ShowImage(1, endImage);
+    ShowImage(0, shot.cam.startImage);
+    ShowImage(1, shot.cam.endImage);
 }
 
 void TmainForm::ShowImage(int k, const std::string& fileName)
@@ -900,12 +901,7 @@ void TmainForm::DelEvntBtnClick()
     TEventList& events = app_.Project().EventList;
     events.DeleteEvent(static_cast<std::size_t>(CurIndex_));
     MarkModified();
-    {
-        FillGuard guard(*this);
-        vListBox->clear();
-        for (std::size_t i = 0; i < events.Count(); ++i)
-            vListBox->addItem(ToQString(events.EventName(i)));
-    }
+    FillShotNames();
     if (events.Count() == 0) {
         CurIndex_ = -1;
         DelEvntBtn->setEnabled(false);
@@ -917,16 +913,19 @@ void TmainForm::DelEvntBtnClick()
     vListBox->setCurrentRow(CurIndex_);
 }
 
-void TmainForm::RefillShotList()
+void TmainForm::FillShotNames()
 {
     const TEventList& events = app_.Project().EventList;
-    {
-        FillGuard guard(*this);
-        vListBox->clear();
-        for (std::size_t i = 0; i < events.Count(); ++i)
-            vListBox->addItem(ToQString(events.EventName(i)));
-    }
-    const bool any = events.Count() > 0;
+    FillGuard guard(*this);
+    vListBox->clear();
+    for (std::size_t i = 0; i < events.Count(); ++i)
+        vListBox->addItem(ToQString(events.EventName(i)));
+}
+
+void TmainForm::RefillShotList()
+{
+    FillShotNames();
+    const bool any = app_.Project().EventList.Count() > 0;
     if (any) {
         {
             FillGuard guard(*this);
@@ -1055,9 +1054,7 @@ void TmainForm::OpenCurrentFile(const fs::path& file)
     // Read into a copy that starts as the reset project would, so that a file
     // that cannot be read leaves the open project, its file and its folders.
     ProjectDocument loaded = app_.Project();
-    loaded.GenInfo.Clear();
-    loaded.Report.text.clear();
-    loaded.Report.fileName = "rapport.htm";
+    ClearProjectTexts(loaded);
     loaded.EventList.Clear();
     LoadProject(loaded, file);
     const TProjectFolders folders = PrepareProjectFolders(file);

@@ -128,6 +128,10 @@ private:
     void BuildMenu();
     void ConnectEditors();
     void SetHintTag(QWidget* widget, int tag);
+    // Shows the shot panel on the continuity (1) or breakdown (2) tab.
+    void PlaceShotPanel(int tab);
+    // Fills the shot list with the names of the shots, none selected.
+    void FillShotNames();
 
     void PageControlChange(int index);
     void ShotSelected(int row);
