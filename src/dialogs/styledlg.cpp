@@ -25,6 +25,20 @@ using uitext::ToQString;
 
 const QString kPrefsFilter = QStringLiteral("Fichiers de préférences (*.sprf)");
 
+// The chosen style file, or an empty text when the user cancels.
+QString RunPrefsFileDialog(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), folder, kPrefsFilter);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("sprf"));
+    dialog.selectFile(QStringLiteral("*.sprf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 Qt::Alignment SampleAlignment(int alignIndex)
 {
     switch (alignIndex) {
@@ -64,23 +78,10 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
 {
     executePicker = [this](TNetColors& colors) { return ExecuteNetColors(colors, this); };
     chooseExportFile = [this](const QString& folder) {
-        QFileDialog dialog(this, QString(), folder, kPrefsFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("sprf"));
-        dialog.selectFile(QStringLiteral("*.sprf"));
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().first()
-                   : QString();
+        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptSave);
     };
     chooseImportFile = [this](const QString& folder) {
-        QFileDialog dialog(this, QString(), folder, kPrefsFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(QStringLiteral("sprf"));
-        dialog.selectFile(QStringLiteral("*.sprf"));
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().first()
-                   : QString();
+        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptOpen);
     };
     showMessage = [this](const QString& message) {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), message);
