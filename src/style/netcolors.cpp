@@ -23,7 +23,8 @@ void TNetColors::Accept(const std::string& chosenText, std::int32_t chosenValue,
 
 std::int32_t TNetColors::ColorOfName(std::string_view name)
 {
-    const TNetColorList list;
+    // The list never changes: it is built once, not for every element read.
+    static const TNetColorList list;
     return list.ColorOfName(name);
 }
 
