@@ -44,6 +44,12 @@ std::string CutToCharacters(const std::string& utf8, std::size_t maxCharacters)
     return utf8;
 }
 
+// The companion key telling that key's value is stored escaped.
+std::string EscapedKey(std::string_view key)
+{
+    return std::string(key) + std::string(kEscapedSuffix);
+}
+
 bool HasLineBreak(const std::string& text)
 {
     return text.find_first_of("\r\n") != std::string::npos;
@@ -52,19 +58,17 @@ bool HasLineBreak(const std::string& text)
 std::string ReadText(const IniFile& ini, std::string_view section, std::string_view key)
 {
     const std::string stored = CutToCharacters(ini.ReadString(section, key, ""), kMaxStringCharacters);
-    const std::string escapedKey = std::string(key) + std::string(kEscapedSuffix);
-    return ini.ReadBool(section, escapedKey, false) ? UnescapeLineBreaks(stored) : stored;
+    return ini.ReadBool(section, EscapedKey(key), false) ? UnescapeLineBreaks(stored) : stored;
 }
 
 void WriteText(IniFile& ini, std::string_view section, std::string_view key, const std::string& text)
 {
-    const std::string escapedKey = std::string(key) + std::string(kEscapedSuffix);
     if (HasLineBreak(text)) {
         ini.WriteString(section, key, EscapeLineBreaks(text));
-        ini.WriteBool(section, escapedKey, true);
+        ini.WriteBool(section, EscapedKey(key), true);
     } else {
         ini.WriteString(section, key, text);
-        ini.DeleteKey(section, escapedKey);
+        ini.DeleteKey(section, EscapedKey(key));
     }
 }
 
@@ -206,7 +210,7 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     // that an ordinary settings file holds the six keys alone.
     if (HelpAddress.empty()) {
         ini.DeleteKey(kGeneral, "HelpAddress");
-        ini.DeleteKey(kGeneral, std::string("HelpAddress") + std::string(kEscapedSuffix));
+        ini.DeleteKey(kGeneral, EscapedKey("HelpAddress"));
     } else {
         WriteText(ini, kGeneral, "HelpAddress", HelpAddress);
     }
