@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "model/textconv.h"
 #include "publish/uconvert.h"
 
 namespace sw {
@@ -267,13 +268,10 @@ std::string DropBreaksAfter(std::string_view text, std::string_view head, std::s
 
 // Trims codes 0-32 at both ends and writes every line break (CR, LF or CR LF)
 // as "<br>".
-std::string BreaksToTags(std::string_view text)
+std::string BreaksToTags(std::string_view untrimmed)
 {
-    const auto isBlank = [](char ch) { return static_cast<unsigned char>(ch) <= 32; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    const std::string trimmed = Trim(untrimmed);
+    const std::string_view text = trimmed;
     std::string result;
     result.reserve(text.size() + text.size() / 4);
     for (std::size_t pos = 0; pos < text.size(); ++pos) {

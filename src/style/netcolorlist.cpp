@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/error.h"
+#include "model/textconv.h"
 
 namespace sw {
 
@@ -157,16 +158,6 @@ namespace {
 
 constexpr std::int32_t kWhite = 0xFFFFFF;
 
-std::string_view TrimBlanksAndControls(std::string_view text)
-{
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -198,7 +189,8 @@ std::string ColorToText(std::int32_t colour)
 
 std::int32_t TextToColor(std::string_view text)
 {
-    const std::string_view trimmed = TrimBlanksAndControls(text);
+    const std::string trimmedText = Trim(text);
+    const std::string_view trimmed = trimmedText;
     if (!trimmed.empty() && trimmed.front() == '$') {
         std::uint32_t value = 0;
         if (!ParseHex(trimmed.substr(1), value))
@@ -253,7 +245,7 @@ std::string TNetColorList::NameOfColor(std::int32_t colour) const
 
 std::int32_t TNetColorList::ColorOfName(std::string_view name) const
 {
-    const int index = IndexOfName(TrimBlanksAndControls(name));
+    const int index = IndexOfName(Trim(name));
     return index < 0 ? kWhite : Entry(index).colour;
 }
 
