@@ -1,30 +1,14 @@
 #include "layout/htmprefs.h"
 
-#include <initializer_list>
-
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
 #include "publish/varutil.h"
 
 namespace sw {
 
-namespace {
-
-std::string JoinFields(std::initializer_list<std::string> fields)
-{
-    std::string text;
-    for (const std::string& field : fields) {
-        text += field;
-        text += ';';
-    }
-    return text;
-}
-
-} // namespace
-
 std::string TFrameSpecs::ToText() const
 {
-    return JoinFields({menuHeight, BoolToText(borderVisible), borderWidth, BoolToText(spareFlag), spareText});
+    return JoinItems({menuHeight, BoolToText(borderVisible), borderWidth, BoolToText(spareFlag), spareText});
 }
 
 void TFrameSpecs::SetDefaults()
@@ -44,7 +28,7 @@ void TFrameSpecs::FromText(std::string_view text)
 
 std::string TMenuSpecs::ToText() const
 {
-    return JoinFields({BoolToText(showShots), BoolToText(showStoryboard), BoolToText(showReport),
+    return JoinItems({BoolToText(showShots), BoolToText(showStoryboard), BoolToText(showReport),
                        BoolToText(returnLink), returnUrl});
 }
 
@@ -65,7 +49,7 @@ void TMenuSpecs::FromText(std::string_view text)
 
 std::string TCoverSpecs::ToText() const
 {
-    return JoinFields({BoolToText(separateCover), coverFile, BoolToText(separator), separatorWidth});
+    return JoinItems({BoolToText(separateCover), coverFile, BoolToText(separator), separatorWidth});
 }
 
 void TCoverSpecs::SetDefaults()
@@ -84,7 +68,7 @@ void TCoverSpecs::FromText(std::string_view text)
 
 std::string TPageSpecs::ToText() const
 {
-    return JoinFields({tableWidth, tableMargin, BoolToText(noJSPlan)});
+    return JoinItems({tableWidth, tableMargin, BoolToText(noJSPlan)});
 }
 
 void TPageSpecs::SetDefaults(bool noJSPlanDefault)

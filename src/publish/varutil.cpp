@@ -123,6 +123,16 @@ std::string CutItem(std::string& text)
     return item;
 }
 
+std::string JoinItems(std::initializer_list<std::string_view> items)
+{
+    std::string text;
+    for (const std::string_view item : items) {
+        text += item;
+        text += ';';
+    }
+    return text;
+}
+
 std::string DayName(int day)
 {
     static constexpr std::array<const char*, 7> kNames = {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ bool TextToBool(std::string_view text);
 // Returns the part of text before its first ";" and removes that part and the
 // ";" from text. Without a ";" returns the empty text and leaves text alone.
 std::string CutItem(std::string& text);
+
+// The items, each followed by ";": the form CutItem takes apart again.
+std::string JoinItems(std::initializer_list<std::string_view> items);
 
 // French name of a day numbered 1 (Sunday) to 7 (Saturday); empty outside.
 std::string DayName(int day);

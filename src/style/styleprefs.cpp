@@ -118,7 +118,7 @@ std::string TStylePrefs::LinksToText() const
 {
     std::string text;
     for (const TLinkSpecs& link : links)
-        text += link.colorName + ";" + IntToStr(link.colorValue) + ";" + BoolToText(link.underline) + ";";
+        text += JoinItems({link.colorName, IntToStr(link.colorValue), BoolToText(link.underline)});
     return text;
 }
 

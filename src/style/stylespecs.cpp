@@ -35,14 +35,8 @@ TStyleSpecs::TStyleSpecs(int row, std::string selector, std::string fontFace)
 
 std::string TStyleSpecs::ToText() const
 {
-    std::string text;
-    for (const std::string& field :
-         {selector, background, fontFace, fontSizeText, IntToStr(alignIndex), colorName, IntToStr(colorValue),
-          BoolToText(transparent), margin, padding, EncodeOptions(options)}) {
-        text += field;
-        text += ';';
-    }
-    return text;
+    return JoinItems({selector, background, fontFace, fontSizeText, IntToStr(alignIndex), colorName,
+                      IntToStr(colorValue), BoolToText(transparent), margin, padding, EncodeOptions(options)});
 }
 
 void TStyleSpecs::FromText(std::string_view text, std::int32_t pageBackground)
