@@ -278,9 +278,12 @@ std::string THTMPublish::TitleBanner() const
     return "<H3>" + EncodeEntities(project_.GenInfo.title) + "</H3>";
 }
 
-std::string THTMPublish::CreatorFooter() const
+// The end of the pages built around one table: the creator under it.
+std::string THTMPublish::TablePageEnd() const
 {
-    return "<H6>" + EncodeEntities(project_.GenInfo.creator) + "</H6>\r\n";
+    std::string end = "</TABLE>";
+    Append(end, kCrLf, "<H6>", EncodeEntities(project_.GenInfo.creator), "</H6>", kCrLf, "</BODY></HTML>", kCrLf);
+    return end;
 }
 
 std::string THTMPublish::TableOpenTag() const
@@ -294,6 +297,14 @@ std::string THTMPublish::ContentHead(const std::string& title) const
 {
     std::string head = HtmlHead(MetaBlock(), "", kStyleSheetFile, title);
     head.append(kBodyStart);
+    return head;
+}
+
+// The start of the continuity, breakdown and storyboard pages, up to their table.
+std::string THTMPublish::SectionPageHead(unsigned kind) const
+{
+    std::string head = ContentHead(project_.GenInfo.title);
+    Append(head, TitleBanner(), kCrLf, SectionBanner(kind), kCrLf, "<P>", kCrLf);
     return head;
 }
 
@@ -421,9 +432,9 @@ void THTMPublish::WriteContinuity()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = ContentHead(project_.GenInfo.title);
+    page = SectionPageHead(1);
     page.reserve(page.size() + 1024 + count * 512);
-    Append(page, TitleBanner(), kCrLf, SectionBanner(1), kCrLf, "<P>", kCrLf, TableOpenTag(), kCrLf,
+    Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
            "<TH WIDTH=40% align=center>son/dialogue</TH>", kCrLf, "</TR>");
     for (std::size_t index = 0; index < count; ++index) {
@@ -434,7 +445,7 @@ void THTMPublish::WriteContinuity()
         AppendContinuityCells(page, shot, 0);
         Append(page, kCrLf, "</TR>", kCrLf);
     }
-    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    page.append(TablePageEnd());
     SavePage("action.htm");
 }
 
@@ -442,9 +453,9 @@ void THTMPublish::WriteBreakdown()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = ContentHead(project_.GenInfo.title);
+    page = SectionPageHead(2);
     page.reserve(page.size() + 1024 + count * 1024);
-    Append(page, TitleBanner(), kCrLf, SectionBanner(2), kCrLf, "<P>", kCrLf, TableOpenTag(), kCrLf,
+    Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
            kCrLf, "<TH WIDTH=20% align=center>C.A.M.</TH>", kCrLf, "<TH WIDTH=15%>temps</TH>", kCrLf, "</TR>");
     constexpr std::string_view kIndent = "          ";
@@ -465,7 +476,7 @@ void THTMPublish::WriteBreakdown()
         AppendEffectCell(page, shot);
         Append(page, kCrLf, "      </TR>", kCrLf, "   </TABLE>", kCrLf, " </TD>", kCrLf, "</TR>", kCrLf);
     }
-    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    page.append(TablePageEnd());
     SavePage("ActDec.htm");
 }
 
@@ -473,10 +484,9 @@ void THTMPublish::WriteStoryboard()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = ContentHead(project_.GenInfo.title);
+    page = SectionPageHead(3);
     page.reserve(page.size() + 1024 + count * 512);
-    Append(page, TitleBanner(), kCrLf, SectionBanner(3), kCrLf, "<P>", kCrLf,
-           "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
+    Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;
     for (std::size_t index = 0; index < count; ++index) {
         AppendShotCell(page, events.Event(index), index, 3);
@@ -490,7 +500,7 @@ void THTMPublish::WriteStoryboard()
             Append(page, "</TR>", kCrLf);
         }
     }
-    Append(page, "</TABLE>", kCrLf, CreatorFooter(), "</BODY></HTML>", kCrLf);
+    page.append(TablePageEnd());
     SavePage("storyBrd.htm");
 }
 

@@ -60,9 +60,10 @@ private:
     std::string MetaBlock() const;
     std::string MenuStyleBlock() const;
     std::string TitleBanner() const;
-    std::string CreatorFooter() const;
     std::string TableOpenTag() const;
     std::string ContentHead(const std::string& title) const;
+    std::string SectionPageHead(unsigned kind) const;
+    std::string TablePageEnd() const;
 
     ProjectDocument& project_;
     std::filesystem::path siteDir_;
