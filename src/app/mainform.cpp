@@ -439,12 +439,16 @@ void TmainForm::ConnectEditors()
             MarkModified();
         });
     };
-    connect(titleEd, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (filling_)
-            return;
-        app_.Project().GenInfo.title = ToCp1252(text);
-        MarkModified();
-    });
+    // A one-line edit's text goes to its field on one line.
+    const auto connectLine = [this](QLineEdit* edit, std::string& field) {
+        connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+            if (filling_)
+                return;
+            field = uitext::FromLineText(text);
+            MarkModified();
+        });
+    };
+    connectLine(titleEd, app_.Project().GenInfo.title);
     connectGenInfo(CreatorMemo, &TGenInfo::creator);
     connectGenInfo(CommentMemo, &TGenInfo::comment);
     connectGenInfo(IdeaMemo, &TGenInfo::idea);
@@ -465,12 +469,7 @@ void TmainForm::ConnectEditors()
         app_.Project().Report.caption = ToCp1252(RapLabel->text());
         MarkModified();
     });
-    connect(extRapNameEd, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (filling_)
-            return;
-        app_.Project().Report.fileName = ToCp1252(text);
-        MarkModified();
-    });
+    connectLine(extRapNameEd, app_.Project().Report.fileName);
 
     connect(vListBox, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_)
@@ -720,11 +719,11 @@ void TmainForm::StoreEvent(int i)
         return;
     TEvent& shot = events.Event(static_cast<std::size_t>(i));
     if (QListWidgetItem* item = vListBox->item(i))
-        shot.name = ToCp1252(item->text());
+        shot.name = uitext::FromLineText(item->text());
     shot.action = uitext::FromEditorText(actionMemo->toPlainText());
     shot.sound = uitext::FromEditorText(sonMemo->toPlainText());
     shot.dialogue = uitext::FromEditorText(dlgMemo->toPlainText());
-    shot.cam.duration = ToCp1252(DEdit->text());
+    shot.cam.duration = uitext::FromLineText(DEdit->text());
     shot.cam.framing = ComboValue(CBCadre);
     shot.cam.angle = ComboValue(CBAngles);
     for (int k = 0; k < 3; ++k)

@@ -156,6 +156,15 @@ private slots:
         QVERIFY(editor.form->IsModified());
     }
 
+    void aLineBreakPastedIntoAOneLineFieldBecomesABlank()
+    {
+        swtest::Editor editor;
+        editor.Find<QLineEdit>("titleEd")->setText(QStringLiteral("Un\r\nDeux\nTrois"));
+        QCOMPARE(editor.Project().GenInfo.title, std::string("Un Deux Trois"));
+        editor.Find<QLineEdit>("extRapNameEd")->setText(QStringLiteral("notes\n.htm"));
+        QCOMPARE(editor.Project().Report.fileName, std::string("notes .htm"));
+    }
+
     void theReportTabEditsTheReport()
     {
         swtest::Editor editor;
