@@ -218,9 +218,8 @@ void TStyleDlg::ConnectHandlers()
     connect(FNameCBo, &QComboBox::activated, this, [this] { Command([this] { FNameCBoChange(); }); });
     connect(FNameCBo->lineEdit(), &QLineEdit::editingFinished, this,
             [this] { Command([this] { FontTyped(); }); });
-    connect(SizeEdit, &QComboBox::activated, this, [this] { Command([this] { SizeEditChange2(); }); });
-    connect(SizeEdit->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { Command([this] { SizeEditChange2(); }); });
+    connect(SizeEdit, &QComboBox::activated, this, [this] { Command([this] { SizeChanged(); }); });
+    connect(SizeEdit->lineEdit(), &QLineEdit::textEdited, this, [this] { Command([this] { SizeChanged(); }); });
     connect(SizeEdit->lineEdit(), &QLineEdit::editingFinished, this,
             [this] { Command([this] { SizeEditFinished(); }); });
     connect(FntColShape, &TColorSwatch::pressed, this,
@@ -264,9 +263,7 @@ void TStyleDlg::Command(const std::function<void()>& action)
 bool TStyleDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == LnkExLab) {
-        if (event->type() == QEvent::MouseMove)
-            LnkExLabMouseMove();
-        else if (event->type() == QEvent::MouseButtonPress)
+        if (event->type() == QEvent::MouseButtonPress)
             LnkExLabMouseDown();
         else if (event->type() == QEvent::MouseButtonRelease)
             LnkExLabMouseUp();
@@ -322,6 +319,13 @@ void TStyleDlg::SelectElementLine(int row)
 {
     filling_ = true;
     ElemListBox->setCurrentRow(row);
+    filling_ = false;
+}
+
+void TStyleDlg::SelectLinkLine(int row)
+{
+    filling_ = true;
+    LnkStateList->setCurrentRow(row);
     filling_ = false;
 }
 
@@ -396,7 +400,7 @@ void TStyleDlg::ShowElement(int index)
         ApplySize(SizeEdit->currentText());
     } catch (const Error&) {
     }
-    styleInfoLab->setText(ToQString(prefs_.descriptions.at(static_cast<std::size_t>(curElement_))));
+    styleInfoLab->setText(ToQString(prefs_.descriptions.at(static_cast<std::size_t>(index))));
 }
 
 void TStyleDlg::ApplySize(const QString& sizeText)
@@ -485,11 +489,6 @@ void TStyleDlg::FontTyped()
     SetSampleFont(face);
     textPanel->setText(face);
     StoreElement(curElement_);
-}
-
-void TStyleDlg::SizeEditChange2()
-{
-    SizeChanged();
 }
 
 void TStyleDlg::SizeChanged()
@@ -612,9 +611,7 @@ void TStyleDlg::LnkDefBtnClick()
 {
     prefs_.SetLinkDefaults();
     curLink_ = 0;
-    filling_ = true;
-    LnkStateList->setCurrentRow(0);
-    filling_ = false;
+    SelectLinkLine(0);
     // The swatch and the underline box show the reset link state, so that the
     // next store does not write the previously shown state into it.
     ShowLinkState(curLink_);
@@ -624,11 +621,6 @@ void TStyleDlg::LnkDefBtnClick()
 void TStyleDlg::LinkGroupBoxMouseMove()
 {
     ShowLinkExample(0);
-}
-
-void TStyleDlg::LnkExLabMouseMove()
-{
-    // The label carries the pointing-hand cursor of its own.
 }
 
 void TStyleDlg::LnkExLabMouseDown()
@@ -670,9 +662,7 @@ void TStyleDlg::btnDefValClick()
     curLink_ = 0;
     prefs_.SetDefaults();
     SelectElementLine(0);
-    filling_ = true;
-    LnkStateList->setCurrentRow(0);
-    filling_ = false;
+    SelectLinkLine(0);
     ShowPageValues();
     // The example starts as a plain link on the page background.
     ShowLinkExample(0);

@@ -81,7 +81,6 @@ public:
 
     void ElemListBoxClick();
     void FNameCBoChange();
-    void SizeEditChange2();
     void FntColShapeMouseDown();
     void textPanelMouseDown();
     void LnkStateListClick();
@@ -90,7 +89,6 @@ public:
     void LnkDefBtnClick();
     void LinkGroupBoxMouseMove();
     void LnkExLabMouseDown();
-    void LnkExLabMouseMove();
     void LnkExLabMouseUp();
     void btnSavePrefsClick();
     void btnGetPrefsClick();
@@ -127,7 +125,10 @@ private:
     void ShowExampleLabel(int index);
     void SetSampleFont(const QString& family);
     void SetSampleSize(int points);
+    // Select a line of the element or link-state list without storing or
+    // showing anything.
     void SelectElementLine(int row);
+    void SelectLinkLine(int row);
     // Runs a command; an error stops it and is shown once.
     void Command(const std::function<void()>& action);
 
