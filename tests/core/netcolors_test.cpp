@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "model/error.h"
+#include "testsupport.h"
 
 namespace sw {
 namespace {
@@ -86,6 +87,8 @@ TEST(NetColorList, ColourTextFormConvertsBack)
     EXPECT_EQ(TextToColor("-5"), -5);
     EXPECT_THROW(TextToColor("red"), Error);
     EXPECT_THROW(TextToColor(""), Error);
+    // The error text is UTF-8, whatever the code page of the colour text.
+    EXPECT_EQ(test::ErrorOf([] { TextToColor("\xE9"); }), "'\xC3\xA9' is not a valid integer value");
 }
 
 TEST(NetColorList, SortByHexPutsBlackFirstAndWhiteLast)
