@@ -123,6 +123,21 @@ std::string CutItem(std::string& text)
     return item;
 }
 
+std::string ReplaceText(std::string_view text, std::string_view from, std::string_view to)
+{
+    if (from.empty())
+        return std::string(text);
+    std::string result;
+    std::size_t start = 0;
+    for (std::size_t found = text.find(from); found != std::string_view::npos; found = text.find(from, start)) {
+        result.append(text.substr(start, found - start));
+        result.append(to);
+        start = found + from.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
 std::string JoinItems(std::initializer_list<std::string_view> items)
 {
     std::string text;

@@ -41,6 +41,10 @@ bool TextToBool(std::string_view text);
 // ";" from text. Without a ";" returns the empty text and leaves text alone.
 std::string CutItem(std::string& text);
 
+// The text with every from replaced by to, from left to right; what was put
+// in is not searched again. An empty from changes nothing.
+std::string ReplaceText(std::string_view text, std::string_view from, std::string_view to);
+
 // The items, each followed by ";": the form CutItem takes apart again.
 std::string JoinItems(std::initializer_list<std::string_view> items);
 

@@ -1,6 +1,8 @@
 // The CSS text of the style set.
 #include "style/styleprefs.h"
 
+#include "publish/varutil.h"
+
 namespace sw {
 
 namespace {
@@ -47,17 +49,10 @@ constexpr const char* kFixedRules =
     "\r\n"
     "\r\n";
 
+// Every line of the options indented by a tab.
 std::string OptionLines(const std::string& options)
 {
-    std::string lines = "\t";
-    std::size_t start = 0;
-    for (std::size_t found = options.find(kCrLf); found != std::string::npos; found = options.find(kCrLf, start)) {
-        lines.append(options, start, found - start);
-        lines += "\r\n\t";
-        start = found + 2;
-    }
-    lines.append(options, start);
-    return lines;
+    return "\t" + ReplaceText(options, kCrLf, "\r\n\t");
 }
 
 } // namespace

@@ -7,23 +7,6 @@
 
 namespace sw {
 
-namespace {
-
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to)
-{
-    std::string result;
-    std::size_t start = 0;
-    for (std::size_t found = text.find(from); found != std::string_view::npos; found = text.find(from, start)) {
-        result.append(text.substr(start, found - start));
-        result.append(to);
-        start = found + from.size();
-    }
-    result.append(text.substr(start));
-    return result;
-}
-
-} // namespace
-
 TStyleSpecs::TStyleSpecs(int row, std::string selector, std::string fontFace)
     : selector(std::move(selector)), fontFace(std::move(fontFace))
 {
@@ -63,12 +46,12 @@ void TStyleSpecs::FromText(std::string_view text, std::int32_t pageBackground)
 
 std::string EncodeOptions(std::string_view options)
 {
-    return ReplaceAll(ReplaceAll(options, "\r\n", ";"), ";;", "#");
+    return ReplaceText(ReplaceText(options, "\r\n", ";"), ";;", "#");
 }
 
 std::string DecodeOptions(std::string_view line)
 {
-    return ReplaceAll(line, "#", ";\r\n");
+    return ReplaceText(line, "#", ";\r\n");
 }
 
 } // namespace sw

@@ -52,6 +52,14 @@ TEST(CutItemTest, TakesTheTextBeforeTheFirstSemicolon)
     EXPECT_EQ(text, "");
 }
 
+TEST(ReplaceTextTest, ReplacesLeftToRightWithoutSearchingWhatWasPutIn)
+{
+    EXPECT_EQ(sw::ReplaceText("aaa", "aa", "b"), "ba");
+    EXPECT_EQ(sw::ReplaceText("a;;b", ";", ";;"), "a;;;;b");
+    EXPECT_EQ(sw::ReplaceText("abc", "", "x"), "abc") << "an empty pattern must not loop";
+    EXPECT_EQ(sw::ReplaceText("", "a", "b"), "");
+}
+
 TEST(StripExtensionTest, CutsAtTheFirstDotAfterTrimming)
 {
     EXPECT_EQ(sw::StripExtension(" film.vid  "), "film");
