@@ -151,12 +151,17 @@ std::size_t IniFile::FindKey(const SectionRange& range, std::string_view key) co
     return kNone;
 }
 
-const std::string* IniFile::FindValueLine(std::string_view section, std::string_view key) const
+std::size_t IniFile::FindKeyLine(std::string_view section, std::string_view key) const
 {
     SectionRange range{};
     if (!FindSection(section, range))
-        return nullptr;
-    const std::size_t line = FindKey(range, TrimBlanks(key));
+        return kNone;
+    return FindKey(range, TrimBlanks(key));
+}
+
+const std::string* IniFile::FindValueLine(std::string_view section, std::string_view key) const
+{
+    const std::size_t line = FindKeyLine(section, key);
     return line == kNone ? nullptr : &lines_[line];
 }
 
@@ -228,10 +233,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key)
 {
-    SectionRange range{};
-    if (!FindSection(section, range))
-        return;
-    const std::size_t line = FindKey(range, TrimBlanks(key));
+    const std::size_t line = FindKeyLine(section, key);
     if (line != kNone)
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
 }

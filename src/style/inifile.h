@@ -53,6 +53,8 @@ private:
     bool FindSection(std::string_view section, SectionRange& range) const;
     // Line index of the key inside the section, or npos.
     std::size_t FindKey(const SectionRange& range, std::string_view key) const;
+    // Line index of the key (blanks around it ignored) in the section, or npos.
+    std::size_t FindKeyLine(std::string_view section, std::string_view key) const;
     const std::string* FindValueLine(std::string_view section, std::string_view key) const;
 
     std::vector<std::string> lines_;
