@@ -6,15 +6,6 @@
 
 namespace sw {
 
-namespace {
-
-std::uint8_t InRange(int value, std::uint8_t count)
-{
-    return value >= 0 && value < count ? static_cast<std::uint8_t>(value) : 0;
-}
-
-} // namespace
-
 std::string TCam::ToText() const
 {
     std::string form;
@@ -25,8 +16,9 @@ std::string TCam::ToText() const
 void TCam::AppendText(std::string& form, std::string_view shotLabel) const
 {
     AppendField(form, duration, "Durée", shotLabel);
-    const std::uint8_t indexes[] = {InRange(framing, FramingCount), InRange(angle, AngleCount), InRange(pan, PanCount),
-                                    InRange(travel, TravelCount), InRange(zoom, ZoomCount)};
+    const std::uint8_t indexes[] = {IndexWithin(framing, FramingCount), IndexWithin(angle, AngleCount),
+                                    IndexWithin(pan, PanCount), IndexWithin(travel, TravelCount),
+                                    IndexWithin(zoom, ZoomCount)};
     for (std::uint8_t index : indexes)
         form.push_back(static_cast<char>('0' + index));
     form.append(FieldSep);
@@ -46,11 +38,11 @@ void TCam::FromText(std::string_view text)
     int values[5] = {0, 0, 0, 0, 0};
     for (std::size_t i = 0; i < 5 && i < digits.size(); ++i)
         values[i] = StrToInt(std::string_view(digits).substr(i, 1));
-    framing = InRange(values[0], FramingCount);
-    angle = InRange(values[1], AngleCount);
-    pan = InRange(values[2], PanCount);
-    travel = InRange(values[3], TravelCount);
-    zoom = InRange(values[4], ZoomCount);
+    framing = IndexWithin(values[0], FramingCount);
+    angle = IndexWithin(values[1], AngleCount);
+    pan = IndexWithin(values[2], PanCount);
+    travel = IndexWithin(values[3], TravelCount);
+    zoom = IndexWithin(values[4], ZoomCount);
 }
 
 } // namespace sw

@@ -42,6 +42,13 @@ inline constexpr std::uint8_t PanCount = PanEntries.size() + 1;
 inline constexpr std::uint8_t TravelCount = TravelEntries.size() + 1;
 inline constexpr std::uint8_t ZoomCount = ZoomEntries.size() + 1;
 
+// The index when it lies within a list of count values, else 0, the value
+// of a new shot.
+constexpr std::uint8_t IndexWithin(int value, std::uint8_t count)
+{
+    return value >= 0 && value < count ? static_cast<std::uint8_t>(value) : 0;
+}
+
 // The published word of an index; empty for an index outside its table.
 std::string_view FramingWord(std::size_t framing);
 std::string_view AngleWord(std::size_t angle);

@@ -78,13 +78,13 @@ TCam& TEventList::SetMovement(std::size_t index, int kind, std::uint8_t value)
     TCam& cam = Event(index).cam;
     switch (kind) {
     case 0:
-        cam.pan = value < PanCount ? value : 0;
+        cam.pan = IndexWithin(value, PanCount);
         break;
     case 1:
-        cam.travel = value < TravelCount ? value : 0;
+        cam.travel = IndexWithin(value, TravelCount);
         break;
     case 2:
-        cam.zoom = value < ZoomCount ? value : 0;
+        cam.zoom = IndexWithin(value, ZoomCount);
         break;
     default:
         break;
