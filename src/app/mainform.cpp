@@ -126,6 +126,16 @@ std::uint8_t ComboValue(const QComboBox* combo)
     return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
 }
 
+// The bytes of a block of the project file, to tell whether a dialog that
+// works on the block in place changed it.
+template <typename Block>
+std::string BlockBytes(const Block& block)
+{
+    ValueWriter writer;
+    block.SaveToWriter(writer);
+    return writer.Bytes();
+}
+
 // The texts of the idea and report tabs as a new project has them.
 void ClearProjectTexts(ProjectDocument& project)
 {
@@ -1194,20 +1204,20 @@ void TmainForm::Style1Click()
 {
     // The dialog changes the style set in place, however it is closed.
     TStylePrefs& stylePrefs = app_.Project().StylePrefs;
-    const auto styleBlock = [&stylePrefs] {
-        ValueWriter writer;
-        stylePrefs.SaveToWriter(writer);
-        return writer.Bytes();
-    };
-    const std::string before = styleBlock();
+    const std::string before = BlockBytes(stylePrefs);
     prompts_.EditStyle(this, stylePrefs);
-    if (styleBlock() != before)
+    if (BlockBytes(stylePrefs) != before)
         MarkModified();
 }
 
 void TmainForm::miseenpage1Click()
 {
-    if (prompts_.EditLayout(this, app_.Project().HTMPrefs, app_.Settings().noJSPlan))
+    // "valeurs par défaut" resets the layout in place, also when the dialog is
+    // then closed without accepting.
+    THTMPrefs& prefs = app_.Project().HTMPrefs;
+    const std::string before = BlockBytes(prefs);
+    const bool accepted = prompts_.EditLayout(this, prefs, app_.Settings().noJSPlan);
+    if (accepted || BlockBytes(prefs) != before)
         MarkModified();
 }
 

@@ -345,6 +345,15 @@ private slots:
         QVERIFY(editor.form->IsModified());
     }
 
+    void aLayoutResetInADialogClosedWithoutAcceptingCountsAsAChange()
+    {
+        swtest::Editor editor;
+        editor.prompts.layoutEdit = [](sw::THTMPrefs& prefs) { prefs.pageSpecs.tableWidth = "50%"; };
+        editor.Trigger("miseenpage1");
+        QVERIFY(editor.form->IsModified());
+        QCOMPARE(editor.Project().HTMPrefs.pageSpecs.tableWidth, std::string("50%"));
+    }
+
     void quittingAsksAboutChangesAndWritesTheSettings()
     {
         swtest::Editor editor;

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,7 @@ public:
     std::optional<QString> pictureAnswer;  // nothing: the chooser gives no file
     QString pictureFolder;
     std::optional<bool> layoutAccept;
+    std::function<void(sw::THTMPrefs&)> layoutEdit; // what the layout dialog changes in place
     QList<QUrl> opened;                    // addresses sent to the browser
     int aboutShown = 0;
 
@@ -68,7 +70,12 @@ public:
     }
     void EditPreferences(QWidget*, bool&, bool&) override {}
     void EditStyle(QWidget*, sw::TStylePrefs&) override {}
-    bool EditLayout(QWidget*, sw::THTMPrefs&, bool) override { return layoutAccept.value_or(false); }
+    bool EditLayout(QWidget*, sw::THTMPrefs& prefs, bool) override
+    {
+        if (layoutEdit)
+            layoutEdit(prefs);
+        return layoutAccept.value_or(false);
+    }
     void ShowAbout(QWidget*) override { ++aboutShown; }
     void OpenInBrowser(const QUrl& address) override { opened << address; }
     bool HasStyleDialog() const override { return false; }
