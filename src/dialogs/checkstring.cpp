@@ -37,7 +37,6 @@ TCheckString::TCheckString(QWidget* parent) : QWidget(parent)
 
 void TCheckString::setChecked(bool value)
 {
-    checked_ = value;
     if (check_->isChecked() != value)
         check_->setChecked(value);
     label_->setEnabled(value);
@@ -52,9 +51,8 @@ void TCheckString::setChecked(bool value)
 
 void TCheckString::setCaption(const QString& caption)
 {
-    if (caption == caption_)
+    if (caption == check_->text())
         return;
-    caption_ = caption;
     check_->setText(caption);
     // The box keeps its width from creation, but never cuts its caption.
     check_->resize(std::max(check_->width(), check_->sizeHint().width()), check_->height());
@@ -62,22 +60,14 @@ void TCheckString::setCaption(const QString& caption)
     update();
 }
 
-QString TCheckString::Text()
-{
-    text_ = edit_->text();
-    return text_;
-}
-
 void TCheckString::setText(const QString& text)
 {
-    text_ = text;
     edit_->setText(text);
     update();
 }
 
 void TCheckString::setEdCaption(const QString& caption)
 {
-    edCaption_ = caption;
     label_->setText(caption);
     Layout();
 }

@@ -17,14 +17,14 @@ class TCheckString : public QWidget {
 public:
     explicit TCheckString(QWidget* parent = nullptr);
 
-    bool Checked() const { return checked_; }
+    bool Checked() const { return check_->isChecked(); }
     void setChecked(bool value);
-    QString Caption() const { return caption_; }
+    QString Caption() const { return check_->text(); }
     void setCaption(const QString& caption);
     // The edit's current content.
-    QString Text();
+    QString Text() const { return edit_->text(); }
     void setText(const QString& text);
-    QString EdCaption() const { return edCaption_; }
+    QString EdCaption() const { return label_->text(); }
     void setEdCaption(const QString& caption);
     int EditWidth() const { return editWidth_; }
     void setEditWidth(int width);
@@ -43,10 +43,6 @@ private:
     QCheckBox* check_;
     QLabel* label_;
     QLineEdit* edit_;
-    bool checked_ = false;
-    QString caption_;
-    QString text_;
-    QString edCaption_;
     int editWidth_ = 100;
 };
 
