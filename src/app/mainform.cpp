@@ -121,6 +121,32 @@ QComboBox* AddCombo(QWidget* parent, const char* name, const std::array<std::str
     return combo;
 }
 
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& tip, const QString& icon, int y)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    button->setGeometry(650, y, 40, 28);
+    return button;
+}
+
+// Dropped files are opened when the first one is a local file.
+bool StartsWithLocalFile(const QList<QUrl>& urls)
+{
+    return !urls.isEmpty() && urls.first().isLocalFile();
+}
+
 std::uint8_t ComboValue(const QComboBox* combo)
 {
     return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
@@ -245,16 +271,10 @@ void TmainForm::BuildContinuityTab(QWidget* page)
     vListBox = new TShotListBox(ActPanel);
     vListBox->setObjectName(QStringLiteral("vListBox"));
     vListBox->setGeometry(8, 36, 134, 232);
-    addEvntBtn = new QPushButton(QStringLiteral("Ajouter"), ActPanel);
-    addEvntBtn->setObjectName(QStringLiteral("addEvntBtn"));
-    addEvntBtn->setGeometry(8, 274, 134, 28);
-    renamEvntBtn = new QPushButton(QStringLiteral("Renommer"), ActPanel);
-    renamEvntBtn->setObjectName(QStringLiteral("renamEvntBtn"));
-    renamEvntBtn->setGeometry(8, 306, 134, 28);
+    addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"), QRect(8, 274, 134, 28));
+    renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"), QRect(8, 306, 134, 28));
     renamEvntBtn->setEnabled(false);
-    DelEvntBtn = new QPushButton(QStringLiteral("Supprimer"), ActPanel);
-    DelEvntBtn->setObjectName(QStringLiteral("DelEvntBtn"));
-    DelEvntBtn->setGeometry(8, 338, 134, 28);
+    DelEvntBtn = AddButton(ActPanel, "DelEvntBtn", QStringLiteral("Supprimer"), QRect(8, 338, 134, 28));
     DelEvntBtn->setEnabled(false);
 
     AddLabel(page, QStringLiteral("Action:"), 160, 6);
@@ -365,20 +385,10 @@ void TmainForm::BuildInfoPanel(QWidget* central)
     infoLab->setPalette(labelPalette);
     infoLab->setFont(WindowFont());
 
-    publishSpeedBtn = new QToolButton(central);
-    publishSpeedBtn->setObjectName(QStringLiteral("publishSpeedBtn"));
-    publishSpeedBtn->setToolTip(QStringLiteral("Publier et Enregistrer"));
-    publishSpeedBtn->setIcon(QIcon(QStringLiteral(":/mainform/publish.png")));
-    publishSpeedBtn->setIconSize(QSize(24, 24));
-    publishSpeedBtn->setAutoRaise(true);
-    publishSpeedBtn->setGeometry(650, 403, 40, 28);
-    browseSpeedBtn = new QToolButton(central);
-    browseSpeedBtn->setObjectName(QStringLiteral("browseSpeedBtn"));
-    browseSpeedBtn->setToolTip(QStringLiteral("Publier et Afficher dans l'explorateur"));
-    browseSpeedBtn->setIcon(QIcon(QStringLiteral(":/mainform/browse.png")));
-    browseSpeedBtn->setIconSize(QSize(24, 24));
-    browseSpeedBtn->setAutoRaise(true);
-    browseSpeedBtn->setGeometry(650, 433, 40, 28);
+    publishSpeedBtn = AddSpeedButton(central, "publishSpeedBtn", QStringLiteral("Publier et Enregistrer"),
+                                     QStringLiteral(":/mainform/publish.png"), 403);
+    browseSpeedBtn = AddSpeedButton(central, "browseSpeedBtn", QStringLiteral("Publier et Afficher dans l'explorateur"),
+                                    QStringLiteral(":/mainform/browse.png"), 433);
     connect(publishSpeedBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { publier1Click(); }); });
     connect(browseSpeedBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { Navigateur1Click(); }); });
 }
@@ -524,7 +534,7 @@ bool TmainForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Drop: {
         auto* drag = static_cast<QDropEvent*>(event);
         const QList<QUrl> urls = drag->mimeData()->urls();
-        if (!acceptDrops() || urls.isEmpty() || !urls.first().isLocalFile())
+        if (!acceptDrops() || !StartsWithLocalFile(urls))
             break;
         drag->acceptProposedAction();
         if (event->type() == QEvent::Drop)
@@ -1281,7 +1291,7 @@ void TmainForm::dragEnterEvent(QDragEnterEvent* event)
 void TmainForm::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) {
+    if (!StartsWithLocalFile(urls)) {
         event->ignore();
         return;
     }
@@ -1291,7 +1301,7 @@ void TmainForm::dropEvent(QDropEvent* event)
 
 void TmainForm::FilesDropped(const QList<QUrl>& urls)
 {
-    if (urls.isEmpty() || !urls.first().isLocalFile())
+    if (!StartsWithLocalFile(urls))
         return;
     const fs::path file = uitext::QStringToPath(urls.first().toLocalFile());
     RunCommand([this, &file] { OpenDroppedFile(file); });

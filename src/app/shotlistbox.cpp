@@ -94,10 +94,7 @@ int TShotListBox::DraggedRow(const QDropEvent* event) const
 
 void TShotListBox::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (DraggedRow(event) >= 0)
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void TShotListBox::dragMoveEvent(QDragMoveEvent* event)
