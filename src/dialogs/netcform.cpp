@@ -13,6 +13,9 @@ namespace sw {
 
 namespace {
 
+using uitext::ToCp1252;
+using uitext::ToQString;
+
 struct PrimaryColour {
     const char* name;
     std::int32_t value;
@@ -28,11 +31,6 @@ constexpr std::array<PrimaryColour, TNetCForm::primaryCount> kPrimaryColours{{
     {"olive", 0x008080}, {"teal", 0x808000},
 }};
 
-QString Text(const std::string& cp1252)
-{
-    return uitext::ToQString(cp1252);
-}
-
 } // namespace
 
 bool ExecuteNetColors(TNetColors& colors, QWidget* parent)
@@ -40,7 +38,7 @@ bool ExecuteNetColors(TNetColors& colors, QWidget* parent)
     TNetCForm form(colors.PickerSortType(), colors.HexOption(), parent);
     if (form.exec() != QDialog::Accepted)
         return false;
-    colors.Accept(form.ChosenText(), form.ChosenValue(), uitext::ToCp1252(form.HexLabel->text()),
+    colors.Accept(form.ChosenText(), form.ChosenValue(), ToCp1252(form.HexLabel->text()),
                   form.hexCheck->isChecked());
     return true;
 }
@@ -202,19 +200,19 @@ void TNetCForm::PrimCBoxMouseMove(int x, int y)
     primaryPosition_ = x / s;
     const std::string name = PrimaryName(primaryPosition_);
     const int index = colorList_.IndexOfName(name);
-    NameLabel->setText(Text(name));
+    NameLabel->setText(ToQString(name));
     IndexLabel->setText(QString::number(index + 1));
-    HexLabel->setText(QStringLiteral("#") + Text(colorList_.HexOfIndex(index)));
+    HexLabel->setText(QStringLiteral("#") + ToQString(colorList_.HexOfIndex(index)));
 }
 
 void TNetCForm::PrimCBoxMouseDown()
 {
     const std::string name = PrimaryName(primaryPosition_);
-    SetChosenText(hexCheck->isChecked() ? uitext::ToCp1252(HexLabel->text()) : name);
+    SetChosenText(hexCheck->isChecked() ? ToCp1252(HexLabel->text()) : name);
     chosenValue_ = PrimaryColor(primaryPosition_);
     setWindowTitle(NetColLabel->text());
     rememberedName_ = name;
-    rememberedHex_ = uitext::ToCp1252(HexLabel->text());
+    rememberedHex_ = ToCp1252(HexLabel->text());
     PaintChosen(chosenValue_);
 }
 
@@ -239,9 +237,9 @@ void TNetCForm::ColorBoxMouseDown()
     if (i < 0 || i > highIndex_)
         return;
     rememberedName_ = colorList_.Entry(i).name;
-    setWindowTitle(QStringLiteral("index: %1 ").arg(i + 1) + Text(rememberedName_));
+    setWindowTitle(QStringLiteral("index: %1 ").arg(i + 1) + ToQString(rememberedName_));
     ShowInfo(i);
-    rememberedHex_ = uitext::ToCp1252(HexLabel->text());
+    rememberedHex_ = ToCp1252(HexLabel->text());
     SetChosenText(hexCheck->isChecked() ? rememberedHex_ : rememberedName_);
     chosenValue_ = colorList_.Entry(i).rgb;
     PaintChosen(chosenValue_);
@@ -268,15 +266,15 @@ void TNetCForm::ShowInfo(int index)
         return;
     const TNetColor& entry = colorList_.Entry(index);
     IndexLabel->setText(QString::number(entry.number));
-    NameLabel->setText(Text(entry.name));
-    HexLabel->setText(QStringLiteral("#") + Text(entry.hex));
+    NameLabel->setText(ToQString(entry.name));
+    HexLabel->setText(QStringLiteral("#") + ToQString(entry.hex));
     Shape1->SetColor(entry.colour);
 }
 
 void TNetCForm::SetChosenText(const std::string& text)
 {
     chosenText_ = text;
-    NetColLabel->setText(Text(text));
+    NetColLabel->setText(ToQString(text));
 }
 
 void TNetCForm::PaintChosen(std::int32_t value)
