@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model/eventlist.h"
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
 

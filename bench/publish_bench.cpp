@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/projectdocument.h"
+#include "document/projectdocument.h"
 #include "publish/htmpublish.h"
 #include "publish/shotfragments.h"
 

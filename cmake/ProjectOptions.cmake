@@ -11,3 +11,9 @@ if(SHOTWEAVE_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -O1 -fno-sanitize-recover=undefined)
   target_link_options(shotweave_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(SHOTWEAVE_FUZZ)
+  # Every object is instrumented for libFuzzer; only the fuzz targets link its main.
+  target_compile_options(shotweave_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(shotweave_options INTERFACE -fsanitize=address,undefined)
+endif()

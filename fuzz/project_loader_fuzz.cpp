@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/error.h"
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 
 namespace {
 

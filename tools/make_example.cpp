@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "model/cp1252.h"
-#include "model/projectdocument.h"
-#include "model/projectfile.h"
+#include "document/projectdocument.h"
+#include "document/projectfile.h"
 
 namespace {
 

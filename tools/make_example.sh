@@ -6,13 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build/tools
-cmake -S tools -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+build=build/release
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSHOTWEAVE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target make_example >/dev/null
 
 example=examples/court-metrage
 mkdir -p "$example/court/img"
-"$build/make_example" "$example"
+"$build/tools/make_example" "$example"
 
 # name, top colour, bottom colour, caption
 pictures=(

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "model/appsettings.h"
-#include "model/projectdocument.h"
+#include "document/projectdocument.h"
 
 namespace sw {
 

@@ -36,7 +36,7 @@
 #include "model/camerawords.h"
 #include "model/error.h"
 #include "model/notifier.h"
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 #include "model/valuewriter.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"

@@ -2,7 +2,7 @@
 
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
-#include "publish/varutil.h"
+#include "model/textform.h"
 
 namespace sw {
 

@@ -9,7 +9,7 @@
 
 #include "model/cp1252.h"
 #include "model/error.h"
-#include "style/inifile.h"
+#include "model/inifile.h"
 
 namespace sw {
 

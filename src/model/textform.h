@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,25 @@ std::string NextField(std::string_view& remaining);
 // with a bar that would run into the separator, could not be cut back out:
 // it throws sw::Error naming the field (label, then context, both UTF-8) instead.
 void AppendField(std::string& form, std::string_view field, std::string_view label, std::string_view context = {});
+
+// The style and layout records end every field with ";" and write flags
+// as "1"/"0"; neither form has an escape.
+
+// "1" or "0".
+std::string BoolToText(bool flag);
+
+// False exactly when the trimmed text is "0"; the empty text gives true.
+bool TextToBool(std::string_view text);
+
+// Returns the part of text before its first ";" and removes that part and the
+// ";" from text. Without a ";" returns the empty text and leaves text alone.
+std::string CutItem(std::string& text);
+
+// The text with every from replaced by to, from left to right; what was put
+// in is not searched again. An empty from changes nothing.
+std::string ReplaceText(std::string_view text, std::string_view from, std::string_view to);
+
+// The items, each followed by ";": the form CutItem takes apart again.
+std::string JoinItems(std::initializer_list<std::string_view> items);
 
 } // namespace sw

@@ -5,8 +5,8 @@
 
 #include "model/error.h"
 #include "model/notifier.h"
-#include "model/projectdocument.h"
-#include "model/projectfile.h"
+#include "document/projectdocument.h"
+#include "document/projectfile.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"
 

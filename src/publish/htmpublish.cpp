@@ -10,7 +10,7 @@
 #include "model/eventlist.h"
 #include "model/filebytes.h"
 #include "model/geninfo.h"
-#include "model/projectdocument.h"
+#include "document/projectdocument.h"
 #include "model/srprt.h"
 #include "publish/ghtml.h"
 #include "publish/shotfragments.h"

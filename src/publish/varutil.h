@@ -31,23 +31,6 @@ std::filesystem::path SiteFolderOf(const std::filesystem::path& projectFile);
 // The pictures' folder inside a site folder.
 std::filesystem::path ImageFolderOf(const std::filesystem::path& siteFolder);
 
-// "1" or "0".
-std::string BoolToText(bool flag);
-
-// False exactly when the trimmed text is "0"; the empty text gives true.
-bool TextToBool(std::string_view text);
-
-// Returns the part of text before its first ";" and removes that part and the
-// ";" from text. Without a ";" returns the empty text and leaves text alone.
-std::string CutItem(std::string& text);
-
-// The text with every from replaced by to, from left to right; what was put
-// in is not searched again. An empty from changes nothing.
-std::string ReplaceText(std::string_view text, std::string_view from, std::string_view to);
-
-// The items, each followed by ";": the form CutItem takes apart again.
-std::string JoinItems(std::initializer_list<std::string_view> items);
-
 // French name of a day numbered 1 (Sunday) to 7 (Saturday); empty outside.
 std::string DayName(int day);
 

@@ -4,7 +4,7 @@
 #include "model/textconv.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
-#include "style/inifile.h"
+#include "model/inifile.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
 #include "style/styleprefs.h"
 
 #include "model/textconv.h"
-#include "publish/varutil.h"
+#include "model/textform.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
 // The CSS text of the style set.
 #include "style/styleprefs.h"
 
-#include "publish/varutil.h"
+#include "model/textform.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
 #include "style/stylespecs.h"
 
 #include "model/textconv.h"
-#include "publish/varutil.h"
+#include "model/textform.h"
 #include "style/netcolors.h"
 #include "style/styletables.h"
 

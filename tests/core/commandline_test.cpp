@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/projectdocument.h"
-#include "model/projectfile.h"
+#include "document/projectdocument.h"
+#include "document/projectfile.h"
 #include "model/valuewriter.h"
 #include "publish/commandline.h"
 #include "testsupport.h"

@@ -1,4 +1,4 @@
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 
 #include <filesystem>
 #include <string>
@@ -462,7 +462,7 @@ TEST(ProjectFile, TheSeedFilesOfEveryVersionLoad)
     std::vector<std::int32_t> versions;
     for (const char* name : {"v0.vid", "v1.vid", "v2.vid", "v3.vid", "v3-empty.vid"}) {
         ProjectDocument document;
-        LoadProject(document, seeds / "project" / name);
+        LoadProject(document, seeds / "project_loader" / name);
         versions.push_back(document.FileVersion);
         if (document.FileVersion != 3 || document.EventList.Count() > 0) {
             EXPECT_EQ(document.EventList.Count(), 3u) << name;
@@ -473,7 +473,7 @@ TEST(ProjectFile, TheSeedFilesOfEveryVersionLoad)
 
     for (const char* name : {"defaults.sprf", "edited.sprf", "header-only.sprf"}) {
         TStylePrefs style;
-        EXPECT_NO_THROW(style.LoadFromIni(seeds / "style" / name)) << name;
+        EXPECT_NO_THROW(style.LoadFromIni(seeds / "style_import" / name)) << name;
     }
 }
 

@@ -14,7 +14,7 @@
 
 #include "model/error.h"
 #include "model/filebytes.h"
-#include "model/projectdocument.h"
+#include "document/projectdocument.h"
 
 namespace sw {
 namespace {

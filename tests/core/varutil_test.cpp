@@ -6,6 +6,7 @@
 
 #include "model/error.h"
 #include "model/notifier.h"
+#include "model/textform.h"
 #include "publish/varutil.h"
 #include "testsupport.h"
 

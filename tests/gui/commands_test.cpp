@@ -15,7 +15,7 @@
 
 #include "app/uitext.h"
 #include "editortestkit.h"
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 
 namespace {
 

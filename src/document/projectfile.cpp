@@ -1,4 +1,4 @@
-#include "model/projectfile.h"
+#include "document/projectfile.h"
 
 #include <utility>
 

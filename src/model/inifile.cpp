@@ -1,4 +1,4 @@
-#include "style/inifile.h"
+#include "model/inifile.h"
 
 #include <charconv>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/projectdocument.h"
+#include "document/projectdocument.h"
 
 namespace sw {
 

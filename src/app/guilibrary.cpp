@@ -1,2 +1,0 @@
-// Anchors the editor's static library so that it always has one object file.
-namespace sw { void GuiLibraryAnchor() {} }
