@@ -6,21 +6,36 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
+#include <string>
+#include <utility>
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
 #include "app/editorapp.h"
 #include "app/mainform.h"
+#include "app/shotlistbox.h"
 #include "app/userprompts.h"
+#include "document/projectfile.h"
+#include "model/appsettings.h"
 
 namespace swtest {
 
@@ -39,6 +54,9 @@ public:
     QString pictureFolder;
     std::optional<bool> layoutAccept;
     std::function<void(sw::THTMPrefs&)> layoutEdit; // what the layout dialog changes in place
+    bool styleDialog = false;              // whether the build has the style dialog; read when the window is built
+    std::function<void(sw::TStylePrefs&)> styleEdit; // what the style dialog changes in place
+    int styleDialogs = 0;
     QList<QUrl> opened;                    // addresses sent to the browser
     int aboutShown = 0;
 
@@ -69,7 +87,12 @@ public:
         return pictureAnswer;
     }
     void EditPreferences(QWidget*, bool&, bool&) override {}
-    void EditStyle(QWidget*, sw::TStylePrefs&) override {}
+    void EditStyle(QWidget*, sw::TStylePrefs& stylePrefs) override
+    {
+        ++styleDialogs;
+        if (styleEdit)
+            styleEdit(stylePrefs);
+    }
     bool EditLayout(QWidget*, sw::THTMPrefs& prefs, bool) override
     {
         if (layoutEdit)
@@ -78,7 +101,7 @@ public:
     }
     void ShowAbout(QWidget*) override { ++aboutShown; }
     void OpenInBrowser(const QUrl& address) override { opened << address; }
-    bool HasStyleDialog() const override { return false; }
+    bool HasStyleDialog() const override { return styleDialog; }
     bool HasLayoutDialog() const override { return true; }
 };
 
@@ -99,8 +122,11 @@ struct Editor {
     std::unique_ptr<sw::TEditorApp> app;
     std::unique_ptr<sw::TmainForm> form;
 
-    explicit Editor(bool start = true)
+    // prepare sets the answers the window reads while it is built.
+    explicit Editor(bool start = true, const std::function<void(FakePrompts&)>& prepare = {})
     {
+        if (prepare)
+            prepare(prompts);
         const std::filesystem::path base = folder.path().toStdString();
         app = std::make_unique<sw::TEditorApp>(base / "bin" / "shotweave", base / "shotweave.ini");
         form = std::make_unique<sw::TmainForm>(*app, prompts);
@@ -125,6 +151,127 @@ struct Editor {
     void Trigger(const char* actionName) const { Find<QAction>(actionName)->trigger(); }
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
     sw::ProjectDocument& Project() const { return app->Project(); }
+
+    // What the user sees and does; these helpers only go through the
+    // controls' names, mouse and keyboard events and drag events.
+
+    QListWidget* ShotList() const { return Find<QListWidget>("vListBox"); }
+    QStringList ShotNames() const
+    {
+        QStringList names;
+        const QListWidget* list = ShotList();
+        for (int row = 0; row < list->count(); ++row)
+            names << list->item(row)->text();
+        return names;
+    }
+
+    // A click on the tab's caption.
+    void ClickTab(int index) const
+    {
+        QTabBar* bar = Find<QTabWidget>("PageControl")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+    }
+
+    // A click on the shot's name in the list.
+    void ClickShot(int row) const
+    {
+        QListWidget* list = ShotList();
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+    }
+
+    // The entry below the current one, chosen with the arrow key.
+    static void ChooseNextEntry(QComboBox* combo)
+    {
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+
+    // The shot at row from dragged inside the list and dropped on the shot at
+    // row to, with the data a drag out of the list carries.
+    void DragShot(int from, int to) const
+    {
+        auto* list = qobject_cast<sw::TShotListBox*>(ShotList());
+        QVERIFY(list);
+        std::unique_ptr<QMimeData> mime(list->ShotMimeData(from));
+        const QPoint target = list->visualItemRect(list->item(to)).center();
+        QWidget* viewport = list->viewport();
+        QDragEnterEvent enter(target, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(target, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(QPointF(target), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+    }
+
+    // Files dragged from outside and dropped on the window.
+    void DropFiles(const QList<QUrl>& urls) const
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        const QPoint target(20, 20);
+        QDragEnterEvent enter(target, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(target), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &drop);
+    }
+
+    // Whether closing the window now asks to save the changes. The question
+    // is answered "Annuler", so the window stays as it was; a window that
+    // closes without asking is shown again.
+    bool OffersToSave()
+    {
+        const int asked = prompts.saveQuestions;
+        const std::deque<sw::SaveAnswer> answers = std::exchange(prompts.saveAnswers, {sw::SaveAnswer::Cancel});
+        form->close();
+        prompts.saveAnswers = answers;
+        if (!form->isVisible())
+            form->show();
+        return prompts.saveQuestions > asked;
+    }
 };
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The bytes the core alone writes for file once loaded into a document
+// prepared as a fresh editor prepares its project, after edit.
+inline std::string CoreResavedBytes(const std::filesystem::path& file,
+                                    const std::function<void(sw::ProjectDocument&)>& edit = {})
+{
+    sw::ProjectDocument document;
+    document.StylePrefs.ApplyAppStyleTable();
+    document.HTMPrefs.pageSpecs.SetDefaults(sw::TAppSettings().noJSPlan);
+    document.GenInfo.Clear();
+    document.Report.text.clear();
+    document.Report.fileName = "rapport.htm";
+    sw::LoadProject(document, file);
+    if (edit)
+        edit(document);
+    return sw::ProjectFileBytes(document);
+}
+
+// Saves a picture of widget as name.png in the folder named by the
+// SHOTWEAVE_SCREENSHOTS environment variable (by default a folder in the
+// temporary directory), for a person to look at; it checks nothing.
+inline void Screenshot(QWidget* widget, const QString& name)
+{
+    QString folder = qEnvironmentVariable("SHOTWEAVE_SCREENSHOTS");
+    if (folder.isEmpty())
+        folder = QDir::temp().filePath(QStringLiteral("shotweave-screenshots"));
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!QDir().mkpath(folder) || !widget->grab().save(file))
+        qWarning("could not save the screenshot %s", qPrintable(file));
+}
 
 } // namespace swtest
