@@ -434,7 +434,7 @@ private slots:
         list->setCurrentRow(1);
         QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("Marque-de-test: le chat traverse"));
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
-        QVERIFY(editor.form->grab().save(QStringLiteral("/tmp/shotweave-mainform-example.png")));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-example"));
         editor.Trigger("publier1");
         QCOMPARE(editor.prompts.messages.size(), 1);
         QVERIFY(editor.prompts.messages.first().startsWith(QStringLiteral("Le film court.vid est maintenant publié")));

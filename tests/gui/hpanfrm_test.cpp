@@ -4,6 +4,7 @@
 #include "dialogs/checkstring.h"
 #include "dialogs/hpanfrm.h"
 #include "layout/htmprefs.h"
+#include "editortestkit.h"
 
 using sw::TCheckString;
 using sw::THPanFrm;
@@ -113,7 +114,7 @@ private slots:
         QCOMPARE(dialog.fBorderChk->EditWidth(), 20);
         QCOMPARE(dialog.CSepChkStr->EditWidth(), 40);
         QCOMPARE(dialog.fCoverChk->Caption(), QString(" Page couverture distincte:"));
-        QVERIFY(dialog.grab().save("/tmp/hpanfrm.png"));
+        swtest::Screenshot(&dialog, QStringLiteral("hpanfrm"));
     }
 
     void readDialogTakesEveryControl()

@@ -226,6 +226,7 @@ private slots:
         SelectTab(tabs, 2);
         QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(2));
         QVERIFY(editor.form->InfoText().startsWith(QStringLiteral("Précisez pour chacun des plans")));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab2"));
         Hover(editor.Find<QLineEdit>("DEdit"));
         QCOMPARE(editor.form->InfoText(),
                  QStringLiteral("La durée du plan en secondes. (N'écrivez que les chiffres, sans ponctuation)."));
@@ -234,6 +235,7 @@ private slots:
         QVERIFY(sw::TmainForm::HintText(14).contains(QStringLiteral("dossier img  du travail")));
         SelectTab(tabs, 1);
         QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(1));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab1"));
         // The shot panel travels with the shot tabs.
         QCOMPARE(editor.Find<QWidget>("ActPanel")->parentWidget(), tabs->widget(1));
         Hover(editor.Find<QPlainTextEdit>("sonMemo"));
@@ -241,11 +243,13 @@ private slots:
         SelectTab(tabs, 0);
         QCOMPARE(editor.form->InfoText(),
                  QStringLiteral("Identifiez ici l'auteur, le titre du film... \nÉcrivez finalement un court résumé: le synopsis"));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab0"));
         Hover(editor.Find<QPlainTextEdit>("IdeaMemo"));
         QCOMPARE(editor.form->InfoText(),
                  QStringLiteral("Idée: de quoi parlera le film.\n Très bref, dans une seule phrase si possible."));
         SelectTab(tabs, 3);
         QCOMPARE(editor.form->InfoText(), QStringLiteral("Produire un rapport ou associer un rapport externe. (.htm)"));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab3"));
         Hover(editor.Find<QPlainTextEdit>("rapMemo"));
         QVERIFY(editor.form->InfoText().endsWith(QStringLiteral("en cochant \"Utiliser fichier distinct\". ")));
     }
@@ -262,18 +266,6 @@ private slots:
         editor.Project().Report.caption = "Journal de tournage";
         SelectTab(tabs, 3);
         QCOMPARE(label->text(), QStringLiteral("Journal de tournage"));
-    }
-
-    void screenshotsOfTheTabs()
-    {
-        swtest::Editor editor;
-        editor.form->show();
-        auto* tabs = editor.Find<QTabWidget>("PageControl");
-        for (int i = 0; i < 4; ++i) {
-            SelectTab(tabs, i);
-            const QString file = QStringLiteral("/tmp/shotweave-mainform-tab%1.png").arg(i);
-            QVERIFY(editor.form->grab().save(file));
-        }
     }
 };
 

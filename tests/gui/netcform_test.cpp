@@ -7,6 +7,7 @@
 #include "dialogs/netcform.h"
 #include "style/netcolorlist.h"
 #include "style/netcolors.h"
+#include "editortestkit.h"
 
 using sw::TNetCForm;
 using sw::TNetColors;
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(form.NameLabel->text(), QString("white"));
     }
 
-    void screenshot()
+    void theLongestColourNameAndItsHexTextAreShownWhole()
     {
         TNetCForm form(0, false);
         form.show();
@@ -208,7 +209,7 @@ private slots:
         QCOMPARE(form.NameLabel->text(), QString("lightgoldenrodyellow"));
         QVERIFY(form.NameLabel->fontMetrics().horizontalAdvance(form.NameLabel->text()) <= form.NameLabel->width());
         QVERIFY(form.HexLabel->fontMetrics().horizontalAdvance(QStringLiteral("#fafad2")) <= form.HexLabel->width());
-        QVERIFY(form.grab().save("/tmp/netcform.png"));
+        swtest::Screenshot(&form, QStringLiteral("netcform"));
     }
 };
 

@@ -355,7 +355,7 @@ private slots:
         editor.form->ShowImage(0, "d\xE9" "but.jpg");
         editor.form->ShowImage(1, "d\xE9" "but.jpg");
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
-        QVERIFY(editor.form->grab().save(QStringLiteral("/tmp/shotweave-mainform-pictures.png")));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
         auto* endImage = editor.Find<QLabel>("Image2");
         QCOMPARE(endImage->toolTip(), QStringLiteral("début.jpg"));
         QVERIFY(endImage->width() <= 152);

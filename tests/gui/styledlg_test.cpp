@@ -12,6 +12,7 @@
 #include "dialogs/styledlg.h"
 #include "style/netcolorlist.h"
 #include "style/styleprefs.h"
+#include "editortestkit.h"
 
 using sw::TParAlignButton;
 using sw::TParAlignType;
@@ -114,6 +115,7 @@ private slots:
         QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(cw + 5, 8));
         QVERIFY(button.expanded());
         QCOMPARE(button.width(), 2 * 16 + cw + 2);
+        swtest::Screenshot(&host.window, QStringLiteral("parallign"));
         const int b = cw - 32;
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(b + 32 + 5, 8));
         QVERIFY(!button.expanded());
@@ -203,6 +205,10 @@ private slots:
         QCOMPARE(dialog.LnkStateList->item(2)->text(), QString("parcouru"));
         QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
         QVERIFY(dialog.GroupBox1->isHidden());
+        swtest::Screenshot(&dialog, QStringLiteral("styledlg-body"));
+        dialog.ElemListBox->setCurrentRow(9);
+        QCOMPARE(dialog.sNameLabel->text(), QString("TH"));
+        swtest::Screenshot(&dialog, QStringLiteral("styledlg"));
     }
 
     void descriptionsComeFromTheBuiltInTable()
@@ -537,22 +543,6 @@ private slots:
         QCOMPARE(prefs.links[1].colorName, std::string("olive"));
         QCOMPARE(prefs.BGColor, std::string("WHITE"));
         QCOMPARE(dialog.curElement(), 0);
-    }
-
-    void screenshot()
-    {
-        TStylePrefs prefs = StartUpSet();
-        TStyleDlg dialog(prefs);
-        dialog.show();
-        dialog.ElemListBox->setCurrentRow(9);
-        QVERIFY(dialog.grab().save("/tmp/styledlg.png"));
-        dialog.ElemListBox->setCurrentRow(0);
-        QTest::mousePress(dialog.ParAlign, Qt::LeftButton, {}, QPoint(dialog.ParAlign->captionWidth() + 4, 8));
-        QVERIFY(dialog.grab().save("/tmp/styledlg-body.png"));
-        QTest::mouseRelease(dialog.ParAlign, Qt::LeftButton, {}, QPoint(dialog.ParAlign->captionWidth() + 4, 8));
-        ButtonHost host;
-        QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(host.button->captionWidth() + 4, 8));
-        QVERIFY(host.window.grab().save("/tmp/parallign.png"));
     }
 };
 
