@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QWindow>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -458,6 +459,37 @@ private slots:
     }
 
     // ------------------------------------------------------------ document commands
+
+    void theFileMenuShortcutsRunTheirCommands()
+    {
+        QTemporaryDir dir;
+        const fs::path file = CopyExample(PathOf(dir));
+        swtest::Editor editor;
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+        QWindow* window = editor.form->windowHandle();
+        editor.prompts.fileToOpen = Q(file);
+        QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Fichier courant: ") + Q(file) + QStringLiteral(" fVersion: 3"));
+
+        auto* title = editor.Find<QLineEdit>("titleEd");
+        title->setFocus();
+        QTest::keyClicks(title, QStringLiteral("Mien"));
+        const std::string edited = CoreResavedBytes(file, [](sw::ProjectDocument& document) { document.GenInfo.title += "Mien"; });
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ReadBytes(file), edited);
+        QVERIFY(!editor.OffersToSave());
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+
+        QTest::keyClicks(title, QStringLiteral("!"));
+        editor.prompts.saveAnswers = {SaveAnswer::Cancel};
+        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(editor.prompts.saveQuestions, 1);
+        editor.prompts.saveAnswers = {SaveAnswer::No};
+        QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(editor.prompts.saveQuestions, 2);
+        QVERIFY(!editor.form->isVisible());
+        QCOMPARE(ReadBytes(file), edited);
+    }
 
     void aCommandThatLeavesTheProjectAsksAboutUnsavedChanges_data()
     {
