@@ -21,7 +21,6 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/uitext.h"
 #include "document/projectfile.h"
 #include "editortestkit.h"
 
@@ -37,12 +36,12 @@ const fs::path kSeedFolder = fs::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "proj
 
 QString Q(const fs::path& path)
 {
-    return sw::uitext::PathToQString(path);
+    return QString::fromStdString(path.string());
 }
 
 fs::path PathOf(const QTemporaryDir& dir)
 {
-    return sw::uitext::QStringToPath(dir.path());
+    return fs::path(dir.path().toStdString());
 }
 
 // A copy of the example film (court.vid and its court/img folder) in folder.

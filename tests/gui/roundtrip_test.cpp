@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include "app/uitext.h"
 #include "document/projectfile.h"
 #include "editortestkit.h"
 #include "model/cp1252.h"
@@ -27,7 +26,7 @@ const fs::path kSeedFolder = fs::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "proj
 
 QString Q(const fs::path& path)
 {
-    return sw::uitext::PathToQString(path);
+    return QString::fromStdString(path.string());
 }
 
 // The picture names the project's shots refer to.
@@ -75,8 +74,8 @@ private slots:
         QFETCH(QString, source);
         QFETCH(bool, withPictures);
         QTemporaryDir dir;
-        const fs::path root = sw::uitext::QStringToPath(dir.path());
-        const fs::path original = sw::uitext::QStringToPath(source);
+        const fs::path root = fs::path(dir.path().toStdString());
+        const fs::path original = fs::path(source.toStdString());
         const fs::path file = root / original.filename();
         fs::copy_file(original, file);
         const fs::path imgDir = sw::ImageFolderOf(sw::SiteFolderOf(file));
@@ -126,7 +125,7 @@ private slots:
     void aNewProjectSavedReopenedAndSavedAgainIsWrittenTheSame()
     {
         QTemporaryDir dir;
-        const fs::path root = sw::uitext::QStringToPath(dir.path());
+        const fs::path root = fs::path(dir.path().toStdString());
         const fs::path first = root / "premier.vid";
         const fs::path second = root / "second.vid";
         {
