@@ -9,7 +9,6 @@ namespace sw {
 void TProjectPaths::ClearProject()
 {
     CurrentFile.clear();
-    ProjectDir.clear();
     SiteDir.clear();
     ImgDir.clear();
 }

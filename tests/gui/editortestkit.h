@@ -19,7 +19,10 @@
 #include <QtTest>
 
 #include "app/editorapp.h"
+#include "app/documentcontroller.h"
+#include "app/hinttexts.h"
 #include "app/mainform.h"
+#include "app/shoteditor.h"
 #include "app/userprompts.h"
 
 namespace swtest {
