@@ -1,43 +1,33 @@
 #include "app/shoteditor.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/editorapp.h"
 #include "app/shotlistbox.h"
+#include "app/shotpictures.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "model/camerawords.h"
-#include "model/cp1252.h"
-#include "model/error.h"
 #include "model/eventlist.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
 namespace sw {
 
-namespace fs = std::filesystem;
-using uitext::ToCp1252;
 using uitext::ToQString;
 using namespace widgets;
 
 namespace {
-
-constexpr int kImageWidth = 152;
-constexpr int kImageHeight = 113;
 
 std::uint8_t ComboValue(const QComboBox* combo)
 {
@@ -155,33 +145,7 @@ void TShotEditor::BuildBreakdownControls(QWidget* page)
     effetMemo->setFont(FieldFont(12));
     SetHintTag(DEdit, 12);
     SetHintTag(effetMemo, 13);
-    BuildPictures(page);
-}
-
-void TShotEditor::BuildPictures(QWidget* page)
-{
-    PictPanel = new QFrame(page);
-    PictPanel->setObjectName(QStringLiteral("PictPanel"));
-    PictPanel->setFrameShape(QFrame::StyledPanel);
-    PictPanel->setGeometry(508, 2, 178, 364);
-    AddLabel(PictPanel, QStringLiteral("image"), 12, 8);
-    finLabel = AddLabel(PictPanel, QStringLiteral("Fin"), 12, 156);
-    finLabel->hide();
-    const char* buttonNames[2] = {"getImgBtn1", "getImgBtn2"};
-    for (int k = 0; k < 2; ++k) {
-        imgButtons[k] = new QPushButton(PictPanel);
-        imgButtons[k]->setObjectName(QLatin1String(buttonNames[k]));
-        imgButtons[k]->setGeometry(134, k == 0 ? 4 : 152, 32, 24);
-    }
-    imgButtons[1]->hide();
-    images[0] = new QLabel(PictPanel);
-    images[0]->setObjectName(QStringLiteral("Image1"));
-    images[0]->setGeometry(13, 32, kImageWidth, kImageHeight);
-    images[0]->setAlignment(Qt::AlignCenter);
-    images[1] = new QLabel(PictPanel);
-    images[1]->setObjectName(QStringLiteral("Image2"));
-    images[1]->setGeometry(13, 180, 0, 0);
-    SetHintTag(PictPanel, 14);
+    pictures_ = new TShotPictures(paths_, prompts_, page);
 }
 
 template <typename Command>
@@ -213,8 +177,7 @@ void TShotEditor::ConnectControls()
     for (int k = 0; k < 3; ++k)
         connect(camChecks[k], &QCheckBox::clicked, this,
                 [this, k](bool checked) { Run([this, k, checked] { camCheckClick(k, checked); }); });
-    for (int k = 0; k < 2; ++k)
-        connect(imgButtons[k], &QPushButton::clicked, this, [this, k] { Run([this, k] { getImgBtnClick(k); }); });
+    connect(pictures_, &TShotPictures::changed, this, [this] { NoteChange(); });
 }
 
 void TShotEditor::BindCameraControls()
@@ -224,12 +187,7 @@ void TShotEditor::BindCameraControls()
         camCombos[k]->setVisible(camChecks[k]->isChecked());
         camCombos[k]->setCurrentIndex(0);
     }
-    for (QLabel* image : images) {
-        image->setToolTip(QString());
-        image->clear();
-    }
-    for (QPushButton* button : imgButtons)
-        button->setText(QStringLiteral("..."));
+    pictures_->Clear();
 }
 
 void TShotEditor::NoteChange()
@@ -254,11 +212,7 @@ void TShotEditor::ClearControls()
         memo->clear();
     for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
         combo->setCurrentIndex(0);
-    for (QLabel* image : images) {
-        image->clear();
-        image->setToolTip(QString());
-    }
-    images[1]->resize(0, 0);
+    pictures_->Clear();
     cumLab->clear();
 }
 
@@ -298,8 +252,8 @@ void TShotEditor::StoreEvent(int i)
         if (camChecks[k]->isChecked())
             events_.SetMovement(static_cast<std::size_t>(i), k, static_cast<std::uint8_t>(ComboValue(camCombos[k]) + 1));
     shot.cam.effect = uitext::FromEditorText(effetMemo->toPlainText());
-    shot.cam.startImage = ToCp1252(images[0]->toolTip());
-    shot.cam.endImage = ToCp1252(images[1]->toolTip());
+    shot.cam.startImage = pictures_->ImageName(0);
+    shot.cam.endImage = pictures_->ImageName(1);
 }
 
 void TShotEditor::StoreCurrentShot()
@@ -336,38 +290,7 @@ void TShotEditor::ShowEvent(int i)
 
 void TShotEditor::ShowImage(int k, const std::string& fileName)
 {
-    QLabel* image = images[static_cast<std::size_t>(k)];
-    image->clear();
-    image->setToolTip(QString());
-    if (k == 1)
-        image->resize(0, 0);
-    const fs::path& imgDir = paths_.ImgDir;
-    const fs::path name(Cp1252ToUtf8(fileName));
-    // Pictures are plain file names inside the image folder.
-    if (fileName.empty() || imgDir.empty() || name != name.filename() || name == ".." || name == ".")
-        return;
-    const fs::path file = imgDir / name;
-    std::error_code ignored;
-    if (!fs::is_regular_file(file, ignored))
-        return;
-    QImageReader reader(uitext::PathToQString(file));
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        if (reader.error() == QImageReader::InvalidDataError || reader.error() == QImageReader::UnsupportedFormatError)
-            return;
-        throw Error(reader.errorString().toStdString());
-    }
-    QPixmap pixmap = QPixmap::fromImage(picture);
-    if (k == 0) {
-        image->setPixmap(pixmap.scaled(kImageWidth, kImageHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    } else {
-        const QSize room(kImageWidth, PictPanel->height() - image->y() - 4);
-        if (pixmap.width() > room.width() || pixmap.height() > room.height())
-            pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        image->setPixmap(pixmap);
-        image->resize(pixmap.size());
-    }
-    image->setToolTip(ToQString(fileName));
+    pictures_->ShowImage(k, fileName);
 }
 
 void TShotEditor::camCheckClick(int k, bool checked)
@@ -379,20 +302,6 @@ void TShotEditor::camCheckClick(int k, bool checked)
     else if (CurIndex_ >= 0)
         events_.SetMovement(static_cast<std::size_t>(CurIndex_), k, 0);
     NoteChange();
-}
-
-void TShotEditor::getImgBtnClick(int k)
-{
-    if (paths_.CurrentFile.empty()) {
-        prompts_.Inform(dialogParent_, QStringLiteral("Enregistrez d'abord votre scénario!"));
-        return;
-    }
-    const QString current = images[static_cast<std::size_t>(k)]->toolTip();
-    const std::optional<QString> chosen = prompts_.ChoosePicture(dialogParent_, uitext::PathToQString(paths_.ImgDir));
-    const QString result = chosen ? *chosen : current;
-    ShowImage(k, ToCp1252(result));
-    if (result != current)
-        NoteChange();
 }
 
 // ---------------------------------------------------------------- the list

@@ -20,6 +20,7 @@ namespace sw {
 
 class TEventList;
 class TShotListBox;
+class TShotPictures;
 class TUserPrompts;
 struct TProjectPaths;
 
@@ -79,7 +80,6 @@ private:
 
     void BuildContinuityControls(QWidget* page);
     void BuildBreakdownControls(QWidget* page);
-    void BuildPictures(QWidget* page);
     void ConnectControls();
     void BindCameraControls();
     template <typename Command>
@@ -95,7 +95,6 @@ private:
     void addEvntBtnClick();
     void renamEvntBtnClick();
     void DelEvntBtnClick();
-    void getImgBtnClick(int k);
 
     TEventList& events_;
     const TProjectPaths& paths_;
@@ -121,10 +120,7 @@ private:
     std::array<QCheckBox*, 3> camChecks{};
     std::array<QComboBox*, 3> camCombos{};
     QPlainTextEdit* effetMemo = nullptr;
-    QFrame* PictPanel = nullptr;
-    std::array<QLabel*, 2> images{};
-    std::array<QPushButton*, 2> imgButtons{};
-    QLabel* finLabel = nullptr;
+    TShotPictures* pictures_ = nullptr;
 };
 
 } // namespace sw
