@@ -9,7 +9,6 @@ namespace sw {
 
 // The folders that follow the current project file.
 struct TProjectPaths {
-    std::filesystem::path ExeDir;       // folder of the program file
     std::filesystem::path CurrentFile;  // the ".vid" file; empty when none
     std::filesystem::path SiteDir;      // the site folder: the file's path cut at its name's first "."
     std::filesystem::path ImgDir;       // the pictures' folder inside SiteDir
