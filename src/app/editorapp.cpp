@@ -9,7 +9,6 @@ namespace sw {
 void TProjectPaths::ClearProject()
 {
     CurrentFile.clear();
-    ProjectDir.clear();
     SiteDir.clear();
     ImgDir.clear();
 }
@@ -17,7 +16,6 @@ void TProjectPaths::ClearProject()
 TEditorApp::TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile)
     : programFile_(std::move(programFile)), iniFile_(std::move(iniFile))
 {
-    paths_.ExeDir = programFile_.parent_path();
     project_.StylePrefs.ApplyAppStyleTable();
 }
 

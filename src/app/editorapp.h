@@ -9,10 +9,8 @@ namespace sw {
 
 // The folders that follow the current project file.
 struct TProjectPaths {
-    std::filesystem::path ExeDir;       // folder of the program file
     std::filesystem::path CurrentFile;  // the ".vid" file; empty when none
-    std::filesystem::path ProjectDir;   // the site folder: the file's path cut at its name's first "."
-    std::filesystem::path SiteDir;      // same folder, where the site is published
+    std::filesystem::path SiteDir;      // the site folder: the file's path cut at its name's first "."
     std::filesystem::path ImgDir;       // the pictures' folder inside SiteDir
 
     // Forgets the file and the folders that follow it.

@@ -7,7 +7,7 @@
 #include "app/dialogprompts.h"
 #include "app/editorapp.h"
 #include "app/mainform.h"
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "model/appsettings.h"
 
 namespace sw {

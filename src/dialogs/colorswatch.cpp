@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "dialogs/widgetconv.h"
+#include "qtshared/widgetconv.h"
 
 namespace sw {
 

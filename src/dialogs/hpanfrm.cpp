@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "dialogs/fixeddialog.h"
 
 namespace sw {

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "dialogs/fixeddialog.h"
-#include "dialogs/widgetconv.h"
+#include "qtshared/widgetconv.h"
 
 namespace sw {
 

@@ -7,10 +7,10 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "dialogs/fixeddialog.h"
 #include "dialogs/netcform.h"
-#include "dialogs/widgetconv.h"
+#include "qtshared/widgetconv.h"
 #include "model/error.h"
 #include "model/textconv.h"
 #include "style/netcolorlist.h"

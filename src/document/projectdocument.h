@@ -19,6 +19,15 @@ struct ProjectDocument {
     TStylePrefs StylePrefs;
     // The version of the last file read; 3 once a file has been written.
     std::int32_t FileVersion = 3;
+
+    // Empties the texts of the idea and report tabs as a new project has
+    // them; shots, layout and style stay.
+    void ClearTexts()
+    {
+        GenInfo.Clear();
+        Report.text.clear();
+        Report.fileName = "rapport.htm";
+    }
 };
 
 } // namespace sw

@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "editortestkit.h"
 #include "document/projectfile.h"
 
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(editor.prompts.messages, QStringList{Created(editor.Path(QStringLiteral("mon")))});
         QCOMPARE(editor.form->windowTitle(),
                  QStringLiteral("Enregistrement de: ") + editor.Path(QStringLiteral("mon.film.vid")));
-        QVERIFY(!editor.form->IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
         // The title typed just before is in the file.
         const std::string bytes = ReadAll(editor.Path(QStringLiteral("mon.film.vid")).toStdString());
         QVERIFY(bytes.find("Titre||||") != std::string::npos);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(editor.form->windowTitle(), QStringLiteral("Scenarisation"));
         QCOMPARE(editor.Find<QPlainTextEdit>("CreatorMemo")->toPlainText(), QStringLiteral("Zélie"));
         QCOMPARE(editor.Project().GenInfo.creator, std::string("Z\xE9lie"));
-        QVERIFY(!editor.form->IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
 
         // The previous film's site is not shown any more.
         editor.Trigger("Navigateur1");
@@ -204,13 +204,13 @@ private slots:
         auto* list = editor.Find<QListWidget>("vListBox");
         QCOMPARE(Names(list), (QStringList{"ouverture", "plan 2"}));
         QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("2"));
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
         QCOMPARE(editor.Find<QLabel>("RapLabel")->text(), QStringLiteral("Journal"));
         QCOMPARE(editor.Find<QPlainTextEdit>("rapMemo")->toPlainText(), QStringLiteral("Bien\nfini"));
         QCOMPARE(editor.Find<QLineEdit>("extRapNameEd")->text(), QStringLiteral("rapport.htm"));
         QCOMPARE(editor.Project().Report.text, std::string("Bien\r\nfini"));
-        QVERIFY(!editor.form->IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
 
         list->setCurrentRow(1);
         QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("La porte s'ouvre"));
@@ -263,7 +263,7 @@ private slots:
         const QString other = editor.Path(QStringLiteral("autre.vid"));
         WriteProject(other, "Autre");
         QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("Mien"));
-        QVERIFY(editor.form->IsModified());
+        QVERIFY(editor.form->Document().IsModified());
 
         // Annuler: nothing happens.
         editor.prompts.saveAnswers = {SaveAnswer::Cancel};
@@ -339,10 +339,10 @@ private slots:
         swtest::Editor editor;
         QVERIFY(editor.Find<QAction>("miseenpage1")->isEnabled());
         editor.Trigger("miseenpage1");
-        QVERIFY(!editor.form->IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
         editor.prompts.layoutAccept = true;
         editor.Trigger("miseenpage1");
-        QVERIFY(editor.form->IsModified());
+        QVERIFY(editor.form->Document().IsModified());
     }
 
     void aLayoutResetInADialogClosedWithoutAcceptingCountsAsAChange()
@@ -350,7 +350,7 @@ private slots:
         swtest::Editor editor;
         editor.prompts.layoutEdit = [](sw::THTMPrefs& prefs) { prefs.pageSpecs.tableWidth = "50%"; };
         editor.Trigger("miseenpage1");
-        QVERIFY(editor.form->IsModified());
+        QVERIFY(editor.form->Document().IsModified());
         QCOMPARE(editor.Project().HTMPrefs.pageSpecs.tableWidth, std::string("50%"));
     }
 

@@ -31,7 +31,10 @@
 #include <QtTest>
 
 #include "app/editorapp.h"
+#include "app/documentcontroller.h"
+#include "app/hinttexts.h"
 #include "app/mainform.h"
+#include "app/shoteditor.h"
 #include "app/shotlistbox.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"

@@ -125,13 +125,13 @@ private slots:
         auto* list = editor.Find<QListWidget>("vListBox");
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0)->text(), QStringLiteral("plan 1"));
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
         QVERIFY(!editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
         QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("No"));
-        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(0));
+        QCOMPARE(editor.form->InfoText(), sw::HintText(0));
         QVERIFY(editor.form->acceptDrops());
-        QVERIFY(!editor.form->IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
     }
 
     void typingIntoTheGeneralInformationReachesTheModelAtOnce()
@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(editor.Project().GenInfo.comment, std::string("n"));
         QCOMPARE(editor.Project().GenInfo.idea, std::string("i"));
         QCOMPARE(editor.Project().GenInfo.synopsis, std::string("s"));
-        QVERIFY(editor.form->IsModified());
+        QVERIFY(editor.form->Document().IsModified());
     }
 
     void aLineBreakPastedIntoAOneLineFieldBecomesABlank()
@@ -199,7 +199,7 @@ private slots:
 
         editor.form->ClearControls();
 
-        QCOMPARE(editor.form->CurIndex(), -1);
+        QCOMPARE(editor.form->Shots().CurIndex(), -1);
         QVERIFY(editor.Find<QLineEdit>("titleEd")->text().isEmpty());
         QVERIFY(editor.Find<QLineEdit>("DEdit")->text().isEmpty());
         QVERIFY(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText().isEmpty());
@@ -224,17 +224,17 @@ private slots:
         editor.form->show();
         auto* tabs = editor.Find<QTabWidget>("PageControl");
         SelectTab(tabs, 2);
-        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(2));
+        QCOMPARE(editor.form->InfoText(), sw::HintText(2));
         QVERIFY(editor.form->InfoText().startsWith(QStringLiteral("Précisez pour chacun des plans")));
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab2"));
         Hover(editor.Find<QLineEdit>("DEdit"));
         QCOMPARE(editor.form->InfoText(),
                  QStringLiteral("La durée du plan en secondes. (N'écrivez que les chiffres, sans ponctuation)."));
         Hover(editor.Find<QWidget>("PictPanel"));
-        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(14));
-        QVERIFY(sw::TmainForm::HintText(14).contains(QStringLiteral("dossier img  du travail")));
+        QCOMPARE(editor.form->InfoText(), sw::HintText(14));
+        QVERIFY(sw::HintText(14).contains(QStringLiteral("dossier img  du travail")));
         SelectTab(tabs, 1);
-        QCOMPARE(editor.form->InfoText(), sw::TmainForm::HintText(1));
+        QCOMPARE(editor.form->InfoText(), sw::HintText(1));
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-tab1"));
         // The shot panel travels with the shot tabs.
         QCOMPARE(editor.Find<QWidget>("ActPanel")->parentWidget(), tabs->widget(1));

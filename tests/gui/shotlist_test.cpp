@@ -14,7 +14,7 @@
 #include <QtTest>
 
 #include "app/shotlistbox.h"
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "editortestkit.h"
 
 namespace {
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(editor.Project().EventList.Event(0).ToText(),
                  std::string("plan 1||||Il entre||||pluie||||Bonjour||||45||||63050||||lent||||||||||||"));
         // The new shot shows its defaults.
-        QCOMPARE(editor.form->CurIndex(), 1);
+        QCOMPARE(editor.form->Shots().CurIndex(), 1);
         QVERIFY(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText().isEmpty());
         QCOMPARE(duration->text(), QStringLiteral("00"));
         QVERIFY(!editor.Find<QCheckBox>("camCheckB1")->isChecked());
@@ -124,7 +124,7 @@ private slots:
         duration->selectAll();
         QTest::keyClicks(duration, QStringLiteral("30"));
         ClickRow(list, 0);
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("1"));
         QCOMPARE(editor.Project().EventList.Event(1).cam.duration, std::string("30"));
         QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("Il entre"));
@@ -173,7 +173,7 @@ private slots:
         ClickBox(zoom);
         QVERIFY(!zoomCombo->isHidden());
         QCOMPARE(zoomCombo->currentText(), QStringLiteral("avant"));
-        editor.form->StoreEvent(0);
+        editor.form->Shots().StoreEvent(0);
         QCOMPARE(editor.Project().EventList.Event(0).cam.zoom, 1);
 
         ClickBox(zoom);
@@ -182,12 +182,12 @@ private slots:
 
         // An unchecked box keeps the stored movement.
         editor.Project().EventList.SetMovement(0, 0, 2);
-        editor.form->ShowEvent(0);
+        editor.form->Shots().ShowEvent(0);
         QVERIFY(editor.Find<QCheckBox>("camCheckB0")->isChecked());
         QCOMPARE(editor.Find<QComboBox>("camComb0")->currentText(), QStringLiteral("vertical"));
-        editor.form->StoreEvent(0);
+        editor.form->Shots().StoreEvent(0);
         QCOMPARE(editor.Project().EventList.Event(0).cam.pan, 2);
-        QVERIFY(editor.form->IsModified());
+        QVERIFY(editor.form->Document().IsModified());
     }
 
     void addingAndRenamingShots()
@@ -226,15 +226,15 @@ private slots:
         ClickRow(list, 1);
         QTest::mouseClick(del, Qt::LeftButton);
         QCOMPARE(Names(list), (QStringList{"plan 1", "c"}));
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QCOMPARE(list->currentRow(), 0);
         QTest::mouseClick(del, Qt::LeftButton);
         QCOMPARE(Names(list), QStringList{"c"});
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QTest::mouseClick(del, Qt::LeftButton);
         QCOMPARE(list->count(), 0);
         QCOMPARE(editor.Project().EventList.Count(), 0u);
-        QCOMPARE(editor.form->CurIndex(), -1);
+        QCOMPARE(editor.form->Shots().CurIndex(), -1);
         QVERIFY(!del->isEnabled());
         QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
         // Renaming without a shot does nothing.
@@ -243,7 +243,7 @@ private slots:
 
         AddShot(editor, QStringLiteral("neuf"));
         QCOMPARE(Names(list), QStringList{"neuf"});
-        QCOMPARE(editor.form->CurIndex(), 0);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(del->isEnabled());
     }
 
@@ -262,18 +262,18 @@ private slots:
         DropShot(list, 0, RowCentre(list, 1));
         QCOMPARE(Names(list), (QStringList{"second", "first", "third"}));
         QCOMPARE(ModelNames(editor.Project()), Names(list));
-        QCOMPARE(editor.form->CurIndex(), 1);
+        QCOMPARE(editor.form->Shots().CurIndex(), 1);
         QCOMPARE(list->currentRow(), 1);
         // The moved shot keeps its unstored edits.
         QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("not stored yet"));
-        editor.form->StoreEvent(editor.form->CurIndex());
+        editor.form->Shots().StoreEvent(editor.form->Shots().CurIndex());
         QCOMPARE(editor.Project().EventList.EventAction(1), std::string("not stored yet"));
 
         // Onto the last item: the shot goes to the end.
         DropShot(list, 1, RowCentre(list, 2));
         QCOMPARE(Names(list), (QStringList{"second", "third", "first"}));
         QCOMPARE(ModelNames(editor.Project()), Names(list));
-        QCOMPARE(editor.form->CurIndex(), 2);
+        QCOMPARE(editor.form->Shots().CurIndex(), 2);
 
         // Below the last item too.
         ClickRow(list, 0);
@@ -337,7 +337,7 @@ private slots:
         QCOMPARE(image->size(), QSize(152, 113));
         // The shot takes the picture when it is stored.
         QVERIFY(editor.Project().EventList.Event(0).cam.startImage.empty());
-        editor.form->StoreEvent(0);
+        editor.form->Shots().StoreEvent(0);
         QCOMPARE(editor.Project().EventList.Event(0).cam.startImage, std::string("d\xE9" "but.jpg"));
 
         // A chooser closed without a file keeps the picture.
@@ -352,8 +352,8 @@ private slots:
         QVERIFY(image->toolTip().isEmpty());
 
         // The end picture is shown at its own size, within the panel.
-        editor.form->ShowImage(0, "d\xE9" "but.jpg");
-        editor.form->ShowImage(1, "d\xE9" "but.jpg");
+        editor.form->Shots().ShowImage(0, "d\xE9" "but.jpg");
+        editor.form->Shots().ShowImage(1, "d\xE9" "but.jpg");
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
         auto* endImage = editor.Find<QLabel>("Image2");
@@ -362,10 +362,10 @@ private slots:
         QCOMPARE(endImage->size(), endImage->pixmap().size());
         // A name reaching out of the image folder shows nothing.
         QVERIFY(picture.save(editor.Path(QStringLiteral("film/dehors.jpg")), "JPEG"));
-        editor.form->ShowImage(1, "../dehors.jpg");
+        editor.form->Shots().ShowImage(1, "../dehors.jpg");
         QVERIFY(endImage->pixmap().isNull());
         // A missing file shows nothing.
-        editor.form->ShowImage(1, "absent.jpg");
+        editor.form->Shots().ShowImage(1, "absent.jpg");
         QVERIFY(endImage->pixmap().isNull());
         QVERIFY(endImage->toolTip().isEmpty());
         QCOMPARE(editor.prompts.messages,

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/uitext.h"
+#include "qtshared/uitext.h"
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
 #include "dialogs/styledlg.h"

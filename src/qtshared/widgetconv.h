@@ -5,7 +5,7 @@
 #include <QColor>
 
 // Colour values at the boundary between the model and the dialogs' widgets.
-// Texts go through sw::uitext (app/uitext.h).
+// Texts go through sw::uitext (qtshared/uitext.h).
 namespace sw::widgetconv {
 
 // A colour value 0x00BBGGRR (red in the low byte) as a Qt colour.

@@ -1,0 +1,294 @@
+#include "app/documentcontroller.h"
+
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include <QDir>
+#include <QUrl>
+
+#include "app/documentview.h"
+#include "app/editorapp.h"
+#include "app/usercommand.h"
+#include "app/userprompts.h"
+#include "document/projectfile.h"
+#include "model/notifier.h"
+#include "model/valuewriter.h"
+#include "publish/htmpublish.h"
+#include "publish/varutil.h"
+#include "qtshared/uitext.h"
+
+namespace sw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Tells the user what the folder helpers report, in a message box.
+class MessageBoxNotifier : public Notifier {
+public:
+    MessageBoxNotifier(TUserPrompts& prompts, QWidget* parent) : prompts_(prompts), parent_(parent) {}
+    void Inform(const std::string& message) override { prompts_.Inform(parent_, uitext::FromUtf8(message)); }
+
+private:
+    TUserPrompts& prompts_;
+    QWidget* parent_;
+};
+
+// The bytes of a block of the project file, to tell whether a dialog that
+// works on the block in place changed it.
+template <typename Block>
+std::string BlockBytes(const Block& block)
+{
+    ValueWriter writer;
+    block.SaveToWriter(writer);
+    return writer.Bytes();
+}
+
+} // namespace
+
+TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
+                                         QWidget* dialogParent)
+    : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent)
+{
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TDocumentController::StartUp(const QStringList& arguments)
+{
+    const auto run = [this](auto&& command) { RunUserCommand(prompts_, dialogParent_, command); };
+    TAppSettings& settings = app_.Settings();
+    app_.Project().HTMPrefs.pageSpecs.SetDefaults(settings.noJSPlan);
+
+    TProjectPaths& paths = app_.Paths();
+    if (!arguments.isEmpty()) {
+        const fs::path first = uitext::QStringToPath(arguments.first());
+        std::error_code ignored;
+        if (fs::is_regular_file(first, ignored)) {
+            run([this, &first] { OpenCurrentFile(fs::absolute(first)); });
+            modified_ = false;
+            return;
+        }
+    }
+    if (!settings.AutoLoad) {
+        paths.ClearProject();
+        view_.AddFirstShot(false);
+    } else if (!settings.LastFileName.empty()) {
+        const fs::path last = settings.LastFileName;
+        run([this, &last] {
+            OpenCurrentFile(last);
+            view_.SetCaption(QStringLiteral("Fichier courant: ") + uitext::PathToQString(last));
+        });
+    }
+    modified_ = false;
+}
+
+// ---------------------------------------------------------------- open
+
+void TDocumentController::TakeProjectFolders(const fs::path& file)
+{
+    const fs::path siteDir = SiteFolderOf(file);
+    MessageBoxNotifier notifier(prompts_, dialogParent_);
+    EnsureDirectory(siteDir, true, &notifier);
+    const fs::path imgDir = ImageFolderOf(siteDir);
+    EnsureDirectory(imgDir, false, nullptr);
+    TProjectPaths& paths = app_.Paths();
+    paths.SiteDir = siteDir;
+    paths.ImgDir = imgDir;
+}
+
+void TDocumentController::OpenCurrentFile(const fs::path& file)
+{
+    // Read into a copy that starts as the reset project would, so that a file
+    // that cannot be read leaves the open project, its file and its folders.
+    ProjectDocument loaded = app_.Project();
+    loaded.ClearTexts();
+    loaded.EventList.Clear();
+    LoadProject(loaded, file);
+    TakeProjectFolders(file);
+
+    view_.ResetDocument();
+    app_.Project() = std::move(loaded);
+    app_.Paths().CurrentFile = file;
+    view_.ShowLoadedProject();
+    view_.SetCaption(QStringLiteral("Fichier courant: ") + uitext::PathToQString(file)
+                     + QStringLiteral(" fVersion: ") + QString::number(app_.Project().FileVersion));
+    modified_ = false;
+}
+
+bool TDocumentController::MaySaveChanges()
+{
+    if (!modified_)
+        return true;
+    switch (prompts_.AskSaveChanges(dialogParent_)) {
+    case SaveAnswer::Yes:
+        return SaveProjectFile();
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TDocumentController::OpenDroppedFile(const fs::path& file)
+{
+    if (!MaySaveChanges())
+        return;
+    OpenCurrentFile(fs::absolute(file));
+}
+
+bool TDocumentController::MayClose()
+{
+    bool mayClose = false;
+    RunUserCommand(prompts_, dialogParent_, [this, &mayClose] { mayClose = MaySaveChanges(); });
+    if (!mayClose)
+        return false;
+    RunUserCommand(prompts_, dialogParent_, [this] { app_.WriteSettings(); });
+    return true;
+}
+
+QString TDocumentController::DialogFolder() const
+{
+    const fs::path& current = app_.Paths().CurrentFile;
+    if (!current.empty())
+        return uitext::PathToQString(current.parent_path());
+    return QDir::homePath();
+}
+
+void TDocumentController::mNewClick()
+{
+    if (!MaySaveChanges())
+        return;
+    app_.Paths().ClearProject();
+    view_.SetCaption(QStringLiteral("Scenarisation"));
+    view_.ResetDocument();
+    view_.AddFirstShot(true);
+    const TAppSettings& settings = app_.Settings();
+    if (settings.SaveID) {
+        view_.ShowCreator(settings.AuthorName);
+        app_.Project().GenInfo.creator = settings.AuthorName;
+    }
+    modified_ = false;
+}
+
+void TDocumentController::mOuvrirClick()
+{
+    if (!MaySaveChanges())
+        return;
+    const QString chosen = prompts_.ChooseProjectToOpen(dialogParent_, DialogFolder());
+    if (!chosen.isEmpty())
+        OpenCurrentFile(fs::absolute(uitext::QStringToPath(chosen)));
+}
+
+// ---------------------------------------------------------------- save
+
+void TDocumentController::mRenameClick()
+{
+    SaveProjectAs();
+}
+
+void TDocumentController::mSaveClick()
+{
+    SaveProjectFile();
+}
+
+bool TDocumentController::SaveProjectAs()
+{
+    const QString chosen = prompts_.ChooseProjectToSave(dialogParent_, DialogFolder());
+    if (chosen.isEmpty())
+        return false;
+    TProjectPaths& paths = app_.Paths();
+    const fs::path previous = paths.CurrentFile;
+    paths.CurrentFile = fs::absolute(uitext::QStringToPath(chosen));
+    try {
+        return SaveProjectFile();
+    } catch (...) {
+        paths.CurrentFile = previous;
+        throw;
+    }
+}
+
+bool TDocumentController::SaveProjectFile()
+{
+    TProjectPaths& paths = app_.Paths();
+    if (paths.CurrentFile.empty())
+        return SaveProjectAs();
+    view_.StoreEditedShot();
+    SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
+    SaveProject(app_.Project(), paths.CurrentFile);
+    TakeProjectFolders(paths.CurrentFile);
+    view_.SetCaption(QStringLiteral("Enregistrement de: ") + uitext::PathToQString(paths.CurrentFile));
+    modified_ = false;
+    return true;
+}
+
+// ---------------------------------------------------------------- settings and dialogs
+
+void TDocumentController::mPrefsClick()
+{
+    TAppSettings& settings = app_.Settings();
+    prompts_.EditPreferences(dialogParent_, settings.AutoLoad, settings.SaveID);
+}
+
+void TDocumentController::Style1Click()
+{
+    // The dialog changes the style set in place, however it is closed.
+    TStylePrefs& stylePrefs = app_.Project().StylePrefs;
+    const std::string before = BlockBytes(stylePrefs);
+    prompts_.EditStyle(dialogParent_, stylePrefs);
+    if (BlockBytes(stylePrefs) != before)
+        MarkModified();
+}
+
+void TDocumentController::miseenpage1Click()
+{
+    // "valeurs par défaut" resets the layout in place, also when the dialog is
+    // then closed without accepting.
+    THTMPrefs& prefs = app_.Project().HTMPrefs;
+    const std::string before = BlockBytes(prefs);
+    const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
+    if (accepted || BlockBytes(prefs) != before)
+        MarkModified();
+}
+
+// ---------------------------------------------------------------- publish
+
+void TDocumentController::publier1Click()
+{
+    struct ResetBrowse {
+        bool& flag;
+        ~ResetBrowse() { flag = false; }
+    } resetBrowse{browseAfterPublish_};
+
+    TProjectPaths& paths = app_.Paths();
+    if (paths.CurrentFile.empty()) {
+        prompts_.Inform(dialogParent_, QStringLiteral("Assurez-vous d'avoir d'abord enregistré votre travail."));
+        return;
+    }
+    if (!SaveProjectFile())
+        return;
+    THTMPublish publisher(app_.Project(), paths.SiteDir);
+    publisher.Publish();
+    if (!browseAfterPublish_) {
+        const QString siteDir = uitext::PathToQString(paths.SiteDir / "");
+        prompts_.Inform(dialogParent_, QStringLiteral("Le film ") + uitext::PathToQString(paths.CurrentFile.filename())
+                                           + QStringLiteral(" est maintenant publié dans le dossier ") + siteDir
+                                           + QStringLiteral("."));
+    }
+}
+
+void TDocumentController::Navigateur1Click()
+{
+    browseAfterPublish_ = true;
+    publier1Click();
+    const fs::path& siteDir = app_.Paths().SiteDir;
+    std::error_code ignored;
+    if (!siteDir.empty() && fs::is_regular_file(siteDir / "index.html", ignored))
+        prompts_.OpenInBrowser(QUrl::fromLocalFile(uitext::PathToQString(siteDir / "index.html")));
+    else
+        prompts_.Inform(dialogParent_, QStringLiteral("Il faut d'abord publier le film pour l'afficher..."));
+}
+
+} // namespace sw

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <filesystem>
+
+#include <QStringList>
+
+class QWidget;
+
+namespace sw {
+
+class TDocumentView;
+class TEditorApp;
+class TUserPrompts;
+
+// The document commands over the application's one project: new, open,
+// save, save as, publish and browse, the style and page-layout dialogs, the
+// modified state, the current file and its folders, and the question before
+// unsaved changes are dropped. It holds no widget: it shows the project
+// through a TDocumentView and asks the user through TUserPrompts, whose
+// boxes open over dialogParent. Commands throw sw::Error; the caller shows it.
+class TDocumentController {
+public:
+    TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view, QWidget* dialogParent);
+
+    bool IsModified() const { return modified_; }
+    void MarkModified() { modified_ = true; }
+
+    // The project at start-up: the first argument's file, the last file
+    // (automatic loading) or a new project with one shot. Errors are shown.
+    void StartUp(const QStringList& arguments);
+
+    void mNewClick();
+    void mOuvrirClick();
+    void mRenameClick();
+    void mSaveClick();
+    void mPrefsClick();
+    void Style1Click();
+    void miseenpage1Click();
+    void publier1Click();
+    void Navigateur1Click();
+
+    // Asks whether to save a modified project; false when the user cancels
+    // or the save did not happen.
+    bool MaySaveChanges();
+    // Opens file as the project after the unsaved-changes question (drop).
+    void OpenDroppedFile(const std::filesystem::path& file);
+    // Whether the window may close: the unsaved-changes question, then the
+    // settings are written. Errors are shown.
+    bool MayClose();
+
+private:
+    // Opens file as the project; a file that cannot be read changes nothing.
+    void OpenCurrentFile(const std::filesystem::path& file);
+    // Prepares the site and image folders of file and makes them the
+    // project's.
+    void TakeProjectFolders(const std::filesystem::path& file);
+    // The save commands; false when no file was chosen.
+    bool SaveProjectFile();
+    bool SaveProjectAs();
+    QString DialogFolder() const;
+
+    TEditorApp& app_;
+    TUserPrompts& prompts_;
+    TDocumentView& view_;
+    QWidget* dialogParent_;
+    bool modified_ = false;
+    bool browseAfterPublish_ = false;
+};
+
+} // namespace sw

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QObject>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace sw {
+
+class TEventList;
+class TShotListBox;
+class TShotPictures;
+class TUserPrompts;
+struct TProjectPaths;
+
+// The shot editor: the shot list with its buttons (a panel shown on the
+// continuity or the breakdown tab), the shot's texts on the continuity tab,
+// and its camera data and pictures on the breakdown tab. The shown shot's
+// controls reach the model when the shot is stored: when the user leaves it
+// for another shot, and when the window asks before saving or changing tab.
+class TShotEditor : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls into the two tab pages; pictures are looked up in
+    // the image folder of paths.
+    TShotEditor(TEventList& events, const TProjectPaths& paths, TUserPrompts& prompts, QWidget* continuityPage,
+                QWidget* breakdownPage);
+    ~TShotEditor() override;
+
+    int CurIndex() const { return CurIndex_; }
+    // Shows the shot list panel on a tab page.
+    void PlaceShotPanel(QWidget* page);
+
+    void StoreEvent(int i);
+    void ShowEvent(int i);
+    void ShowImage(int k, const std::string& fileName);
+    // Stores the shown shot, if any.
+    void StoreCurrentShot();
+
+    // Empties the shot controls; no shot is shown.
+    void ClearControls();
+    // Forgets every shot: the list, the controls and the model's shots.
+    void ClearShots();
+    // Shows the model's shots with the first one selected, and the shot
+    // count in the number label.
+    void ShowShots();
+    // The number label of a new project.
+    void ResetNumberLabel();
+
+    // A new shot at the end, named by the user at once.
+    void AddShot();
+    // The first shot of a new project, "plan 1", without asking.
+    void AddFirstShot();
+    void EditShotName(const QString& prompt);
+    // Moves the shot at from onto the place of to; dropping onto the last
+    // item moves it to the end.
+    void MoveShot(int from, int to);
+
+signals:
+    // The user changed a shot: its texts, camera data, pictures, name, or
+    // the shots themselves.
+    void changed();
+    // A click in the shot list has been handled; action is the shown shot's
+    // action text.
+    void shotClicked(const QString& action);
+
+private:
+    class FillGuard;
+
+    void BuildContinuityControls(QWidget* page);
+    void BuildBreakdownControls(QWidget* page);
+    void ConnectControls();
+    void BindCameraControls();
+    template <typename Command>
+    void Run(Command&& command);
+    void NoteChange();
+    // Fills the shot list with the names of the shots, none selected.
+    void FillShotNames();
+    void RefillShotList();
+
+    void ShotSelected(int row);
+    void ShotListReleased(Qt::MouseButton button);
+    void camCheckClick(int k, bool checked);
+    void addEvntBtnClick();
+    void renamEvntBtnClick();
+    void DelEvntBtnClick();
+
+    TEventList& events_;
+    const TProjectPaths& paths_;
+    TUserPrompts& prompts_;
+    QWidget* dialogParent_;
+    int CurIndex_ = -1;
+    int filling_ = 0;
+
+    QFrame* ActPanel = nullptr;
+    QLabel* ENoLabel = nullptr;
+    TShotListBox* vListBox = nullptr;
+    QPushButton* addEvntBtn = nullptr;
+    QPushButton* renamEvntBtn = nullptr;
+    QPushButton* DelEvntBtn = nullptr;
+    QPlainTextEdit* actionMemo = nullptr;
+    QPlainTextEdit* sonMemo = nullptr;
+    QPlainTextEdit* dlgMemo = nullptr;
+    QGroupBox* CamGroup = nullptr;
+    QLineEdit* DEdit = nullptr;
+    QLabel* cumLab = nullptr;
+    QComboBox* CBCadre = nullptr;
+    QComboBox* CBAngles = nullptr;
+    std::array<QCheckBox*, 3> camChecks{};
+    std::array<QComboBox*, 3> camCombos{};
+    QPlainTextEdit* effetMemo = nullptr;
+    TShotPictures* pictures_ = nullptr;
+};
+
+} // namespace sw

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include <QComboBox>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "qtshared/uitext.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// The small builders of the editor's fixed-geometry controls. Each control
+// carries its name as object name, so that tests and the hints find it.
+namespace sw::widgets {
+
+// The editor's 13-pixel Arial.
+QFont WindowFont();
+// The typewriter face of the text fields.
+QFont FieldFont(int pixelSize = 13);
+
+// A label sized to its text at (x, y).
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
+// A multi-line field that wraps its lines and never scrolls sideways.
+QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar = false);
+QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+
+// A drop-down list of the model's Windows-1252 entries, the first selected.
+template <std::size_t N>
+QComboBox* AddCombo(QWidget* parent, const char* name, const std::array<std::string_view, N>& entries,
+                    const QRect& geometry)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    for (std::string_view entry : entries)
+        combo->addItem(uitext::ToQString(entry));
+    combo->setGeometry(geometry);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
+} // namespace sw::widgets
