@@ -1,5 +1,6 @@
 // Any byte sequence given to the project loader ends in a loaded project or
-// in sw::Error, and a failed load leaves the document as it was.
+// in sw::Error, and a failed load leaves the document as it was. A project
+// that loads saves, and what it saves opens again and saves the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,12 +9,37 @@
 
 #include "model/error.h"
 #include "document/projectfile.h"
+#include "style/stylespecs.h"
 
 namespace {
 
 std::string Fingerprint(const sw::ProjectDocument& document)
 {
     return sw::ProjectFileBytes(document) + "#" + std::to_string(document.FileVersion);
+}
+
+// Options with a line break that no ";" ends have no stored form: the form
+// has no escape for its separator, and the field is cut at that break. Only
+// a file of another origin loads such options; this system never writes one.
+bool HasOptionsWithoutStoredForm(const sw::ProjectDocument& document)
+{
+    for (const sw::TStyleSpecs& element : document.StylePrefs.elements)
+        if (sw::EncodeOptions(element.options).find(';') != std::string::npos)
+            return true;
+    return false;
+}
+
+// The bytes of the project the given bytes open to; a file this system wrote
+// always opens.
+std::string ReopenedBytes(const std::string& saved)
+{
+    sw::ProjectDocument reloaded;
+    try {
+        sw::LoadProjectBytes(reloaded, saved);
+    } catch (const sw::Error&) {
+        std::abort();
+    }
+    return sw::ProjectFileBytes(reloaded);
 }
 
 } // namespace
@@ -23,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     sw::ProjectDocument document;
     document.EventList.AddEvent();
+    // A file older than the report keeps the document's report, and reading
+    // turns an empty caption into the default one; start from the report as a
+    // load leaves it, so that the comparison below sees only what the file gave.
+    document.Report.FromText(document.Report.ToText());
     const std::string before = Fingerprint(document);
     try {
         sw::LoadProjectBytes(document, bytes);
@@ -32,28 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    // A loaded project can be written again, and the model part of what is
-    // written reads back to the same model.
-    std::string saved;
-    try {
-        saved = sw::ProjectFileBytes(document);
-    } catch (const sw::Error&) {
-        return 0;
-    }
-    sw::ProjectDocument reloaded;
-    try {
-        sw::LoadProjectBytes(reloaded, saved);
-    } catch (const sw::Error&) {
-        return 0; // the style and layout forms have no escape for their separator
-    }
-    // An empty report caption (an old file has no report) reads back as the default caption.
-    sw::TsRprt report = document.Report;
-    report.FromText(report.ToText());
-    if (reloaded.GenInfo.ToText() != document.GenInfo.ToText() || reloaded.Report.ToText() != report.ToText()
-        || reloaded.EventList.Count() != document.EventList.Count())
-        std::abort();
-    for (std::size_t i = 0; i < document.EventList.Count(); ++i)
-        if (reloaded.EventList.Event(i).ToText() != document.EventList.Event(i).ToText())
+    // Every field a load gives back can be stored again, so saving does not throw.
+    const std::string saved = sw::ProjectFileBytes(document);
+    const std::string reopened = ReopenedBytes(saved);
+    if (HasOptionsWithoutStoredForm(document)) {
+        // The first save cuts those options; from then on the file is stable.
+        if (ReopenedBytes(reopened) != reopened)
             std::abort();
+    } else if (reopened != saved) {
+        std::abort();
+    }
     return 0;
 }

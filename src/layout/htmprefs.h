@@ -11,6 +11,7 @@ class ValueWriter;
 // Each record below has a one-line text form: its fields in order, each
 // followed by ";", flags written "1"/"0". Reading takes the fields back with
 // CutItem; a missing text field reads empty and a missing flag reads true.
+// Their equality is defaulted: every member is written to the text form.
 
 // Frameset of the entry page.
 struct TFrameSpecs {
@@ -23,6 +24,8 @@ struct TFrameSpecs {
     std::string ToText() const;
     void SetDefaults();
     void FromText(std::string_view text);
+
+    bool operator==(const TFrameSpecs&) const = default;
 };
 
 // Entries of the site's menu.
@@ -36,6 +39,8 @@ struct TMenuSpecs {
     std::string ToText() const;
     void SetDefaults();
     void FromText(std::string_view text);
+
+    bool operator==(const TMenuSpecs&) const = default;
 };
 
 // The entry (cover) page.
@@ -48,6 +53,8 @@ struct TCoverSpecs {
     std::string ToText() const;
     void SetDefaults();
     void FromText(std::string_view text);
+
+    bool operator==(const TCoverSpecs&) const = default;
 };
 
 // Data tables, and the plain shots page instead of the script-driven viewer.
@@ -60,6 +67,8 @@ struct TPageSpecs {
     // noJSPlanDefault is the application setting "noJSPlan".
     void SetDefaults(bool noJSPlanDefault);
     void FromText(std::string_view text);
+
+    bool operator==(const TPageSpecs&) const = default;
 };
 
 // Page-layout preferences of the published site. A plain value: copies are
@@ -75,6 +84,9 @@ public:
     // The layout block of the project file: the four text forms as strings.
     void SaveToWriter(ValueWriter& writer) const;
     void LoadFromReader(ValueReader& reader);
+
+    // Defaulted: the block is the four text forms and nothing else.
+    bool operator==(const THTMPrefs&) const = default;
 
     TFrameSpecs frameSpecs;
     TMenuSpecs menuSpecs;

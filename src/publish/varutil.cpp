@@ -132,17 +132,25 @@ std::string InSiteCodePage(std::string text)
 
 } // namespace
 
+std::string NowText(const std::tm& moment, const std::locale& locale)
+{
+    return InSiteCodePage(DayName(moment.tm_wday + 1) + ", " + FormatTime(moment, locale, 'x') + "  "
+                          + FormatTime(moment, locale, 'X'));
+}
+
 std::string NowText()
 {
-    const std::tm local = LocalNow();
-    const std::locale locale = UserLocale();
-    return InSiteCodePage(DayName(local.tm_wday + 1) + ", " + FormatTime(local, locale, 'x') + "  "
-                          + FormatTime(local, locale, 'X'));
+    return NowText(LocalNow(), UserLocale());
+}
+
+std::string ShortDateText(const std::tm& moment, const std::locale& locale)
+{
+    return InSiteCodePage(FormatTime(moment, locale, 'x'));
 }
 
 std::string ShortDateText()
 {
-    return InSiteCodePage(FormatTime(LocalNow(), UserLocale(), 'x'));
+    return ShortDateText(LocalNow(), UserLocale());
 }
 
 } // namespace sw

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <initializer_list>
+#include <locale>
 #include <string>
 #include <string_view>
 
@@ -34,11 +36,19 @@ std::filesystem::path ImageFolderOf(const std::filesystem::path& siteFolder);
 // French name of a day numbered 1 (Sunday) to 7 (Saturday); empty outside.
 std::string DayName(int day);
 
-// Today's day name, ", ", the date in the user's short date format, two blanks
-// and the time in the user's time format, as Windows-1252 text.
+// The moment's day name, ", ", its date in the locale's short date format, two
+// blanks and its time in the locale's time format, as Windows-1252 text.
+// tm_wday must be set.
+std::string NowText(const std::tm& moment, const std::locale& locale);
+
+// NowText of the present local time in the user's locale (the one the
+// environment names, else the classic one).
 std::string NowText();
 
-// Today's date in the user's short date format, in Windows-1252.
+// The moment's date in the locale's short date format, in Windows-1252.
+std::string ShortDateText(const std::tm& moment, const std::locale& locale);
+
+// ShortDateText of today in the user's locale.
 std::string ShortDateText();
 
 } // namespace sw

@@ -1,6 +1,9 @@
 // The style set in a style file and in the project file's style block.
 #include "style/styleprefs.h"
 
+#include <array>
+#include <cstdint>
+
 #include "model/textconv.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
@@ -17,6 +20,34 @@ std::string ElementKey(int index)
     return "StyleSpecs" + IntToStr(index);
 }
 
+// The page colours, in the order both the style file and the style block
+// hold them, with the values an import takes for a missing key.
+struct ColourNameKey {
+    const char* key;
+    std::string TStylePrefs::*member;
+    const char* importDefault;
+};
+struct ColourValueKey {
+    const char* key;
+    std::int32_t TStylePrefs::*member;
+    std::int32_t importDefault;
+};
+
+constexpr std::array<ColourNameKey, 5> kColourNameKeys = {{
+    {"BGColor", &TStylePrefs::BGColor, "WHITE"},
+    {"BodyColor", &TStylePrefs::BodyColor, "BLACK"},
+    {"LinkColor", &TStylePrefs::LinkColor, "PURPLE"},
+    {"ALinkColor", &TStylePrefs::ALinkColor, "RED"},
+    {"VLinkColor", &TStylePrefs::VLinkColor, "GREEN"},
+}};
+constexpr std::array<ColourValueKey, 5> kColourValueKeys = {{
+    {"BGSysCol", &TStylePrefs::BGSysCol, 0xFFFFFF},
+    {"BodySysCol", &TStylePrefs::BodySysCol, 0},
+    {"LinkSysColor", &TStylePrefs::LinkSysColor, 0x800080},
+    {"ALinkSysColor", &TStylePrefs::ALinkSysColor, 0x0000FF},
+    {"VLinkSysColor", &TStylePrefs::VLinkSysColor, 0x008000},
+}};
+
 std::string CutPageMargin(std::string margin)
 {
     if (margin.size() > kMaxPageMarginLength)
@@ -29,16 +60,10 @@ std::string CutPageMargin(std::string margin)
 void TStylePrefs::SaveToIni(const std::filesystem::path& file) const
 {
     IniFile ini = IniFile::Load(file);
-    ini.WriteString(kSection, "BGColor", BGColor);
-    ini.WriteString(kSection, "BodyColor", BodyColor);
-    ini.WriteString(kSection, "LinkColor", LinkColor);
-    ini.WriteString(kSection, "ALinkColor", ALinkColor);
-    ini.WriteString(kSection, "VLinkColor", VLinkColor);
-    ini.WriteInteger(kSection, "BGSysCol", BGSysCol);
-    ini.WriteInteger(kSection, "BodySysCol", BodySysCol);
-    ini.WriteInteger(kSection, "LinkSysColor", LinkSysColor);
-    ini.WriteInteger(kSection, "ALinkSysColor", ALinkSysColor);
-    ini.WriteInteger(kSection, "VLinkSysColor", VLinkSysColor);
+    for (const ColourNameKey& colour : kColourNameKeys)
+        ini.WriteString(kSection, colour.key, this->*colour.member);
+    for (const ColourValueKey& colour : kColourValueKeys)
+        ini.WriteInteger(kSection, colour.key, this->*colour.member);
     ini.WriteString(kSection, "DefFontFace", DefFontFace);
     ini.WriteString(kSection, "sFileName", sFileName);
     ini.WriteString(kSection, "PMargin", PMargin);
@@ -53,16 +78,10 @@ void TStylePrefs::SaveToIni(const std::filesystem::path& file) const
 void TStylePrefs::LoadFromIni(const std::filesystem::path& file)
 {
     const IniFile ini = IniFile::Load(file);
-    BGColor = ini.ReadString(kSection, "BGColor", "WHITE");
-    BodyColor = ini.ReadString(kSection, "BodyColor", "BLACK");
-    LinkColor = ini.ReadString(kSection, "LinkColor", "PURPLE");
-    ALinkColor = ini.ReadString(kSection, "ALinkColor", "RED");
-    VLinkColor = ini.ReadString(kSection, "VLinkColor", "GREEN");
-    BGSysCol = ini.ReadInteger(kSection, "BGSysCol", 0xFFFFFF);
-    BodySysCol = ini.ReadInteger(kSection, "BodySysCol", 0);
-    LinkSysColor = ini.ReadInteger(kSection, "LinkSysColor", 0x800080);
-    ALinkSysColor = ini.ReadInteger(kSection, "ALinkSysColor", 0x0000FF);
-    VLinkSysColor = ini.ReadInteger(kSection, "VLinkSysColor", 0x008000);
+    for (const ColourNameKey& colour : kColourNameKeys)
+        this->*colour.member = ini.ReadString(kSection, colour.key, colour.importDefault);
+    for (const ColourValueKey& colour : kColourValueKeys)
+        this->*colour.member = ini.ReadInteger(kSection, colour.key, colour.importDefault);
     DefFontFace = ini.ReadString(kSection, "DefFontFace", "Arial");
     sFileName = ini.ReadString(kSection, "sFileName", "cStyle.css");
     PMargin = CutPageMargin(ini.ReadString(kSection, "PMargin", "7%"));
@@ -72,16 +91,10 @@ void TStylePrefs::LoadFromIni(const std::filesystem::path& file)
 
 void TStylePrefs::SaveToWriter(ValueWriter& writer) const
 {
-    writer.PutString(BGColor);
-    writer.PutString(BodyColor);
-    writer.PutString(LinkColor);
-    writer.PutString(ALinkColor);
-    writer.PutString(VLinkColor);
-    writer.PutInteger(BGSysCol);
-    writer.PutInteger(BodySysCol);
-    writer.PutInteger(LinkSysColor);
-    writer.PutInteger(ALinkSysColor);
-    writer.PutInteger(VLinkSysColor);
+    for (const ColourNameKey& colour : kColourNameKeys)
+        writer.PutString(this->*colour.member);
+    for (const ColourValueKey& colour : kColourValueKeys)
+        writer.PutInteger(this->*colour.member);
     writer.PutString(DefFontFace);
     writer.PutString(PMargin);
     writer.PutString(sFileName);
@@ -92,16 +105,10 @@ void TStylePrefs::SaveToWriter(ValueWriter& writer) const
 
 void TStylePrefs::LoadFromReader(ValueReader& reader)
 {
-    BGColor = reader.GetString();
-    BodyColor = reader.GetString();
-    LinkColor = reader.GetString();
-    ALinkColor = reader.GetString();
-    VLinkColor = reader.GetString();
-    BGSysCol = reader.GetInteger();
-    BodySysCol = reader.GetInteger();
-    LinkSysColor = reader.GetInteger();
-    ALinkSysColor = reader.GetInteger();
-    VLinkSysColor = reader.GetInteger();
+    for (const ColourNameKey& colour : kColourNameKeys)
+        this->*colour.member = reader.GetString();
+    for (const ColourValueKey& colour : kColourValueKeys)
+        this->*colour.member = reader.GetInteger();
     DefFontFace = reader.GetString();
     PMargin = CutPageMargin(reader.GetString());
     sFileName = reader.GetString();

@@ -1,5 +1,7 @@
 #include "style/styleprefs.h"
 
+#include <tuple>
+
 #include "model/textconv.h"
 #include "model/textform.h"
 
@@ -130,6 +132,16 @@ void TStylePrefs::LinksFromText(std::string_view text)
         link.colorValue = StrToInt(Trim(CutItem(rest)));
         link.underline = TextToBool(Trim(CutItem(rest)));
     }
+}
+
+bool TStylePrefs::operator==(const TStylePrefs& other) const
+{
+    const auto savedPageFields = [](const TStylePrefs& prefs) {
+        return std::tie(prefs.BGColor, prefs.BodyColor, prefs.LinkColor, prefs.ALinkColor, prefs.VLinkColor,
+                        prefs.BGSysCol, prefs.BodySysCol, prefs.LinkSysColor, prefs.ALinkSysColor,
+                        prefs.VLinkSysColor, prefs.DefFontFace, prefs.PMargin, prefs.sFileName);
+    };
+    return savedPageFields(*this) == savedPageFields(other) && elements == other.elements && links == other.links;
 }
 
 void TStylePrefs::CopyElement(int from, int to)

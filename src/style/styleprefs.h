@@ -58,6 +58,10 @@ public:
     void SaveToWriter(ValueWriter& writer) const;
     void LoadFromReader(ValueReader& reader);
 
+    // Equal when both write the same style block: the row tables, the
+    // descriptions and prefsDir are not in the block and are left out.
+    bool operator==(const TStylePrefs& other) const;
+
     std::string PMargin;  // at most 255 characters
     std::string BGColor, BodyColor, LinkColor, ALinkColor, VLinkColor;
     std::int32_t BGSysCol = 0, BodySysCol = 0, LinkSysColor = 0, ALinkSysColor = 0, VLinkSysColor = 0;

@@ -1,5 +1,7 @@
 #include "style/stylespecs.h"
 
+#include <tuple>
+
 #include "model/textconv.h"
 #include "model/textform.h"
 #include "style/netcolors.h"
@@ -42,6 +44,15 @@ void TStyleSpecs::FromText(std::string_view text, std::int32_t pageBackground)
     options = DecodeOptions(CutItem(rest));
     backgroundValue = transparent ? pageBackground : TNetColors::ColorOfName(background);
     fontSize = StrToInt(fontSizeText);
+}
+
+bool TStyleSpecs::operator==(const TStyleSpecs& other) const
+{
+    const auto savedFields = [](const TStyleSpecs& e) {
+        return std::tie(e.selector, e.background, e.fontFace, e.fontSizeText, e.alignIndex, e.colorName,
+                        e.colorValue, e.transparent, e.margin, e.padding);
+    };
+    return savedFields(*this) == savedFields(other) && EncodeOptions(options) == EncodeOptions(other.options);
 }
 
 std::string EncodeOptions(std::string_view options)

@@ -23,6 +23,11 @@ public:
     // assigned before it keep their new values.
     void FromText(std::string_view text, std::int32_t pageBackground);
 
+    // Equal when both write the same text form: fontSize and backgroundValue
+    // are left out since loading derives them again, and options are compared
+    // as the form stores them.
+    bool operator==(const TStyleSpecs& other) const;
+
     std::string selector;
     std::string background = "transparent";
     std::string fontFace;

@@ -144,5 +144,40 @@ TEST(LayoutBlock, WrongValueFails)
     EXPECT_THROW(prefs.LoadFromReader(reader), Error);
 }
 
+// --- equality -------------------------------------------------------------------
+
+TEST(LayoutEquality, CopyIsEqual)
+{
+    THTMPrefs original(true);
+    original.coverSpecs.coverFile = "entr\xE9" "e.htm";
+    const THTMPrefs copy = original;
+    EXPECT_TRUE(copy == original);
+    EXPECT_FALSE(copy == THTMPrefs(false));
+}
+
+TEST(LayoutEquality, ChangeInAnyRecordTellsTheSetsApart)
+{
+    struct LayoutChange {
+        const char* what;
+        void (*apply)(THTMPrefs&);
+    };
+    const LayoutChange changes[] = {
+        {"frame", [](THTMPrefs& p) { p.frameSpecs.spareText = "x"; }},
+        {"menu", [](THTMPrefs& p) { p.menuSpecs.returnLink = true; }},
+        {"cover", [](THTMPrefs& p) { p.coverSpecs.separatorWidth = "300"; }},
+        {"page", [](THTMPrefs& p) { p.pageSpecs.tableMargin = "0"; }},
+    };
+    const THTMPrefs original;
+    for (const LayoutChange& change : changes) {
+        THTMPrefs changed = original;
+        change.apply(changed);
+        EXPECT_FALSE(changed == original) << change.what;
+        EXPECT_EQ(changed.frameSpecs == original.frameSpecs, changed.frameSpecs.ToText() == original.frameSpecs.ToText());
+        EXPECT_EQ(changed.menuSpecs == original.menuSpecs, changed.menuSpecs.ToText() == original.menuSpecs.ToText());
+        EXPECT_EQ(changed.coverSpecs == original.coverSpecs, changed.coverSpecs.ToText() == original.coverSpecs.ToText());
+        EXPECT_EQ(changed.pageSpecs == original.pageSpecs, changed.pageSpecs.ToText() == original.pageSpecs.ToText());
+    }
+}
+
 } // namespace
 } // namespace sw

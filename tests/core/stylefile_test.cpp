@@ -372,5 +372,85 @@ TEST(StyleBlock, TruncatedBlockFailsInTheReader)
     EXPECT_THROW(target.LoadFromReader(reader), Error);
 }
 
+// --- equality -------------------------------------------------------------------
+
+std::string BlockBytes(const TStylePrefs& prefs)
+{
+    ValueWriter writer;
+    prefs.SaveToWriter(writer);
+    return writer.Bytes();
+}
+
+struct StyleChange {
+    const char* what;
+    void (*apply)(TStylePrefs&);
+};
+
+TEST(StyleEquality, CopyIsEqualAndGivesTheSameBlock)
+{
+    const TStylePrefs original = StartUpSet();
+    const TStylePrefs copy = original;
+    EXPECT_TRUE(copy == original);
+    EXPECT_EQ(BlockBytes(copy), BlockBytes(original));
+    EXPECT_FALSE(original == TStylePrefs());
+}
+
+TEST(StyleEquality, ChangeInAnySavedRecordTellsTheSetsApart)
+{
+    const StyleChange changes[] = {
+        {"page colour name", [](TStylePrefs& p) { p.VLinkColor = "lime"; }},
+        {"page colour value", [](TStylePrefs& p) { p.BodySysCol = 0x010101; }},
+        {"page margin", [](TStylePrefs& p) { p.PMargin = "1%"; }},
+        {"stylesheet name", [](TStylePrefs& p) { p.sFileName = "autre.css"; }},
+        {"element margin", [](TStylePrefs& p) { p.elements[6].margin = "4px"; }},
+        {"element options", [](TStylePrefs& p) { p.elements[2].options = "border:0;"; }},
+        {"element flag", [](TStylePrefs& p) { p.elements[8].transparent = false; }},
+        {"link underline", [](TStylePrefs& p) { p.links[2].underline = true; }},
+        {"link colour value", [](TStylePrefs& p) { p.links[0].colorValue = 1; }},
+    };
+    const TStylePrefs original = StartUpSet();
+    for (const StyleChange& change : changes) {
+        TStylePrefs changed = original;
+        change.apply(changed);
+        EXPECT_FALSE(changed == original) << change.what;
+        EXPECT_NE(BlockBytes(changed), BlockBytes(original)) << change.what;
+    }
+}
+
+// The editor asks whether the style dialog changed what the project saves:
+// what loading derives again and what the block does not hold do not count.
+TEST(StyleEquality, FieldsTheBlockDoesNotHoldDoNotCount)
+{
+    const StyleChange changes[] = {
+        {"description", [](TStylePrefs& p) { p.descriptions[3] = "autre"; }},
+        {"short name", [](TStylePrefs& p) { p.shortNames[3] = "x"; }},
+        {"row table", [](TStylePrefs& p) { p.fontSizes[4] = 30; }},
+        {"dialog folder", [](TStylePrefs& p) { p.prefsDir = "/tmp"; }},
+        {"derived size", [](TStylePrefs& p) { p.elements[1].fontSize = 99; }},
+        {"derived background", [](TStylePrefs& p) { p.elements[1].backgroundValue = 0x123456; }},
+        {"options stored alike", [](TStylePrefs& p) { p.elements[2].options = "a;b"; }},
+    };
+    TStylePrefs original = StartUpSet();
+    original.elements[2].options = "a\r\nb";
+    for (const StyleChange& change : changes) {
+        TStylePrefs changed = original;
+        change.apply(changed);
+        EXPECT_TRUE(changed == original) << change.what;
+        EXPECT_EQ(BlockBytes(changed), BlockBytes(original)) << change.what;
+    }
+}
+
+TEST(StyleEquality, LoadedBlockEqualsTheSetItWasSavedFrom)
+{
+    TStylePrefs source = StartUpSet();
+    source.BGSysCol = 0x808000;
+    source.elements[4].fontSizeText = "14";
+    source.links[1].underline = true;
+    TStylePrefs target;
+    ValueReader reader(BlockBytes(source));
+    target.LoadFromReader(reader);
+    EXPECT_TRUE(target == source);
+}
+
 } // namespace
 } // namespace sw

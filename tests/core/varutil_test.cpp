@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
+#include <iterator>
+#include <locale>
 #include <string>
 #include <vector>
 
@@ -106,6 +111,52 @@ TEST(NowTextTest, DayCommaDateTwoBlanksTime)
     ASSERT_NE(gap, std::string::npos) << text;
     EXPECT_GT(gap, comma + 2) << "a date stands between the day and the time";
     EXPECT_GT(text.size(), gap + 2) << "a time follows the two blanks";
+}
+
+// Wednesday 9 December 2026, 14:05:09, with the weekday worked out by the
+// calendar rather than written in.
+std::tm FixedMoment()
+{
+    using namespace std::chrono;
+    constexpr year_month_day date{year{2026}, December, day{9}};
+    std::tm moment{};
+    moment.tm_year = 2026 - 1900;
+    moment.tm_mon = 11;
+    moment.tm_mday = 9;
+    moment.tm_hour = 14;
+    moment.tm_min = 5;
+    moment.tm_sec = 9;
+    moment.tm_wday = static_cast<int>(weekday{sys_days{date}}.c_encoding());
+    return moment;
+}
+
+// A locale whose dates and times come out as fixed UTF-8 texts, as a user
+// locale with a UTF-8 code set writes them.
+class Utf8TimePut : public std::time_put<char> {
+protected:
+    iter_type do_put(iter_type out, std::ios_base&, char, const std::tm*, char format, char) const override
+    {
+        const std::string text = format == 'x' ? "9 d\xC3\xA9" "c. 2026" : "14 h 05";
+        return std::copy(text.begin(), text.end(), out);
+    }
+};
+
+TEST(DateTextTest, KnownDateGivesItsWeekdayName)
+{
+    EXPECT_EQ(sw::DayName(FixedMoment().tm_wday + 1), "Mercredi");
+}
+
+TEST(DateTextTest, FixedMomentInTheClassicLocale)
+{
+    EXPECT_EQ(sw::NowText(FixedMoment(), std::locale::classic()), "Mercredi, 12/09/26  14:05:09");
+    EXPECT_EQ(sw::ShortDateText(FixedMoment(), std::locale::classic()), "12/09/26");
+}
+
+TEST(DateTextTest, Utf8FromTheLocaleBecomesWindows1252)
+{
+    const std::locale locale(std::locale::classic(), new Utf8TimePut);
+    EXPECT_EQ(sw::NowText(FixedMoment(), locale), "Mercredi, 9 d\xE9" "c. 2026  14 h 05");
+    EXPECT_EQ(sw::ShortDateText(FixedMoment(), locale), "9 d\xE9" "c. 2026");
 }
 
 TEST(EnsureDirectoryTest, CreatesAndAnnouncesOnce)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace sw {
+
+// Whether a shot's picture name (Windows-1252) names a file directly inside
+// the image folder: not empty, not "." or "..", and free of folder
+// separators ("/" or "\") and of NUL, which would cut the name short.
+bool IsPlainPictureName(std::string_view cp1252Name);
+
+// The picture's file inside the image folder, or nothing when the folder is
+// not known or the name is not plain. The file need not exist.
+std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view cp1252Name);
+
+} // namespace sw
