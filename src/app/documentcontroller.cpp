@@ -13,7 +13,6 @@
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/notifier.h"
-#include "model/valuewriter.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
@@ -34,16 +33,6 @@ private:
     TUserPrompts& prompts_;
     QWidget* parent_;
 };
-
-// The bytes of a block of the project file, to tell whether a dialog that
-// works on the block in place changed it.
-template <typename Block>
-std::string BlockBytes(const Block& block)
-{
-    ValueWriter writer;
-    block.SaveToWriter(writer);
-    return writer.Bytes();
-}
 
 } // namespace
 
@@ -236,9 +225,9 @@ void TDocumentController::Style1Click()
 {
     // The dialog changes the style set in place, however it is closed.
     TStylePrefs& stylePrefs = app_.Project().StylePrefs;
-    const std::string before = BlockBytes(stylePrefs);
+    const TStylePrefs before = stylePrefs;
     prompts_.EditStyle(dialogParent_, stylePrefs);
-    if (BlockBytes(stylePrefs) != before)
+    if (!(stylePrefs == before))
         MarkModified();
 }
 
@@ -247,9 +236,9 @@ void TDocumentController::miseenpage1Click()
     // "valeurs par défaut" resets the layout in place, also when the dialog is
     // then closed without accepting.
     THTMPrefs& prefs = app_.Project().HTMPrefs;
-    const std::string before = BlockBytes(prefs);
+    const THTMPrefs before = prefs;
     const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
-    if (accepted || BlockBytes(prefs) != before)
+    if (accepted || !(prefs == before))
         MarkModified();
 }
 

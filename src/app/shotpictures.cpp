@@ -13,7 +13,7 @@
 #include "app/editorapp.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
-#include "model/cp1252.h"
+#include "model/picturename.h"
 #include "model/error.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
@@ -71,12 +71,11 @@ void TShotPictures::ShowImage(int k, const std::string& fileName)
     image->setToolTip(QString());
     if (k == 1)
         image->resize(0, 0);
-    const fs::path& imgDir = paths_.ImgDir;
-    const fs::path name(Cp1252ToUtf8(fileName));
     // Pictures are plain file names inside the image folder.
-    if (fileName.empty() || imgDir.empty() || name != name.filename() || name == ".." || name == ".")
+    const std::optional<fs::path> found = PictureFile(paths_.ImgDir, fileName);
+    if (!found)
         return;
-    const fs::path file = imgDir / name;
+    const fs::path& file = *found;
     std::error_code ignored;
     if (!fs::is_regular_file(file, ignored))
         return;
