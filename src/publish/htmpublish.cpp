@@ -186,8 +186,13 @@ std::string WithCrLfLines(const std::string& text)
     return lines;
 }
 
-THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
+THTMPublish::THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir)
     : project_(project), siteDir_(std::move(siteDir))
+{
+}
+
+THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
+    : project_(project), reportToRename_(&project.Report), siteDir_(std::move(siteDir))
 {
 }
 
@@ -333,8 +338,12 @@ void THTMPublish::WriteMenu()
     if (showStoryboard)
         storyboard = entry("storyBrd.htm\" target=\"main", "storyboard", kDash);
     std::string report;
-    if (showReport)
-        report = entry(project_.Report.ReportFileName() + "\" target=\"main", "rapport", kDash);
+    if (showReport) {
+        const std::string reportPage = project_.Report.ReportFileName();
+        if (reportToRename_ != nullptr)
+            reportToRename_->fileName = reportPage;
+        report = entry(reportPage + "\" target=\"main", "rapport", kDash);
+    }
     std::string back;
     if (!returnUrl.empty())
         back = entry(returnUrl + "\" target=\"_top\" title=\"retour", "&#164;", kCrLf);

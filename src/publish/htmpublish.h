@@ -8,6 +8,7 @@
 namespace sw {
 
 struct ProjectDocument;
+class TsRprt;
 
 // The date texts a publication writes, in Windows-1252: the short date of the
 // pages' META block and the day, date and time of the update lines.
@@ -22,10 +23,15 @@ PublishDates CurrentPublishDates();
 // Turns the project into its web site: frameset, menu, entry page, shot viewer
 // or shots page, synopsis, continuity, breakdown, storyboard, report,
 // stylesheet and viewer script, written into the site folder. One object
-// serves one publication. The model is only read, except that the report's
-// file name is refreshed while the menu is written.
+// serves one publication.
 class THTMPublish {
 public:
+    // The project is only read.
+    THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir);
+    // For the editor's project, which it saves again after a publication:
+    // besides, when the menu has a report entry, the report's file name
+    // becomes the page the menu links to (TsRprt::ReportFileName) once the
+    // entry page is written, as the saved projects have always had it.
     THTMPublish(ProjectDocument& project, std::filesystem::path siteDir);
 
     // Fixes the date texts instead of reading the clock when publishing.
@@ -65,7 +71,8 @@ private:
     std::string SectionPageHead(unsigned kind) const;
     std::string TablePageEnd() const;
 
-    ProjectDocument& project_;
+    const ProjectDocument& project_;
+    TsRprt* reportToRename_ = nullptr;
     std::filesystem::path siteDir_;
     std::optional<PublishDates> fixedDates_;
     PublishDates dates_;

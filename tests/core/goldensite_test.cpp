@@ -149,7 +149,7 @@ std::vector<std::string> FilesIn(const fs::path& folder)
     return Sorted(names);
 }
 
-std::vector<std::string> PublishInto(ProjectDocument project, const fs::path& site)
+std::vector<std::string> PublishInto(const ProjectDocument& project, const fs::path& site)
 {
     THTMPublish publisher(project, site);
     publisher.SetDates({"08/12/2026", "Mardi, 08/12/2026  21:05:00"});
