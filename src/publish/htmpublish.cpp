@@ -146,14 +146,25 @@ PublishDates CurrentPublishDates()
     return PublishDates{ShortDateText(), NowText()};
 }
 
-std::string SectionBanner(unsigned kind)
+std::string SectionBanner(SiteSection section)
 {
-    static constexpr std::string_view kNames[] = {"Synopsis", "Continuit&eacute;", "D&eacute;coupage technique",
-                                                  "Storyboard"};
+    std::string_view name;
+    switch (section) {
+    case SiteSection::Synopsis:
+        name = "Synopsis";
+        break;
+    case SiteSection::Continuity:
+        name = "Continuit&eacute;";
+        break;
+    case SiteSection::Breakdown:
+        name = "D&eacute;coupage technique";
+        break;
+    case SiteSection::Storyboard:
+        name = "Storyboard";
+        break;
+    }
     std::string banner = "<H5>";
-    if (kind < std::size(kNames))
-        banner.append(kNames[kind]);
-    banner.append("</H5>");
+    Append(banner, name, "</H5>");
     return banner;
 }
 
@@ -306,10 +317,10 @@ std::string THTMPublish::ContentHead(const std::string& title) const
 }
 
 // The start of the continuity, breakdown and storyboard pages, up to their table.
-std::string THTMPublish::SectionPageHead(unsigned kind) const
+std::string THTMPublish::SectionPageHead(SiteSection section) const
 {
     std::string head = ContentHead(project_.GenInfo.title);
-    Append(head, TitleBanner(), kCrLf, SectionBanner(kind), kCrLf, "<P>", kCrLf);
+    Append(head, TitleBanner(), kCrLf, SectionBanner(section), kCrLf, "<P>", kCrLf);
     return head;
 }
 
@@ -432,7 +443,7 @@ void THTMPublish::WriteSynopsis()
         credits.append(kCrLf);
     }
     page = ContentHead(info.title);
-    Append(page, TitleBanner(), kCrLf, SectionBanner(0), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
+    Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
            SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
     SavePage("synops.htm");
 }
@@ -441,7 +452,7 @@ void THTMPublish::WriteContinuity()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(1);
+    page = SectionPageHead(SiteSection::Continuity);
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
@@ -451,7 +462,7 @@ void THTMPublish::WriteContinuity()
         Append(page, "<TR>", kCrLf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
-        AppendContinuityCells(page, shot, 0);
+        AppendContinuityCells(page, shot, CellLayout::ContinuityTable);
         Append(page, kCrLf, "</TR>", kCrLf);
     }
     page.append(TablePageEnd());
@@ -462,7 +473,7 @@ void THTMPublish::WriteBreakdown()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(2);
+    page = SectionPageHead(SiteSection::Breakdown);
     page.reserve(page.size() + 1024 + count * 1024);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
@@ -475,12 +486,12 @@ void THTMPublish::WriteBreakdown()
         Append(page, "<TR>", kCrLf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
-        AppendContinuityCells(page, shot, 1);
+        AppendContinuityCells(page, shot, CellLayout::BreakdownTable);
         Append(page, kCrLf, " <TD vAlign=top colSpan=2>", kCrLf, "   <TABLE width=100%>", kCrLf, "      <TR>", kCrLf,
                kIndent);
-        AppendCamText(page, shot, 0);
+        AppendCamText(page, shot, CamTextForm::TableCell);
         Append(page, kCrLf, kIndent);
-        AppendTimeText(page, shot, total.Text(), 1);
+        AppendTimeText(page, shot, total.Text(), TimeTextForm::TableCell);
         Append(page, kCrLf, "      </TR>", kCrLf, "      <TR>", kCrLf, kIndent);
         AppendEffectCell(page, shot);
         Append(page, kCrLf, "      </TR>", kCrLf, "   </TABLE>", kCrLf, " </TD>", kCrLf, "</TR>", kCrLf);
@@ -493,7 +504,7 @@ void THTMPublish::WriteStoryboard()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(3);
+    page = SectionPageHead(SiteSection::Storyboard);
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;

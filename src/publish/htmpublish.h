@@ -10,6 +10,14 @@ namespace sw {
 struct ProjectDocument;
 class TsRprt;
 
+// The sections of the site that open with a banner under the title.
+enum class SiteSection {
+    Synopsis,
+    Continuity,
+    Breakdown,
+    Storyboard,
+};
+
 // The date texts a publication writes, in Windows-1252: the short date of the
 // pages' META block and the day, date and time of the update lines.
 struct PublishDates {
@@ -68,7 +76,7 @@ private:
     std::string TitleBanner() const;
     std::string TableOpenTag() const;
     std::string ContentHead(const std::string& title) const;
-    std::string SectionPageHead(unsigned kind) const;
+    std::string SectionPageHead(SiteSection section) const;
     std::string TablePageEnd() const;
 
     const ProjectDocument& project_;
@@ -94,7 +102,7 @@ private:
 
 // Page pieces shared by several pages that depend on nothing but their
 // arguments.
-std::string SectionBanner(unsigned kind);
+std::string SectionBanner(SiteSection section);
 std::string SectionBlock(const std::string& heading, const std::string& body);
 
 // Splits text into lines at CR LF, lone CR and lone LF and ends every line

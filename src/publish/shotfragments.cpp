@@ -25,7 +25,7 @@ void AppendNumber(std::string& out, std::size_t number)
 
 } // namespace
 
-void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
+void AppendContinuityCells(std::string& out, const TEvent& shot, CellLayout layout)
 {
     std::string soundPart;
     if (!shot.sound.empty())
@@ -34,7 +34,7 @@ void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
     if (!shot.dialogue.empty())
         Append(dialoguePart, "<b>dialogue: </b>", shot.dialogue);
 
-    if (kind == 0)
+    if (layout == CellLayout::ContinuityTable)
         Append(out, "<TD vAlign=top>", shot.action, "</TD>", kCrLf, "<TD vAlign=top>", soundPart, kCrLf,
                dialoguePart, "</TD>");
     else
@@ -66,9 +66,9 @@ void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std
     out.append("</TD>");
 }
 
-void AppendCamText(std::string& out, const TEvent& shot, unsigned kind)
+void AppendCamText(std::string& out, const TEvent& shot, CamTextForm form)
 {
-    if (kind == 0)
+    if (form == CamTextForm::TableCell)
         out.append("<TD vAlign=top width=65%>\r\n");
     Append(out, "<b>C:</b> ", FramingWord(shot.cam.framing), "<br>", kCrLf, "<b>A:</b> ", AngleWord(shot.cam.angle),
            "<br>", kCrLf, "<b>M:</b> ");
@@ -79,13 +79,13 @@ void AppendCamText(std::string& out, const TEvent& shot, unsigned kind)
     if (shot.cam.zoom > 0)
         Append(out, ZoomWord(shot.cam.zoom), "<br>", kCrLf);
     Append(out, "<br>", kCrLf);
-    if (kind == 0)
+    if (form == CamTextForm::TableCell)
         Append(out, "</TD>", kCrLf);
 }
 
-void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, unsigned kind)
+void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
 {
-    if (kind == 0)
+    if (form == TimeTextForm::Bare)
         Append(out, "<span class=sTime>", shot.cam.duration, "s.</span><br>", kCrLf, "<b>cumul:</b><br>", kCrLf,
                "<span class=sTime>", cumulText, "</span>", kCrLf);
     else
@@ -111,10 +111,10 @@ std::string CumulativeDuration::Text() const
     return CumulTextOf(seconds_);
 }
 
-std::string ContinuityCells(const TEventList& events, std::size_t index, unsigned kind)
+std::string ContinuityCells(const TEventList& events, std::size_t index, CellLayout layout)
 {
     std::string out;
-    AppendContinuityCells(out, events.Event(index), kind);
+    AppendContinuityCells(out, events.Event(index), layout);
     return out;
 }
 
@@ -132,17 +132,17 @@ std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t 
     return out;
 }
 
-std::string CamText(const TEventList& events, std::size_t index, unsigned kind)
+std::string CamText(const TEventList& events, std::size_t index, CamTextForm form)
 {
     std::string out;
-    AppendCamText(out, events.Event(index), kind);
+    AppendCamText(out, events.Event(index), form);
     return out;
 }
 
-std::string TimeText(const TEventList& events, std::size_t index, unsigned kind)
+std::string TimeText(const TEventList& events, std::size_t index, TimeTextForm form)
 {
     std::string out;
-    AppendTimeText(out, events.Event(index), events.CumulText(index), kind);
+    AppendTimeText(out, events.Event(index), events.CumulText(index), form);
     return out;
 }
 
@@ -194,10 +194,10 @@ std::string ShotsPageBlocks(const TEventList& events)
         Append(out, "<DIV class=topLeft> ", kCrLf, picture, kCrLf, "</DIV>", kCrLf);
         Append(out, "<DIV class=topMenu> ", kCrLf, "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> ", kCrLf,
                "<H5>CAM</H5>", kCrLf);
-        AppendCamText(out, shot, 1);
+        AppendCamText(out, shot, CamTextForm::Bare);
         Append(out, "</TD>", kCrLf);
         Append(out, "<TD vAlign=top> ", kCrLf, "<H5>Temps</H5>", kCrLf);
-        AppendTimeText(out, shot, total.Text(), 0);
+        AppendTimeText(out, shot, total.Text(), TimeTextForm::Bare);
         Append(out, "</TD>", kCrLf, "</TR></TABLE>", kCrLf, "</DIV><br clear=all>", kCrLf);
         Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf, EncodeEntities(shot.action), "</DIV>",
                kCrLf);
@@ -238,10 +238,10 @@ std::string JSData(const TEventList& events)
         Append(out, record, ".snd= \"", JsEscape(shot.sound), "\"", kCrLf);
         Append(out, record, ".dlg= \"", JsEscape(shot.dialogue), "\"", kCrLf);
         generated.clear();
-        AppendCamText(generated, shot, 1);
+        AppendCamText(generated, shot, CamTextForm::Bare);
         Append(out, record, ".CAM= \"", JsEscape(generated), "\"", kCrLf);
         generated.clear();
-        AppendTimeText(generated, shot, total.Text(), 0);
+        AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
         Append(out, record, ".time= \"", JsEscape(generated), "\"", ";", kCrLf, "\n");
     }
     return out;
