@@ -13,6 +13,7 @@
 #include "document/projectdocument.h"
 #include "model/srprt.h"
 #include "publish/ghtml.h"
+#include "publish/pagetext.h"
 #include "publish/shotfragments.h"
 #include "publish/uconvert.h"
 #include "publish/varutil.h"
@@ -26,8 +27,8 @@ constexpr std::string_view kBodyStart = "\r\n<BODY>\r\n";
 constexpr std::string_view kStyleSheetFile = "vStyle.css";
 constexpr std::string_view kUpdateLineStart = "<P><span class=rev>Derni&egrave;re mise &agrave; jour: ";
 
-template <typename... Pieces>
-void Append(std::string& out, const Pieces&... pieces)
+template <typename Out, typename... Pieces>
+void Append(Out& out, const Pieces&... pieces)
 {
     (out.append(pieces), ...);
 }
@@ -263,7 +264,7 @@ void THTMPublish::CheckCoverPage() const
 
 void THTMPublish::SavePage(const std::string& fileName)
 {
-    WriteFileAtomically(siteDir_ / fileName, WithCrLfLines(page));
+    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes());
     writtenFiles_.push_back(fileName);
 }
 
@@ -326,8 +327,9 @@ std::string THTMPublish::SectionPageHead(SiteSection section) const
 
 void THTMPublish::WriteFrameset()
 {
-    page = FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
-                        coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no");
+    page.Clear();
+    page.append(FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
+                        coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
     SavePage("index.html");
     WriteMenu();
     WriteCover();
@@ -359,7 +361,8 @@ void THTMPublish::WriteMenu()
     if (!returnUrl.empty())
         back = entry(returnUrl + "\" target=\"_top\" title=\"retour", "&#164;", kCrLf);
 
-    page = HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title);
+    page.Clear();
+    page.append(HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title));
     Append(page, kBodyStart, shots, entry("synops.htm\" target=\"main", "synopsis", kDash),
            entry("action.htm\" target=\"main", "continuit\xE9", kDash),
            entry("ActDec.htm\" target=\"main", "d\xE9" "coupage", kDash), storyboard, report, back, "</BODY></HTML>");
@@ -372,7 +375,8 @@ void THTMPublish::WriteCover()
     std::string rule;
     if (!separatorWidth.empty())
         rule = "<P><HR WIDTH=" + separatorWidth + ">";
-    page = HtmlHead("", "", kStyleSheetFile, info.title);
+    page.Clear();
+    page.append(HtmlHead("", "", kStyleSheetFile, info.title));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf, rule, kCrLf,
            kUpdateLineStart, EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>", kCrLf);
     SavePage(coverPage);
@@ -382,8 +386,9 @@ void THTMPublish::WriteShotViewer()
 {
     // In script mode the right frame opens on the viewer itself, which shows
     // the first shot; the plain shots page is not written in that mode.
-    page = "<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
-           "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"";
+    page.Clear();
+    page.append("<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
+           "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"");
     Append(page, noJSPlan ? "plans.htm" : "pMain.htm", "\" NAME=\"pMain\">\r\n</FRAMESET>\r\n</HTML>");
     SavePage("pIndex.htm");
     if (noJSPlan) {
@@ -392,14 +397,18 @@ void THTMPublish::WriteShotViewer()
     }
 
     const TEventList& events = project_.EventList;
-    page = PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
+    page.Clear();
+    page.append(PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
                          "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
                              + MenuStyleBlock(),
-                         "Plan");
-    Append(page, kBodyStart, "<b>plans</b><P>", kCrLf, ShotLinks(events, false), kCrLf, "</BODY></HTML>");
+                         "Plan"));
+    Append(page, kBodyStart, "<b>plans</b><P>", kCrLf);
+    AppendShotLinks(page, events, false);
+    Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page = HtmlHead("", "vScript.js", kStyleSheetFile, "Plan");
+    page.Clear();
+    page.append(HtmlHead("", "vScript.js", kStyleSheetFile, "Plan"));
     page.append(kCrLf);
     bool first = true;
     for (const std::string_view piece : kShotDisplayBody) {
@@ -415,14 +424,20 @@ void THTMPublish::WriteShotsPage()
 {
     const TGenInfo& info = project_.GenInfo;
     const TEventList& events = project_.EventList;
-    page = PlainHtmlHead(MenuStyleBlock(), "Plan");
+    page.Clear();
+    page.append(PlainHtmlHead(MenuStyleBlock(), "Plan"));
     Append(page, kBodyStart, "<P style=padding-top:20px;><b>plans</b> ", kCrLf,
-           "<P style=text-align:left;padding-left:10px;>", kCrLf, ShotLinks(events, true), kCrLf, "</BODY></HTML>");
+           "<P style=text-align:left;padding-left:10px;>", kCrLf);
+    AppendShotLinks(page, events, true);
+    Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page = HtmlHead("", "", kStyleSheetFile, "Plans");
+    page.Clear();
+    page.append(HtmlHead("", "", kStyleSheetFile, "Plans"));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf,
-           "<P><HR WIDTH=400><P>", kCrLf, ShotsPageBlocks(events), kCrLf, kUpdateLineStart,
+           "<P><HR WIDTH=400><P>", kCrLf);
+    AppendShotsPageBlocks(page, events);
+    Append(page, kCrLf, kUpdateLineStart,
            EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>");
     SavePage("plans.htm");
 }
@@ -442,7 +457,8 @@ void THTMPublish::WriteSynopsis()
         credits = SectionBlock("R\xE9" "alisation:", info.creator);
         credits.append(kCrLf);
     }
-    page = ContentHead(info.title);
+    page.Clear();
+    page.append(ContentHead(info.title));
     Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
            SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
     SavePage("synops.htm");
@@ -452,7 +468,8 @@ void THTMPublish::WriteContinuity()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(SiteSection::Continuity);
+    page.Clear();
+    page.append(SectionPageHead(SiteSection::Continuity));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
@@ -473,7 +490,8 @@ void THTMPublish::WriteBreakdown()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(SiteSection::Breakdown);
+    page.Clear();
+    page.append(SectionPageHead(SiteSection::Breakdown));
     page.reserve(page.size() + 1024 + count * 1024);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
@@ -504,7 +522,8 @@ void THTMPublish::WriteStoryboard()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(SiteSection::Storyboard);
+    page.Clear();
+    page.append(SectionPageHead(SiteSection::Storyboard));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;
@@ -530,22 +549,25 @@ void THTMPublish::WriteReport()
     if (report.isExternal)
         return;
     const std::string body = TextToHtml(report.text);
-    page = ContentHead(project_.GenInfo.title + "- rapport");
+    page.Clear();
+    page.append(ContentHead(project_.GenInfo.title + "- rapport"));
     Append(page, TitleBanner(), kCrLf, SectionBlock(report.caption, body), "</BODY></HTML>", kCrLf);
     SavePage("sRp.htm");
 }
 
 void THTMPublish::WriteStylesheet()
 {
-    page = project_.StylePrefs.BuildStyleSheet();
+    page.Clear();
+    page.append(project_.StylePrefs.BuildStyleSheet());
     page.append(kStyleCorrection);
     SavePage("vStyle.css");
 }
 
 void THTMPublish::WriteScript()
 {
-    page = "// JavaScript data and routines from Shotweave\r\n";
-    page.append(JSData(project_.EventList));
+    page.Clear();
+    page.append("// JavaScript data and routines from Shotweave\r\n");
+    AppendJSData(page, project_.EventList);
     page.append(kScriptRoutines);
     SavePage("vScript.js");
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "publish/pagetext.h"
+
 namespace sw {
 
 struct ProjectDocument;
@@ -86,7 +88,8 @@ private:
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
 
-    std::string page;
+    // The page being written, in its final bytes; one buffer for every page.
+    PageText page;
     bool showShots = false;
     bool showStoryboard = false;
     bool showReport = false;

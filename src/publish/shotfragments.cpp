@@ -6,26 +6,29 @@
 #include "model/event.h"
 #include "model/eventlist.h"
 #include "publish/ghtml.h"
+#include "publish/pagetext.h"
 #include "publish/uconvert.h"
 
 namespace sw {
 
 namespace {
 
-template <typename... Pieces>
-void Append(std::string& out, const Pieces&... pieces)
+template <typename Out, typename... Pieces>
+void Append(Out& out, const Pieces&... pieces)
 {
     (out.append(pieces), ...);
 }
 
-void AppendNumber(std::string& out, std::size_t number)
+template <typename Out>
+void AppendNumber(Out& out, std::size_t number)
 {
     out.append(std::to_string(number));
 }
 
 } // namespace
 
-void AppendContinuityCells(std::string& out, const TEvent& shot, CellLayout layout)
+template <typename Out>
+void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout)
 {
     std::string soundPart;
     if (!shot.sound.empty())
@@ -42,7 +45,8 @@ void AppendContinuityCells(std::string& out, const TEvent& shot, CellLayout layo
                dialoguePart, kCrLf, "</TD>");
 }
 
-void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
+template <typename Out>
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale)
 {
     out.append("<P class=center>\r\n");
     std::string size;
@@ -57,7 +61,8 @@ void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
         Append(out, "<P class=note>", shot.action, kCrLf, "<BR>", kCrLf);
 }
 
-void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
+template <typename Out>
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
 {
     out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>");
     AppendNumber(out, index + 1);
@@ -66,7 +71,8 @@ void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std
     out.append("</TD>");
 }
 
-void AppendCamText(std::string& out, const TEvent& shot, CamTextForm form)
+template <typename Out>
+void AppendCamText(Out& out, const TEvent& shot, CamTextForm form)
 {
     if (form == CamTextForm::TableCell)
         out.append("<TD vAlign=top width=65%>\r\n");
@@ -83,7 +89,8 @@ void AppendCamText(std::string& out, const TEvent& shot, CamTextForm form)
         Append(out, "</TD>", kCrLf);
 }
 
-void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
+template <typename Out>
+void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
 {
     if (form == TimeTextForm::Bare)
         Append(out, "<span class=sTime>", shot.cam.duration, "s.</span><br>", kCrLf, "<b>cumul:</b><br>", kCrLf,
@@ -93,7 +100,8 @@ void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cum
                "<br><b>Tot:</b><br> ", cumulText, kCrLf, "</TD>", kCrLf);
 }
 
-void AppendEffectCell(std::string& out, const TEvent& shot)
+template <typename Out>
+void AppendEffectCell(Out& out, const TEvent& shot)
 {
     if (shot.cam.effect.empty())
         return;
@@ -153,11 +161,10 @@ std::string EffectCell(const TEventList& events, std::size_t index)
     return out;
 }
 
-std::string ShotLinks(const TEventList& events, bool noJSPlan)
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(count * 64);
     for (std::size_t index = 0; index < count; ++index) {
         if (noJSPlan) {
             out.append("<a href=\"plans.htm#p");
@@ -170,19 +177,26 @@ std::string ShotLinks(const TEventList& events, bool noJSPlan)
         }
         Append(out, events.Event(index).name, "</a><br>", "\n");
     }
+}
+
+std::string ShotLinks(const TEventList& events, bool noJSPlan)
+{
+    std::string out;
+    out.reserve(events.Count() * 64);
+    AppendShotLinks(out, events, noJSPlan);
     return out;
 }
 
-std::string ShotsPageBlocks(const TEventList& events)
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(count * 1024);
+    std::string picture;
     CumulativeDuration total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        std::string picture;
+        picture.clear();
         if (!shot.cam.startImage.empty())
             Append(picture, "<P class=center> <IMG SRC=\"img/", QuoteAttribute(shot.cam.startImage),
                    "\" BORDER=1 WIDTH=160 ",
@@ -205,14 +219,20 @@ std::string ShotsPageBlocks(const TEventList& events)
                "<H5>Dialogue</H5>", kCrLf, EncodeEntities(shot.dialogue), "</DIV>", kCrLf);
         Append(out, "</A><br clear=all>", kCrLf, "<P class=vSpace1><HR WIDTH=400><P class=vSpace1>", kCrLf, kCrLf);
     }
+}
+
+std::string ShotsPageBlocks(const TEventList& events)
+{
+    std::string out;
+    out.reserve(events.Count() * 1024);
+    AppendShotsPageBlocks(out, events);
     return out;
 }
 
-std::string JSData(const TEventList& events)
+template <typename Out>
+void AppendJSData(Out& out, const TEventList& events)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(128 + count * 1024);
     // The array is declared one short and grows with its last element; an
     // empty project declares an empty array, as a negative length is refused.
     if (count == 0)
@@ -222,29 +242,65 @@ std::string JSData(const TEventList& events)
     Append(out, "\n", "function pData(index, name, pict, action, snd, dlg, CAM, time){}", "\n", "\n");
 
     CumulativeDuration total;
+    std::string record;
     std::string generated;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        const std::string record = "p[" + std::to_string(index) + "]";
+        const std::string number = std::to_string(index);
+        record.assign("p[").append(number).append("]");
         Append(out, record, "= new pData();", kCrLf);
-        Append(out, record, ".index= \"", std::to_string(index), "\"", kCrLf);
-        Append(out, record, ".name= \"", JsEscape(shot.name), "\"", kCrLf);
+        Append(out, record, ".index= \"", number, "\"", kCrLf);
+        Append(out, record, ".name= \"");
+        AppendJsEscaped(out, shot.name);
+        Append(out, "\"", kCrLf);
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
-        Append(out, record, ".pict= \"",
-               shot.cam.startImage.empty() ? std::string("blank") : ScriptFileName(shot.cam.startImage), "\"", kCrLf);
-        Append(out, record, ".action= \"", JsEscape(shot.action), "\"", kCrLf);
-        Append(out, record, ".snd= \"", JsEscape(shot.sound), "\"", kCrLf);
-        Append(out, record, ".dlg= \"", JsEscape(shot.dialogue), "\"", kCrLf);
+        Append(out, record, ".pict= \"");
+        if (shot.cam.startImage.empty())
+            out.append("blank");
+        else
+            AppendScriptFileName(out, shot.cam.startImage);
+        Append(out, "\"", kCrLf);
+        Append(out, record, ".action= \"");
+        AppendJsEscaped(out, shot.action);
+        Append(out, "\"", kCrLf, record, ".snd= \"");
+        AppendJsEscaped(out, shot.sound);
+        Append(out, "\"", kCrLf, record, ".dlg= \"");
+        AppendJsEscaped(out, shot.dialogue);
+        Append(out, "\"", kCrLf, record, ".CAM= \"");
         generated.clear();
         AppendCamText(generated, shot, CamTextForm::Bare);
-        Append(out, record, ".CAM= \"", JsEscape(generated), "\"", kCrLf);
+        AppendJsEscaped(out, generated);
+        Append(out, "\"", kCrLf, record, ".time= \"");
         generated.clear();
         AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
-        Append(out, record, ".time= \"", JsEscape(generated), "\"", ";", kCrLf, "\n");
+        AppendJsEscaped(out, generated);
+        Append(out, "\"", ";", kCrLf, "\n");
     }
+}
+
+std::string JSData(const TEventList& events)
+{
+    std::string out;
+    out.reserve(128 + events.Count() * 1024);
+    AppendJSData(out, events);
     return out;
 }
+
+// The page writers fill a PageText, the string forms above a std::string.
+#define SHOTWEAVE_INSTANTIATE_FRAGMENTS(Out)                                                                     \
+    template void AppendContinuityCells<Out>(Out&, const TEvent&, CellLayout);                                 \
+    template void AppendImageBlock<Out>(Out&, const TEvent&, std::uint16_t);                                   \
+    template void AppendShotCell<Out>(Out&, const TEvent&, std::size_t, std::uint16_t);                        \
+    template void AppendCamText<Out>(Out&, const TEvent&, CamTextForm);                                        \
+    template void AppendTimeText<Out>(Out&, const TEvent&, const std::string&, TimeTextForm);                  \
+    template void AppendEffectCell<Out>(Out&, const TEvent&);                                                  \
+    template void AppendShotLinks<Out>(Out&, const TEventList&, bool);                                         \
+    template void AppendShotsPageBlocks<Out>(Out&, const TEventList&);                                         \
+    template void AppendJSData<Out>(Out&, const TEventList&);
+
+SHOTWEAVE_INSTANTIATE_FRAGMENTS(std::string)
+SHOTWEAVE_INSTANTIATE_FRAGMENTS(PageText)
 
 } // namespace sw

@@ -6,6 +6,7 @@
 
 namespace sw {
 
+class PageText;
 class TEvent;
 class TEventList;
 
@@ -65,13 +66,28 @@ std::string JSData(const TEventList& events);
 // The appending forms used by the page writers. They work on one shot and
 // take what depends on the rest of the list (its index, the running total of
 // durations as CumulText writes it) from the caller, so that a page over the
-// whole list is built in one pass.
-void AppendContinuityCells(std::string& out, const TEvent& shot, CellLayout layout);
-void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale);
-void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
-void AppendCamText(std::string& out, const TEvent& shot, CamTextForm form);
-void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form);
-void AppendEffectCell(std::string& out, const TEvent& shot);
+// whole list is built in one pass. Out is std::string or PageText (which
+// writes the line breaks as the pages have them); the shots are only read.
+template <typename Out>
+void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout);
+template <typename Out>
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale);
+template <typename Out>
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
+template <typename Out>
+void AppendCamText(Out& out, const TEvent& shot, CamTextForm form);
+template <typename Out>
+void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form);
+template <typename Out>
+void AppendEffectCell(Out& out, const TEvent& shot);
+
+// The appending forms of ShotLinks, ShotsPageBlocks and JSData.
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan);
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events);
+template <typename Out>
+void AppendJSData(Out& out, const TEventList& events);
 
 // Running total of the shots' durations, as CumulText gives it for each shot
 // in turn: Add the next shot, then read Text.

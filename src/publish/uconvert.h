@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,39 @@ std::string QuoteAttribute(std::string_view text);
 // A file name for a double-quoted JavaScript string: a backslash before every
 // backslash and double quote, so that the script reads back the same name.
 std::string ScriptFileName(std::string_view name);
+
+// Appends JsEscape(text) to out (a std::string or a PageText), in one pass.
+template <typename Out>
+void AppendJsEscaped(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        const bool dropped = ch == '\r' || ch == '\n' || ch == '\\';
+        const bool escaped = ch == '"' || ch == '(' || ch == ')';
+        if (!dropped && !escaped)
+            continue;
+        out.append(text.substr(runStart, i - runStart));
+        if (escaped)
+            out.append(std::string_view("\\"));
+        runStart = escaped ? i : i + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
+// Appends ScriptFileName(name) to out, in one pass.
+template <typename Out>
+void AppendScriptFileName(Out& out, std::string_view name)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] != '\\' && name[i] != '"')
+            continue;
+        out.append(name.substr(runStart, i - runStart));
+        out.append(std::string_view("\\"));
+        runStart = i;
+    }
+    out.append(name.substr(runStart));
+}
 
 } // namespace sw
