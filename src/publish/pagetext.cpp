@@ -1,5 +1,6 @@
 #include "publish/pagetext.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -40,43 +41,68 @@ const char* NextLineBreak(const char* at, const char* end)
 
 void PageText::Clear()
 {
-    bytes_.clear();
+    size_ = 0;
     afterCr_ = false;
+}
+
+void PageText::reserve(std::size_t size)
+{
+    if (size <= capacity_)
+        return;
+    const std::size_t capacity = std::max(size, capacity_ * 2);
+    auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size_ > 0)
+        std::memcpy(bytes.get(), bytes_.get(), size_);
+    bytes_ = std::move(bytes);
+    capacity_ = capacity;
 }
 
 void PageText::append(std::string_view text)
 {
     if (text.empty())
         return;
+    // A text of lone breaks doubles in length; nothing else grows.
+    reserve(size_ + 2 * text.size());
+    char* out = bytes_.get() + size_;
     const char* at = text.data();
     const char* const end = at + text.size();
     if (afterCr_ && *at == '\n')
         ++at;
     afterCr_ = false;
     while (at != end) {
-        const char* lineBreak = NextLineBreak(at, end);
-        bytes_.append(at, static_cast<std::size_t>(lineBreak - at));
-        if (lineBreak == end)
-            break;
-        bytes_.append(kCrLfBreak);
-        if (*lineBreak == '\r') {
-            if (lineBreak + 1 == end)
-                afterCr_ = true;
-            else if (lineBreak[1] == '\n')
-                ++lineBreak;
+        const char ch = *at;
+        if (ch == '\r' || ch == '\n') {
+            *out++ = '\r';
+            *out++ = '\n';
+            ++at;
+            if (ch == '\r') {
+                if (at == end)
+                    afterCr_ = true;
+                else if (*at == '\n')
+                    ++at;
+            }
+            continue;
         }
-        at = lineBreak + 1;
+        const char* lineBreak = NextLineBreak(at, end);
+        const auto length = static_cast<std::size_t>(lineBreak - at);
+        std::memcpy(out, at, length);
+        out += length;
+        at = lineBreak;
     }
+    size_ = static_cast<std::size_t>(out - bytes_.get());
 }
 
 std::string_view PageText::FinishedBytes()
 {
     // Every line break went in as CR LF, so a page that does not end with an
     // LF ends with a line of its own.
-    if (!bytes_.empty() && bytes_.back() != '\n')
-        bytes_.append(kCrLfBreak);
+    if (size_ > 0 && bytes_[size_ - 1] != '\n') {
+        reserve(size_ + kCrLfBreak.size());
+        std::memcpy(bytes_.get() + size_, kCrLfBreak.data(), kCrLfBreak.size());
+        size_ += kCrLfBreak.size();
+    }
     afterCr_ = false;
-    return bytes_;
+    return {bytes_.get(), size_};
 }
 
 } // namespace sw

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace sw {
@@ -23,11 +23,17 @@ public:
     // Nothing may be appended afterwards but after a Clear.
     std::string_view FinishedBytes();
 
-    std::size_t size() const { return bytes_.size(); }
-    void reserve(std::size_t size) { bytes_.reserve(size); }
+    std::size_t size() const { return size_; }
+    // Makes room for size bytes in all.
+    void reserve(std::size_t size);
 
 private:
-    std::string bytes_;
+    // The bytes are kept in a buffer of their own rather than a std::string:
+    // the page is filled through many short appends, each of which makes room
+    // once for the worst case and then copies without further checks.
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
     // The last text appended ended with a CR, so an LF that starts the next
     // one belongs to the same line break.
     bool afterCr_ = false;
