@@ -9,6 +9,13 @@
 #   SHOTWEAVE_BENCH_BUILD   build folder (default build/bench)
 #   SHOTWEAVE_BENCH_SHOTS   shots of the published project (default 10000)
 #   SHOTWEAVE_BENCH_RUNS    runs of each measure, the best is kept (default 5)
+#   SHOTWEAVE_BENCH_DIR     folder the sites are written in (default a new
+#                           folder under $TMPDIR or /tmp); the publisher syncs
+#                           every page to the disk and cp does not, so on a
+#                           busy disk the ratio measures the disk: /dev/shm
+#                           measures the work of the two alone
+#   SHOTWEAVE_BENCH_PUBLISH_ONCE  the publishing program to time (default the
+#                           one just built), e.g. one built from an older commit
 #   SHOTWEAVE_BENCH_ONLY_RATIO=1  stop after the ratio
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +26,8 @@ runs=${SHOTWEAVE_BENCH_RUNS:-5}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSHOTWEAVE_BUILD_TESTS=OFF -DSHOTWEAVE_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j2
 
-scratch=$(mktemp -d)
+publish_once=${SHOTWEAVE_BENCH_PUBLISH_ONCE:-$build/bench/publish_once}
+scratch=$(mktemp -d -p "${SHOTWEAVE_BENCH_DIR:-${TMPDIR:-/tmp}}")
 trap 'rm -rf "$scratch"' EXIT
 
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
@@ -31,7 +39,7 @@ for mode in script plain; do
   for ((run = 0; run < runs; ++run)); do
     rm -rf "$scratch/site" "$scratch/copy"
     # The program times the publication alone, not the building of the project.
-    /usr/bin/time -v -o "$scratch/time.txt" "$build/bench/publish_once" "$shots" "$scratch/site" $mode \
+    /usr/bin/time -v -o "$scratch/time.txt" "$publish_once" "$shots" "$scratch/site" $mode \
       >"$scratch/publish_us.txt"
     publish_us=$(cat "$scratch/publish_us.txt")
     kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$scratch/time.txt")
@@ -44,8 +52,8 @@ for mode in script plain; do
   done
   site_bytes=$(du -sb "$scratch/site" | cut -f1)
   awk -v mode="$mode" -v shots="$shots" -v bytes="$site_bytes" -v p="$best_publish" -v c="$best_copy" \
-      -v kb="$peak_kb" -v runs="$runs" 'BEGIN {
-    printf "%s mode, %d shots, %.1f MB of pages (best of %d)\n", mode, shots, bytes / 1e6, runs
+      -v kb="$peak_kb" -v runs="$runs" -v dir="$(dirname "$scratch")" 'BEGIN {
+    printf "%s mode, %d shots, %.1f MB of pages (best of %d) in %s\n", mode, shots, bytes / 1e6, runs, dir
     printf "  publish %.1f ms, cp -r %.1f ms, ratio publish/copy %.2f, peak RSS of publish_once %.1f MB\n",
            p / 1000, c / 1000, p / c, kb / 1024
   }'
