@@ -83,6 +83,13 @@ void PageText::append(std::string_view text)
             }
             continue;
         }
+        // Short pieces (tags, line ends) are the most frequent: copied byte
+        // by byte, longer runs found eight bytes at a time and copied whole.
+        if (end - at < 16) {
+            *out++ = ch;
+            ++at;
+            continue;
+        }
         const char* lineBreak = NextLineBreak(at, end);
         const auto length = static_cast<std::size_t>(lineBreak - at);
         std::memcpy(out, at, length);
