@@ -204,7 +204,9 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events)
 
         out.append("<A NAME=\"p");
         AppendNumber(out, index);
-        Append(out, "\">", kCrLf, "<H4>", EncodeEntities(shot.name), "</H4>", kCrLf);
+        Append(out, "\">", kCrLf, "<H4>");
+        AppendEncodedEntities(out, shot.name);
+        Append(out, "</H4>", kCrLf);
         Append(out, "<DIV class=topLeft> ", kCrLf, picture, kCrLf, "</DIV>", kCrLf);
         Append(out, "<DIV class=topMenu> ", kCrLf, "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> ", kCrLf,
                "<H5>CAM</H5>", kCrLf);
@@ -213,10 +215,13 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events)
         Append(out, "<TD vAlign=top> ", kCrLf, "<H5>Temps</H5>", kCrLf);
         AppendTimeText(out, shot, total.Text(), TimeTextForm::Bare);
         Append(out, "</TD>", kCrLf, "</TR></TABLE>", kCrLf, "</DIV><br clear=all>", kCrLf);
-        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf, EncodeEntities(shot.action), "</DIV>",
-               kCrLf);
-        Append(out, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf, EncodeEntities(shot.sound), kCrLf,
-               "<H5>Dialogue</H5>", kCrLf, EncodeEntities(shot.dialogue), "</DIV>", kCrLf);
+        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.action);
+        Append(out, "</DIV>", kCrLf, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.sound);
+        Append(out, kCrLf, "<H5>Dialogue</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.dialogue);
+        Append(out, "</DIV>", kCrLf);
         Append(out, "</A><br clear=all>", kCrLf, "<P class=vSpace1><HR WIDTH=400><P class=vSpace1>", kCrLf, kCrLf);
     }
 }

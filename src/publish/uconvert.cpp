@@ -26,20 +26,18 @@ constexpr unsigned char kDivide = 0xF7;
 
 } // namespace
 
+std::string_view LetterEntityName(unsigned char code)
+{
+    if (code < 0xC0 || code == kTimes || code == kDivide)
+        return {};
+    return kEntityNames[code - 0xC0];
+}
+
 std::string EncodeEntities(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    for (char ch : text) {
-        const auto code = static_cast<unsigned char>(ch);
-        if (code >= 0xC0 && code != kTimes && code != kDivide) {
-            result += '&';
-            result += kEntityNames[code - 0xC0];
-            result += ';';
-        } else {
-            result += ch;
-        }
-    }
+    AppendEncodedEntities(result, text);
     return result;
 }
 

@@ -12,6 +12,28 @@ namespace sw {
 // signs) by its HTML 4 named entity ("é" gives "&eacute;"); touches nothing else.
 std::string EncodeEntities(std::string_view text);
 
+// The HTML 4 entity name of a character from 0xC0 up ("eacute" for "é"), or
+// the empty text for the multiplication and division signs and below 0xC0.
+std::string_view LetterEntityName(unsigned char code);
+
+// Appends EncodeEntities(text) to out (a std::string or a PageText).
+template <typename Out>
+void AppendEncodedEntities(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view name = LetterEntityName(static_cast<unsigned char>(text[i]));
+        if (name.empty())
+            continue;
+        out.append(text.substr(runStart, i - runStart));
+        out.append(std::string_view("&"));
+        out.append(name);
+        out.append(std::string_view(";"));
+        runStart = i + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
 // Replaces accented letters by plain ones, one character for one, for link
 // targets. The French letters follow the classic table (both "Ç" and "ç" give
 // "c"); every other letter from 0xC0 up gives its base letter with its case
