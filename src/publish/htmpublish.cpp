@@ -262,6 +262,13 @@ void THTMPublish::CheckCoverPage() const
                     + "\" n'est pas un simple nom de fichier : le site n'a pas été publié.");
 }
 
+void THTMPublish::StartPage(std::string_view start)
+{
+    page.Clear();
+    page.append(start);
+}
+
+// One write of the page's final bytes, through the atomic replacement.
 void THTMPublish::SavePage(const std::string& fileName)
 {
     WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes());
@@ -327,9 +334,8 @@ std::string THTMPublish::SectionPageHead(SiteSection section) const
 
 void THTMPublish::WriteFrameset()
 {
-    page.Clear();
-    page.append(FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
-                        coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
+    StartPage(FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
+                           coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
     SavePage("index.html");
     WriteMenu();
     WriteCover();
@@ -361,8 +367,7 @@ void THTMPublish::WriteMenu()
     if (!returnUrl.empty())
         back = entry(returnUrl + "\" target=\"_top\" title=\"retour", "&#164;", kCrLf);
 
-    page.Clear();
-    page.append(HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title));
+    StartPage(HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title));
     Append(page, kBodyStart, shots, entry("synops.htm\" target=\"main", "synopsis", kDash),
            entry("action.htm\" target=\"main", "continuit\xE9", kDash),
            entry("ActDec.htm\" target=\"main", "d\xE9" "coupage", kDash), storyboard, report, back, "</BODY></HTML>");
@@ -375,8 +380,7 @@ void THTMPublish::WriteCover()
     std::string rule;
     if (!separatorWidth.empty())
         rule = "<P><HR WIDTH=" + separatorWidth + ">";
-    page.Clear();
-    page.append(HtmlHead("", "", kStyleSheetFile, info.title));
+    StartPage(HtmlHead("", "", kStyleSheetFile, info.title));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf, rule, kCrLf,
            kUpdateLineStart, EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>", kCrLf);
     SavePage(coverPage);
@@ -386,9 +390,8 @@ void THTMPublish::WriteShotViewer()
 {
     // In script mode the right frame opens on the viewer itself, which shows
     // the first shot; the plain shots page is not written in that mode.
-    page.Clear();
-    page.append("<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
-           "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"");
+    StartPage("<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
+              "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"");
     Append(page, noJSPlan ? "plans.htm" : "pMain.htm", "\" NAME=\"pMain\">\r\n</FRAMESET>\r\n</HTML>");
     SavePage("pIndex.htm");
     if (noJSPlan) {
@@ -397,18 +400,16 @@ void THTMPublish::WriteShotViewer()
     }
 
     const TEventList& events = project_.EventList;
-    page.Clear();
-    page.append(PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
-                         "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
-                             + MenuStyleBlock(),
-                         "Plan"));
+    StartPage(PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
+                            "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
+                                + MenuStyleBlock(),
+                            "Plan"));
     Append(page, kBodyStart, "<b>plans</b><P>", kCrLf);
     AppendShotLinks(page, events, false);
     Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page.Clear();
-    page.append(HtmlHead("", "vScript.js", kStyleSheetFile, "Plan"));
+    StartPage(HtmlHead("", "vScript.js", kStyleSheetFile, "Plan"));
     page.append(kCrLf);
     bool first = true;
     for (const std::string_view piece : kShotDisplayBody) {
@@ -424,16 +425,14 @@ void THTMPublish::WriteShotsPage()
 {
     const TGenInfo& info = project_.GenInfo;
     const TEventList& events = project_.EventList;
-    page.Clear();
-    page.append(PlainHtmlHead(MenuStyleBlock(), "Plan"));
+    StartPage(PlainHtmlHead(MenuStyleBlock(), "Plan"));
     Append(page, kBodyStart, "<P style=padding-top:20px;><b>plans</b> ", kCrLf,
            "<P style=text-align:left;padding-left:10px;>", kCrLf);
     AppendShotLinks(page, events, true);
     Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page.Clear();
-    page.append(HtmlHead("", "", kStyleSheetFile, "Plans"));
+    StartPage(HtmlHead("", "", kStyleSheetFile, "Plans"));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf,
            "<P><HR WIDTH=400><P>", kCrLf);
     AppendShotsPageBlocks(page, events);
@@ -457,10 +456,9 @@ void THTMPublish::WriteSynopsis()
         credits = SectionBlock("R\xE9" "alisation:", info.creator);
         credits.append(kCrLf);
     }
-    page.Clear();
-    page.append(ContentHead(info.title));
-    Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
-           SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
+    StartPage(ContentHead(info.title));
+    Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf,
+           SectionBlock("Id\xE9" "e:", info.idea), SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
     SavePage("synops.htm");
 }
 
@@ -468,8 +466,7 @@ void THTMPublish::WriteContinuity()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page.Clear();
-    page.append(SectionPageHead(SiteSection::Continuity));
+    StartPage(SectionPageHead(SiteSection::Continuity));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
@@ -490,8 +487,7 @@ void THTMPublish::WriteBreakdown()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page.Clear();
-    page.append(SectionPageHead(SiteSection::Breakdown));
+    StartPage(SectionPageHead(SiteSection::Breakdown));
     page.reserve(page.size() + 1024 + count * 1024);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
@@ -522,8 +518,7 @@ void THTMPublish::WriteStoryboard()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page.Clear();
-    page.append(SectionPageHead(SiteSection::Storyboard));
+    StartPage(SectionPageHead(SiteSection::Storyboard));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;
@@ -549,24 +544,21 @@ void THTMPublish::WriteReport()
     if (report.isExternal)
         return;
     const std::string body = TextToHtml(report.text);
-    page.Clear();
-    page.append(ContentHead(project_.GenInfo.title + "- rapport"));
+    StartPage(ContentHead(project_.GenInfo.title + "- rapport"));
     Append(page, TitleBanner(), kCrLf, SectionBlock(report.caption, body), "</BODY></HTML>", kCrLf);
     SavePage("sRp.htm");
 }
 
 void THTMPublish::WriteStylesheet()
 {
-    page.Clear();
-    page.append(project_.StylePrefs.BuildStyleSheet());
+    StartPage(project_.StylePrefs.BuildStyleSheet());
     page.append(kStyleCorrection);
     SavePage("vStyle.css");
 }
 
 void THTMPublish::WriteScript()
 {
-    page.Clear();
-    page.append("// JavaScript data and routines from Shotweave\r\n");
+    StartPage("// JavaScript data and routines from Shotweave\r\n");
     AppendJSData(page, project_.EventList);
     page.append(kScriptRoutines);
     SavePage("vScript.js");

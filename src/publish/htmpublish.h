@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "publish/pagetext.h"
@@ -58,6 +59,7 @@ public:
 private:
     void TakeLayoutPrefs();
     void CheckCoverPage() const;
+    void StartPage(std::string_view start);
     void SavePage(const std::string& fileName);
 
     void WriteFrameset();
@@ -109,7 +111,8 @@ std::string SectionBanner(SiteSection section);
 std::string SectionBlock(const std::string& heading, const std::string& body);
 
 // Splits text into lines at CR LF, lone CR and lone LF and ends every line
-// with CR LF, the way every page reaches the disk.
+// with CR LF, the way every page reaches the disk (PageText applies the same
+// rule while the page is built).
 std::string WithCrLfLines(const std::string& text);
 
 
