@@ -1,11 +1,65 @@
 #!/usr/bin/env bash
-# Builds the benchmarks optimised, without sanitizers, and runs them.
+# Builds the benchmarks optimised, without sanitizers, then:
+#  1. publishes a project of 10,000 shots (texts of several lines) and copies
+#     the site it wrote with `cp -r`, in both shot modes, and prints the best
+#     time of each over several runs, the ratio publish/copy and the peak
+#     memory of the publishing process (from /usr/bin/time -v);
+#  2. runs the Google benchmarks, with this script's arguments.
+# Settings from the environment:
+#   SHOTWEAVE_BENCH_BUILD   build folder (default build/bench)
+#   SHOTWEAVE_BENCH_SHOTS   shots of the published project (default 10000)
+#   SHOTWEAVE_BENCH_RUNS    runs of each measure, the best is kept (default 5)
+#   SHOTWEAVE_BENCH_DIR     folder the sites are written in (default a new
+#                           folder under $TMPDIR or /tmp); the publisher syncs
+#                           every page to the disk and cp does not, so on a
+#                           busy disk the ratio measures the disk: /dev/shm
+#                           measures the work of the two alone
+#   SHOTWEAVE_BENCH_PUBLISH_ONCE  the publishing program to time (default the
+#                           one just built), e.g. one built from an older commit
+#   SHOTWEAVE_BENCH_ONLY_RATIO=1  stop after the ratio
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-build=build/bench
+build=${SHOTWEAVE_BENCH_BUILD:-build/bench}
+shots=${SHOTWEAVE_BENCH_SHOTS:-10000}
+runs=${SHOTWEAVE_BENCH_RUNS:-5}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSHOTWEAVE_BUILD_TESTS=OFF -DSHOTWEAVE_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j2
+
+publish_once=${SHOTWEAVE_BENCH_PUBLISH_ONCE:-$build/bench/publish_once}
+scratch=$(mktemp -d -p "${SHOTWEAVE_BENCH_DIR:-${TMPDIR:-/tmp}}")
+trap 'rm -rf "$scratch"' EXIT
+
+now_us() { echo $(( $(date +%s%N) / 1000 )); }
+
+for mode in script plain; do
+  best_publish=
+  best_copy=
+  peak_kb=0
+  for ((run = 0; run < runs; ++run)); do
+    rm -rf "$scratch/site" "$scratch/copy"
+    # The program times the publication alone, not the building of the project.
+    /usr/bin/time -v -o "$scratch/time.txt" "$publish_once" "$shots" "$scratch/site" $mode \
+      >"$scratch/publish_us.txt"
+    publish_us=$(cat "$scratch/publish_us.txt")
+    kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$scratch/time.txt")
+    (( kb > peak_kb )) && peak_kb=$kb
+    start=$(now_us)
+    cp -r "$scratch/site" "$scratch/copy"
+    copy_us=$(( $(now_us) - start ))
+    [[ -z $best_publish || $publish_us -lt $best_publish ]] && best_publish=$publish_us
+    [[ -z $best_copy || $copy_us -lt $best_copy ]] && best_copy=$copy_us
+  done
+  site_bytes=$(du -sb "$scratch/site" | cut -f1)
+  awk -v mode="$mode" -v shots="$shots" -v bytes="$site_bytes" -v p="$best_publish" -v c="$best_copy" \
+      -v kb="$peak_kb" -v runs="$runs" -v dir="$(dirname "$scratch")" 'BEGIN {
+    printf "%s mode, %d shots, %.1f MB of pages (best of %d) in %s\n", mode, shots, bytes / 1e6, runs, dir
+    printf "  publish %.1f ms, cp -r %.1f ms, ratio publish/copy %.2f, peak RSS of publish_once %.1f MB\n",
+           p / 1000, c / 1000, p / c, kb / 1024
+  }'
+done
+
+[ "${SHOTWEAVE_BENCH_ONLY_RATIO:-0}" = 1 ] && exit 0
 for bench in "$build"/bench/*_bench; do
   [ -x "$bench" ] && "$bench" "$@"
 done

@@ -25,11 +25,9 @@ void TsRprt::FromText(std::string_view form)
     text = NextField(form);
 }
 
-const std::string& TsRprt::ReportFileName()
+std::string TsRprt::ReportFileName() const
 {
-    if (!isExternal)
-        fileName = "sRp.htm";
-    return fileName;
+    return isExternal ? fileName : std::string(kInlineReportPage);
 }
 
 } // namespace sw

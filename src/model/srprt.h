@@ -5,6 +5,12 @@
 
 namespace sw {
 
+// The file name a new project proposes for a report of the user's own.
+inline constexpr std::string_view kDefaultReportFileName = "rapport.htm";
+
+// The page the site gives the inline report.
+inline constexpr std::string_view kInlineReportPage = "sRp.htm";
+
 // The production report: inline text, or an HTML file of the user's own.
 class TsRprt {
 public:
@@ -17,9 +23,12 @@ public:
     std::string ToText() const;
     // An empty caption becomes "Rapport de production".
     void FromText(std::string_view form);
-    // The report page's file name: "sRp.htm" for the inline report, else the
-    // external file's name, which the window keeps in fileName as it is typed.
-    const std::string& ReportFileName();
+    // The page the site's menu links to: kInlineReportPage for the inline
+    // report, else the external file's name, which the window keeps in
+    // fileName as it is typed. Until now the publisher also stored this name
+    // in fileName when the menu had a report entry, and the editor saves the
+    // project with it after a publication.
+    std::string ReportFileName() const;
 };
 
 } // namespace sw

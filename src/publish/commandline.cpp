@@ -7,8 +7,7 @@
 #include "model/notifier.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
-#include "publish/htmpublish.h"
-#include "publish/varutil.h"
+#include "publish/sitepublication.h"
 
 namespace sw {
 
@@ -50,15 +49,7 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     project.StylePrefs.ApplyAppStyleTable();
     LoadProject(project, file);
 
-    const std::filesystem::path siteFolder = SiteFolderOf(file);
-    EnsureDirectory(siteFolder, true, &notifier);
-    EnsureDirectory(ImageFolderOf(siteFolder), false, nullptr);
-
-    THTMPublish publisher(project, siteFolder);
-    publisher.Publish();
-
-    return "Le film " + file.filename().string() + " est maintenant publié dans le dossier "
-           + (siteFolder / "").string() + ".";
+    return PublishProjectSite(project, file, notifier);
 }
 
 } // namespace

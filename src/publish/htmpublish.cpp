@@ -13,6 +13,7 @@
 #include "document/projectdocument.h"
 #include "model/srprt.h"
 #include "publish/ghtml.h"
+#include "publish/pagetext.h"
 #include "publish/shotfragments.h"
 #include "publish/uconvert.h"
 #include "publish/varutil.h"
@@ -26,8 +27,8 @@ constexpr std::string_view kBodyStart = "\r\n<BODY>\r\n";
 constexpr std::string_view kStyleSheetFile = "vStyle.css";
 constexpr std::string_view kUpdateLineStart = "<P><span class=rev>Derni&egrave;re mise &agrave; jour: ";
 
-template <typename... Pieces>
-void Append(std::string& out, const Pieces&... pieces)
+template <typename Out, typename... Pieces>
+void Append(Out& out, const Pieces&... pieces)
 {
     (out.append(pieces), ...);
 }
@@ -146,14 +147,25 @@ PublishDates CurrentPublishDates()
     return PublishDates{ShortDateText(), NowText()};
 }
 
-std::string SectionBanner(unsigned kind)
+std::string SectionBanner(SiteSection section)
 {
-    static constexpr std::string_view kNames[] = {"Synopsis", "Continuit&eacute;", "D&eacute;coupage technique",
-                                                  "Storyboard"};
+    std::string_view name;
+    switch (section) {
+    case SiteSection::Synopsis:
+        name = "Synopsis";
+        break;
+    case SiteSection::Continuity:
+        name = "Continuit&eacute;";
+        break;
+    case SiteSection::Breakdown:
+        name = "D&eacute;coupage technique";
+        break;
+    case SiteSection::Storyboard:
+        name = "Storyboard";
+        break;
+    }
     std::string banner = "<H5>";
-    if (kind < std::size(kNames))
-        banner.append(kNames[kind]);
-    banner.append("</H5>");
+    Append(banner, name, "</H5>");
     return banner;
 }
 
@@ -186,8 +198,13 @@ std::string WithCrLfLines(const std::string& text)
     return lines;
 }
 
-THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
+THTMPublish::THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir)
     : project_(project), siteDir_(std::move(siteDir))
+{
+}
+
+THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
+    : project_(project), reportToRename_(&project.Report), siteDir_(std::move(siteDir))
 {
 }
 
@@ -245,9 +262,16 @@ void THTMPublish::CheckCoverPage() const
                     + "\" n'est pas un simple nom de fichier : le site n'a pas été publié.");
 }
 
+void THTMPublish::StartPage(std::string_view start)
+{
+    page.Clear();
+    page.append(start);
+}
+
+// One write of the page's final bytes, through the atomic replacement.
 void THTMPublish::SavePage(const std::string& fileName)
 {
-    WriteFileAtomically(siteDir_ / fileName, WithCrLfLines(page));
+    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes());
     writtenFiles_.push_back(fileName);
 }
 
@@ -301,17 +325,17 @@ std::string THTMPublish::ContentHead(const std::string& title) const
 }
 
 // The start of the continuity, breakdown and storyboard pages, up to their table.
-std::string THTMPublish::SectionPageHead(unsigned kind) const
+std::string THTMPublish::SectionPageHead(SiteSection section) const
 {
     std::string head = ContentHead(project_.GenInfo.title);
-    Append(head, TitleBanner(), kCrLf, SectionBanner(kind), kCrLf, "<P>", kCrLf);
+    Append(head, TitleBanner(), kCrLf, SectionBanner(section), kCrLf, "<P>", kCrLf);
     return head;
 }
 
 void THTMPublish::WriteFrameset()
 {
-    page = FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
-                        coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no");
+    StartPage(FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
+                           coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
     SavePage("index.html");
     WriteMenu();
     WriteCover();
@@ -333,13 +357,17 @@ void THTMPublish::WriteMenu()
     if (showStoryboard)
         storyboard = entry("storyBrd.htm\" target=\"main", "storyboard", kDash);
     std::string report;
-    if (showReport)
-        report = entry(project_.Report.ReportFileName() + "\" target=\"main", "rapport", kDash);
+    if (showReport) {
+        const std::string reportPage = project_.Report.ReportFileName();
+        if (reportToRename_ != nullptr)
+            reportToRename_->fileName = reportPage;
+        report = entry(reportPage + "\" target=\"main", "rapport", kDash);
+    }
     std::string back;
     if (!returnUrl.empty())
         back = entry(returnUrl + "\" target=\"_top\" title=\"retour", "&#164;", kCrLf);
 
-    page = HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title);
+    StartPage(HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title));
     Append(page, kBodyStart, shots, entry("synops.htm\" target=\"main", "synopsis", kDash),
            entry("action.htm\" target=\"main", "continuit\xE9", kDash),
            entry("ActDec.htm\" target=\"main", "d\xE9" "coupage", kDash), storyboard, report, back, "</BODY></HTML>");
@@ -352,7 +380,7 @@ void THTMPublish::WriteCover()
     std::string rule;
     if (!separatorWidth.empty())
         rule = "<P><HR WIDTH=" + separatorWidth + ">";
-    page = HtmlHead("", "", kStyleSheetFile, info.title);
+    StartPage(HtmlHead("", "", kStyleSheetFile, info.title));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf, rule, kCrLf,
            kUpdateLineStart, EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>", kCrLf);
     SavePage(coverPage);
@@ -362,8 +390,8 @@ void THTMPublish::WriteShotViewer()
 {
     // In script mode the right frame opens on the viewer itself, which shows
     // the first shot; the plain shots page is not written in that mode.
-    page = "<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
-           "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"";
+    StartPage("<HTML><HEAD> </HEAD>\r\n<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\r\n"
+              "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\r\n<FRAME SRC=\"");
     Append(page, noJSPlan ? "plans.htm" : "pMain.htm", "\" NAME=\"pMain\">\r\n</FRAMESET>\r\n</HTML>");
     SavePage("pIndex.htm");
     if (noJSPlan) {
@@ -372,14 +400,16 @@ void THTMPublish::WriteShotViewer()
     }
 
     const TEventList& events = project_.EventList;
-    page = PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
-                         "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
-                             + MenuStyleBlock(),
-                         "Plan");
-    Append(page, kBodyStart, "<b>plans</b><P>", kCrLf, ShotLinks(events, false), kCrLf, "</BODY></HTML>");
+    StartPage(PlainHtmlHead("<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\r\n"
+                            "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\r\n"
+                                + MenuStyleBlock(),
+                            "Plan"));
+    Append(page, kBodyStart, "<b>plans</b><P>", kCrLf);
+    AppendShotLinks(page, events, false);
+    Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page = HtmlHead("", "vScript.js", kStyleSheetFile, "Plan");
+    StartPage(HtmlHead("", "vScript.js", kStyleSheetFile, "Plan"));
     page.append(kCrLf);
     bool first = true;
     for (const std::string_view piece : kShotDisplayBody) {
@@ -395,14 +425,18 @@ void THTMPublish::WriteShotsPage()
 {
     const TGenInfo& info = project_.GenInfo;
     const TEventList& events = project_.EventList;
-    page = PlainHtmlHead(MenuStyleBlock(), "Plan");
+    StartPage(PlainHtmlHead(MenuStyleBlock(), "Plan"));
     Append(page, kBodyStart, "<P style=padding-top:20px;><b>plans</b> ", kCrLf,
-           "<P style=text-align:left;padding-left:10px;>", kCrLf, ShotLinks(events, true), kCrLf, "</BODY></HTML>");
+           "<P style=text-align:left;padding-left:10px;>", kCrLf);
+    AppendShotLinks(page, events, true);
+    Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
-    page = HtmlHead("", "", kStyleSheetFile, "Plans");
+    StartPage(HtmlHead("", "", kStyleSheetFile, "Plans"));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf,
-           "<P><HR WIDTH=400><P>", kCrLf, ShotsPageBlocks(events), kCrLf, kUpdateLineStart,
+           "<P><HR WIDTH=400><P>", kCrLf);
+    AppendShotsPageBlocks(page, events);
+    Append(page, kCrLf, kUpdateLineStart,
            EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>");
     SavePage("plans.htm");
 }
@@ -422,9 +456,9 @@ void THTMPublish::WriteSynopsis()
         credits = SectionBlock("R\xE9" "alisation:", info.creator);
         credits.append(kCrLf);
     }
-    page = ContentHead(info.title);
-    Append(page, TitleBanner(), kCrLf, SectionBanner(0), kCrLf, credits, kCrLf, SectionBlock("Id\xE9" "e:", info.idea),
-           SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
+    StartPage(ContentHead(info.title));
+    Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf,
+           SectionBlock("Id\xE9" "e:", info.idea), SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
     SavePage("synops.htm");
 }
 
@@ -432,7 +466,7 @@ void THTMPublish::WriteContinuity()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(1);
+    StartPage(SectionPageHead(SiteSection::Continuity));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
@@ -442,7 +476,7 @@ void THTMPublish::WriteContinuity()
         Append(page, "<TR>", kCrLf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
-        AppendContinuityCells(page, shot, 0);
+        AppendContinuityCells(page, shot, CellLayout::ContinuityTable);
         Append(page, kCrLf, "</TR>", kCrLf);
     }
     page.append(TablePageEnd());
@@ -453,7 +487,7 @@ void THTMPublish::WriteBreakdown()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(2);
+    StartPage(SectionPageHead(SiteSection::Breakdown));
     page.reserve(page.size() + 1024 + count * 1024);
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
@@ -466,12 +500,12 @@ void THTMPublish::WriteBreakdown()
         Append(page, "<TR>", kCrLf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
-        AppendContinuityCells(page, shot, 1);
+        AppendContinuityCells(page, shot, CellLayout::BreakdownTable);
         Append(page, kCrLf, " <TD vAlign=top colSpan=2>", kCrLf, "   <TABLE width=100%>", kCrLf, "      <TR>", kCrLf,
                kIndent);
-        AppendCamText(page, shot, 0);
+        AppendCamText(page, shot, CamTextForm::TableCell);
         Append(page, kCrLf, kIndent);
-        AppendTimeText(page, shot, total.Text(), 1);
+        AppendTimeText(page, shot, total.Text(), TimeTextForm::TableCell);
         Append(page, kCrLf, "      </TR>", kCrLf, "      <TR>", kCrLf, kIndent);
         AppendEffectCell(page, shot);
         Append(page, kCrLf, "      </TR>", kCrLf, "   </TABLE>", kCrLf, " </TD>", kCrLf, "</TR>", kCrLf);
@@ -484,7 +518,7 @@ void THTMPublish::WriteStoryboard()
 {
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
-    page = SectionPageHead(3);
+    StartPage(SectionPageHead(SiteSection::Storyboard));
     page.reserve(page.size() + 1024 + count * 512);
     Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;
@@ -510,22 +544,22 @@ void THTMPublish::WriteReport()
     if (report.isExternal)
         return;
     const std::string body = TextToHtml(report.text);
-    page = ContentHead(project_.GenInfo.title + "- rapport");
+    StartPage(ContentHead(project_.GenInfo.title + "- rapport"));
     Append(page, TitleBanner(), kCrLf, SectionBlock(report.caption, body), "</BODY></HTML>", kCrLf);
     SavePage("sRp.htm");
 }
 
 void THTMPublish::WriteStylesheet()
 {
-    page = project_.StylePrefs.BuildStyleSheet();
+    StartPage(project_.StylePrefs.BuildStyleSheet());
     page.append(kStyleCorrection);
     SavePage("vStyle.css");
 }
 
 void THTMPublish::WriteScript()
 {
-    page = "// JavaScript data and routines from Shotweave\r\n";
-    page.append(JSData(project_.EventList));
+    StartPage("// JavaScript data and routines from Shotweave\r\n");
+    AppendJSData(page, project_.EventList);
     page.append(kScriptRoutines);
     SavePage("vScript.js");
 }

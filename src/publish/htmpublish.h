@@ -3,11 +3,23 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "publish/pagetext.h"
 
 namespace sw {
 
 struct ProjectDocument;
+class TsRprt;
+
+// The sections of the site that open with a banner under the title.
+enum class SiteSection {
+    Synopsis,
+    Continuity,
+    Breakdown,
+    Storyboard,
+};
 
 // The date texts a publication writes, in Windows-1252: the short date of the
 // pages' META block and the day, date and time of the update lines.
@@ -22,10 +34,15 @@ PublishDates CurrentPublishDates();
 // Turns the project into its web site: frameset, menu, entry page, shot viewer
 // or shots page, synopsis, continuity, breakdown, storyboard, report,
 // stylesheet and viewer script, written into the site folder. One object
-// serves one publication. The model is only read, except that the report's
-// file name is refreshed while the menu is written.
+// serves one publication.
 class THTMPublish {
 public:
+    // The project is only read.
+    THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir);
+    // For the editor's project, which it saves again after a publication:
+    // besides, when the menu has a report entry, the report's file name
+    // becomes the page the menu links to (TsRprt::ReportFileName) once the
+    // entry page is written, as the saved projects have always had it.
     THTMPublish(ProjectDocument& project, std::filesystem::path siteDir);
 
     // Fixes the date texts instead of reading the clock when publishing.
@@ -42,6 +59,7 @@ public:
 private:
     void TakeLayoutPrefs();
     void CheckCoverPage() const;
+    void StartPage(std::string_view start);
     void SavePage(const std::string& fileName);
 
     void WriteFrameset();
@@ -62,16 +80,18 @@ private:
     std::string TitleBanner() const;
     std::string TableOpenTag() const;
     std::string ContentHead(const std::string& title) const;
-    std::string SectionPageHead(unsigned kind) const;
+    std::string SectionPageHead(SiteSection section) const;
     std::string TablePageEnd() const;
 
-    ProjectDocument& project_;
+    const ProjectDocument& project_;
+    TsRprt* reportToRename_ = nullptr;
     std::filesystem::path siteDir_;
     std::optional<PublishDates> fixedDates_;
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
 
-    std::string page;
+    // The page being written, in its final bytes; one buffer for every page.
+    PageText page;
     bool showShots = false;
     bool showStoryboard = false;
     bool showReport = false;
@@ -87,11 +107,12 @@ private:
 
 // Page pieces shared by several pages that depend on nothing but their
 // arguments.
-std::string SectionBanner(unsigned kind);
+std::string SectionBanner(SiteSection section);
 std::string SectionBlock(const std::string& heading, const std::string& body);
 
 // Splits text into lines at CR LF, lone CR and lone LF and ends every line
-// with CR LF, the way every page reaches the disk.
+// with CR LF, the way every page reaches the disk (PageText applies the same
+// rule while the page is built).
 std::string WithCrLfLines(const std::string& text);
 
 

@@ -6,26 +6,29 @@
 #include "model/event.h"
 #include "model/eventlist.h"
 #include "publish/ghtml.h"
+#include "publish/pagetext.h"
 #include "publish/uconvert.h"
 
 namespace sw {
 
 namespace {
 
-template <typename... Pieces>
-void Append(std::string& out, const Pieces&... pieces)
+template <typename Out, typename... Pieces>
+void Append(Out& out, const Pieces&... pieces)
 {
     (out.append(pieces), ...);
 }
 
-void AppendNumber(std::string& out, std::size_t number)
+template <typename Out>
+void AppendNumber(Out& out, std::size_t number)
 {
     out.append(std::to_string(number));
 }
 
 } // namespace
 
-void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
+template <typename Out>
+void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout)
 {
     std::string soundPart;
     if (!shot.sound.empty())
@@ -34,7 +37,7 @@ void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
     if (!shot.dialogue.empty())
         Append(dialoguePart, "<b>dialogue: </b>", shot.dialogue);
 
-    if (kind == 0)
+    if (layout == CellLayout::ContinuityTable)
         Append(out, "<TD vAlign=top>", shot.action, "</TD>", kCrLf, "<TD vAlign=top>", soundPart, kCrLf,
                dialoguePart, "</TD>");
     else
@@ -42,7 +45,8 @@ void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind)
                dialoguePart, kCrLf, "</TD>");
 }
 
-void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
+template <typename Out>
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale)
 {
     out.append("<P class=center>\r\n");
     std::string size;
@@ -57,7 +61,8 @@ void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale)
         Append(out, "<P class=note>", shot.action, kCrLf, "<BR>", kCrLf);
 }
 
-void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
+template <typename Out>
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
 {
     out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>");
     AppendNumber(out, index + 1);
@@ -66,9 +71,10 @@ void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std
     out.append("</TD>");
 }
 
-void AppendCamText(std::string& out, const TEvent& shot, unsigned kind)
+template <typename Out>
+void AppendCamText(Out& out, const TEvent& shot, CamTextForm form)
 {
-    if (kind == 0)
+    if (form == CamTextForm::TableCell)
         out.append("<TD vAlign=top width=65%>\r\n");
     Append(out, "<b>C:</b> ", FramingWord(shot.cam.framing), "<br>", kCrLf, "<b>A:</b> ", AngleWord(shot.cam.angle),
            "<br>", kCrLf, "<b>M:</b> ");
@@ -79,13 +85,14 @@ void AppendCamText(std::string& out, const TEvent& shot, unsigned kind)
     if (shot.cam.zoom > 0)
         Append(out, ZoomWord(shot.cam.zoom), "<br>", kCrLf);
     Append(out, "<br>", kCrLf);
-    if (kind == 0)
+    if (form == CamTextForm::TableCell)
         Append(out, "</TD>", kCrLf);
 }
 
-void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, unsigned kind)
+template <typename Out>
+void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
 {
-    if (kind == 0)
+    if (form == TimeTextForm::Bare)
         Append(out, "<span class=sTime>", shot.cam.duration, "s.</span><br>", kCrLf, "<b>cumul:</b><br>", kCrLf,
                "<span class=sTime>", cumulText, "</span>", kCrLf);
     else
@@ -93,7 +100,8 @@ void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cum
                "<br><b>Tot:</b><br> ", cumulText, kCrLf, "</TD>", kCrLf);
 }
 
-void AppendEffectCell(std::string& out, const TEvent& shot)
+template <typename Out>
+void AppendEffectCell(Out& out, const TEvent& shot)
 {
     if (shot.cam.effect.empty())
         return;
@@ -111,10 +119,10 @@ std::string CumulativeDuration::Text() const
     return CumulTextOf(seconds_);
 }
 
-std::string ContinuityCells(const TEventList& events, std::size_t index, unsigned kind)
+std::string ContinuityCells(const TEventList& events, std::size_t index, CellLayout layout)
 {
     std::string out;
-    AppendContinuityCells(out, events.Event(index), kind);
+    AppendContinuityCells(out, events.Event(index), layout);
     return out;
 }
 
@@ -132,17 +140,17 @@ std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t 
     return out;
 }
 
-std::string CamText(const TEventList& events, std::size_t index, unsigned kind)
+std::string CamText(const TEventList& events, std::size_t index, CamTextForm form)
 {
     std::string out;
-    AppendCamText(out, events.Event(index), kind);
+    AppendCamText(out, events.Event(index), form);
     return out;
 }
 
-std::string TimeText(const TEventList& events, std::size_t index, unsigned kind)
+std::string TimeText(const TEventList& events, std::size_t index, TimeTextForm form)
 {
     std::string out;
-    AppendTimeText(out, events.Event(index), events.CumulText(index), kind);
+    AppendTimeText(out, events.Event(index), events.CumulText(index), form);
     return out;
 }
 
@@ -153,11 +161,10 @@ std::string EffectCell(const TEventList& events, std::size_t index)
     return out;
 }
 
-std::string ShotLinks(const TEventList& events, bool noJSPlan)
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(count * 64);
     for (std::size_t index = 0; index < count; ++index) {
         if (noJSPlan) {
             out.append("<a href=\"plans.htm#p");
@@ -170,19 +177,26 @@ std::string ShotLinks(const TEventList& events, bool noJSPlan)
         }
         Append(out, events.Event(index).name, "</a><br>", "\n");
     }
+}
+
+std::string ShotLinks(const TEventList& events, bool noJSPlan)
+{
+    std::string out;
+    out.reserve(events.Count() * 64);
+    AppendShotLinks(out, events, noJSPlan);
     return out;
 }
 
-std::string ShotsPageBlocks(const TEventList& events)
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(count * 1024);
+    std::string picture;
     CumulativeDuration total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        std::string picture;
+        picture.clear();
         if (!shot.cam.startImage.empty())
             Append(picture, "<P class=center> <IMG SRC=\"img/", QuoteAttribute(shot.cam.startImage),
                    "\" BORDER=1 WIDTH=160 ",
@@ -190,29 +204,40 @@ std::string ShotsPageBlocks(const TEventList& events)
 
         out.append("<A NAME=\"p");
         AppendNumber(out, index);
-        Append(out, "\">", kCrLf, "<H4>", EncodeEntities(shot.name), "</H4>", kCrLf);
+        Append(out, "\">", kCrLf, "<H4>");
+        AppendEncodedEntities(out, shot.name);
+        Append(out, "</H4>", kCrLf);
         Append(out, "<DIV class=topLeft> ", kCrLf, picture, kCrLf, "</DIV>", kCrLf);
         Append(out, "<DIV class=topMenu> ", kCrLf, "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> ", kCrLf,
                "<H5>CAM</H5>", kCrLf);
-        AppendCamText(out, shot, 1);
+        AppendCamText(out, shot, CamTextForm::Bare);
         Append(out, "</TD>", kCrLf);
         Append(out, "<TD vAlign=top> ", kCrLf, "<H5>Temps</H5>", kCrLf);
-        AppendTimeText(out, shot, total.Text(), 0);
+        AppendTimeText(out, shot, total.Text(), TimeTextForm::Bare);
         Append(out, "</TD>", kCrLf, "</TR></TABLE>", kCrLf, "</DIV><br clear=all>", kCrLf);
-        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf, EncodeEntities(shot.action), "</DIV>",
-               kCrLf);
-        Append(out, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf, EncodeEntities(shot.sound), kCrLf,
-               "<H5>Dialogue</H5>", kCrLf, EncodeEntities(shot.dialogue), "</DIV>", kCrLf);
+        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.action);
+        Append(out, "</DIV>", kCrLf, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.sound);
+        Append(out, kCrLf, "<H5>Dialogue</H5>", kCrLf);
+        AppendEncodedEntities(out, shot.dialogue);
+        Append(out, "</DIV>", kCrLf);
         Append(out, "</A><br clear=all>", kCrLf, "<P class=vSpace1><HR WIDTH=400><P class=vSpace1>", kCrLf, kCrLf);
     }
+}
+
+std::string ShotsPageBlocks(const TEventList& events)
+{
+    std::string out;
+    out.reserve(events.Count() * 1024);
+    AppendShotsPageBlocks(out, events);
     return out;
 }
 
-std::string JSData(const TEventList& events)
+template <typename Out>
+void AppendJSData(Out& out, const TEventList& events)
 {
-    std::string out;
     const std::size_t count = events.Count();
-    out.reserve(128 + count * 1024);
     // The array is declared one short and grows with its last element; an
     // empty project declares an empty array, as a negative length is refused.
     if (count == 0)
@@ -222,29 +247,65 @@ std::string JSData(const TEventList& events)
     Append(out, "\n", "function pData(index, name, pict, action, snd, dlg, CAM, time){}", "\n", "\n");
 
     CumulativeDuration total;
+    std::string record;
     std::string generated;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        const std::string record = "p[" + std::to_string(index) + "]";
+        const std::string number = std::to_string(index);
+        record.assign("p[").append(number).append("]");
         Append(out, record, "= new pData();", kCrLf);
-        Append(out, record, ".index= \"", std::to_string(index), "\"", kCrLf);
-        Append(out, record, ".name= \"", JsEscape(shot.name), "\"", kCrLf);
+        Append(out, record, ".index= \"", number, "\"", kCrLf);
+        Append(out, record, ".name= \"");
+        AppendJsEscaped(out, shot.name);
+        Append(out, "\"", kCrLf);
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
-        Append(out, record, ".pict= \"",
-               shot.cam.startImage.empty() ? std::string("blank") : ScriptFileName(shot.cam.startImage), "\"", kCrLf);
-        Append(out, record, ".action= \"", JsEscape(shot.action), "\"", kCrLf);
-        Append(out, record, ".snd= \"", JsEscape(shot.sound), "\"", kCrLf);
-        Append(out, record, ".dlg= \"", JsEscape(shot.dialogue), "\"", kCrLf);
+        Append(out, record, ".pict= \"");
+        if (shot.cam.startImage.empty())
+            out.append("blank");
+        else
+            AppendScriptFileName(out, shot.cam.startImage);
+        Append(out, "\"", kCrLf);
+        Append(out, record, ".action= \"");
+        AppendJsEscaped(out, shot.action);
+        Append(out, "\"", kCrLf, record, ".snd= \"");
+        AppendJsEscaped(out, shot.sound);
+        Append(out, "\"", kCrLf, record, ".dlg= \"");
+        AppendJsEscaped(out, shot.dialogue);
+        Append(out, "\"", kCrLf, record, ".CAM= \"");
         generated.clear();
-        AppendCamText(generated, shot, 1);
-        Append(out, record, ".CAM= \"", JsEscape(generated), "\"", kCrLf);
+        AppendCamText(generated, shot, CamTextForm::Bare);
+        AppendJsEscaped(out, generated);
+        Append(out, "\"", kCrLf, record, ".time= \"");
         generated.clear();
-        AppendTimeText(generated, shot, total.Text(), 0);
-        Append(out, record, ".time= \"", JsEscape(generated), "\"", ";", kCrLf, "\n");
+        AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
+        AppendJsEscaped(out, generated);
+        Append(out, "\"", ";", kCrLf, "\n");
     }
+}
+
+std::string JSData(const TEventList& events)
+{
+    std::string out;
+    out.reserve(128 + events.Count() * 1024);
+    AppendJSData(out, events);
     return out;
 }
+
+// The page writers fill a PageText, the string forms above a std::string.
+#define SHOTWEAVE_INSTANTIATE_FRAGMENTS(Out)                                                                     \
+    template void AppendContinuityCells<Out>(Out&, const TEvent&, CellLayout);                                 \
+    template void AppendImageBlock<Out>(Out&, const TEvent&, std::uint16_t);                                   \
+    template void AppendShotCell<Out>(Out&, const TEvent&, std::size_t, std::uint16_t);                        \
+    template void AppendCamText<Out>(Out&, const TEvent&, CamTextForm);                                        \
+    template void AppendTimeText<Out>(Out&, const TEvent&, const std::string&, TimeTextForm);                  \
+    template void AppendEffectCell<Out>(Out&, const TEvent&);                                                  \
+    template void AppendShotLinks<Out>(Out&, const TEventList&, bool);                                         \
+    template void AppendShotsPageBlocks<Out>(Out&, const TEventList&);                                         \
+    template void AppendJSData<Out>(Out&, const TEventList&);
+
+SHOTWEAVE_INSTANTIATE_FRAGMENTS(std::string)
+SHOTWEAVE_INSTANTIATE_FRAGMENTS(PageText)
 
 } // namespace sw

@@ -6,6 +6,7 @@
 
 namespace sw {
 
+class PageText;
 class TEvent;
 class TEventList;
 
@@ -14,9 +15,26 @@ class TEventList;
 // Windows-1252. Shot indexes are 0-based; an index outside the list fails
 // with the list's index error.
 
-// Table cells of the continuity page (kind 0: action, then sound and
-// dialogue) or of the breakdown page (kind 1: all three in one cell).
-std::string ContinuityCells(const TEventList& events, std::size_t index, unsigned kind);
+// Which page's table the continuity cells are laid out for.
+enum class CellLayout {
+    ContinuityTable,  // the action, then sound and dialogue, in two cells
+    BreakdownTable,   // all three in one cell
+};
+
+// How the framing, angle and movements are given.
+enum class CamTextForm {
+    TableCell,  // wrapped in a cell of the breakdown table
+    Bare,       // bare, for the shots page and the viewer script
+};
+
+// How the duration and running total are given.
+enum class TimeTextForm {
+    Bare,       // bare, for the shots page and the viewer script
+    TableCell,  // as a cell of the breakdown table
+};
+
+// Table cells of the continuity page or of the breakdown page.
+std::string ContinuityCells(const TEventList& events, std::size_t index, CellLayout layout);
 
 // The shot's start picture: at its own size for scale 0; for a scale above 0
 // at 40 x 30 times the scale, with an empty frame when there is no picture and
@@ -26,12 +44,11 @@ std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_
 // The title cell of a shot: its number, its name and its ImageBlock.
 std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale);
 
-// Framing, angle and movements; kind 0 wraps them in a table cell, kind 1
-// gives them bare.
-std::string CamText(const TEventList& events, std::size_t index, unsigned kind);
+// Framing, angle and movements.
+std::string CamText(const TEventList& events, std::size_t index, CamTextForm form);
 
-// Duration and running total; kind 0 bare, kind 1 as a table cell.
-std::string TimeText(const TEventList& events, std::size_t index, unsigned kind);
+// Duration and running total.
+std::string TimeText(const TEventList& events, std::size_t index, TimeTextForm form);
 
 // The effect notes as a table cell spanning two columns; empty without notes.
 std::string EffectCell(const TEventList& events, std::size_t index);
@@ -49,13 +66,28 @@ std::string JSData(const TEventList& events);
 // The appending forms used by the page writers. They work on one shot and
 // take what depends on the rest of the list (its index, the running total of
 // durations as CumulText writes it) from the caller, so that a page over the
-// whole list is built in one pass.
-void AppendContinuityCells(std::string& out, const TEvent& shot, unsigned kind);
-void AppendImageBlock(std::string& out, const TEvent& shot, std::uint16_t scale);
-void AppendShotCell(std::string& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
-void AppendCamText(std::string& out, const TEvent& shot, unsigned kind);
-void AppendTimeText(std::string& out, const TEvent& shot, const std::string& cumulText, unsigned kind);
-void AppendEffectCell(std::string& out, const TEvent& shot);
+// whole list is built in one pass. Out is std::string or PageText (which
+// writes the line breaks as the pages have them); the shots are only read.
+template <typename Out>
+void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout);
+template <typename Out>
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale);
+template <typename Out>
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
+template <typename Out>
+void AppendCamText(Out& out, const TEvent& shot, CamTextForm form);
+template <typename Out>
+void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form);
+template <typename Out>
+void AppendEffectCell(Out& out, const TEvent& shot);
+
+// The appending forms of ShotLinks, ShotsPageBlocks and JSData.
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan);
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events);
+template <typename Out>
+void AppendJSData(Out& out, const TEventList& events);
 
 // Running total of the shots' durations, as CumulText gives it for each shot
 // in turn: Add the next shot, then read Text.

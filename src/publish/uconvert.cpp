@@ -26,20 +26,18 @@ constexpr unsigned char kDivide = 0xF7;
 
 } // namespace
 
+std::string_view LetterEntityName(unsigned char code)
+{
+    if (code < 0xC0 || code == kTimes || code == kDivide)
+        return {};
+    return kEntityNames[code - 0xC0];
+}
+
 std::string EncodeEntities(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    for (char ch : text) {
-        const auto code = static_cast<unsigned char>(ch);
-        if (code >= 0xC0 && code != kTimes && code != kDivide) {
-            result += '&';
-            result += kEntityNames[code - 0xC0];
-            result += ';';
-        } else {
-            result += ch;
-        }
-    }
+    AppendEncodedEntities(result, text);
     return result;
 }
 
@@ -76,12 +74,15 @@ std::string RemoveChar(char ch, std::string_view text)
     return result;
 }
 
+// Removing the breaks and backslashes first and then escaping, as the rule
+// reads, gives the same text as this single pass: the backslashes it writes
+// are never removed.
 std::string JsEscape(std::string_view text)
 {
-    std::string result = RemoveChar('\\', RemoveChar('\n', RemoveChar('\r', text)));
-    result = EscapeChar('"', result);
-    result = EscapeChar('(', result);
-    return EscapeChar(')', result);
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    AppendJsEscaped(result, text);
+    return result;
 }
 
 std::string QuoteAttribute(std::string_view text)
@@ -99,7 +100,10 @@ std::string QuoteAttribute(std::string_view text)
 
 std::string ScriptFileName(std::string_view name)
 {
-    return EscapeChar('"', EscapeChar('\\', name));
+    std::string result;
+    result.reserve(name.size() + 2);
+    AppendScriptFileName(result, name);
+    return result;
 }
 
 } // namespace sw

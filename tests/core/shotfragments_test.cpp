@@ -27,8 +27,8 @@ TEST(ContinuityCellsTest, KindZeroGivesActionCellAndSoundDialogueCell)
     AddShot(events, "Elle entre.");
     AddShot(events, "Il sort.", "pluie", "Adieu");
 
-    EXPECT_EQ(ContinuityCells(events, 0, 0), "<TD vAlign=top>Elle entre.</TD>\r\n<TD vAlign=top>\r\n</TD>");
-    EXPECT_EQ(ContinuityCells(events, 1, 0),
+    EXPECT_EQ(ContinuityCells(events, 0, CellLayout::ContinuityTable), "<TD vAlign=top>Elle entre.</TD>\r\n<TD vAlign=top>\r\n</TD>");
+    EXPECT_EQ(ContinuityCells(events, 1, CellLayout::ContinuityTable),
               "<TD vAlign=top>Il sort.</TD>\r\n<TD vAlign=top><b>son: </b>pluie<br>\r\n<b>dialogue: </b>Adieu</TD>");
 }
 
@@ -38,8 +38,8 @@ TEST(ContinuityCellsTest, KindOneKeepsTheActionHeadingAndPastesRaw)
     AddShot(events, "");
     AddShot(events, "a <i>b</i>\r\nc", "", "\xE9t\xE9");
 
-    EXPECT_EQ(ContinuityCells(events, 0, 1), "<TD vAlign=top>\r\n<b>action:</b> <br>\r\n\r\n\r\n</TD>");
-    EXPECT_EQ(ContinuityCells(events, 1, 1),
+    EXPECT_EQ(ContinuityCells(events, 0, CellLayout::BreakdownTable), "<TD vAlign=top>\r\n<b>action:</b> <br>\r\n\r\n\r\n</TD>");
+    EXPECT_EQ(ContinuityCells(events, 1, CellLayout::BreakdownTable),
               "<TD vAlign=top>\r\n<b>action:</b> a <i>b</i>\r\nc<br>\r\n\r\n<b>dialogue: </b>\xE9t\xE9\r\n</TD>");
 }
 
@@ -81,9 +81,9 @@ TEST(TimeTextTest, LoneDefaultShotInBothKinds)
     TEventList events;
     events.AddEvent();
 
-    EXPECT_EQ(TimeText(events, 0, 1),
+    EXPECT_EQ(TimeText(events, 0, TimeTextForm::TableCell),
               "<TD vAlign=top>\r\n<div class=sTime>00s.</div>\r\n<br><b>Tot:</b><br> 0s.\r\n</TD>\r\n");
-    EXPECT_EQ(TimeText(events, 0, 0), "<span class=sTime>00s.</span><br>\r\n<b>cumul:</b><br>\r\n"
+    EXPECT_EQ(TimeText(events, 0, TimeTextForm::Bare), "<span class=sTime>00s.</span><br>\r\n<b>cumul:</b><br>\r\n"
                                       "<span class=sTime>0s.</span>\r\n");
 }
 
@@ -108,8 +108,8 @@ TEST(CamTextTest, WithoutMovementTheMovementLineIsEmpty)
     TEventList events;
     events.AddEvent();
 
-    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> <br>\r\n");
-    EXPECT_EQ(CamText(events, 0, 0), "<TD vAlign=top width=65%>\r\n<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n"
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> <br>\r\n");
+    EXPECT_EQ(CamText(events, 0, CamTextForm::TableCell), "<TD vAlign=top width=65%>\r\n<b>C:</b> general<br>\r\n<b>A:</b> normal<br>\r\n"
                                      "<b>M:</b> <br>\r\n</TD>\r\n");
 }
 
@@ -123,12 +123,12 @@ TEST(CamTextTest, MovementsComeInPanTravellingZoomOrder)
     cam.travel = 1;
     cam.zoom = 2;
 
-    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
                                      "<b>M:</b> pan. vertical<br>\r\ntrav. avant<br>\r\nzoom arri\xE8re<br>\r\n<br>\r\n");
     cam.framing = 7;
     cam.pan = 0;
     cam.zoom = 0;
-    EXPECT_EQ(CamText(events, 0, 1), "<b>C:</b> gros plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> gros plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
                                      "<b>M:</b> trav. avant<br>\r\n<br>\r\n");
 }
 
@@ -230,8 +230,8 @@ TEST(ShotFragmentsTest, IndexOutsideTheListFails)
     TEventList events;
     events.AddEvent();
     EXPECT_THROW(ShotCell(events, 1, 0), Error);
-    EXPECT_THROW(TimeText(events, 5, 0), Error);
-    EXPECT_THROW(ContinuityCells(events, 1, 0), Error);
+    EXPECT_THROW(TimeText(events, 5, TimeTextForm::Bare), Error);
+    EXPECT_THROW(ContinuityCells(events, 1, CellLayout::ContinuityTable), Error);
 }
 
 } // namespace

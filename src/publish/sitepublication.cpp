@@ -1,0 +1,34 @@
+#include "publish/sitepublication.h"
+
+#include "document/projectdocument.h"
+#include "publish/htmpublish.h"
+#include "publish/varutil.h"
+
+namespace sw {
+
+SiteFolders PrepareSiteFolders(const std::filesystem::path& projectFile, Notifier* notifier)
+{
+    SiteFolders folders;
+    folders.SiteDir = SiteFolderOf(projectFile);
+    EnsureDirectory(folders.SiteDir, true, notifier);
+    folders.ImgDir = ImageFolderOf(folders.SiteDir);
+    EnsureDirectory(folders.ImgDir, false, nullptr);
+    return folders;
+}
+
+std::string PublishedMessage(const std::filesystem::path& projectFile, const std::filesystem::path& siteDir)
+{
+    return "Le film " + projectFile.filename().string() + " est maintenant publié dans le dossier "
+           + (siteDir / "").string() + ".";
+}
+
+std::string PublishProjectSite(const ProjectDocument& project, const std::filesystem::path& projectFile,
+                               Notifier& notifier)
+{
+    const SiteFolders folders = PrepareSiteFolders(projectFile, &notifier);
+    THTMPublish publisher(project, folders.SiteDir);
+    publisher.Publish();
+    return PublishedMessage(projectFile, folders.SiteDir);
+}
+
+} // namespace sw
