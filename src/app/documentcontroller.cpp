@@ -13,7 +13,7 @@
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/notifier.h"
-#include "publish/htmpublish.h"
+#include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
 
@@ -77,14 +77,11 @@ void TDocumentController::StartUp(const QStringList& arguments)
 
 void TDocumentController::TakeProjectFolders(const fs::path& file)
 {
-    const fs::path siteDir = SiteFolderOf(file);
     MessageBoxNotifier notifier(prompts_, dialogParent_);
-    EnsureDirectory(siteDir, true, &notifier);
-    const fs::path imgDir = ImageFolderOf(siteDir);
-    EnsureDirectory(imgDir, false, nullptr);
+    const SiteFolders folders = PrepareSiteFolders(file, &notifier);
     TProjectPaths& paths = app_.Paths();
-    paths.SiteDir = siteDir;
-    paths.ImgDir = imgDir;
+    paths.SiteDir = folders.SiteDir;
+    paths.ImgDir = folders.ImgDir;
 }
 
 void TDocumentController::OpenCurrentFile(const fs::path& file)
@@ -258,14 +255,11 @@ void TDocumentController::publier1Click()
     }
     if (!SaveProjectFile())
         return;
-    THTMPublish publisher(app_.Project(), paths.SiteDir);
-    publisher.Publish();
-    if (!browseAfterPublish_) {
-        const QString siteDir = uitext::PathToQString(paths.SiteDir / "");
-        prompts_.Inform(dialogParent_, QStringLiteral("Le film ") + uitext::PathToQString(paths.CurrentFile.filename())
-                                           + QStringLiteral(" est maintenant publié dans le dossier ") + siteDir
-                                           + QStringLiteral("."));
-    }
+    MessageBoxNotifier notifier(prompts_, dialogParent_);
+    const std::string published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
+    RememberReportPage(app_.Project());
+    if (!browseAfterPublish_)
+        prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
 }
 
 void TDocumentController::Navigateur1Click()

@@ -28,6 +28,7 @@
 #include "app/shoteditor.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
+#include "model/srprt.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -170,7 +171,7 @@ void TmainForm::BuildReportTab(QWidget* page)
     rapMemo = AddMemo(page, "rapMemo", QRect(8, 32, 676, 296), true);
     AddLabel(page, QStringLiteral("Nom du fichier (.htm):"), 8, 340);
     extRapNameEd = AddEdit(page, "extRapNameEd", QRect(160, 336, 220, 24));
-    extRapNameEd->setText(QStringLiteral("rapport.htm"));
+    extRapNameEd->setText(ToQString(kDefaultReportFileName));
     SetHintTag(rapMemo, 16);
 }
 
@@ -372,7 +373,7 @@ void TmainForm::ClearControls()
     for (QPlainTextEdit* memo : {CreatorMemo, CommentMemo, IdeaMemo, SynopsMemo, rapMemo})
         memo->clear();
     shots_->ClearControls();
-    extRapNameEd->setText(QStringLiteral("rapport.htm"));
+    extRapNameEd->setText(ToQString(kDefaultReportFileName));
     app_.Project().ClearTexts();
 }
 
@@ -401,7 +402,7 @@ void TmainForm::ShowLoadedProject()
         const TsRprt& report = project.Report;
         extRapChck->setChecked(report.isExternal);
         rapMemo->setVisible(!report.isExternal);
-        if (report.fileName != "sRp.htm")
+        if (report.fileName != kInlineReportPage)
             extRapNameEd->setText(ToQString(report.fileName));
         RapLabel->setText(ToQString(report.caption));
         SetEditorText(rapMemo, report.text);

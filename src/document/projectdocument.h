@@ -26,7 +26,7 @@ struct ProjectDocument {
     {
         GenInfo.Clear();
         Report.text.clear();
-        Report.fileName = "rapport.htm";
+        Report.fileName = kDefaultReportFileName;
     }
 };
 

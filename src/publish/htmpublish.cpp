@@ -203,11 +203,6 @@ THTMPublish::THTMPublish(const ProjectDocument& project, std::filesystem::path s
 {
 }
 
-THTMPublish::THTMPublish(ProjectDocument& project, std::filesystem::path siteDir)
-    : project_(project), reportToRename_(&project.Report), siteDir_(std::move(siteDir))
-{
-}
-
 void THTMPublish::SetDates(PublishDates dates)
 {
     fixedDates_ = std::move(dates);
@@ -359,8 +354,6 @@ void THTMPublish::WriteMenu()
     std::string report;
     if (showReport) {
         const std::string reportPage = project_.Report.ReportFileName();
-        if (reportToRename_ != nullptr)
-            reportToRename_->fileName = reportPage;
         report = entry(reportPage + "\" target=\"main", "rapport", kDash);
     }
     std::string back;
@@ -546,7 +539,7 @@ void THTMPublish::WriteReport()
     const std::string body = TextToHtml(report.text);
     StartPage(ContentHead(project_.GenInfo.title + "- rapport"));
     Append(page, TitleBanner(), kCrLf, SectionBlock(report.caption, body), "</BODY></HTML>", kCrLf);
-    SavePage("sRp.htm");
+    SavePage(std::string(kInlineReportPage));
 }
 
 void THTMPublish::WriteStylesheet()

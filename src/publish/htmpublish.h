@@ -11,7 +11,6 @@
 namespace sw {
 
 struct ProjectDocument;
-class TsRprt;
 
 // The sections of the site that open with a banner under the title.
 enum class SiteSection {
@@ -39,11 +38,6 @@ class THTMPublish {
 public:
     // The project is only read.
     THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir);
-    // For the editor's project, which it saves again after a publication:
-    // besides, when the menu has a report entry, the report's file name
-    // becomes the page the menu links to (TsRprt::ReportFileName) once the
-    // entry page is written, as the saved projects have always had it.
-    THTMPublish(ProjectDocument& project, std::filesystem::path siteDir);
 
     // Fixes the date texts instead of reading the clock when publishing.
     void SetDates(PublishDates dates);
@@ -84,7 +78,6 @@ private:
     std::string TablePageEnd() const;
 
     const ProjectDocument& project_;
-    TsRprt* reportToRename_ = nullptr;
     std::filesystem::path siteDir_;
     std::optional<PublishDates> fixedDates_;
     PublishDates dates_;

@@ -31,4 +31,10 @@ std::string PublishProjectSite(const ProjectDocument& project, const std::filesy
     return PublishedMessage(projectFile, folders.SiteDir);
 }
 
+void RememberReportPage(ProjectDocument& project)
+{
+    if (project.HTMPrefs.menuSpecs.showReport)
+        project.Report.fileName = project.Report.ReportFileName();
+}
+
 } // namespace sw

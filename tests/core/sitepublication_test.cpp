@@ -102,12 +102,14 @@ TEST(SitePublicationTest, EditorProjectKeepsTheReportPageNameAsItsFileName)
     sw::THTMPublish publisher(project, temp.Path());
     publisher.SetDates({"08/12/2026", "Mardi, 08/12/2026  21:05:00"});
     publisher.Publish();
+    sw::RememberReportPage(project);
     EXPECT_EQ(project.Report.fileName, "sRp.htm");
 
     project.Report.fileName = "rapport.htm";
     project.HTMPrefs.menuSpecs.showReport = false;
     sw::THTMPublish withoutReport(project, temp.Path());
     withoutReport.Publish();
+    sw::RememberReportPage(project);
     EXPECT_EQ(project.Report.fileName, "rapport.htm") << "no report entry, no renaming";
 }
 
