@@ -125,7 +125,7 @@ std::string ReadFileBytes(const std::filesystem::path& file)
     return bytes;
 }
 
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, Durability durability)
 {
     const std::filesystem::path folder = file.parent_path();
     const std::string name = file.filename().string();
@@ -157,7 +157,8 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         ThrowCannotCreate(file, errno);
     if (const int error = WriteAll(fd.Get(), bytes))
         ThrowCannotCreate(file, error);
-    if (::fsync(fd.Get()) != 0)
+    const bool synced = durability == Durability::Synced;
+    if (synced && ::fsync(fd.Get()) != 0)
         ThrowCannotCreate(file, errno);
     if (const int error = fd.Close())
         ThrowCannotCreate(file, error);
@@ -165,6 +166,8 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         ThrowCannotCreate(file, errno);
     temporary.Keep();
 
+    if (!synced)
+        return;
     // The rename itself reaches the disk with the folder.
     FileDescriptor folderFd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.Get() >= 0)

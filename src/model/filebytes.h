@@ -10,10 +10,21 @@ namespace sw {
 // "Cannot open file \"<full path>\". <system reason>" when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& file);
 
+// How far a replaced file must reach before WriteFileAtomically returns.
+enum class Durability {
+    // On the disk, the rename included: the user's own files.
+    Synced,
+    // Replaced whole, but left to the system's own flushing: files that are
+    // made again from the project at any time, such as the published pages.
+    Rebuildable,
+};
+
 // Replaces the file with the bytes, or leaves it untouched: the bytes go to a
-// temporary file in the same folder, which is synced and then renamed over the
-// target. Throws sw::Error "Cannot create file \"<full path>\". <system reason>"
-// and removes the temporary file on any failure.
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// temporary file in the same folder, which is synced (unless the file is
+// Rebuildable) and then renamed over the target. Throws sw::Error
+// "Cannot create file \"<full path>\". <system reason>" and removes the
+// temporary file on any failure.
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                         Durability durability = Durability::Synced);
 
 } // namespace sw

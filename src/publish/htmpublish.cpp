@@ -266,7 +266,9 @@ void THTMPublish::StartPage(std::string_view start)
 // One write of the page's final bytes, through the atomic replacement.
 void THTMPublish::SavePage(const std::string& fileName)
 {
-    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes());
+    // The pages are made again by every publication: replaced whole, but not
+    // worth waiting for the disk.
+    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes(), Durability::Rebuildable);
     writtenFiles_.push_back(fileName);
 }
 
