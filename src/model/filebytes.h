@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace sw {
 
@@ -15,5 +16,11 @@ std::string ReadFileBytes(const std::filesystem::path& file);
 // target. Throws sw::Error "Cannot create file \"<full path>\". <system reason>"
 // and removes the temporary file on any failure.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// ReadFileBytes and WriteFileAtomically for callers that word their own
+// message: the system's error instead of the exception, with the same
+// guarantees (the target of a failed write is untouched).
+std::error_code TryReadFileBytes(const std::filesystem::path& file, std::string& bytes);
+std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace sw
