@@ -491,6 +491,54 @@ private slots:
         QVERIFY(ShowsPictureFittingItsBox(image));
         QVERIFY(image->pixmap().width() <= 152);
     }
+
+    // ------------------------------------------------------------ for the browser tests
+
+    // The example film saved under another name, with the first shot's
+    // picture brought in by a drop and the last shot's end picture through
+    // the chooser's import; saved where SHOTWEAVE_IMPORTED_PROJECT says, when
+    // it is set, for the browser tests to publish.
+    void aProjectWithImportedPicturesIsSavedWithThem()
+    {
+        QTemporaryDir dir;
+        const fs::path example = CopyExample(PathOf(dir) / "exemple");
+        const QString wanted = qEnvironmentVariable("SHOTWEAVE_IMPORTED_PROJECT");
+        const fs::path file = wanted.isEmpty() ? PathOf(dir) / "importe.vid" : fs::path(wanted.toStdString());
+        fs::remove(file);
+        fs::remove_all(sw::SiteFolderOf(file));
+        fs::create_directories(file.parent_path());
+        QTemporaryDir elsewhere;
+        const QString dropped = QDir(elsewhere.path()).filePath(QStringLiteral("Été à la plage.png"));
+        QVERIFY(Picture(800, 600, Qt::darkYellow).save(dropped, "PNG"));
+        const QString chosen = QDir(elsewhere.path()).filePath(QStringLiteral("Fin de journée.PNG"));
+        QVERIFY(Picture(2400, 1800, Qt::darkMagenta).save(chosen, "PNG"));
+
+        swtest::Editor editor;
+        Open(editor, example);
+        SaveAs(editor, file);
+        editor.ClickTab(2);
+        editor.ClickShot(0);
+        editor.DropFilesOn(editor.Find<QLabel>("Image1"), {QUrl::fromLocalFile(dropped)});
+        const int last = editor.ShotList()->count() - 1;
+        editor.ClickShot(last);
+        editor.prompts.pictureToImport = chosen;
+        editor.prompts.chooserSteps = [](sw::TGetFileDlg& chooser) {
+            ClickButton(chooser.importBtn);
+            ClickButton(chooser.OKBtn);
+        };
+        ClickButton(editor.Find<QPushButton>("getImgBtn2"));
+        editor.Trigger("mSave");
+        QCOMPARE(editor.prompts.messages, QStringList{CreatedFolderMessage(sw::SiteFolderOf(file))});
+
+        PictureNames expected = ShotPictures(example);
+        expected.front().first = "Ete_a_la_plage.jpg";
+        expected.back().second = "Fin_de_journee.jpg";
+        QCOMPARE(ShotPictures(file), expected);
+        for (const auto& [startImage, endImage] : expected)
+            for (const std::string& name : {startImage, endImage})
+                QVERIFY2(name.empty() || fs::is_regular_file(ImageFolder(file) / name), name.c_str());
+        QCOMPARE(QImageReader(Q(ImageFolder(file) / "Fin_de_journee.jpg")).size(), QSize(1600, 1200));
+    }
 };
 
 QTEST_MAIN(PicturesTest)
