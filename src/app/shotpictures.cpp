@@ -67,14 +67,6 @@ void TShotPictures::SetSaveCommand(std::function<void()> save)
     save_ = std::move(save);
 }
 
-int TShotPictures::BoxOf(const QObject* widget) const
-{
-    for (int k = 0; k < 2; ++k)
-        if (widget == images[static_cast<std::size_t>(k)])
-            return k;
-    return -1;
-}
-
 void TShotPictures::ShowImage(int k, const std::string& fileName)
 {
     const auto at = static_cast<std::size_t>(k);

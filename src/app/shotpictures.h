@@ -46,8 +46,7 @@ public:
     // user chooses; a picture button offers it, since pictures need the
     // project's image folder.
     void SetSaveCommand(std::function<void()> save);
-    // The picture box widget is (0 start, 1 end), or -1.
-    int BoxOf(const QObject* widget) const;
+    // The box of picture k, where pictures can be dropped.
     QLabel* Box(int k) const { return images[static_cast<std::size_t>(k)]; }
     // Picture files dropped on box k: each is imported into the image
     // folder, and the first one imported becomes picture k.
