@@ -233,6 +233,21 @@ TEST(ImportPicture, AGifIsConverted)
     EXPECT_TRUE(ColourAt(imported, 0, 0, QColor(255, 0, 0)));
 }
 
+TEST(ImportPicture, AWebPIsConverted)
+{
+    if (!QImageReader::supportedImageFormats().contains("webp") || !QImageWriter::supportedImageFormats().contains("webp"))
+        GTEST_SKIP() << "no WebP plugin here (qt6-image-formats-plugins)";
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "from the web.webp";
+    WriteAll(source, Encoded(MarkedPicture(2000, 1000), "webp", 90));
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "from_the_web.jpg");
+    const QImage imported = StoredPicture(folder.Path() / "img" / "from_the_web.jpg");
+    EXPECT_TRUE(IsJpegFile(folder.Path() / "img" / "from_the_web.jpg"));
+    EXPECT_EQ(imported.size(), QSize(1600, 800));
+    EXPECT_TRUE(ColourAt(imported, 10, 10, kRed));
+}
+
 TEST(ImportPicture, TheSamePictureTwiceIsKeptOnceAndAnotherOfThatNameIsNumbered)
 {
     TemporaryFolder folder;
