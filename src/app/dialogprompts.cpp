@@ -13,6 +13,7 @@
 #include "dialogs/leditform.h"
 #include "dialogs/preffrm.h"
 #include "dialogs/styledlg.h"
+#include "pictures/picturefiles.h"
 
 namespace sw {
 
@@ -56,6 +57,18 @@ SaveAnswer TDialogPrompts::AskSaveChanges(QWidget* parent)
     return SaveAnswer::Cancel;
 }
 
+bool TDialogPrompts::AskYesNo(QWidget* parent, const QString& text, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(question);
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 QString TDialogPrompts::ChooseProjectToOpen(QWidget* parent, const QString& startFolder)
 {
     return RunProjectDialog(parent, startFolder, QFileDialog::AcceptOpen);
@@ -74,12 +87,24 @@ std::optional<QString> TDialogPrompts::EditName(QWidget* parent, const QString& 
     return dialog.Text();
 }
 
-std::optional<QString> TDialogPrompts::ChoosePicture(QWidget* parent, const QString& imageFolder)
+std::optional<QString> TDialogPrompts::ChoosePicture(QWidget* parent, const QString& imageFolder,
+                                                     const TPictureImport& import)
 {
-    TGetFileDlg dialog(imageFolder, parent);
+    TGetFileDlg dialog(imageFolder, parent, import);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenFileName();
+}
+
+QString TDialogPrompts::ChoosePictureToImport(QWidget* parent, const QString& startFolder)
+{
+    QFileDialog dialog(parent, QStringLiteral("Importer une image"), startFolder);
+    dialog.setNameFilters(PictureNameFilters());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID)

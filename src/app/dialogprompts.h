@@ -10,10 +10,13 @@ class TDialogPrompts : public TUserPrompts {
 public:
     void Inform(QWidget* parent, const QString& text) override;
     SaveAnswer AskSaveChanges(QWidget* parent) override;
+    bool AskYesNo(QWidget* parent, const QString& text, const QString& question) override;
     QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) override;
     QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) override;
     std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) override;
-    std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder) override;
+    std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
+                                         const TPictureImport& import) override;
+    QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
     void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID) override;
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;
     bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) override;

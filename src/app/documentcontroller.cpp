@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QUrl>
@@ -13,6 +14,7 @@
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/notifier.h"
+#include "model/pictureimport.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
@@ -187,13 +189,32 @@ bool TDocumentController::SaveProjectAs()
         return false;
     TProjectPaths& paths = app_.Paths();
     const fs::path previous = paths.CurrentFile;
+    const fs::path previousImgDir = paths.ImgDir;
     paths.CurrentFile = fs::absolute(uitext::QStringToPath(chosen));
     try {
-        return SaveProjectFile();
+        SaveProjectFile();
     } catch (...) {
         paths.CurrentFile = previous;
         throw;
     }
+    // The new name has a site folder of its own: the pictures come along.
+    if (!previousImgDir.empty())
+        CopyPicturesFrom(previousImgDir);
+    return true;
+}
+
+void TDocumentController::CopyPicturesFrom(const fs::path& previousImgDir)
+{
+    const fs::path& imgDir = app_.Paths().ImgDir;
+    const std::vector<std::string> missed = CopyProjectPictures(app_.Project().EventList, previousImgDir, imgDir);
+    if (missed.empty())
+        return;
+    QStringList names;
+    for (const std::string& name : missed)
+        names << uitext::ToQString(name);
+    prompts_.Inform(dialogParent_, QStringLiteral("Ces images n'ont pas pu être copiées dans le dossier « ")
+                                       + uitext::PathToQString(imgDir) + QStringLiteral(" » : ")
+                                       + names.join(QStringLiteral(", ")));
 }
 
 bool TDocumentController::SaveProjectFile()

@@ -57,6 +57,10 @@ private:
     // The save commands; false when no file was chosen.
     bool SaveProjectFile();
     bool SaveProjectAs();
+    // After a save under a new name: the shots' pictures copied from the
+    // previous image folder into the new one, and those that could not be
+    // reported.
+    void CopyPicturesFrom(const std::filesystem::path& previousImgDir);
     QString DialogFolder() const;
 
     TEditorApp& app_;

@@ -1,10 +1,8 @@
 #include "app/mainform.h"
 
 #include <filesystem>
-#include <functional>
 #include <utility>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -14,7 +12,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -24,8 +21,10 @@
 
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
+#include "app/filedrops.h"
 #include "app/hinttexts.h"
 #include "app/shoteditor.h"
+#include "app/shotpictures.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "model/srprt.h"
@@ -54,12 +53,6 @@ QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& ti
     button->setAutoRaise(true);
     button->setGeometry(650, y, 40, 28);
     return button;
-}
-
-// Dropped files are opened when the first one is a local file.
-bool StartsWithLocalFile(const QList<QUrl>& urls)
-{
-    return !urls.isEmpty() && urls.first().isLocalFile();
 }
 
 void SetEditorText(QPlainTextEdit* memo, const std::string& text)
@@ -136,7 +129,8 @@ void TmainForm::BuildControls()
         PageControl->addTab(tabPages[i], captions[i]);
     }
     BuildIdeaTab(tabPages[0]);
-    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), prompts_, tabPages[1], tabPages[2]);
+    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), app_.Settings(), prompts_, tabPages[1],
+                             tabPages[2]);
     BuildReportTab(tabPages[3]);
     BuildInfoPanel(central);
 }
@@ -203,57 +197,6 @@ void TmainForm::BuildInfoPanel(QWidget* central)
     connect(browseSpeedBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { document_->Navigateur1Click(); }); });
 }
 
-void TmainForm::BuildMenu()
-{
-    struct Item {
-        const char* menu;
-        const char* name;
-        QString caption;
-        QKeySequence shortcut;
-        std::function<void()> command;
-    };
-    TDocumentController& document = *document_;
-    const Item items[] = {
-        {"Fichier", "mNew", QStringLiteral("Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N), [&document] { document.mNewClick(); }},
-        {"Fichier", "mOuvrir", QStringLiteral("Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O), [&document] { document.mOuvrirClick(); }},
-        {"Fichier", "mRename", QStringLiteral("Renommer"), QKeySequence(), [&document] { document.mRenameClick(); }},
-        {"Fichier", "mSave", QStringLiteral("Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), [&document] { document.mSaveClick(); }},
-        {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mPrefs", QStringLiteral("Préférences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
-        {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mQuit", QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
-        {"HTML", "Style1", QStringLiteral("Style..."), QKeySequence(), [&document] { document.Style1Click(); }},
-        {"HTML", "miseenpage1", QStringLiteral("mise en page..."), QKeySequence(), [&document] { document.miseenpage1Click(); }},
-        {"HTML", nullptr, QString(), QKeySequence(), nullptr},
-        {"HTML", "publier1", QStringLiteral("Publier"), QKeySequence(Qt::Key_F4), [&document] { document.publier1Click(); }},
-        {"HTML", "Navigateur1", QStringLiteral("Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Navigateur1Click(); }},
-        {"?", "propos1", QStringLiteral("à propos..."), QKeySequence(), [this] { propos1Click(); }},
-        {"?", nullptr, QString(), QKeySequence(), nullptr},
-        {"?", "aide1", QStringLiteral("aide ..."), QKeySequence(), [this] { aide1Click(); }},
-    };
-    QMenu* menu = nullptr;
-    QString menuTitle;
-    for (const Item& item : items) {
-        if (menuTitle != QLatin1String(item.menu)) {
-            menuTitle = QLatin1String(item.menu);
-            menu = menuBar()->addMenu(menuTitle);
-            menu->setObjectName(QStringLiteral("menu") + menuTitle);
-        }
-        if (!item.name) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(item.caption);
-        action->setObjectName(QLatin1String(item.name));
-        action->setShortcut(item.shortcut);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { RunCommand(command); });
-    }
-    if (QAction* style = findChild<QAction*>(QStringLiteral("Style1")))
-        style->setEnabled(prompts_.HasStyleDialog());
-    if (QAction* layoutAction = findChild<QAction*>(QStringLiteral("miseenpage1")))
-        layoutAction->setEnabled(prompts_.HasLayoutDialog());
-}
-
 void TmainForm::ConnectEditors()
 {
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
@@ -298,6 +241,7 @@ void TmainForm::ConnectEditors()
 void TmainForm::ConnectShotEditor()
 {
     connect(shots_, &TShotEditor::changed, this, [this] { MarkModified(); });
+    shots_->Pictures().SetSaveCommand([this] { document_->mRenameClick(); });
     connect(shots_, &TShotEditor::shotClicked, this, [this](const QString& action) {
         const int tab = PageControl->currentIndex();
         if (tab == 2 || tab == 3)
@@ -308,14 +252,25 @@ void TmainForm::ConnectShotEditor()
 void TmainForm::WatchHintsAndDrops()
 {
     // Hints show when the mouse enters a tagged control; files dropped
-    // anywhere on the window open, text fields included.
+    // anywhere on the window open, text fields included, and pictures
+    // dropped on a picture box go to that picture.
+    TShotPictures& pictures = shots_->Pictures();
+    auto* drops = new TFileDrops(
+        this, [this](const QList<QUrl>& urls) { FilesDropped(urls); },
+        [this, &pictures](int box, const std::vector<fs::path>& files) {
+            RunCommand([&pictures, box, &files] { pictures.DropPictures(box, files); });
+        });
     for (QWidget* widget : findChildren<QWidget*>())
-        if (widget->property("hintTag").isValid())
+        if (widget->property("hintTag").isValid()) {
             widget->installEventFilter(this);
+            drops->Watch(widget);
+        }
     for (QLineEdit* edit : findChildren<QLineEdit*>())
-        edit->installEventFilter(this);
+        drops->Watch(edit);
     for (QPlainTextEdit* memo : findChildren<QPlainTextEdit*>())
-        memo->viewport()->installEventFilter(this);
+        drops->Watch(memo->viewport());
+    for (int k = 0; k < 2; ++k)
+        drops->WatchPictureBox(pictures.Box(k), k);
 }
 
 bool TmainForm::eventFilter(QObject* watched, QEvent* event)
@@ -326,18 +281,6 @@ bool TmainForm::eventFilter(QObject* watched, QEvent* event)
         if (tag.isValid())
             ShowInfo(tag.toInt());
         break;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        auto* drag = static_cast<QDropEvent*>(event);
-        const QList<QUrl> urls = drag->mimeData()->urls();
-        if (!acceptDrops() || !StartsWithLocalFile(urls))
-            break;
-        drag->acceptProposedAction();
-        if (event->type() == QEvent::Drop)
-            FilesDropped(urls);
-        return true;
     }
     default:
         break;
@@ -516,7 +459,7 @@ void TmainForm::dragEnterEvent(QDragEnterEvent* event)
 void TmainForm::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!StartsWithLocalFile(urls)) {
+    if (!TFileDrops::StartsWithLocalFile(urls)) {
         event->ignore();
         return;
     }
@@ -526,7 +469,7 @@ void TmainForm::dropEvent(QDropEvent* event)
 
 void TmainForm::FilesDropped(const QList<QUrl>& urls)
 {
-    if (!StartsWithLocalFile(urls))
+    if (!TFileDrops::StartsWithLocalFile(urls))
         return;
     const fs::path file = uitext::QStringToPath(urls.first().toLocalFile());
     RunCommand([this, &file] { document_->OpenDroppedFile(file); });

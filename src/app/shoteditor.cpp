@@ -60,9 +60,9 @@ private:
     TShotEditor& editor_;
 };
 
-TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, TUserPrompts& prompts,
-                         QWidget* continuityPage, QWidget* breakdownPage)
-    : QObject(continuityPage), events_(events), paths_(paths), prompts_(prompts),
+TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings,
+                         TUserPrompts& prompts, QWidget* continuityPage, QWidget* breakdownPage)
+    : QObject(continuityPage), events_(events), paths_(paths), settings_(settings), prompts_(prompts),
       dialogParent_(continuityPage->window())
 {
     BuildContinuityControls(continuityPage);
@@ -145,7 +145,7 @@ void TShotEditor::BuildBreakdownControls(QWidget* page)
     effetMemo->setFont(FieldFont(12));
     SetHintTag(DEdit, 12);
     SetHintTag(effetMemo, 13);
-    pictures_ = new TShotPictures(paths_, prompts_, page);
+    pictures_ = new TShotPictures(paths_, settings_, prompts_, page);
 }
 
 template <typename Command>

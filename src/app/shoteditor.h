@@ -18,6 +18,7 @@ class QWidget;
 
 namespace sw {
 
+class TAppSettings;
 class TEventList;
 class TShotListBox;
 class TShotPictures;
@@ -33,10 +34,13 @@ class TShotEditor : public QObject {
     Q_OBJECT
 public:
     // Builds the controls into the two tab pages; pictures are looked up in
-    // the image folder of paths.
-    TShotEditor(TEventList& events, const TProjectPaths& paths, TUserPrompts& prompts, QWidget* continuityPage,
-                QWidget* breakdownPage);
+    // the image folder of paths, and imported as the settings say.
+    TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts,
+                QWidget* continuityPage, QWidget* breakdownPage);
     ~TShotEditor() override;
+
+    // The picture panel of the breakdown tab.
+    TShotPictures& Pictures() { return *pictures_; }
 
     int CurIndex() const { return CurIndex_; }
     // Shows the shot list panel on a tab page.
@@ -98,6 +102,7 @@ private:
 
     TEventList& events_;
     const TProjectPaths& paths_;
+    const TAppSettings& settings_;
     TUserPrompts& prompts_;
     QWidget* dialogParent_;
     int CurIndex_ = -1;

@@ -1,20 +1,20 @@
 #include "app/shotpictures.h"
 
-#include <filesystem>
-#include <optional>
+#include <system_error>
 
 #include <QFrame>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "app/editorapp.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
-#include "model/picturename.h"
 #include "model/error.h"
+#include "model/picturename.h"
+#include "pictures/picturefiles.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -29,10 +29,13 @@ namespace {
 constexpr int kImageWidth = 152;
 constexpr int kImageHeight = 113;
 
+const QString kBoxStyle = QStringLiteral("QLabel { border: 1px solid #a0a0a0; color: #505050; }");
+
 } // namespace
 
-TShotPictures::TShotPictures(const TProjectPaths& paths, TUserPrompts& prompts, QWidget* page)
-    : QObject(page), paths_(paths), prompts_(prompts), dialogParent_(page->window())
+TShotPictures::TShotPictures(const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts,
+                             QWidget* page)
+    : QObject(page), paths_(paths), settings_(settings), prompts_(prompts), dialogParent_(page->window())
 {
     PictPanel = new QFrame(page);
     PictPanel->setObjectName(QStringLiteral("PictPanel"));
@@ -40,91 +43,150 @@ TShotPictures::TShotPictures(const TProjectPaths& paths, TUserPrompts& prompts, 
     PictPanel->setGeometry(508, 2, 178, 364);
     widgets::AddLabel(PictPanel, QStringLiteral("image"), 12, 8);
     finLabel = widgets::AddLabel(PictPanel, QStringLiteral("Fin"), 12, 156);
-    finLabel->hide();
     const char* buttonNames[2] = {"getImgBtn1", "getImgBtn2"};
+    const char* imageNames[2] = {"Image1", "Image2"};
     for (int k = 0; k < 2; ++k) {
-        imgButtons[k] = new QPushButton(PictPanel);
+        imgButtons[k] = new QPushButton(QStringLiteral("..."), PictPanel);
         imgButtons[k]->setObjectName(QLatin1String(buttonNames[k]));
         imgButtons[k]->setGeometry(134, k == 0 ? 4 : 152, 32, 24);
-    }
-    imgButtons[1]->hide();
-    images[0] = new QLabel(PictPanel);
-    images[0]->setObjectName(QStringLiteral("Image1"));
-    images[0]->setGeometry(13, 32, kImageWidth, kImageHeight);
-    images[0]->setAlignment(Qt::AlignCenter);
-    images[1] = new QLabel(PictPanel);
-    images[1]->setObjectName(QStringLiteral("Image2"));
-    images[1]->setGeometry(13, 180, 0, 0);
-    // The main window shows a hint when the mouse enters a control with a tag.
-    PictPanel->setProperty("hintTag", 14);
-    for (int k = 0; k < 2; ++k) {
-        imgButtons[k]->setText(QStringLiteral("..."));
+        images[k] = new QLabel(PictPanel);
+        images[k]->setObjectName(QLatin1String(imageNames[k]));
+        images[k]->setGeometry(13, k == 0 ? 32 : 180, kImageWidth, kImageHeight);
+        images[k]->setAlignment(Qt::AlignCenter);
+        images[k]->setWordWrap(true);
+        images[k]->setStyleSheet(kBoxStyle);
         connect(imgButtons[k], &QPushButton::clicked, this,
                 [this, k] { RunUserCommand(prompts_, dialogParent_, [this, k] { getImgBtnClick(k); }); });
     }
+    // The main window shows a hint when the mouse enters a control with a tag.
+    PictPanel->setProperty("hintTag", 14);
+}
+
+void TShotPictures::SetSaveCommand(std::function<void()> save)
+{
+    save_ = std::move(save);
 }
 
 void TShotPictures::ShowImage(int k, const std::string& fileName)
 {
-    QLabel* image = images[static_cast<std::size_t>(k)];
-    image->clear();
-    image->setToolTip(QString());
-    if (k == 1)
-        image->resize(0, 0);
-    // Pictures are plain file names inside the image folder.
-    const std::optional<fs::path> found = PictureFile(paths_.ImgDir, fileName);
-    if (!found)
-        return;
-    const fs::path& file = *found;
-    std::error_code ignored;
-    if (!fs::is_regular_file(file, ignored))
-        return;
-    QImageReader reader(uitext::PathToQString(file));
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        if (reader.error() == QImageReader::InvalidDataError || reader.error() == QImageReader::UnsupportedFormatError)
-            return;
-        throw Error(reader.errorString().toStdString());
-    }
-    QPixmap pixmap = QPixmap::fromImage(picture);
-    if (k == 0) {
-        image->setPixmap(pixmap.scaled(kImageWidth, kImageHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    } else {
-        const QSize room(kImageWidth, PictPanel->height() - image->y() - 4);
-        if (pixmap.width() > room.width() || pixmap.height() > room.height())
-            pixmap = pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        image->setPixmap(pixmap);
-        image->resize(pixmap.size());
-    }
+    const auto at = static_cast<std::size_t>(k);
+    QLabel* image = images[at];
+    names_[at] = fileName;
     image->setToolTip(ToQString(fileName));
+    if (fileName.empty()) {
+        image->clear();
+        shown_[at] = Shown{};
+        return;
+    }
+    const std::optional<fs::path> found = PictureFile(paths_.ImgDir, fileName);
+    std::error_code error;
+    if (!found || !fs::is_regular_file(*found, error)) {
+        ShowPlaceholder(k, QStringLiteral("image introuvable : ") + ToQString(fileName));
+        return;
+    }
+    // The same version of the file already in the box is not decoded again.
+    Shown now{*found, fs::last_write_time(*found, error), fs::file_size(*found, error), true};
+    const Shown& before = shown_[at];
+    if (before.decoded && before.file == now.file && before.time == now.time && before.size == now.size)
+        return;
+    const QImage picture = LoadPictureForBox(*found, image->contentsRect().size());
+    if (picture.isNull()) {
+        ShowPlaceholder(k, QStringLiteral("image illisible : ") + ToQString(fileName));
+        return;
+    }
+    image->setPixmap(QPixmap::fromImage(picture));
+    shown_[at] = now;
+}
+
+void TShotPictures::ShowPlaceholder(int k, const QString& text)
+{
+    const auto at = static_cast<std::size_t>(k);
+    images[at]->setText(text);
+    shown_[at] = Shown{};
 }
 
 std::string TShotPictures::ImageName(int k) const
 {
-    return ToCp1252(images[static_cast<std::size_t>(k)]->toolTip());
+    return names_[static_cast<std::size_t>(k)];
 }
 
 void TShotPictures::Clear()
 {
-    for (QLabel* image : images) {
-        image->clear();
-        image->setToolTip(QString());
+    for (int k = 0; k < 2; ++k)
+        ShowImage(k, std::string());
+}
+
+void TShotPictures::TakeImage(int k, const std::string& name)
+{
+    const bool other = name != names_[static_cast<std::size_t>(k)];
+    ShowImage(k, name);
+    if (other)
+        emit changed();
+}
+
+bool TShotPictures::HasImageFolder()
+{
+    if (!paths_.CurrentFile.empty())
+        return true;
+    const QString text = QStringLiteral("Enregistrez d'abord votre scénario!");
+    if (!save_) {
+        prompts_.Inform(dialogParent_, text);
+        return false;
     }
-    images[1]->resize(0, 0);
+    if (!prompts_.AskYesNo(dialogParent_, text, QStringLiteral("Voulez-vous l'enregistrer maintenant ?")))
+        return false;
+    save_();
+    return !paths_.CurrentFile.empty() && !paths_.ImgDir.empty();
 }
 
 void TShotPictures::getImgBtnClick(int k)
 {
-    if (paths_.CurrentFile.empty()) {
-        prompts_.Inform(dialogParent_, QStringLiteral("Enregistrez d'abord votre scénario!"));
+    if (!HasImageFolder())
         return;
+    const std::optional<QString> chosen =
+        prompts_.ChoosePicture(dialogParent_, uitext::PathToQString(paths_.ImgDir),
+                               [this](QWidget* chooser) { return ImportChosenFile(chooser); });
+    // Shown again also without a choice: the file may have changed meanwhile.
+    TakeImage(k, chosen ? ToCp1252(*chosen) : names_[static_cast<std::size_t>(k)]);
+}
+
+std::optional<std::string> TShotPictures::Import(QWidget* parent, const fs::path& source)
+{
+    importFolder_ = uitext::PathToQString(source.parent_path());
+    try {
+        return ImportPicture(source, paths_.ImgDir, settings_.MaxPictureSide);
+    } catch (const std::exception& error) {
+        prompts_.Inform(parent, uitext::FromUtf8(error.what()));
+        return std::nullopt;
     }
-    const QString current = images[static_cast<std::size_t>(k)]->toolTip();
-    const std::optional<QString> chosen = prompts_.ChoosePicture(dialogParent_, uitext::PathToQString(paths_.ImgDir));
-    const QString result = chosen ? *chosen : current;
-    ShowImage(k, ToCp1252(result));
-    if (result != current)
-        emit changed();
+}
+
+std::optional<QString> TShotPictures::ImportChosenFile(QWidget* chooser)
+{
+    QString start = importFolder_;
+    if (start.isEmpty())
+        start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString source = prompts_.ChoosePictureToImport(chooser, start);
+    if (source.isEmpty())
+        return std::nullopt;
+    const std::optional<std::string> name = Import(chooser, uitext::QStringToPath(source));
+    if (!name)
+        return std::nullopt;
+    return ToQString(*name);
+}
+
+void TShotPictures::DropPictures(int k, const std::vector<fs::path>& files)
+{
+    if (files.empty() || !HasImageFolder())
+        return;
+    std::optional<std::string> first;
+    for (const fs::path& file : files) {
+        std::optional<std::string> name = Import(dialogParent_, file);
+        if (name && !first)
+            first = std::move(name);
+    }
+    if (first)
+        TakeImage(k, *first);
 }
 
 } // namespace sw

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "dialogs/getfiledlg.h"
+
 class QWidget;
 
 namespace sw {
@@ -26,14 +28,20 @@ public:
     virtual void Inform(QWidget* parent, const QString& text) = 0;
     // "Enregistrer les modifications ?" with Oui / Non / Annuler.
     virtual SaveAnswer AskSaveChanges(QWidget* parent) = 0;
+    // A message followed by a question, with Oui / Non: true for Oui.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& question) = 0;
     // The project file to open or to save as; empty when cancelled.
     virtual QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) = 0;
     virtual QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) = 0;
     // The name entry: the edited name when accepted.
     virtual std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) = 0;
     // The picture chooser over imageFolder: the chosen file's bare name when
-    // it was accepted with a file, nothing otherwise.
-    virtual std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder) = 0;
+    // it was accepted with a file, nothing otherwise. Its "Importer..." button
+    // runs import.
+    virtual std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
+                                                 const TPictureImport& import) = 0;
+    // The picture file to bring into the project; empty when cancelled.
+    virtual QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) = 0;
     // The preferences dialog; the two settings change only when accepted.
     virtual void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID) = 0;
     // The style dialog applies its changes to the style set itself.

@@ -10,13 +10,30 @@
 #include <QPushButton>
 
 #include "dialogs/fixeddialog.h"
+#include "pictures/picturefiles.h"
+#include "qtshared/uitext.h"
 
 namespace sw {
 
-TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent)
-    : QDialog(parent), folder_(imageFolder)
+namespace {
+
+// The picture's size once upright, as the preview shows it; invalid when the
+// file is no picture.
+QSize UprightSize(const QString& file)
 {
-    SetUpFixedDialog(*this, imageFolder, 343, 176);
+    QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    return turn.testFlag(QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
+}
+
+} // namespace
+
+TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent, TPictureImport import)
+    : QDialog(parent), folder_(imageFolder), import_(std::move(import))
+{
+    SetUpFixedDialog(*this, imageFolder, 343, 204);
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(11);
     setFont(dialogFont);
@@ -24,6 +41,12 @@ TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent)
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
     FileListBox->setGeometry(6, 6, 139, 164);
+
+    importBtn = new QPushButton(QStringLiteral("Importer..."), this);
+    importBtn->setObjectName(QStringLiteral("importBtn"));
+    importBtn->setGeometry(6, 175, 139, 23);
+    importBtn->setAutoDefault(false);
+    importBtn->setVisible(static_cast<bool>(import_));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -42,14 +65,18 @@ TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent)
     blue.setColor(QPalette::WindowText, Qt::blue);
     Label2->setPalette(blue);
 
+    SizeLabel = new QLabel(this);
+    SizeLabel->setObjectName(QStringLiteral("SizeLabel"));
+    SizeLabel->setGeometry(151, 146, 190, 15);
+
     noImgBtn = new QPushButton(QStringLiteral("aucune"), this);
     noImgBtn->setObjectName(QStringLiteral("noImgBtn"));
-    noImgBtn->setGeometry(151, 147, 75, 23);
+    noImgBtn->setGeometry(151, 175, 75, 23);
     noImgBtn->setAutoDefault(false);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(266, 147, 75, 23);
+    OKBtn->setGeometry(266, 175, 75, 23);
     OKBtn->setDefault(true);
 
     FillFileList();
@@ -64,6 +91,7 @@ TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent)
     });
     connect(FileListBox, &QListWidget::itemDoubleClicked, this, &TGetFileDlg::FileListBoxDblClick);
     connect(noImgBtn, &QPushButton::clicked, this, &TGetFileDlg::noImgBtnClick);
+    connect(importBtn, &QPushButton::clicked, this, &TGetFileDlg::importBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -83,14 +111,15 @@ void TGetFileDlg::showEvent(QShowEvent* event)
 
 void TGetFileDlg::FillFileList()
 {
-    // The mask matches whatever the letter case, as on the file systems the
-    // pictures often come from.
+    // Every picture of the folder, whatever the letter case of its extension,
+    // as on the file systems the pictures often come from.
+    FileListBox->clear();
     const QDir folder(folder_);
-    const QFileInfoList files =
-        folder.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     const QFileIconProvider icons;
     for (const QFileInfo& file : files)
-        new QListWidgetItem(icons.icon(file), file.fileName(), FileListBox);
+        if (IsPictureFileName(file.fileName().toStdString()))
+            new QListWidgetItem(icons.icon(file), file.fileName(), FileListBox);
 }
 
 void TGetFileDlg::FileListBoxClick(QListWidgetItem* item)
@@ -108,15 +137,17 @@ void TGetFileDlg::FileListBoxClick(QListWidgetItem* item)
     // A file that is no readable picture shows an empty preview. A picture
     // larger than the preview is shown whole, reduced in its proportions;
     // a smaller one keeps its size.
-    QImageReader reader(file.filePath());
-    const QImage picture = reader.read();
-    if (picture.isNull())
+    const QSize size = UprightSize(file.filePath());
+    const QImage picture = size.isValid()
+        ? LoadPictureForBox(uitext::QStringToPath(file.filePath()), size.boundedTo(Image1->size()))
+        : QImage();
+    if (picture.isNull()) {
         Image1->clear();
-    else if (picture.width() > Image1->width() || picture.height() > Image1->height())
-        Image1->setPixmap(QPixmap::fromImage(
-            picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    else
-        Image1->setPixmap(QPixmap::fromImage(picture));
+        SizeLabel->clear();
+        return;
+    }
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    SizeLabel->setText(QStringLiteral("%1 × %2").arg(size.width()).arg(size.height()));
 }
 
 void TGetFileDlg::FileListBoxDblClick(QListWidgetItem* item)
@@ -130,6 +161,23 @@ void TGetFileDlg::noImgBtnClick()
     Label2->clear();
     Label2->setToolTip(QString());
     Image1->clear();
+    SizeLabel->clear();
+}
+
+void TGetFileDlg::importBtnClick()
+{
+    if (!import_)
+        return;
+    const std::optional<QString> imported = import_(this);
+    if (!imported)
+        return;
+    FillFileList();
+    const QList<QListWidgetItem*> found = FileListBox->findItems(*imported, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    FileListBox->setCurrentItem(found.front());
+    FileListBox->scrollToItem(found.front());
+    FileListBoxClick(found.front());
 }
 
 } // namespace sw

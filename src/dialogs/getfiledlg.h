@@ -1,7 +1,8 @@
 #pragma once
-// Use: sw::TGetFileDlg dlg(imgDir, this);
+// Use: sw::TGetFileDlg dlg(imgDir, this, import);
 //      if (dlg.exec() == QDialog::Accepted) if (auto name = dlg.ChosenFileName()) picture = *name;
 
+#include <functional>
 #include <optional>
 
 #include <QDialog>
@@ -15,23 +16,33 @@ class QPushButton;
 
 namespace sw {
 
-// The picture chooser: the JPEG files of the project's image folder, with a
-// preview of the clicked one.
+// Brings a picture from elsewhere into the image folder, asking the user for
+// it over the chooser given: the bare name of the picture now in the folder,
+// or nothing when the user cancelled or the import failed (it tells the user
+// why itself).
+using TPictureImport = std::function<std::optional<QString>(QWidget* chooser)>;
+
+// The picture chooser: the pictures of the project's image folder, with a
+// preview and the pixel size of the clicked one. "Importer..." (shown when an
+// import is given) brings another picture into the folder and selects it.
 class TGetFileDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TGetFileDlg(const QString& imageFolder, QWidget* parent = nullptr);
+    explicit TGetFileDlg(const QString& imageFolder, QWidget* parent = nullptr, TPictureImport import = {});
 
-    // The bare name of the file selected in the list, when a click chose it
-    // and "aucune" did not clear the choice afterwards; nothing otherwise.
+    // The bare name of the file selected in the list, when a click (or an
+    // import) chose it and "aucune" did not clear the choice afterwards;
+    // nothing otherwise.
     std::optional<QString> ChosenFileName() const;
 
     QFrame* Bevel1;
     QLabel* Image1;
     QListWidget* FileListBox;
     QLabel* Label2;
+    QLabel* SizeLabel;
     QPushButton* OKBtn;
     QPushButton* noImgBtn;
+    QPushButton* importBtn;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,8 +52,10 @@ private:
     void FileListBoxClick(QListWidgetItem* item);
     void FileListBoxDblClick(QListWidgetItem* item);
     void noImgBtnClick();
+    void importBtnClick();
 
     QString folder_;
+    TPictureImport import_;
 };
 
 } // namespace sw

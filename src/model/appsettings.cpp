@@ -18,6 +18,7 @@ namespace {
 constexpr std::string_view kGeneral = "GENERAL";
 constexpr std::string_view kPrefs = "PREFS";
 constexpr std::string_view kEscapedSuffix = "Escaped";
+constexpr std::string_view kMaxPictureSideKey = "MaxPictureSide";
 // Strings are read up to this many characters.
 constexpr std::size_t kMaxStringCharacters = 2047;
 
@@ -190,6 +191,9 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
     HelpAddress = ReadText(ini, kGeneral, "HelpAddress");
     registerFType = ini.ReadBool(kPrefs, "registerFType", false);
     noJSPlan = ini.ReadBool(kPrefs, "noJSPlan", false);
+    MaxPictureSide = ini.ReadInteger(kPrefs, kMaxPictureSideKey, kDefaultMaxPictureSide);
+    if (MaxPictureSide < 0)
+        MaxPictureSide = kDefaultMaxPictureSide;
 }
 
 void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
@@ -216,6 +220,12 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     }
     ini.WriteBool(kPrefs, "registerFType", registerFType);
     ini.WriteBool(kPrefs, "noJSPlan", noJSPlan);
+    // Like the guide's address, the picture size has a line only when the user
+    // changed it, so that an ordinary settings file keeps its six keys.
+    if (MaxPictureSide == kDefaultMaxPictureSide)
+        ini.DeleteKey(kPrefs, kMaxPictureSideKey);
+    else
+        ini.WriteInteger(kPrefs, kMaxPictureSideKey, MaxPictureSide);
 
     std::error_code ignored;
     std::filesystem::create_directories(iniFile.parent_path(), ignored);

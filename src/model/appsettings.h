@@ -40,6 +40,8 @@ std::string DefaultHelpAddress(const std::filesystem::path& programFile);
 // stored as they are, without that companion key.
 class TAppSettings {
 public:
+    static constexpr int kDefaultMaxPictureSide = 1600;
+
     bool SaveID = true;             // a new project starts with AuthorName
     bool AutoLoad = false;          // reopen LastFileName at start-up
     std::string AuthorName;         // Windows-1252; may hold CR LF
@@ -50,10 +52,14 @@ public:
     // (HelpAddressFor gives the address to open). Kept in the file under
     // "HelpAddress" only when it is not empty.
     std::string HelpAddress;
+    // The longer side, in pixels, of a picture imported into the image folder
+    // (a larger one is scaled down); 0 keeps every picture's size. Kept in the
+    // file under [PREFS] only when it differs from the default.
+    int MaxPictureSide = kDefaultMaxPictureSide;
 
     // Reads the keys from the settings file; a missing file, section or key, or
     // a flag that is not an integer, gives the default; so does a file that
-    // cannot be read.
+    // cannot be read, and a negative MaxPictureSide.
     void ReadSettings(const std::filesystem::path& iniFile);
 
     // Writes the keys into the settings file, keeping its other lines; the

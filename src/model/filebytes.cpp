@@ -95,19 +95,18 @@ int WriteAll(int fd, std::string_view bytes)
     return 0;
 }
 
-} // namespace
-
-std::string ReadFileBytes(const std::filesystem::path& file)
+// Reads the whole file into bytes; 0 or the errno of the failure.
+int ReadAllBytes(const std::filesystem::path& file, std::string& bytes)
 {
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0)
-        ThrowCannotOpen(file, errno);
+        return errno;
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0)
-        ThrowCannotOpen(file, errno);
+        return errno;
     if (S_ISDIR(info.st_mode))
-        ThrowCannotOpen(file, EISDIR);
-    std::string bytes;
+        return EISDIR;
+    bytes.clear();
     if (S_ISREG(info.st_mode) && info.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -116,28 +115,30 @@ std::string ReadFileBytes(const std::filesystem::path& file)
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowCannotOpen(file, errno);
+            return errno;
         }
         if (count == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
-    return bytes;
+    return 0;
 }
 
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, Durability durability)
+// Replaces the file atomically; 0 or the errno of the failure, the target
+// untouched and the temporary file removed.
+int ReplaceFile(const std::filesystem::path& file, std::string_view bytes, Durability durability)
 {
     const std::filesystem::path folder = file.parent_path();
     const std::string name = file.filename().string();
     if (name.empty())
-        ThrowCannotCreate(file, EISDIR);
+        return EISDIR;
 
     // A target that exists keeps its permissions; a new one gets the usual
     // 0666 less the umask, as the open below gives it.
     struct stat existing {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
-        ThrowCannotCreate(file, EISDIR);
+        return EISDIR;
 
     std::random_device random;
     std::filesystem::path temporaryPath;
@@ -146,32 +147,59 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         temporaryPath = folder / ("." + name + "." + std::to_string(random()) + ".tmp");
         fdValue = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fdValue < 0 && errno != EEXIST)
-            ThrowCannotCreate(file, errno);
+            return errno;
     }
     if (fdValue < 0)
-        ThrowCannotCreate(file, EEXIST);
+        return EEXIST;
     FileDescriptor fd(fdValue);
     TemporaryFile temporary(temporaryPath);
 
     if (exists && ::fchmod(fd.Get(), existing.st_mode & 07777) != 0)
-        ThrowCannotCreate(file, errno);
+        return errno;
     if (const int error = WriteAll(fd.Get(), bytes))
-        ThrowCannotCreate(file, error);
+        return error;
     const bool synced = durability == Durability::Synced;
     if (synced && ::fsync(fd.Get()) != 0)
-        ThrowCannotCreate(file, errno);
+        return errno;
     if (const int error = fd.Close())
-        ThrowCannotCreate(file, error);
+        return error;
     if (::rename(temporaryPath.c_str(), file.c_str()) != 0)
-        ThrowCannotCreate(file, errno);
+        return errno;
     temporary.Keep();
 
     if (!synced)
-        return;
+        return 0;
     // The rename itself reaches the disk with the folder.
     FileDescriptor folderFd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.Get() >= 0)
         ::fsync(folderFd.Get());
+    return 0;
+}
+
+} // namespace
+
+std::string ReadFileBytes(const std::filesystem::path& file)
+{
+    std::string bytes;
+    if (const int error = ReadAllBytes(file, bytes))
+        ThrowCannotOpen(file, error);
+    return bytes;
+}
+
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, Durability durability)
+{
+    if (const int error = ReplaceFile(file, bytes, durability))
+        ThrowCannotCreate(file, error);
+}
+
+std::error_code TryReadFileBytes(const std::filesystem::path& file, std::string& bytes)
+{
+    return {ReadAllBytes(file, bytes), std::generic_category()};
+}
+
+std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+{
+    return {ReplaceFile(file, bytes, Durability::Synced), std::generic_category()};
 }
 
 } // namespace sw

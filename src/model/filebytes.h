@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace sw {
 
@@ -26,5 +27,11 @@ enum class Durability {
 // temporary file on any failure.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          Durability durability = Durability::Synced);
+
+// ReadFileBytes and WriteFileAtomically for callers that word their own
+// message: the system's error instead of the exception, with the same
+// guarantees (the target of a failed write is untouched).
+std::error_code TryReadFileBytes(const std::filesystem::path& file, std::string& bytes);
+std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace sw

@@ -15,4 +15,8 @@ bool IsPlainPictureName(std::string_view cp1252Name);
 // not known or the name is not plain. The file need not exist.
 std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view cp1252Name);
 
+// Whether the picture chooser lists a file of the image folder: a name ending
+// in .jpg, .jpeg, .png, .bmp, .gif or .webp in any letter case, not hidden.
+bool IsPictureFileName(std::string_view fileName);
+
 } // namespace sw

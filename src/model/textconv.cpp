@@ -10,6 +10,10 @@ namespace sw {
 
 namespace {
 
+// Plain letter of each character 0xC0 to 0xFF.
+constexpr std::string_view kPlainLetters = "AAAAAAAcEEEEIIIIDNOOOOO_OUUUUYTs"
+                                           "aaaaaaaceeeeiiiidnooooo_ouuuuyty";
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -117,6 +121,17 @@ std::string Trim(std::string_view text)
     while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32)
         --last;
     return std::string(text.substr(first, last - first));
+}
+
+std::string StripAccents(std::string_view text)
+{
+    std::string result(text);
+    for (char& ch : result) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code >= 0xC0)
+            ch = kPlainLetters[code - 0xC0];
+    }
+    return result;
 }
 
 } // namespace sw

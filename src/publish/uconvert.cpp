@@ -17,10 +17,6 @@ constexpr std::array<const char*, 64> kEntityNames = {
     "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide",
     "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
 
-// Plain letter of each character 0xC0 to 0xFF.
-constexpr std::string_view kPlainLetters = "AAAAAAAcEEEEIIIIDNOOOOO_OUUUUYTs"
-                                           "aaaaaaaceeeeiiiidnooooo_ouuuuyty";
-
 constexpr unsigned char kTimes = 0xD7;
 constexpr unsigned char kDivide = 0xF7;
 
@@ -38,17 +34,6 @@ std::string EncodeEntities(std::string_view text)
     std::string result;
     result.reserve(text.size());
     AppendEncodedEntities(result, text);
-    return result;
-}
-
-std::string StripAccents(std::string_view text)
-{
-    std::string result(text);
-    for (char& ch : result) {
-        const auto code = static_cast<unsigned char>(ch);
-        if (code >= 0xC0)
-            ch = kPlainLetters[code - 0xC0];
-    }
     return result;
 }
 

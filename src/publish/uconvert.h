@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// StripAccents, which the link targets use, belongs to the model's text conversions.
+#include "model/textconv.h"
+
 namespace sw {
 
 // Character conversions of the published site. Texts are Windows-1252.
@@ -33,13 +36,6 @@ void AppendEncodedEntities(Out& out, std::string_view text)
     }
     out.append(text.substr(runStart));
 }
-
-// Replaces accented letters by plain ones, one character for one, for link
-// targets. The French letters follow the classic table (both "Ç" and "ç" give
-// "c"); every other letter from 0xC0 up gives its base letter with its case
-// ("Ê" "E", "Ñ" "N", "ÿ" "y", "Æ" "A", "Ø" "O", "ß" "s", "Þ" "T", "Ð" "D"), and
-// the multiplication and division signs give "_". Characters below 0xC0 stay.
-std::string StripAccents(std::string_view text);
 
 // The text with one backslash before every ch.
 std::string EscapeChar(char ch, std::string_view text);

@@ -2,10 +2,12 @@
 // driven by playwright-core (which never downloads a browser of its own).
 //
 // Environment: SHOTWEAVE_BIN, the program; SHOTWEAVE_EXAMPLE, the example's
-// project file. The example is copied into a temporary folder and published
-// there twice: as it is (script-driven shot viewer) and with its layout
-// switched to the plain shots page. Each site is opened from file:// and from
-// a loopback HTTP server.
+// project file; SHOTWEAVE_IMPORTED, optionally, a project saved by the editor
+// with pictures it imported. The example is copied into a temporary folder and
+// published there twice: as it is (script-driven shot viewer) and with its
+// layout switched to the plain shots page; the imported project is copied and
+// published beside them. Each site is opened from file:// and from a loopback
+// HTTP server.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -43,11 +45,17 @@ const MENU_PAGES = [
 
 const program = process.env.SHOTWEAVE_BIN;
 const example = process.env.SHOTWEAVE_EXAMPLE;
+// A copy of the example whose first shot has a picture imported through the
+// editor (the GUI picture suite saves it); its case is skipped without one.
+const imported = process.env.SHOTWEAVE_IMPORTED;
+const IMPORTED_PICTURE = 'Ete_a_la_plage.jpg';
 
 let workDir;
 let scriptSite;
 let plainSite;
+let importedSite;
 let shots;
+let importedShots;
 let server;
 let serverRoot;
 let context;
@@ -166,7 +174,7 @@ async function waitForFrameFile(page, name, file) {
 
 // The entry page and the menu appear, and every menu entry opens its page in
 // the main frame.
-async function checkEntryAndMenu(page) {
+async function checkEntryAndMenu(page, shotList = shots) {
   const main = await waitForFrameFile(page, 'main', 'main.htm');
   assert.equal(await main.locator('h1').innerText(), 'Le parapluie');
   assert.match(await main.locator('body').innerText(), /Dernière mise à jour: \S+, /);
@@ -189,11 +197,11 @@ async function checkEntryAndMenu(page) {
   // Independent views of the same shot list agree with the viewer's data.
   await menu.locator('a', { hasText: 'continuité' }).click();
   const continuity = await waitForFrameFile(page, 'main', 'action.htm');
-  assert.equal(await continuity.locator('tr').count(), shots.length + 1);
+  assert.equal(await continuity.locator('tr').count(), shotList.length + 1);
   await menu.locator('a', { hasText: 'storyboard' }).click();
   const storyboard = await waitForFrameFile(page, 'main', 'storyBrd.htm');
-  assert.equal(await storyboard.locator('.num').count(), shots.length);
-  for (const [index, shot] of shots.entries()) {
+  assert.equal(await storyboard.locator('.num').count(), shotList.length);
+  for (const [index, shot] of shotList.entries()) {
     const picture = storyboard.locator('td').nth(index).locator('img');
     if (shot.pict === 'blank') {
       assert.equal(await picture.count(), 0);
@@ -207,27 +215,27 @@ async function checkEntryAndMenu(page) {
   return menu;
 }
 
-async function openShotViewer(page, menu, displayFile) {
+async function openShotViewer(page, menu, displayFile, shotList = shots) {
   await menu.locator('a', { hasText: 'plans' }).click();
   await waitForFrameFile(page, 'main', 'pIndex.htm');
   const shotMenu = await waitForFrameFile(page, 'pMenu', 'pMenu.htm');
   await waitForFrameFile(page, 'pMain', displayFile);
   const links = shotMenu.locator('a');
-  assert.equal(await links.count(), shots.length);
-  assert.deepEqual(await links.allInnerTexts(), shots.map((shot) => shot.name));
+  assert.equal(await links.count(), shotList.length);
+  assert.deepEqual(await links.allInnerTexts(), shotList.map((shot) => shot.name));
   return links;
 }
 
-async function checkScriptViewer(page, menu) {
-  assert.ok(shots.some((shot) => shot.pict === 'blank'), 'the example has a shot without picture');
-  assert.ok(shots.some((shot) => shot.pict !== 'blank'), 'the example has a shot with a picture');
-  const links = await openShotViewer(page, menu, 'pMain.htm');
+async function checkScriptViewer(page, menu, shotList = shots) {
+  assert.ok(shotList.some((shot) => shot.pict === 'blank'), 'the project has a shot without picture');
+  assert.ok(shotList.some((shot) => shot.pict !== 'blank'), 'the project has a shot with a picture');
+  const links = await openShotViewer(page, menu, 'pMain.htm', shotList);
   // Click the shots out of order, so that the display follows the click and
   // not the order of loading.
-  const order = [...shots.keys()].reverse();
+  const order = [...shotList.keys()].reverse();
   order.push(0);
   for (const index of order) {
-    const shot = shots[index];
+    const shot = shotList[index];
     // Mark the document shown now, so that only the page loaded by this click counts.
     await frameNamed(page, 'pMain').evaluate(() => { window.shownBeforeClick = true; });
     await links.nth(index).click();
@@ -309,6 +317,18 @@ describe('published site of the example film', { timeout: 300000 }, () => {
     shots = readShots(scriptSite);
     assert.ok(shots.length >= 6, 'the example has several shots');
 
+    if (imported) {
+      // The project file and its site folder, with the imported pictures.
+      const target = path.join(workDir, 'imported');
+      fs.mkdirSync(target);
+      const siteName = path.basename(imported).split('.')[0];
+      fs.copyFileSync(imported, path.join(target, path.basename(imported)));
+      fs.cpSync(path.join(path.dirname(imported), siteName), path.join(target, siteName), { recursive: true });
+      importedSite = publish(path.join(target, path.basename(imported)));
+      importedShots = readShots(importedSite);
+      assert.equal(importedShots[0].pict, IMPORTED_PICTURE);
+    }
+
     serverRoot = workDir;
     server = await startServer(serverRoot);
     context = await chromium.launchPersistentContext(fs.mkdtempSync(path.join(workDir, 'profile-')), {
@@ -341,6 +361,15 @@ describe('published site of the example film', { timeout: 300000 }, () => {
       assert.deepEqual(errors, []);
       await page.close();
     });
+
+    test(`imported pictures, opened over ${how}`, { skip: imported ? false : 'SHOTWEAVE_IMPORTED names no project' },
+      async () => {
+        const { page, errors } = await openSite(importedSite, how);
+        const menu = await checkEntryAndMenu(page, importedShots);
+        await checkScriptViewer(page, menu, importedShots);
+        assert.deepEqual(errors, []);
+        await page.close();
+      });
 
     test(`plain mode, opened over ${how}`, async () => {
       const { page, errors } = await openSite(plainSite, how);

@@ -37,6 +37,7 @@
 #include "app/shoteditor.h"
 #include "app/shotlistbox.h"
 #include "app/userprompts.h"
+#include "dialogs/getfiledlg.h"
 #include "document/projectfile.h"
 #include "model/appsettings.h"
 
@@ -55,6 +56,14 @@ public:
     QStringList namePrompts;
     std::optional<QString> pictureAnswer;  // nothing: the chooser gives no file
     QString pictureFolder;
+    // When set, the picture chooser is the real one, shown without waiting;
+    // these steps act in it as the user would (OK closes it with its choice).
+    std::function<void(sw::TGetFileDlg&)> chooserSteps;
+    QString pictureToImport;               // empty: the import file dialog is cancelled
+    QString importFolder;                  // where the import file dialog opened
+    int importDialogs = 0;
+    QStringList questions;                 // questions asked after a message (the message goes to messages)
+    std::deque<bool> yesNoAnswers;         // answers to those questions, Non once empty
     std::optional<bool> layoutAccept;
     std::function<void(sw::THTMPrefs&)> layoutEdit; // what the layout dialog changes in place
     bool styleDialog = false;              // whether the build has the style dialog; read when the window is built
@@ -84,10 +93,34 @@ public:
         namePrompts << prompt;
         return nameAnswer;
     }
-    std::optional<QString> ChoosePicture(QWidget*, const QString& imageFolder) override
+    bool AskYesNo(QWidget*, const QString& text, const QString& question) override
+    {
+        messages << text;
+        questions << question;
+        if (yesNoAnswers.empty())
+            return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
+                                         const sw::TPictureImport& import) override
     {
         pictureFolder = imageFolder;
-        return pictureAnswer;
+        if (!chooserSteps)
+            return pictureAnswer;
+        sw::TGetFileDlg chooser(imageFolder, parent, import);
+        chooser.show();
+        chooserSteps(chooser);
+        if (chooser.result() != QDialog::Accepted)
+            return std::nullopt;
+        return chooser.ChosenFileName();
+    }
+    QString ChoosePictureToImport(QWidget*, const QString& startFolder) override
+    {
+        ++importDialogs;
+        importFolder = startFolder;
+        return pictureToImport;
     }
     void EditPreferences(QWidget*, bool&, bool&) override {}
     void EditStyle(QWidget*, sw::TStylePrefs& stylePrefs) override
@@ -221,6 +254,23 @@ struct Editor {
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(target), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(form.get(), &drop);
+    }
+
+    // Local files dragged from outside and dropped on one control.
+    static void DropFilesOn(QWidget* target, const QList<QUrl>& urls)
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
     }
 
     // Whether closing the window now asks to save the changes. The question

@@ -105,7 +105,9 @@ private slots:
         QCOMPARE(editor.Find<QCheckBox>("camCheckB1")->text(), QStringLiteral("travelling"));
         QCOMPARE(editor.Find<QCheckBox>("CamCheckB2")->text(), QStringLiteral("zoom"));
         QCOMPARE(editor.Find<QPushButton>("getImgBtn1")->text(), QStringLiteral("..."));
-        QVERIFY(editor.Find<QPushButton>("getImgBtn2")->isHidden());
+        // Both pictures of a shot have their button.
+        QCOMPARE(editor.Find<QPushButton>("getImgBtn2")->text(), QStringLiteral("..."));
+        QVERIFY(!editor.Find<QPushButton>("getImgBtn2")->isHidden());
 
         QCOMPARE(editor.Find<QLabel>("RapLabel")->text(), QStringLiteral("Rapport de production:"));
         QCOMPARE(editor.Find<QCheckBox>("extRapChck")->text(), QStringLiteral("Utiliser fichier distinct"));

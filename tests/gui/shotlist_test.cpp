@@ -332,8 +332,8 @@ private slots:
         QCOMPARE(editor.prompts.pictureFolder, imgDir);
         QCOMPARE(image->toolTip(), QStringLiteral("début.jpg"));
         QVERIFY(!image->pixmap().isNull());
-        QCOMPARE(image->pixmap().height(), 113);
-        QVERIFY(image->pixmap().width() <= 152);
+        QCOMPARE(image->pixmap().height(), image->contentsRect().height());
+        QVERIFY(image->pixmap().width() <= image->contentsRect().width());
         QCOMPARE(image->size(), QSize(152, 113));
         // The shot takes the picture when it is stored.
         QVERIFY(editor.Project().EventList.Event(0).cam.startImage.empty());
@@ -345,29 +345,32 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(image->toolTip(), QStringLiteral("début.jpg"));
 
-        // A file that is no picture leaves the image empty.
+        // A file that is no picture shows its name, which the shot keeps.
         editor.prompts.pictureAnswer = QStringLiteral("broken.jpg");
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(image->pixmap().isNull());
-        QVERIFY(image->toolTip().isEmpty());
+        QCOMPARE(image->text(), QStringLiteral("image illisible : broken.jpg"));
+        QCOMPARE(image->toolTip(), QStringLiteral("broken.jpg"));
 
-        // The end picture is shown at its own size, within the panel.
+        // The end picture is scaled to fit its own box, like the start picture.
         editor.form->Shots().ShowImage(0, "d\xE9" "but.jpg");
         editor.form->Shots().ShowImage(1, "d\xE9" "but.jpg");
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
         auto* endImage = editor.Find<QLabel>("Image2");
         QCOMPARE(endImage->toolTip(), QStringLiteral("début.jpg"));
-        QVERIFY(endImage->width() <= 152);
-        QCOMPARE(endImage->size(), endImage->pixmap().size());
-        // A name reaching out of the image folder shows nothing.
+        QCOMPARE(endImage->size(), QSize(152, 113));
+        QCOMPARE(endImage->pixmap().height(), endImage->contentsRect().height());
+        // A name reaching out of the image folder shows no picture.
         QVERIFY(picture.save(editor.Path(QStringLiteral("film/dehors.jpg")), "JPEG"));
         editor.form->Shots().ShowImage(1, "../dehors.jpg");
         QVERIFY(endImage->pixmap().isNull());
-        // A missing file shows nothing.
+        QCOMPARE(endImage->text(), QStringLiteral("image introuvable : ../dehors.jpg"));
+        // A missing file shows its name in place of the picture.
         editor.form->Shots().ShowImage(1, "absent.jpg");
         QVERIFY(endImage->pixmap().isNull());
-        QVERIFY(endImage->toolTip().isEmpty());
+        QCOMPARE(endImage->text(), QStringLiteral("image introuvable : absent.jpg"));
+        QCOMPARE(endImage->toolTip(), QStringLiteral("absent.jpg"));
         QCOMPARE(editor.prompts.messages,
                  (QStringList{QStringLiteral("Enregistrez d'abord votre scénario!"),
                               QStringLiteral("Le répertoire ") + editor.Path(QStringLiteral("film"))

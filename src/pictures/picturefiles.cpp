@@ -1,0 +1,159 @@
+#include "pictures/picturefiles.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QString>
+
+#include "model/error.h"
+#include "model/filebytes.h"
+#include "model/pictureimport.h"
+
+namespace sw {
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+constexpr std::string_view kJpegStart = "\xFF\xD8\xFF";
+
+QString ToQString(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+[[noreturn]] void ThrowNotAPicture(const std::filesystem::path& source)
+{
+    throw Error("Le fichier « " + source.filename().string() + " » n'est pas une image lisible.");
+}
+
+bool IsJpeg(std::string_view bytes)
+{
+    return bytes.substr(0, kJpegStart.size()) == kJpegStart;
+}
+
+bool IsQuarterTurn(QImageIOHandler::Transformations transformation)
+{
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// The size that fits within box in the proportions of size.
+QSize FittedSize(QSize size, QSize box)
+{
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// The stored size scaled down so that its longer side is maxSide; the same
+// size when it is small enough or maxSide is 0.
+QSize ImportedSize(QSize stored, int maxSide)
+{
+    if (maxSide <= 0 || std::max(stored.width(), stored.height()) <= maxSide)
+        return stored;
+    return FittedSize(stored, QSize(maxSide, maxSide));
+}
+
+// JPEG has no transparency: transparent parts show the white of a page.
+QImage OnWhite(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image;
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return opaque;
+}
+
+QByteArray EncodeJpeg(const QImage& image, const std::filesystem::path& source)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kJpegQuality);
+    if (!writer.write(OnWhite(image)))
+        throw Error("L'image « " + source.filename().string() + " » ne peut pas être convertie en JPEG : "
+                    + writer.errorString().toStdString());
+    return encoded;
+}
+
+// Decodes the picture at the given stored size, then turns it upright. The
+// reader scales while decoding where the format allows it (a JPEG is decoded
+// at a fraction of its size), and smoothly otherwise.
+QImage DecodeUpright(QImageReader& reader, QSize storedSize, const std::filesystem::path& source)
+{
+    reader.setAutoTransform(true);
+    if (storedSize != reader.size())
+        reader.setScaledSize(storedSize);
+    QImage image = reader.read();
+    if (image.isNull())
+        ThrowNotAPicture(source);
+    return image;
+}
+
+} // namespace
+
+std::string ImportPicture(const std::filesystem::path& source, const std::filesystem::path& imgDir, int maxSide)
+{
+    std::string bytes;
+    if (TryReadFileBytes(source, bytes))
+        ThrowNotAPicture(source);
+    // The reader works on the bytes in place: a 12-megapixel photo is not copied.
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    if (!reader.canRead() || !stored.isValid())
+        ThrowNotAPicture(source);
+
+    const QSize wanted = ImportedSize(stored, maxSide);
+    const bool keepsBytes = IsJpeg(bytes) && reader.format() == "jpeg" && wanted == stored
+        && reader.transformation() == QImageIOHandler::TransformationNone;
+    if (keepsBytes)
+        return PlacePictureBytes(imgDir, SafePictureName(source), bytes);
+
+    const QByteArray encoded = EncodeJpeg(DecodeUpright(reader, wanted, source), source);
+    return PlacePictureBytes(imgDir, SafePictureName(source),
+                             std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+}
+
+QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
+{
+    if (box.isEmpty())
+        return {};
+    QImageReader reader(ToQString(file));
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid())
+        return {};
+    // The box holds the upright picture; the reader scales the stored one.
+    const bool turned = IsQuarterTurn(reader.transformation());
+    const QSize upright = turned ? stored.transposed() : stored;
+    const QSize fitted = FittedSize(upright, box);
+    reader.setAutoTransform(true);
+    reader.setScaledSize(turned ? fitted.transposed() : fitted);
+    return reader.read();
+}
+
+QStringList PictureNameFilters()
+{
+    std::set<QString> patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString extension = QString::fromLatin1(format);
+        patterns.insert(QStringLiteral("*.") + extension.toLower());
+        patterns.insert(QStringLiteral("*.") + extension.toUpper());
+    }
+    QStringList list(patterns.begin(), patterns.end());
+    return {QStringLiteral("Images (%1)").arg(list.join(QLatin1Char(' '))), QStringLiteral("Tous les fichiers (*)")};
+}
+
+} // namespace sw

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+
+// IsPictureFileName, the chooser's rule, is a naming rule of the model.
+#include "model/picturename.h"
+
+namespace sw {
+
+// Brings a picture from anywhere into the image folder and returns the name
+// of its copy there (Windows-1252, plain; see SafePictureName and
+// PlacePictureBytes). A JPEG (recognised by its content) that needs no EXIF
+// rotation and whose longer side is at most maxSide is copied byte for byte;
+// any other picture is turned upright, scaled down so that its longer side is
+// maxSide (never enlarged) and written as a JPEG of quality 90. maxSide 0
+// keeps every size. Throws sw::Error "Le fichier « <name> » n'est pas une
+// image lisible." and writes nothing when the source is not a readable picture.
+std::string ImportPicture(const std::filesystem::path& source, const std::filesystem::path& imgDir, int maxSide);
+
+// The picture decoded once at the largest size that fits the box in its
+// proportions (a large photo is never decoded whole), turned upright from its
+// EXIF orientation. A null image when the file cannot be read as a picture or
+// the box is empty.
+QImage LoadPictureForBox(const std::filesystem::path& file, QSize box);
+
+// The file dialog's filters: "Images (*.bmp *.BMP *.gif *.GIF *.jpg …)" with
+// every format Qt can read here, then "Tous les fichiers (*)".
+QStringList PictureNameFilters();
+
+} // namespace sw

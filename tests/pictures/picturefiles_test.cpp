@@ -1,0 +1,348 @@
+#include "pictures/picturefiles.h"
+
+#include <cstdlib>
+#include <string>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "../core/testsupport.h"
+
+namespace sw {
+namespace {
+
+using test::ErrorOf;
+using test::ReadAll;
+using test::TemporaryFolder;
+using test::WriteAll;
+
+const QColor kRed(220, 30, 30);
+const QColor kGreen(30, 200, 60);
+
+// A picture of one colour with its top left quarter in another, so that its
+// orientation shows.
+QImage MarkedPicture(int width, int height, QColor corner = kRed, QColor rest = kGreen)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(rest);
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, width / 2, height / 2, corner);
+    return picture;
+}
+
+std::string Encoded(const QImage& picture, const char* format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    EXPECT_TRUE(writer.write(picture)) << writer.errorString().toStdString();
+    return bytes.toStdString();
+}
+
+// An APP1 segment holding one EXIF field: Orientation (0x0112) as a SHORT.
+std::string ExifOrientationSegment(int orientation)
+{
+    const std::string tiff = test::Bytes({'M', 'M', 0, 0x2A, 0, 0, 0, 8,   // big-endian header, IFD at 8
+                                          0, 1,                            // one entry
+                                          0x01, 0x12, 0, 3, 0, 0, 0, 1,    // Orientation, SHORT, count 1
+                                          0, orientation, 0, 0,            // the value, padded
+                                          0, 0, 0, 0});                    // no next IFD
+    const std::string payload = std::string("Exif\0\0", 6) + tiff;
+    const std::size_t length = payload.size() + 2;
+    return test::Bytes({0xFF, 0xE1, static_cast<int>(length >> 8), static_cast<int>(length & 0xFF)}) + payload;
+}
+
+// The JPEG with an EXIF orientation right after its start of image.
+std::string WithOrientation(const std::string& jpeg, int orientation)
+{
+    return jpeg.substr(0, 2) + ExifOrientationSegment(orientation) + jpeg.substr(2);
+}
+
+// The picture as stored, without applying any EXIF orientation.
+QImage StoredPicture(const std::filesystem::path& file)
+{
+    QImageReader reader(QString::fromStdString(file.string()));
+    reader.setAutoTransform(false);
+    return reader.read();
+}
+
+QSize StoredSize(const std::filesystem::path& file)
+{
+    return QImageReader(QString::fromStdString(file.string())).size();
+}
+
+bool IsJpegFile(const std::filesystem::path& file)
+{
+    return ReadAll(file).rfind("\xFF\xD8\xFF", 0) == 0;
+}
+
+// Whether two colours are equal within what JPEG compression changes.
+bool Near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40
+        && std::abs(a.blue() - b.blue()) < 40;
+}
+
+::testing::AssertionResult ColourAt(const QImage& picture, int x, int y, QColor expected)
+{
+    const QColor found = picture.pixelColor(x, y);
+    if (Near(found, expected))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << x << "," << y << ": " << found.name().toStdString()
+                                         << " instead of " << expected.name().toStdString();
+}
+
+TEST(ImportPicture, ALargePngBecomesAJpegOf1600Pixels)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "Téléchargements" / "grande scène.png";
+    WriteAll(source, Encoded(MarkedPicture(4000, 3000), "png", 100));
+    const auto imgDir = folder.Path() / "site" / "img";
+
+    EXPECT_EQ(ImportPicture(source, imgDir, 1600), "grande_scene.jpg");
+    const auto copy = imgDir / "grande_scene.jpg";
+    EXPECT_TRUE(IsJpegFile(copy));
+    const QImage imported = StoredPicture(copy);
+    EXPECT_EQ(imported.size(), QSize(1600, 1200));
+    EXPECT_TRUE(ColourAt(imported, 10, 10, kRed));
+    EXPECT_TRUE(ColourAt(imported, 1590, 1190, kGreen));
+}
+
+TEST(ImportPicture, ASmallJpegIsCopiedByteForByte)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "IMG_0042.JPG";
+    const std::string jpeg = Encoded(MarkedPicture(800, 600), "jpeg", 75);
+    WriteAll(source, jpeg);
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "IMG_0042.jpg");
+    EXPECT_EQ(ReadAll(folder.Path() / "img" / "IMG_0042.jpg"), jpeg);
+}
+
+TEST(ImportPicture, MaxSideZeroKeepsTheSizeOfAJpeg)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "large.jpg";
+    const std::string jpeg = Encoded(MarkedPicture(2400, 1000), "jpeg", 75);
+    WriteAll(source, jpeg);
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 0), "large.jpg");
+    EXPECT_EQ(ReadAll(folder.Path() / "img" / "large.jpg"), jpeg);
+}
+
+TEST(ImportPicture, ALargerJpegIsScaledDownInItsProportions)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "wide.jpg";
+    WriteAll(source, Encoded(MarkedPicture(2400, 1000), "jpeg", 75));
+
+    ImportPicture(source, folder.Path() / "img", 1200);
+    EXPECT_EQ(StoredSize(folder.Path() / "img" / "wide.jpg"), QSize(1200, 500));
+}
+
+TEST(ImportPicture, APictureIsNeverEnlarged)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "tiny.png";
+    WriteAll(source, Encoded(MarkedPicture(120, 90), "png"));
+
+    ImportPicture(source, folder.Path() / "img", 1600);
+    EXPECT_EQ(StoredSize(folder.Path() / "img" / "tiny.jpg"), QSize(120, 90));
+}
+
+TEST(ImportPicture, AnExifRotatedJpegComesOutUpright)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "portrait.jpg";
+    // Orientation 6: the stored picture is shown turned a quarter clockwise,
+    // so that its top left corner comes to the top right.
+    WriteAll(source, WithOrientation(Encoded(MarkedPicture(400, 200), "jpeg", 95), 6));
+    ASSERT_EQ(QImageReader(QString::fromStdString(source.string())).transformation(),
+              QImageIOHandler::TransformationRotate90);
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "portrait.jpg");
+    const QImage imported = StoredPicture(folder.Path() / "img" / "portrait.jpg");
+    EXPECT_EQ(imported.size(), QSize(200, 400));
+    EXPECT_TRUE(ColourAt(imported, 190, 10, kRed));
+    EXPECT_TRUE(ColourAt(imported, 10, 10, kGreen));
+    EXPECT_TRUE(ColourAt(imported, 190, 390, kGreen));
+}
+
+TEST(ImportPicture, TheFormatIsTakenFromTheContent)
+{
+    TemporaryFolder folder;
+    const auto pngNamedJpg = folder.Path() / "a.jpg";
+    WriteAll(pngNamedJpg, Encoded(MarkedPicture(64, 48), "png"));
+    const auto jpegNamedPng = folder.Path() / "b.png";
+    const std::string jpeg = Encoded(MarkedPicture(64, 48), "jpeg");
+    WriteAll(jpegNamedPng, jpeg);
+    const auto imgDir = folder.Path() / "img";
+
+    EXPECT_EQ(ImportPicture(pngNamedJpg, imgDir, 1600), "a.jpg");
+    EXPECT_TRUE(IsJpegFile(imgDir / "a.jpg"));
+    EXPECT_EQ(ImportPicture(jpegNamedPng, imgDir, 1600), "b.jpg");
+    EXPECT_EQ(ReadAll(imgDir / "b.jpg"), jpeg);
+}
+
+TEST(ImportPicture, TransparentPartsBecomeWhite)
+{
+    TemporaryFolder folder;
+    QImage picture(40, 40, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    const auto source = folder.Path() / "logo.png";
+    WriteAll(source, Encoded(picture, "png"));
+
+    ImportPicture(source, folder.Path() / "img", 1600);
+    EXPECT_TRUE(ColourAt(StoredPicture(folder.Path() / "img" / "logo.jpg"), 20, 20, Qt::white));
+}
+
+TEST(ImportPicture, ABmpIsConverted)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "scan.bmp";
+    WriteAll(source, Encoded(MarkedPicture(64, 48), "bmp"));
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "scan.jpg");
+    EXPECT_TRUE(IsJpegFile(folder.Path() / "img" / "scan.jpg"));
+    EXPECT_EQ(StoredSize(folder.Path() / "img" / "scan.jpg"), QSize(64, 48));
+}
+
+TEST(ImportPicture, AGifIsConverted)
+{
+    // Qt reads GIF but does not write it: one red pixel, spelled out.
+    const std::string redPixel = test::Bytes({'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,
+                                              0xFF, 0, 0, 0, 0, 0,                      // red, black
+                                              ',', 0, 0, 0, 0, 1, 0, 1, 0, 0,            // the image
+                                              2, 2, 0x44, 0x01, 0, ';'});
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "pixel.gif";
+    WriteAll(source, redPixel);
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "pixel.jpg");
+    const QImage imported = StoredPicture(folder.Path() / "img" / "pixel.jpg");
+    EXPECT_EQ(imported.size(), QSize(1, 1));
+    EXPECT_TRUE(ColourAt(imported, 0, 0, QColor(255, 0, 0)));
+}
+
+TEST(ImportPicture, AWebPIsConverted)
+{
+    if (!QImageReader::supportedImageFormats().contains("webp") || !QImageWriter::supportedImageFormats().contains("webp"))
+        GTEST_SKIP() << "no WebP plugin here (qt6-image-formats-plugins)";
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "from the web.webp";
+    WriteAll(source, Encoded(MarkedPicture(2000, 1000), "webp", 90));
+
+    EXPECT_EQ(ImportPicture(source, folder.Path() / "img", 1600), "from_the_web.jpg");
+    const QImage imported = StoredPicture(folder.Path() / "img" / "from_the_web.jpg");
+    EXPECT_TRUE(IsJpegFile(folder.Path() / "img" / "from_the_web.jpg"));
+    EXPECT_EQ(imported.size(), QSize(1600, 800));
+    EXPECT_TRUE(ColourAt(imported, 10, 10, kRed));
+}
+
+TEST(ImportPicture, TheSamePictureTwiceIsKeptOnceAndAnotherOfThatNameIsNumbered)
+{
+    TemporaryFolder folder;
+    const auto imgDir = folder.Path() / "img";
+    const auto first = folder.Path() / "a" / "plan.jpg";
+    const auto second = folder.Path() / "b" / "plan.jpg";
+    WriteAll(first, Encoded(MarkedPicture(64, 48), "jpeg"));
+    WriteAll(second, Encoded(MarkedPicture(64, 48, kGreen, kRed), "jpeg"));
+
+    EXPECT_EQ(ImportPicture(first, imgDir, 1600), "plan.jpg");
+    EXPECT_EQ(ImportPicture(first, imgDir, 1600), "plan.jpg");
+    EXPECT_EQ(ImportPicture(second, imgDir, 1600), "plan-2.jpg");
+    EXPECT_EQ(ImportPicture(second, imgDir, 1600), "plan-2.jpg");
+}
+
+TEST(ImportPicture, AFileThatIsNoPictureGivesTheErrorAndWritesNothing)
+{
+    TemporaryFolder folder;
+    const auto imgDir = folder.Path() / "img";
+    const auto pdf = folder.Path() / "découpage.pdf";
+    WriteAll(pdf, "%PDF-1.4\n1 0 obj << >> endobj\n");
+    const auto brokenJpeg = folder.Path() / "broken.jpg";
+    WriteAll(brokenJpeg, "\xFF\xD8\xFF\xE0 not really");
+
+    EXPECT_EQ(ErrorOf([&] { ImportPicture(pdf, imgDir, 1600); }),
+              "Le fichier « découpage.pdf » n'est pas une image lisible.");
+    EXPECT_EQ(ErrorOf([&] { ImportPicture(brokenJpeg, imgDir, 1600); }),
+              "Le fichier « broken.jpg » n'est pas une image lisible.");
+    EXPECT_EQ(ErrorOf([&] { ImportPicture(folder.Path() / "gone.png", imgDir, 1600); }),
+              "Le fichier « gone.png » n'est pas une image lisible.");
+    EXPECT_FALSE(std::filesystem::exists(imgDir));
+}
+
+TEST(LoadPictureForBox, FitsTheBoxInThePicturesProportions)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "photo.jpg";
+    WriteAll(file, Encoded(MarkedPicture(4000, 3000), "jpeg"));
+
+    const QImage shown = LoadPictureForBox(file, QSize(152, 113));
+    EXPECT_EQ(shown.size(), QSize(150, 113));
+    EXPECT_TRUE(ColourAt(shown, 5, 5, kRed));
+    EXPECT_TRUE(ColourAt(shown, 145, 108, kGreen));
+}
+
+TEST(LoadPictureForBox, ASmallPictureFillsTheBox)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "small.png";
+    WriteAll(file, Encoded(MarkedPicture(40, 20), "png"));
+    EXPECT_EQ(LoadPictureForBox(file, QSize(152, 113)).size(), QSize(152, 76));
+}
+
+TEST(LoadPictureForBox, AnExifRotatedPictureIsShownUpright)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "portrait.jpg";
+    WriteAll(file, WithOrientation(Encoded(MarkedPicture(400, 200), "jpeg", 95), 6));
+
+    const QImage shown = LoadPictureForBox(file, QSize(152, 113));
+    EXPECT_EQ(shown.size(), QSize(56, 113));
+    EXPECT_TRUE(ColourAt(shown, 50, 5, kRed));
+    EXPECT_TRUE(ColourAt(shown, 5, 5, kGreen));
+}
+
+TEST(LoadPictureForBox, NothingForAFileThatIsNoPictureOrAnEmptyBox)
+{
+    TemporaryFolder folder;
+    const auto text = folder.Path() / "notes.jpg";
+    WriteAll(text, "not a picture");
+    const auto picture = folder.Path() / "plan.png";
+    WriteAll(picture, Encoded(MarkedPicture(40, 20), "png"));
+
+    EXPECT_TRUE(LoadPictureForBox(text, QSize(152, 113)).isNull());
+    EXPECT_TRUE(LoadPictureForBox(folder.Path() / "gone.jpg", QSize(152, 113)).isNull());
+    EXPECT_TRUE(LoadPictureForBox(picture, QSize(0, 113)).isNull());
+}
+
+TEST(PictureNameFilters, ListTheReadableFormatsInBothCasesThenEveryFile)
+{
+    const QStringList filters = PictureNameFilters();
+    ASSERT_EQ(filters.size(), 2);
+    const QString images = filters.front();
+    EXPECT_TRUE(images.startsWith("Images (")) << images.toStdString();
+    EXPECT_TRUE(images.endsWith(")"));
+    const QString inside = images.mid(8, images.size() - 9);
+    const QStringList patterns = inside.split(' ');
+    for (const char* pattern : {"*.jpg", "*.JPG", "*.jpeg", "*.JPEG", "*.png", "*.PNG", "*.bmp", "*.gif"})
+        EXPECT_TRUE(patterns.contains(pattern)) << pattern << " in " << images.toStdString();
+    if (QImageReader::supportedImageFormats().contains("webp")) {
+        EXPECT_TRUE(patterns.contains("*.webp"));
+        EXPECT_TRUE(patterns.contains("*.WEBP"));
+    }
+    EXPECT_EQ(filters.back(), "Tous les fichiers (*)");
+}
+
+} // namespace
+} // namespace sw
