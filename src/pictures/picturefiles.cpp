@@ -1,7 +1,6 @@
 #include "pictures/picturefiles.h"
 
 #include <algorithm>
-#include <set>
 #include <string_view>
 
 #include <QBuffer>
@@ -146,14 +145,17 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
 
 QStringList PictureNameFilters()
 {
-    std::set<QString> patterns;
+    // Qt names its formats in lower case, in order; a file system that tells
+    // case apart needs both spellings of each extension.
+    QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        const QString extension = QString::fromLatin1(format);
-        patterns.insert(QStringLiteral("*.") + extension.toLower());
-        patterns.insert(QStringLiteral("*.") + extension.toUpper());
+        const QString extension = QString::fromLatin1(format).toLower();
+        const QString lower = QStringLiteral("*.") + extension;
+        if (patterns.contains(lower))
+            continue;
+        patterns << lower << QStringLiteral("*.") + extension.toUpper();
     }
-    QStringList list(patterns.begin(), patterns.end());
-    return {QStringLiteral("Images (%1)").arg(list.join(QLatin1Char(' '))), QStringLiteral("Tous les fichiers (*)")};
+    return {QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' '))), QStringLiteral("Tous les fichiers (*)")};
 }
 
 } // namespace sw
