@@ -28,6 +28,7 @@
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "model/srprt.h"
+#include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -55,31 +56,7 @@ QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& ti
     return button;
 }
 
-void SetEditorText(QPlainTextEdit* memo, const std::string& text)
-{
-    memo->setPlainText(uitext::ToEditorText(text));
-}
-
-// The window shows a hint when the mouse enters a control with a tag.
-void SetHintTag(QWidget* widget, int tag)
-{
-    widget->setProperty("hintTag", tag);
-}
-
 } // namespace
-
-// Marks a programmatic filling of the controls: their change handlers then
-// neither write the model nor count as a modification.
-class TmainForm::FillGuard {
-public:
-    explicit FillGuard(TmainForm& form) : form_(form) { ++form_.filling_; }
-    ~FillGuard() { --form_.filling_; }
-    FillGuard(const FillGuard&) = delete;
-    FillGuard& operator=(const FillGuard&) = delete;
-
-private:
-    TmainForm& form_;
-};
 
 TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), app_(app), prompts_(prompts),
@@ -310,7 +287,7 @@ void TmainForm::MarkModified()
 
 void TmainForm::ClearControls()
 {
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     for (QLineEdit* edit : {titleEd, extRapNameEd})
         edit->clear();
     for (QPlainTextEdit* memo : {CreatorMemo, CommentMemo, IdeaMemo, SynopsMemo, rapMemo})
@@ -323,7 +300,7 @@ void TmainForm::ClearControls()
 void TmainForm::ResetDocument()
 {
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         PageControl->setCurrentIndex(0);
         shots_->PlaceShotPanel(tabPages[1]);
     }
@@ -335,7 +312,7 @@ void TmainForm::ShowLoadedProject()
 {
     ProjectDocument& project = app_.Project();
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         titleEd->setText(ToQString(project.GenInfo.title));
         SetEditorText(CreatorMemo, project.GenInfo.creator);
         SetEditorText(CommentMemo, project.GenInfo.comment);
@@ -370,7 +347,7 @@ void TmainForm::AddFirstShot(bool askName)
 
 void TmainForm::ShowCreator(const std::string& creator)
 {
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     SetEditorText(CreatorMemo, creator);
 }
 
@@ -419,7 +396,7 @@ void TmainForm::CenterOnScreen()
 void TmainForm::FormShow(const QStringList& arguments)
 {
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         PageControl->setCurrentIndex(0);
     }
     ShowInfo(0);

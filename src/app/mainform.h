@@ -61,8 +61,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    class FillGuard;
-
     // The document controller's view of the window.
     void ResetDocument() override;
     void ShowLoadedProject() override;

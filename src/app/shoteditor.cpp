@@ -19,6 +19,7 @@
 #include "app/userprompts.h"
 #include "model/camerawords.h"
 #include "model/eventlist.h"
+#include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -34,31 +35,7 @@ std::uint8_t ComboValue(const QComboBox* combo)
     return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
 }
 
-void SetEditorText(QPlainTextEdit* memo, const std::string& text)
-{
-    memo->setPlainText(uitext::ToEditorText(text));
-}
-
-// The main window shows a hint when the mouse enters a control with a tag.
-void SetHintTag(QWidget* widget, int tag)
-{
-    widget->setProperty("hintTag", tag);
-}
-
 } // namespace
-
-// Marks a programmatic filling of the controls: their change handlers then
-// neither write the model nor count as a change.
-class TShotEditor::FillGuard {
-public:
-    explicit FillGuard(TShotEditor& editor) : editor_(editor) { ++editor_.filling_; }
-    ~FillGuard() { --editor_.filling_; }
-    FillGuard(const FillGuard&) = delete;
-    FillGuard& operator=(const FillGuard&) = delete;
-
-private:
-    TShotEditor& editor_;
-};
 
 TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings,
                          TUserPrompts& prompts, QWidget* continuityPage, QWidget* breakdownPage)
@@ -182,7 +159,7 @@ void TShotEditor::ConnectControls()
 
 void TShotEditor::BindCameraControls()
 {
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     for (int k = 0; k < 3; ++k) {
         camCombos[k]->setVisible(camChecks[k]->isChecked());
         camCombos[k]->setCurrentIndex(0);
@@ -205,7 +182,7 @@ void TShotEditor::PlaceShotPanel(QWidget* page)
 
 void TShotEditor::ClearControls()
 {
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     CurIndex_ = -1;
     DEdit->clear();
     for (QPlainTextEdit* memo : {actionMemo, sonMemo, dlgMemo, effetMemo})
@@ -219,7 +196,7 @@ void TShotEditor::ClearControls()
 void TShotEditor::ClearShots()
 {
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         vListBox->clear();
     }
     ClearControls();
@@ -268,7 +245,7 @@ void TShotEditor::ShowEvent(int i)
         return;
     const TEvent& shot = events_.Event(static_cast<std::size_t>(i));
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         SetEditorText(actionMemo, shot.action);
         SetEditorText(sonMemo, shot.sound);
         SetEditorText(dlgMemo, shot.dialogue);
@@ -334,12 +311,12 @@ void TShotEditor::AddShot()
     events_.AddEvent();
     CurIndex_ = static_cast<int>(events_.Count()) - 1;
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         vListBox->addItem(ToQString(events_.EventName(static_cast<std::size_t>(CurIndex_))));
     }
     ShowEvent(CurIndex_);
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         vListBox->setCurrentRow(CurIndex_);
     }
     DelEvntBtn->setEnabled(true);
@@ -352,7 +329,7 @@ void TShotEditor::AddFirstShot()
 {
     events_.AddEvent();
     CurIndex_ = static_cast<int>(events_.Count()) - 1;
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     vListBox->addItem(QStringLiteral("plan 1"));
     ShowEvent(CurIndex_);
     vListBox->setCurrentRow(CurIndex_);
@@ -401,13 +378,13 @@ void TShotEditor::DelEvntBtnClick()
     }
     CurIndex_ = CurIndex_ > 0 ? CurIndex_ - 1 : 0;
     ShowEvent(CurIndex_);
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     vListBox->setCurrentRow(CurIndex_);
 }
 
 void TShotEditor::FillShotNames()
 {
-    FillGuard guard(*this);
+    TFillGuard guard(filling_);
     vListBox->clear();
     for (std::size_t i = 0; i < events_.Count(); ++i)
         vListBox->addItem(ToQString(events_.EventName(i)));
@@ -419,7 +396,7 @@ void TShotEditor::RefillShotList()
     const bool any = events_.Count() > 0;
     if (any) {
         {
-            FillGuard guard(*this);
+            TFillGuard guard(filling_);
             vListBox->setCurrentRow(0);
         }
         CurIndex_ = 0;
@@ -445,7 +422,7 @@ void TShotEditor::MoveShot(int from, int to)
     if (from != CurIndex_ && CurIndex_ >= 0)
         StoreEvent(CurIndex_);
     {
-        FillGuard guard(*this);
+        TFillGuard guard(filling_);
         QListWidgetItem* item = vListBox->takeItem(from);
         vListBox->insertItem(to, item);
         vListBox->setCurrentRow(to);

@@ -80,8 +80,6 @@ signals:
     void shotClicked(const QString& action);
 
 private:
-    class FillGuard;
-
     void BuildContinuityControls(QWidget* page);
     void BuildBreakdownControls(QWidget* page);
     void ConnectControls();

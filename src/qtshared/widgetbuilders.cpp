@@ -58,4 +58,14 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
     return button;
 }
 
+void SetEditorText(QPlainTextEdit* memo, const std::string& text)
+{
+    memo->setPlainText(uitext::ToEditorText(text));
+}
+
+void SetHintTag(QWidget* widget, int tag)
+{
+    widget->setProperty("hintTag", tag);
+}
+
 } // namespace sw::widgets

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include <QComboBox>
@@ -31,6 +32,11 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar = false);
 QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+
+// Shows a model text (CR LF breaks) in a multi-line field.
+void SetEditorText(QPlainTextEdit* memo, const std::string& text);
+// The main window shows a hint when the mouse enters a control with a tag.
+void SetHintTag(QWidget* widget, int tag);
 
 // A drop-down list of the model's Windows-1252 entries, the first selected.
 template <std::size_t N>
