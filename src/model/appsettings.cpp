@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr std::string_view kGeneral = "GENERAL";
 constexpr std::string_view kPrefs = "PREFS";
+constexpr std::string_view kExport = "EXPORT";
 constexpr std::string_view kEscapedSuffix = "Escaped";
 constexpr std::string_view kMaxPictureSideKey = "MaxPictureSide";
 // Strings are read up to this many characters.
@@ -194,6 +196,9 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
     MaxPictureSide = ini.ReadInteger(kPrefs, kMaxPictureSideKey, kDefaultMaxPictureSide);
     if (MaxPictureSide < 0)
         MaxPictureSide = kDefaultMaxPictureSide;
+    ExportParts = ini.ReadString(kExport, "Parts", "");
+    ExportGrid = ini.ReadString(kExport, "Grid", "");
+    ExportPaper = ini.ReadString(kExport, "Paper", "");
 }
 
 void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
@@ -226,6 +231,12 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
         ini.DeleteKey(kPrefs, kMaxPictureSideKey);
     else
         ini.WriteInteger(kPrefs, kMaxPictureSideKey, MaxPictureSide);
+    // The export choices have lines once the user made an export.
+    const std::pair<std::string_view, const std::string*> exportKeys[] = {
+        {"Parts", &ExportParts}, {"Grid", &ExportGrid}, {"Paper", &ExportPaper}};
+    for (const auto& [key, value] : exportKeys)
+        if (!value->empty())
+            ini.WriteString(kExport, key, *value);
 
     std::error_code ignored;
     std::filesystem::create_directories(iniFile.parent_path(), ignored);

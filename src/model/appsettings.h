@@ -56,6 +56,13 @@ public:
     // (a larger one is scaled down); 0 keeps every picture's size. Kept in the
     // file under [PREFS] only when it differs from the default.
     int MaxPictureSide = kDefaultMaxPictureSide;
+    // The choices of the last PDF export, in their command-line words
+    // (parts as flags "1111" for first page, continuity, breakdown and
+    // storyboard; grid "2x3"; paper "a4"); empty until a first export.
+    // Kept in the file under [EXPORT] only once set.
+    std::string ExportParts;
+    std::string ExportGrid;
+    std::string ExportPaper;
 
     // Reads the keys from the settings file; a missing file, section or key, or
     // a flag that is not an integer, gives the default; so does a file that

@@ -204,3 +204,22 @@ TEST(HelpAddress, DefaultsToTheGuideInstalledWithTheProgram)
 }
 
 } // namespace
+
+TEST(ExportChoices, HaveLinesOnlyOnceAnExportSetThemAndComeBack)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("[EXPORT]"), std::string::npos);
+
+    settings.ExportParts = "1011";
+    settings.ExportGrid = "3x4";
+    settings.ExportPaper = "letter";
+    settings.WriteSettings(file);
+    const sw::TAppSettings read = ReadFrom(file);
+    EXPECT_EQ(read.ExportParts, "1011");
+    EXPECT_EQ(read.ExportGrid, "3x4");
+    EXPECT_EQ(read.ExportPaper, "letter");
+    EXPECT_NE(ReadAll(file).find("\r\n[EXPORT]\r\nParts=1011\r\nGrid=3x4\r\nPaper=letter\r\n"), std::string::npos);
+}
