@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "publish/pagetext.h"
+
 namespace sw {
 
 // Character conversions of the published site. Texts are Windows-1252.
@@ -22,13 +24,17 @@ void AppendEncodedEntities(Out& out, std::string_view text)
 {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::string_view name = LetterEntityName(static_cast<unsigned char>(text[i]));
+        // Most characters are plain ASCII: tested here before any call.
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code < 0xC0)
+            continue;
+        const std::string_view name = LetterEntityName(code);
         if (name.empty())
             continue;
         out.append(text.substr(runStart, i - runStart));
-        out.append(std::string_view("&"));
+        out.append("&"_crlf);
         out.append(name);
-        out.append(std::string_view(";"));
+        out.append(";"_crlf);
         runStart = i + 1;
     }
     out.append(text.substr(runStart));
@@ -58,21 +64,47 @@ std::string QuoteAttribute(std::string_view text);
 // backslash and double quote, so that the script reads back the same name.
 std::string ScriptFileName(std::string_view name);
 
+// Appends QuoteAttribute(text) to out (a std::string or a PageText).
+template <typename Out>
+void AppendQuotedAttribute(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"', runStart)) {
+        out.append(text.substr(runStart, quote - runStart));
+        out.append("&quot;"_crlf);
+        runStart = quote + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
+// What JsEscape does with each character: keeps it, drops it, or writes a
+// backslash before it.
+enum class JsCharRule : unsigned char { Kept, Dropped, Escaped };
+
+inline constexpr auto kJsCharRules = [] {
+    struct Table {
+        JsCharRule rule[256] = {};
+    } table;
+    for (const unsigned char dropped : {'\r', '\n', '\\'})
+        table.rule[dropped] = JsCharRule::Dropped;
+    for (const unsigned char escaped : {'"', '(', ')'})
+        table.rule[escaped] = JsCharRule::Escaped;
+    return table;
+}();
+
 // Appends JsEscape(text) to out (a std::string or a PageText), in one pass.
 template <typename Out>
 void AppendJsEscaped(Out& out, std::string_view text)
 {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        const bool dropped = ch == '\r' || ch == '\n' || ch == '\\';
-        const bool escaped = ch == '"' || ch == '(' || ch == ')';
-        if (!dropped && !escaped)
+        const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(text[i])];
+        if (rule == JsCharRule::Kept)
             continue;
         out.append(text.substr(runStart, i - runStart));
-        if (escaped)
-            out.append(std::string_view("\\"));
-        runStart = escaped ? i : i + 1;
+        if (rule == JsCharRule::Escaped)
+            out.append("\\"_crlf);
+        runStart = rule == JsCharRule::Escaped ? i : i + 1;
     }
     out.append(text.substr(runStart));
 }
@@ -86,7 +118,7 @@ void AppendScriptFileName(Out& out, std::string_view name)
         if (name[i] != '\\' && name[i] != '"')
             continue;
         out.append(name.substr(runStart, i - runStart));
-        out.append(std::string_view("\\"));
+        out.append("\\"_crlf);
         runStart = i;
     }
     out.append(name.substr(runStart));
