@@ -33,6 +33,11 @@ void Append(Out& out, const Pieces&... pieces)
     (out.append(pieces), ...);
 }
 
+// What the largest page takes, about: a head and an end, and so much for
+// every shot of texts a few lines long.
+constexpr std::size_t kPageBytesBesideShots = 16 * 1024;
+constexpr std::size_t kLargestPageBytesPerShot = 1024;
+
 // The element of the style set whose background the menus take.
 constexpr std::size_t kMenuStyleElement = 9;
 
@@ -217,6 +222,12 @@ void THTMPublish::Publish()
     TakeLayoutPrefs();
     CheckCoverPage();
     dates_ = fixedDates_ ? *fixedDates_ : CurrentPublishDates();
+
+    // The buffer is sized once for the largest page (the breakdown or the
+    // shots page), rather than grown page after page: every growth moves the
+    // page and touches fresh memory, and the old and new buffers would both
+    // count in the process's peak memory.
+    page.reserve(kPageBytesBesideShots + project_.EventList.Count() * kLargestPageBytesPerShot);
 
     WriteFrameset();
     if (showShots)
