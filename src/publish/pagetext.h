@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace sw {
@@ -69,6 +71,21 @@ public:
         afterCr_ = afterCr_ && bytes.empty();
     }
 
+    // Appends what write puts at the char* it is given, at most maxSize
+    // bytes of which none is a CR or an LF, and returns the end of: the
+    // escaping and number writers fill the page directly, with no call per
+    // piece and no scan for breaks.
+    template <typename Writer>
+    void AppendBreakFree(std::size_t maxSize, Writer write)
+    {
+        reserve(size_ + maxSize);
+        char* const start = bytes_.get() + size_;
+        char* const end = write(start);
+        size_ = static_cast<std::size_t>(end - bytes_.get());
+        // Nothing written leaves a CR at the end waiting for its LF.
+        afterCr_ = afterCr_ && end == start;
+    }
+
     // The page's bytes, its last line ended by CR LF as every page ends.
     // Nothing may be appended afterwards but after a Clear.
     std::string_view FinishedBytes();
@@ -94,5 +111,33 @@ private:
     // one belongs to the same line break.
     bool afterCr_ = false;
 };
+
+// The same for a plain text, for the string forms of the fragments.
+template <typename Writer>
+void AppendBreakFree(std::string& out, std::size_t maxSize, Writer write)
+{
+    const std::size_t start = out.size();
+    out.resize(start + maxSize);
+    char* const end = write(out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+template <typename Writer>
+void AppendBreakFree(PageText& out, std::size_t maxSize, Writer write)
+{
+    out.AppendBreakFree(maxSize, write);
+}
+
+// Appends a text made without line breaks (digits, the fixed words of the
+// camera), copied whole; checked in debug builds.
+template <typename Out>
+void AppendWithoutBreaks(Out& out, std::string_view text)
+{
+    assert(text.find_first_of("\r\n") == std::string_view::npos);
+    AppendBreakFree(out, text.size(), [text](char* to) {
+        std::memcpy(to, text.data(), text.size());
+        return to + text.size();
+    });
+}
 
 } // namespace sw

@@ -14,19 +14,38 @@ namespace sw {
 
 namespace {
 
+// A piece of a fragment known to hold no line break (digits, the fixed words
+// of the camera): a page copies it without looking for breaks.
+struct Unbroken {
+    std::string_view text;
+};
+
+template <typename Out>
+void AppendPiece(Out& out, Unbroken piece)
+{
+    AppendWithoutBreaks(out, piece.text);
+}
+
+template <typename Out, typename Piece>
+void AppendPiece(Out& out, const Piece& piece)
+{
+    out.append(piece);
+}
+
 template <typename Out, typename... Pieces>
 void Append(Out& out, const Pieces&... pieces)
 {
-    (out.append(pieces), ...);
+    (AppendPiece(out, pieces), ...);
 }
 
-// Decimal digits written straight from a buffer on the stack: no string.
+// The largest number of decimal digits of a std::size_t.
+constexpr std::size_t kMaxDigits = 20;
+
+// Decimal digits written straight into out: no string.
 template <typename Out>
 void AppendNumber(Out& out, std::size_t number)
 {
-    char digits[24];
-    const auto written = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+    AppendBreakFree(out, kMaxDigits, [number](char* to) { return std::to_chars(to, to + kMaxDigits, number).ptr; });
 }
 
 } // namespace
@@ -91,14 +110,14 @@ void AppendCamText(Out& out, const TEvent& shot, CamTextForm form)
 {
     if (form == CamTextForm::TableCell)
         out.append("<TD vAlign=top width=65%>\r\n"_crlf);
-    Append(out, "<b>C:</b> "_crlf, FramingWord(shot.cam.framing), "<br>\r\n<b>A:</b> "_crlf,
-           AngleWord(shot.cam.angle), "<br>\r\n<b>M:</b> "_crlf);
+    Append(out, "<b>C:</b> "_crlf, Unbroken{FramingWord(shot.cam.framing)}, "<br>\r\n<b>A:</b> "_crlf,
+           Unbroken{AngleWord(shot.cam.angle)}, "<br>\r\n<b>M:</b> "_crlf);
     if (shot.cam.pan > 0)
-        Append(out, PanWord(shot.cam.pan), "<br>\r\n"_crlf);
+        Append(out, Unbroken{PanWord(shot.cam.pan)}, "<br>\r\n"_crlf);
     if (shot.cam.travel > 0)
-        Append(out, "trav. "_crlf, TravelWord(shot.cam.travel), "<br>\r\n"_crlf);
+        Append(out, "trav. "_crlf, Unbroken{TravelWord(shot.cam.travel)}, "<br>\r\n"_crlf);
     if (shot.cam.zoom > 0)
-        Append(out, ZoomWord(shot.cam.zoom), "<br>\r\n"_crlf);
+        Append(out, Unbroken{ZoomWord(shot.cam.zoom)}, "<br>\r\n"_crlf);
     out.append("<br>\r\n"_crlf);
     if (form == CamTextForm::TableCell)
         out.append("</TD>\r\n"_crlf);
@@ -264,33 +283,33 @@ void AppendJSData(Out& out, const TEventList& events)
         const TEvent& shot = events.Event(index);
         total.Add(shot);
         // "p[index]", written before every member of the record.
-        char recordBytes[32] = "p[";
-        const auto numberEnd = std::to_chars(recordBytes + 2, recordBytes + sizeof recordBytes - 1, index).ptr;
+        char recordBytes[kMaxDigits + 3] = "p[";
+        const auto numberEnd = std::to_chars(recordBytes + 2, recordBytes + kMaxDigits + 2, index).ptr;
         *numberEnd = ']';
         const std::string_view record(recordBytes, static_cast<std::size_t>(numberEnd + 1 - recordBytes));
         const std::string_view number = record.substr(2, record.size() - 3);
 
-        Append(out, record, "= new pData();\r\n"_crlf, record, ".index= \""_crlf, number, "\"\r\n"_crlf, record,
-               ".name= \""_crlf);
+        Append(out, Unbroken{record}, "= new pData();\r\n"_crlf, Unbroken{record}, ".index= \""_crlf,
+               Unbroken{number}, "\"\r\n"_crlf, Unbroken{record}, ".name= \""_crlf);
         AppendJsEscaped(out, shot.name);
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
-        Append(out, "\"\r\n"_crlf, record, ".pict= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".pict= \""_crlf);
         if (shot.cam.startImage.empty())
             out.append("blank"_crlf);
         else
             AppendScriptFileName(out, shot.cam.startImage);
-        Append(out, "\"\r\n"_crlf, record, ".action= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".action= \""_crlf);
         AppendJsEscaped(out, shot.action);
-        Append(out, "\"\r\n"_crlf, record, ".snd= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".snd= \""_crlf);
         AppendJsEscaped(out, shot.sound);
-        Append(out, "\"\r\n"_crlf, record, ".dlg= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".dlg= \""_crlf);
         AppendJsEscaped(out, shot.dialogue);
-        Append(out, "\"\r\n"_crlf, record, ".CAM= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".CAM= \""_crlf);
         generated.clear();
         AppendCamText(generated, shot, CamTextForm::Bare);
         AppendJsEscaped(out, generated);
-        Append(out, "\"\r\n"_crlf, record, ".time= \""_crlf);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".time= \""_crlf);
         generated.clear();
         AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
         AppendJsEscaped(out, generated);

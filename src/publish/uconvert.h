@@ -96,17 +96,19 @@ inline constexpr auto kJsCharRules = [] {
 template <typename Out>
 void AppendJsEscaped(Out& out, std::string_view text)
 {
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(text[i])];
-        if (rule == JsCharRule::Kept)
-            continue;
-        out.append(text.substr(runStart, i - runStart));
-        if (rule == JsCharRule::Escaped)
-            out.append("\\"_crlf);
-        runStart = rule == JsCharRule::Escaped ? i : i + 1;
-    }
-    out.append(text.substr(runStart));
+    // The breaks are dropped, so the result holds none: written in place,
+    // at most two bytes for one.
+    AppendBreakFree(out, 2 * text.size(), [text](char* to) {
+        for (const char ch : text) {
+            const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(ch)];
+            if (rule == JsCharRule::Dropped)
+                continue;
+            if (rule == JsCharRule::Escaped)
+                *to++ = '\\';
+            *to++ = ch;
+        }
+        return to;
+    });
 }
 
 // Appends ScriptFileName(name) to out, in one pass.
