@@ -71,10 +71,10 @@ public:
         afterCr_ = afterCr_ && bytes.empty();
     }
 
-    // Appends what write puts at the char* it is given, at most maxSize
-    // bytes of which none is a CR or an LF, and returns the end of: the
-    // escaping and number writers fill the page directly, with no call per
-    // piece and no scan for breaks.
+    // Appends what write puts at the char* it is given: at most maxSize
+    // bytes, none of them a CR or an LF; write returns the end of what it
+    // wrote. The escaping and number writers fill the page directly, with
+    // no call per piece and no scan for breaks.
     template <typename Writer>
     void AppendBreakFree(std::size_t maxSize, Writer write)
     {
