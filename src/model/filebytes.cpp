@@ -1,8 +1,8 @@
 #include "model/filebytes.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,6 +79,19 @@ private:
     bool kept_ = false;
 };
 
+// A name for the temporary file beside the target, different for every
+// attempt: the process, the clock's ticks and the attempt's number. It need
+// not be unpredictable, only unlikely to be taken: the open below is
+// exclusive, so a name that exists is never written through, only skipped.
+// (A random device opened for every file cost more than the rest of the
+// replacement of a small page.)
+std::string TemporaryName(const std::string& name, int attempt)
+{
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return "." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(ticks) + "-"
+           + std::to_string(attempt) + ".tmp";
+}
+
 int WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -140,11 +153,10 @@ int ReplaceFile(const std::filesystem::path& file, std::string_view bytes, Durab
     if (exists && S_ISDIR(existing.st_mode))
         return EISDIR;
 
-    std::random_device random;
     std::filesystem::path temporaryPath;
     int fdValue = -1;
     for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
-        temporaryPath = folder / ("." + name + "." + std::to_string(random()) + ".tmp");
+        temporaryPath = folder / TemporaryName(name, attempt);
         fdValue = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fdValue < 0 && errno != EEXIST)
             return errno;

@@ -4,14 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "publish/pagetext.h"
+
 namespace sw {
 
 // The recurring pieces of the published HTML pages. Texts are Windows-1252.
 // The head and heading pieces end their lines with "\n", the converted texts
 // with "\r\n"; the publisher writes every line break as CR LF.
 
-// The line end of the converted texts and of the page templates.
-inline constexpr std::string_view kCrLf = "\r\n";
+// The line end of the converted texts and of the page templates; a page
+// copies it without looking at it.
+inline constexpr CrLfText kCrLf = "\r\n"_crlf;
 
 // "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">"
 std::string DocType();

@@ -33,6 +33,11 @@ void Append(Out& out, const Pieces&... pieces)
     (out.append(pieces), ...);
 }
 
+// What the largest page takes, about: a head and an end, and so much for
+// every shot of texts a few lines long.
+constexpr std::size_t kPageBytesBesideShots = 16 * 1024;
+constexpr std::size_t kLargestPageBytesPerShot = 1024;
+
 // The element of the style set whose background the menus take.
 constexpr std::size_t kMenuStyleElement = 9;
 
@@ -217,6 +222,12 @@ void THTMPublish::Publish()
     TakeLayoutPrefs();
     CheckCoverPage();
     dates_ = fixedDates_ ? *fixedDates_ : CurrentPublishDates();
+
+    // The buffer is sized once for the largest page (the breakdown or the
+    // shots page), rather than grown page after page: every growth moves the
+    // page and touches fresh memory, and the old and new buffers would both
+    // count in the process's peak memory.
+    page.reserve(kPageBytesBesideShots + project_.EventList.Count() * kLargestPageBytesPerShot);
 
     WriteFrameset();
     if (showShots)
@@ -468,11 +479,11 @@ void THTMPublish::WriteContinuity()
            "<TH WIDTH=40% align=center>son/dialogue</TH>", kCrLf, "</TR>");
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
-        Append(page, "<TR>", kCrLf);
+        page.append("<TR>\r\n"_crlf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
         AppendContinuityCells(page, shot, CellLayout::ContinuityTable);
-        Append(page, kCrLf, "</TR>", kCrLf);
+        page.append("\r\n</TR>\r\n"_crlf);
     }
     page.append(TablePageEnd());
     SavePage("action.htm");
@@ -487,23 +498,22 @@ void THTMPublish::WriteBreakdown()
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
            kCrLf, "<TH WIDTH=20% align=center>C.A.M.</TH>", kCrLf, "<TH WIDTH=15%>temps</TH>", kCrLf, "</TR>");
-    constexpr std::string_view kIndent = "          ";
+    // Each line below ends with the ten blanks that indent the cell after it.
     CumulativeDuration total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        Append(page, "<TR>", kCrLf);
+        page.append("<TR>\r\n"_crlf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
         AppendContinuityCells(page, shot, CellLayout::BreakdownTable);
-        Append(page, kCrLf, " <TD vAlign=top colSpan=2>", kCrLf, "   <TABLE width=100%>", kCrLf, "      <TR>", kCrLf,
-               kIndent);
+        page.append("\r\n <TD vAlign=top colSpan=2>\r\n   <TABLE width=100%>\r\n      <TR>\r\n          "_crlf);
         AppendCamText(page, shot, CamTextForm::TableCell);
-        Append(page, kCrLf, kIndent);
+        page.append("\r\n          "_crlf);
         AppendTimeText(page, shot, total.Text(), TimeTextForm::TableCell);
-        Append(page, kCrLf, "      </TR>", kCrLf, "      <TR>", kCrLf, kIndent);
+        page.append("\r\n      </TR>\r\n      <TR>\r\n          "_crlf);
         AppendEffectCell(page, shot);
-        Append(page, kCrLf, "      </TR>", kCrLf, "   </TABLE>", kCrLf, " </TD>", kCrLf, "</TR>", kCrLf);
+        page.append("\r\n      </TR>\r\n   </TABLE>\r\n </TD>\r\n</TR>\r\n"_crlf);
     }
     page.append(TablePageEnd());
     SavePage("ActDec.htm");
@@ -523,10 +533,10 @@ void THTMPublish::WriteStoryboard()
         if (index + 1 < count) {
             if (++column > 3) {
                 column = 0;
-                Append(page, "</TR><TR>", kCrLf);
+                page.append("</TR><TR>\r\n"_crlf);
             }
         } else {
-            Append(page, "</TR>", kCrLf);
+            page.append("</TR>\r\n"_crlf);
         }
     }
     page.append(TablePageEnd());

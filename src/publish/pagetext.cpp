@@ -22,15 +22,24 @@ bool HoldsLineBreakByte(std::uint64_t word)
 }
 
 // The first CR or LF from at, or end. Pages are long runs of text between
-// short line ends, so eight bytes are tested at a time.
+// short line ends, so eight bytes are tested at a time; the last bytes of a
+// text of eight or more are tested as the word that ends it, which overlaps
+// bytes already found free of breaks.
 const char* NextLineBreak(const char* at, const char* end)
 {
+    const char* const start = at;
     while (end - at >= 8) {
         std::uint64_t word;
         std::memcpy(&word, at, sizeof word);
         if (HoldsLineBreakByte(word))
             break;
         at += 8;
+    }
+    if (at != end && end - at < 8 && end - start >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, end - 8, sizeof word);
+        if (!HoldsLineBreakByte(word))
+            return end;
     }
     while (at != end && *at != '\r' && *at != '\n')
         ++at;
@@ -45,10 +54,8 @@ void PageText::Clear()
     afterCr_ = false;
 }
 
-void PageText::reserve(std::size_t size)
+void PageText::Grow(std::size_t size)
 {
-    if (size <= capacity_)
-        return;
     const std::size_t capacity = std::max(size, capacity_ * 2);
     auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
     if (size_ > 0)
@@ -70,31 +77,23 @@ void PageText::append(std::string_view text)
         ++at;
     afterCr_ = false;
     while (at != end) {
-        const char ch = *at;
-        if (ch == '\r' || ch == '\n') {
-            *out++ = '\r';
-            *out++ = '\n';
-            ++at;
-            if (ch == '\r') {
-                if (at == end)
-                    afterCr_ = true;
-                else if (*at == '\n')
-                    ++at;
-            }
-            continue;
-        }
-        // Short pieces (tags, line ends) are the most frequent: copied byte
-        // by byte, longer runs found eight bytes at a time and copied whole.
-        if (end - at < 16) {
-            *out++ = ch;
-            ++at;
-            continue;
-        }
-        const char* lineBreak = NextLineBreak(at, end);
+        // The run up to the next break is copied whole, then the break.
+        const char* const lineBreak = NextLineBreak(at, end);
         const auto length = static_cast<std::size_t>(lineBreak - at);
         std::memcpy(out, at, length);
         out += length;
         at = lineBreak;
+        if (at == end)
+            break;
+        const char ch = *at++;
+        *out++ = '\r';
+        *out++ = '\n';
+        if (ch == '\r') {
+            if (at == end)
+                afterCr_ = true;
+            else if (*at == '\n')
+                ++at;
+        }
     }
     size_ = static_cast<std::size_t>(out - bytes_.get());
 }

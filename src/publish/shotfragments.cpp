@@ -1,5 +1,6 @@
 #include "publish/shotfragments.h"
 
+#include <charconv>
 #include <string_view>
 
 #include "model/camerawords.h"
@@ -13,16 +14,38 @@ namespace sw {
 
 namespace {
 
+// A piece of a fragment known to hold no line break (digits, the fixed words
+// of the camera): a page copies it without looking for breaks.
+struct Unbroken {
+    std::string_view text;
+};
+
+template <typename Out>
+void AppendPiece(Out& out, Unbroken piece)
+{
+    AppendWithoutBreaks(out, piece.text);
+}
+
+template <typename Out, typename Piece>
+void AppendPiece(Out& out, const Piece& piece)
+{
+    out.append(piece);
+}
+
 template <typename Out, typename... Pieces>
 void Append(Out& out, const Pieces&... pieces)
 {
-    (out.append(pieces), ...);
+    (AppendPiece(out, pieces), ...);
 }
 
+// The largest number of decimal digits of a std::size_t.
+constexpr std::size_t kMaxDigits = 20;
+
+// Decimal digits written straight into out: no string.
 template <typename Out>
 void AppendNumber(Out& out, std::size_t number)
 {
-    out.append(std::to_string(number));
+    AppendBreakFree(out, kMaxDigits, [number](char* to) { return std::to_chars(to, to + kMaxDigits, number).ptr; });
 }
 
 } // namespace
@@ -30,74 +53,85 @@ void AppendNumber(Out& out, std::size_t number)
 template <typename Out>
 void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout)
 {
-    std::string soundPart;
-    if (!shot.sound.empty())
-        Append(soundPart, "<b>son: </b>", shot.sound, "<br>");
-    std::string dialoguePart;
-    if (!shot.dialogue.empty())
-        Append(dialoguePart, "<b>dialogue: </b>", shot.dialogue);
-
-    if (layout == CellLayout::ContinuityTable)
-        Append(out, "<TD vAlign=top>", shot.action, "</TD>", kCrLf, "<TD vAlign=top>", soundPart, kCrLf,
-               dialoguePart, "</TD>");
-    else
-        Append(out, "<TD vAlign=top>\r\n<b>action:</b> ", shot.action, "<br>", kCrLf, soundPart, kCrLf,
-               dialoguePart, kCrLf, "</TD>");
+    // The sound and dialogue parts go straight into out, each left out
+    // when its text is empty.
+    const auto appendSoundAndDialogue = [&](CrLfText between) {
+        if (!shot.sound.empty())
+            Append(out, "<b>son: </b>"_crlf, shot.sound, "<br>"_crlf);
+        out.append(between);
+        if (!shot.dialogue.empty())
+            Append(out, "<b>dialogue: </b>"_crlf, shot.dialogue);
+    };
+    if (layout == CellLayout::ContinuityTable) {
+        Append(out, "<TD vAlign=top>"_crlf, shot.action, "</TD>\r\n<TD vAlign=top>"_crlf);
+        appendSoundAndDialogue(kCrLf);
+        out.append("</TD>"_crlf);
+    } else {
+        Append(out, "<TD vAlign=top>\r\n<b>action:</b> "_crlf, shot.action, "<br>\r\n"_crlf);
+        appendSoundAndDialogue(kCrLf);
+        out.append("\r\n</TD>"_crlf);
+    }
 }
 
 template <typename Out>
 void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale)
 {
-    out.append("<P class=center>\r\n");
-    std::string size;
+    out.append("<P class=center>\r\n"_crlf);
+    if (!shot.cam.startImage.empty()) {
+        out.append("<IMG SRC=\"img/"_crlf);
+        AppendQuotedAttribute(out, shot.cam.startImage);
+        out.append("\" BORDER=0 "_crlf);
+        if (scale > 0) {
+            out.append("width="_crlf);
+            AppendNumber(out, 40UL * scale);
+            out.append(" height="_crlf);
+            AppendNumber(out, 30UL * scale);
+        }
+        out.append(">\r\n<BR>\r\n"_crlf);
+    } else if (scale > 0) {
+        out.append("<DIV class=smallFrame></DIV>"_crlf);
+    }
     if (scale > 0)
-        Append(size, "width=", std::to_string(40UL * scale), " height=", std::to_string(30UL * scale));
-    if (!shot.cam.startImage.empty())
-        Append(out, "<IMG SRC=\"", "img/", QuoteAttribute(shot.cam.startImage), "\" BORDER=0 ", size, ">", kCrLf,
-               "<BR>", kCrLf);
-    else if (scale > 0)
-        out.append("<DIV class=smallFrame></DIV>");
-    if (scale > 0)
-        Append(out, "<P class=note>", shot.action, kCrLf, "<BR>", kCrLf);
+        Append(out, "<P class=note>"_crlf, shot.action, "\r\n<BR>\r\n"_crlf);
 }
 
 template <typename Out>
 void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
 {
-    out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>");
+    out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>"_crlf);
     AppendNumber(out, index + 1);
-    Append(out, ". </b></span>", shot.name, "<br>", kCrLf);
+    Append(out, ". </b></span>"_crlf, shot.name, "<br>\r\n"_crlf);
     AppendImageBlock(out, shot, scale);
-    out.append("</TD>");
+    out.append("</TD>"_crlf);
 }
 
 template <typename Out>
 void AppendCamText(Out& out, const TEvent& shot, CamTextForm form)
 {
     if (form == CamTextForm::TableCell)
-        out.append("<TD vAlign=top width=65%>\r\n");
-    Append(out, "<b>C:</b> ", FramingWord(shot.cam.framing), "<br>", kCrLf, "<b>A:</b> ", AngleWord(shot.cam.angle),
-           "<br>", kCrLf, "<b>M:</b> ");
+        out.append("<TD vAlign=top width=65%>\r\n"_crlf);
+    Append(out, "<b>C:</b> "_crlf, Unbroken{FramingWord(shot.cam.framing)}, "<br>\r\n<b>A:</b> "_crlf,
+           Unbroken{AngleWord(shot.cam.angle)}, "<br>\r\n<b>M:</b> "_crlf);
     if (shot.cam.pan > 0)
-        Append(out, PanWord(shot.cam.pan), "<br>", kCrLf);
+        Append(out, Unbroken{PanWord(shot.cam.pan)}, "<br>\r\n"_crlf);
     if (shot.cam.travel > 0)
-        Append(out, "trav. ", TravelWord(shot.cam.travel), "<br>", kCrLf);
+        Append(out, "trav. "_crlf, Unbroken{TravelWord(shot.cam.travel)}, "<br>\r\n"_crlf);
     if (shot.cam.zoom > 0)
-        Append(out, ZoomWord(shot.cam.zoom), "<br>", kCrLf);
-    Append(out, "<br>", kCrLf);
+        Append(out, Unbroken{ZoomWord(shot.cam.zoom)}, "<br>\r\n"_crlf);
+    out.append("<br>\r\n"_crlf);
     if (form == CamTextForm::TableCell)
-        Append(out, "</TD>", kCrLf);
+        out.append("</TD>\r\n"_crlf);
 }
 
 template <typename Out>
 void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
 {
     if (form == TimeTextForm::Bare)
-        Append(out, "<span class=sTime>", shot.cam.duration, "s.</span><br>", kCrLf, "<b>cumul:</b><br>", kCrLf,
-               "<span class=sTime>", cumulText, "</span>", kCrLf);
+        Append(out, "<span class=sTime>"_crlf, shot.cam.duration,
+               "s.</span><br>\r\n<b>cumul:</b><br>\r\n<span class=sTime>"_crlf, cumulText, "</span>\r\n"_crlf);
     else
-        Append(out, "<TD vAlign=top>\r\n<div class=sTime>", shot.cam.duration, "s.</div>", kCrLf,
-               "<br><b>Tot:</b><br> ", cumulText, kCrLf, "</TD>", kCrLf);
+        Append(out, "<TD vAlign=top>\r\n<div class=sTime>"_crlf, shot.cam.duration,
+               "s.</div>\r\n<br><b>Tot:</b><br> "_crlf, cumulText, "\r\n</TD>\r\n"_crlf);
 }
 
 template <typename Out>
@@ -105,8 +139,8 @@ void AppendEffectCell(Out& out, const TEvent& shot)
 {
     if (shot.cam.effect.empty())
         return;
-    Append(out, "           <TD colSpan=2>\r\n           <div class=note><b>effet: </b>", shot.cam.effect,
-           "</div><br>", kCrLf, "           </TD>", kCrLf);
+    Append(out, "           <TD colSpan=2>\r\n           <div class=note><b>effet: </b>"_crlf, shot.cam.effect,
+           "</div><br>\r\n           </TD>\r\n"_crlf);
 }
 
 void CumulativeDuration::Add(const TEvent& shot)
@@ -167,15 +201,16 @@ void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan)
     const std::size_t count = events.Count();
     for (std::size_t index = 0; index < count; ++index) {
         if (noJSPlan) {
-            out.append("<a href=\"plans.htm#p");
+            out.append("<a href=\"plans.htm#p"_crlf);
             AppendNumber(out, index);
-            out.append("\" TARGET=\"pMain\">");
+            out.append("\" TARGET=\"pMain\">"_crlf);
         } else {
-            out.append("<a href=\"javaScript:getPlan(");
+            out.append("<a href=\"javaScript:getPlan("_crlf);
             AppendNumber(out, index);
-            out.append(")\">");
+            out.append(")\">"_crlf);
         }
-        Append(out, events.Event(index).name, "</a><br>", "\n");
+        // The link's line ends with a lone LF, which a page writes CR LF.
+        Append(out, events.Event(index).name, "</a><br>"_crlf, "\n");
     }
 }
 
@@ -191,38 +226,33 @@ template <typename Out>
 void AppendShotsPageBlocks(Out& out, const TEventList& events)
 {
     const std::size_t count = events.Count();
-    std::string picture;
     CumulativeDuration total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        picture.clear();
-        if (!shot.cam.startImage.empty())
-            Append(picture, "<P class=center> <IMG SRC=\"img/", QuoteAttribute(shot.cam.startImage),
-                   "\" BORDER=1 WIDTH=160 ",
-                   "HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>");
 
-        out.append("<A NAME=\"p");
+        out.append("<A NAME=\"p"_crlf);
         AppendNumber(out, index);
-        Append(out, "\">", kCrLf, "<H4>");
+        out.append("\">\r\n<H4>"_crlf);
         AppendEncodedEntities(out, shot.name);
-        Append(out, "</H4>", kCrLf);
-        Append(out, "<DIV class=topLeft> ", kCrLf, picture, kCrLf, "</DIV>", kCrLf);
-        Append(out, "<DIV class=topMenu> ", kCrLf, "<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> ", kCrLf,
-               "<H5>CAM</H5>", kCrLf);
+        out.append("</H4>\r\n<DIV class=topLeft> \r\n"_crlf);
+        if (!shot.cam.startImage.empty()) {
+            out.append("<P class=center> <IMG SRC=\"img/"_crlf);
+            AppendQuotedAttribute(out, shot.cam.startImage);
+            out.append("\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>"_crlf);
+        }
+        out.append("\r\n</DIV>\r\n<DIV class=topMenu> \r\n<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> \r\n"
+                   "<H5>CAM</H5>\r\n"_crlf);
         AppendCamText(out, shot, CamTextForm::Bare);
-        Append(out, "</TD>", kCrLf);
-        Append(out, "<TD vAlign=top> ", kCrLf, "<H5>Temps</H5>", kCrLf);
+        out.append("</TD>\r\n<TD vAlign=top> \r\n<H5>Temps</H5>\r\n"_crlf);
         AppendTimeText(out, shot, total.Text(), TimeTextForm::Bare);
-        Append(out, "</TD>", kCrLf, "</TR></TABLE>", kCrLf, "</DIV><br clear=all>", kCrLf);
-        Append(out, "<DIV class=topLeft>", kCrLf, "<H5>Action</H5>", kCrLf);
+        out.append("</TD>\r\n</TR></TABLE>\r\n</DIV><br clear=all>\r\n<DIV class=topLeft>\r\n<H5>Action</H5>\r\n"_crlf);
         AppendEncodedEntities(out, shot.action);
-        Append(out, "</DIV>", kCrLf, "<DIV class=topMenu>", kCrLf, "<H5>Son</H5>", kCrLf);
+        out.append("</DIV>\r\n<DIV class=topMenu>\r\n<H5>Son</H5>\r\n"_crlf);
         AppendEncodedEntities(out, shot.sound);
-        Append(out, kCrLf, "<H5>Dialogue</H5>", kCrLf);
+        out.append("\r\n<H5>Dialogue</H5>\r\n"_crlf);
         AppendEncodedEntities(out, shot.dialogue);
-        Append(out, "</DIV>", kCrLf);
-        Append(out, "</A><br clear=all>", kCrLf, "<P class=vSpace1><HR WIDTH=400><P class=vSpace1>", kCrLf, kCrLf);
+        out.append("</DIV>\r\n</A><br clear=all>\r\n<P class=vSpace1><HR WIDTH=400><P class=vSpace1>\r\n\r\n"_crlf);
     }
 }
 
@@ -247,41 +277,44 @@ void AppendJSData(Out& out, const TEventList& events)
     Append(out, "\n", "function pData(index, name, pict, action, snd, dlg, CAM, time){}", "\n", "\n");
 
     CumulativeDuration total;
-    std::string record;
+    // The texts made for the record, kept between shots for their memory.
     std::string generated;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot);
-        const std::string number = std::to_string(index);
-        record.assign("p[").append(number).append("]");
-        Append(out, record, "= new pData();", kCrLf);
-        Append(out, record, ".index= \"", number, "\"", kCrLf);
-        Append(out, record, ".name= \"");
+        // "p[index]", written before every member of the record.
+        char recordBytes[kMaxDigits + 3] = "p[";
+        const auto numberEnd = std::to_chars(recordBytes + 2, recordBytes + kMaxDigits + 2, index).ptr;
+        *numberEnd = ']';
+        const std::string_view record(recordBytes, static_cast<std::size_t>(numberEnd + 1 - recordBytes));
+        const std::string_view number = record.substr(2, record.size() - 3);
+
+        Append(out, Unbroken{record}, "= new pData();\r\n"_crlf, Unbroken{record}, ".index= \""_crlf,
+               Unbroken{number}, "\"\r\n"_crlf, Unbroken{record}, ".name= \""_crlf);
         AppendJsEscaped(out, shot.name);
-        Append(out, "\"", kCrLf);
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
-        Append(out, record, ".pict= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".pict= \""_crlf);
         if (shot.cam.startImage.empty())
-            out.append("blank");
+            out.append("blank"_crlf);
         else
             AppendScriptFileName(out, shot.cam.startImage);
-        Append(out, "\"", kCrLf);
-        Append(out, record, ".action= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".action= \""_crlf);
         AppendJsEscaped(out, shot.action);
-        Append(out, "\"", kCrLf, record, ".snd= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".snd= \""_crlf);
         AppendJsEscaped(out, shot.sound);
-        Append(out, "\"", kCrLf, record, ".dlg= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".dlg= \""_crlf);
         AppendJsEscaped(out, shot.dialogue);
-        Append(out, "\"", kCrLf, record, ".CAM= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".CAM= \""_crlf);
         generated.clear();
         AppendCamText(generated, shot, CamTextForm::Bare);
         AppendJsEscaped(out, generated);
-        Append(out, "\"", kCrLf, record, ".time= \"");
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".time= \""_crlf);
         generated.clear();
         AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
         AppendJsEscaped(out, generated);
-        Append(out, "\"", ";", kCrLf, "\n");
+        // The record's blank line ends with a lone LF, which a page writes CR LF.
+        Append(out, "\";\r\n"_crlf, "\n");
     }
 }
 

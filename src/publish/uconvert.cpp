@@ -74,12 +74,7 @@ std::string QuoteAttribute(std::string_view text)
 {
     std::string quoted;
     quoted.reserve(text.size());
-    for (const char ch : text) {
-        if (ch == '"')
-            quoted.append("&quot;");
-        else
-            quoted.push_back(ch);
-    }
+    AppendQuotedAttribute(quoted, text);
     return quoted;
 }
 

@@ -6,6 +6,7 @@
 
 // StripAccents, which the link targets use, belongs to the model's text conversions.
 #include "model/textconv.h"
+#include "publish/pagetext.h"
 
 namespace sw {
 
@@ -25,13 +26,17 @@ void AppendEncodedEntities(Out& out, std::string_view text)
 {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::string_view name = LetterEntityName(static_cast<unsigned char>(text[i]));
+        // Most characters are plain ASCII: tested here before any call.
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code < 0xC0)
+            continue;
+        const std::string_view name = LetterEntityName(code);
         if (name.empty())
             continue;
         out.append(text.substr(runStart, i - runStart));
-        out.append(std::string_view("&"));
+        out.append("&"_crlf);
         out.append(name);
-        out.append(std::string_view(";"));
+        out.append(";"_crlf);
         runStart = i + 1;
     }
     out.append(text.substr(runStart));
@@ -54,23 +59,51 @@ std::string QuoteAttribute(std::string_view text);
 // backslash and double quote, so that the script reads back the same name.
 std::string ScriptFileName(std::string_view name);
 
+// Appends QuoteAttribute(text) to out (a std::string or a PageText).
+template <typename Out>
+void AppendQuotedAttribute(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"', runStart)) {
+        out.append(text.substr(runStart, quote - runStart));
+        out.append("&quot;"_crlf);
+        runStart = quote + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
+// What JsEscape does with each character: keeps it, drops it, or writes a
+// backslash before it.
+enum class JsCharRule : unsigned char { Kept, Dropped, Escaped };
+
+inline constexpr auto kJsCharRules = [] {
+    struct Table {
+        JsCharRule rule[256] = {};
+    } table;
+    for (const unsigned char dropped : {'\r', '\n', '\\'})
+        table.rule[dropped] = JsCharRule::Dropped;
+    for (const unsigned char escaped : {'"', '(', ')'})
+        table.rule[escaped] = JsCharRule::Escaped;
+    return table;
+}();
+
 // Appends JsEscape(text) to out (a std::string or a PageText), in one pass.
 template <typename Out>
 void AppendJsEscaped(Out& out, std::string_view text)
 {
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        const bool dropped = ch == '\r' || ch == '\n' || ch == '\\';
-        const bool escaped = ch == '"' || ch == '(' || ch == ')';
-        if (!dropped && !escaped)
-            continue;
-        out.append(text.substr(runStart, i - runStart));
-        if (escaped)
-            out.append(std::string_view("\\"));
-        runStart = escaped ? i : i + 1;
-    }
-    out.append(text.substr(runStart));
+    // The breaks are dropped, so the result holds none: written in place,
+    // at most two bytes for one.
+    AppendBreakFree(out, 2 * text.size(), [text](char* to) {
+        for (const char ch : text) {
+            const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(ch)];
+            if (rule == JsCharRule::Dropped)
+                continue;
+            if (rule == JsCharRule::Escaped)
+                *to++ = '\\';
+            *to++ = ch;
+        }
+        return to;
+    });
 }
 
 // Appends ScriptFileName(name) to out, in one pass.
@@ -82,7 +115,7 @@ void AppendScriptFileName(Out& out, std::string_view name)
         if (name[i] != '\\' && name[i] != '"')
             continue;
         out.append(name.substr(runStart, i - runStart));
-        out.append(std::string_view("\\"));
+        out.append("\\"_crlf);
         runStart = i;
     }
     out.append(name.substr(runStart));
