@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "qtshared/uitext.h"
+#include "qtshared/widgetbuilders.h"
 #include "dialogs/fixeddialog.h"
 
 namespace sw {
@@ -11,18 +12,6 @@ namespace {
 
 using uitext::FromLineText;
 using uitext::ToQString;
-
-// An edit with its label on the left, both placed in parent.
-QLineEdit* LabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                        int editWidth)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(left, top + 2, labelWidth, 16);
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left + labelWidth + 4, top, editWidth, 21);
-    label->setBuddy(edit);
-    return edit;
-}
 
 TCheckString* CheckString(QWidget* parent, const QString& caption, const QString& edCaption,
                           int editWidth, int left, int top)
@@ -52,7 +41,7 @@ THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
 
     FrameGB = new QGroupBox(QStringLiteral("Frames (multi fenêtrage) "), this);
     FrameGB->setGeometry(8, 6, 240, 112);
-    FMWidth = LabelledEdit(FrameGB, QStringLiteral("Hauteur du menu:"), 12, 24, 110, 40);
+    FMWidth = widgets::AddLabelledEdit(FrameGB, QStringLiteral("Hauteur du menu:"), 12, 24, 110, 40, 4);
     fBorderChk = CheckString(FrameGB, QStringLiteral("Bordure visible"), QStringLiteral("largeur:"),
                              20, 12, 56);
 
@@ -77,8 +66,8 @@ THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
     GParamGroupBox->setGeometry(257, 138, 240, 184);
     GroupBox4 = new QGroupBox(QStringLiteral("Tableau: "), GParamGroupBox);
     GroupBox4->setGeometry(12, 22, 216, 92);
-    pTableWidth = LabelledEdit(GroupBox4, QStringLiteral("largeur de tableau:"), 12, 26, 120, 60);
-    pTableMargin = LabelledEdit(GroupBox4, QStringLiteral("marge:"), 12, 56, 120, 60);
+    pTableWidth = widgets::AddLabelledEdit(GroupBox4, QStringLiteral("largeur de tableau:"), 12, 26, 120, 60, 4);
+    pTableMargin = widgets::AddLabelledEdit(GroupBox4, QStringLiteral("marge:"), 12, 56, 120, 60, 4);
     noJScriptChk = CheckBox(GParamGroupBox, QStringLiteral("Plan: pas de JavaScript"), 12, 132);
     noJScriptChk->resize(210, 18);
 

@@ -18,23 +18,13 @@
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
 #include "qtshared/uitext.h"
+#include "qtshared/widgetbuilders.h"
 
 namespace sw {
 
 namespace {
 
 using uitext::ToQString;
-
-QLineEdit* LabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                        int editWidth)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(left, top + 2, labelWidth, 16);
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left + labelWidth, top, editWidth, 21);
-    label->setBuddy(edit);
-    return edit;
-}
 
 QPushButton* Button(QWidget* parent, const QString& caption, int left, int top, int width, int height)
 {
@@ -94,8 +84,8 @@ void TStyleDlg::BuildControls()
     SizeEdit->setGeometry(2, 143, 60, 22);
     auto* sizeLabel = new QLabel(QStringLiteral("pt"), elementPanel);
     sizeLabel->setGeometry(66, 146, 20, 16);
-    sMargin = LabelledEdit(elementPanel, QStringLiteral("Marge: "), 2, 171, 74, 126);
-    sPadding = LabelledEdit(elementPanel, QStringLiteral("Marge int.: "), 2, 197, 74, 126);
+    sMargin = widgets::AddLabelledEdit(elementPanel, QStringLiteral("Marge: "), 2, 171, 74, 126);
+    sPadding = widgets::AddLabelledEdit(elementPanel, QStringLiteral("Marge int.: "), 2, 197, 74, 126);
 
     sNameLabel = new QLabel(FontGBox);
     sNameLabel->setGeometry(20, 267, 140, 18);
@@ -145,7 +135,7 @@ void TStyleDlg::BuildControls()
 
     GroupBox1 = new QGroupBox(QStringLiteral("Fichier: "), this);
     GroupBox1->setGeometry(365, 146, 223, 80);
-    StyleNameEd = LabelledEdit(GroupBox1, QStringLiteral("Feuille de style (.css)"), 8, 20, 130, 80);
+    StyleNameEd = widgets::AddLabelledEdit(GroupBox1, QStringLiteral("Feuille de style (.css)"), 8, 20, 130, 80);
     StyleNameEd->setText(QStringLiteral("cStyle.css"));
     FNameLabel = new QLabel(GroupBox1);
     FNameLabel->setGeometry(8, 50, 200, 16);

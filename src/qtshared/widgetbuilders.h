@@ -31,6 +31,10 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
 // A multi-line field that wraps its lines and never scrolls sideways.
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar = false);
 QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
+// A one-line edit with its label on its left, gap pixels after the label's
+// width; the label is the edit's buddy.
+QLineEdit* AddLabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
+                           int editWidth, int gap = 0);
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
 
 // Shows a model text (CR LF breaks) in a multi-line field.
