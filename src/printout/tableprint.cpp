@@ -83,13 +83,13 @@ bool TablePrinter::AddRow(const std::vector<TableCell>& cells)
         hasPicture = hasPicture || (columns_[column].picture && !cells[column].picture.empty());
     }
     // The row starts where its first line and its picture fit.
-    const double pictureHeight = hasPicture ? PictureHeight() + padding_ : 0;
-    const double headHeight = std::max(lineHeight_, pictureHeight + lineHeight_) + 2 * padding_;
+    const double pictureHeight = hasPicture ? PictureHeight() : 0;
+    const double headHeight = std::max(lineHeight_, pictureHeight) + 2 * padding_;
     if (canvas_.SpaceLeft() < headHeight && !StartPage(false))
         return false;
     int from = 0;
     while (true) {
-        const double textSpace = canvas_.SpaceLeft() - 2 * padding_ - (from == 0 ? pictureHeight : 0);
+        const double textSpace = canvas_.SpaceLeft() - 2 * padding_;
         const int fitting = std::max(1, static_cast<int>(std::floor(textSpace / lineHeight_)));
         const int count = std::min(fitting, lineCount - from);
         canvas_.SetY(canvas_.Y() + DrawFragment(cells, lines, from, count));
@@ -113,8 +113,8 @@ double TablePrinter::DrawFragment(const std::vector<TableCell>& cells, const std
         if (from == 0 && columns_[column].picture && !cells[column].picture.empty()) {
             canvas_.DrawPicture(QRectF(box.x + padding_, textTop, box.width - 2 * padding_, pictureHeight),
                                 cells[column].picture);
-            textTop += pictureHeight + padding_;
-            used = std::max(used, pictureHeight + padding_ + count * lineHeight_);
+            used = std::max(used, pictureHeight);
+            continue;
         }
         const QFont& font = column < 2 ? headingFont_ : font_;
         const QStringList& cellLines = lines[column];

@@ -13,7 +13,7 @@ struct TableColumn {
     QString heading;
     // The share of the body's width.
     double share = 1;
-    // A picture column shows the cell's picture above its text.
+    // A picture column shows the cell's picture instead of its text.
     bool picture = false;
 };
 
@@ -41,8 +41,8 @@ private:
     bool StartPage(bool first);
     void DrawHeadings();
     double PictureHeight() const;
-    // Draws lines [from, from + count) of each cell, the pictures when from is
-    // 0, and the row's frames; returns the height used.
+    // Draws lines [from, from + count) of each cell, the pictures beside them
+    // when from is 0, and the row's frames; returns the height used.
     double DrawFragment(const std::vector<TableCell>& cells, const std::vector<QStringList>& lines, int from,
                         int count);
 
