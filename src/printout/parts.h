@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "printout/pagecanvas.h"
+#include "printout/printedshot.h"
+#include "printout/printout.h"
+
+namespace sw {
+class TGenInfo;
+}
+
+namespace sw::printout {
+
+// Each part starts on a new page and returns false when the progress stopped it.
+bool PrintFirstPage(PageCanvas& canvas, const TGenInfo& info);
+bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots);
+bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots);
+bool PrintStoryboard(PageCanvas& canvas, const std::vector<PrintedShot>& shots, PanelGrid grid);
+
+} // namespace sw::printout

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QString>
+
+namespace sw {
+struct ProjectDocument;
+}
+
+namespace sw::printout {
+
+// One shot as the printed parts show it, its texts ready for Qt. Pictures
+// keep their Windows-1252 names, by which they are found in the image folder.
+struct PrintedShot {
+    QString number;
+    QString name;
+    QString action;
+    QString sound;
+    QString dialogue;
+    QString duration;
+    QString cumulated;
+    QString framing;
+    // Framing, angle and the movements, one to a line.
+    QString cameraWords;
+    QString effect;
+    std::string startPicture;
+    std::string endPicture;
+};
+
+std::vector<PrintedShot> PrintedShots(const ProjectDocument& project);
+
+} // namespace sw::printout

@@ -1,0 +1,111 @@
+#include "printout/printout.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "document/projectdocument.h"
+#include "model/error.h"
+#include "printout/pagecanvas.h"
+#include "printout/parts.h"
+#include "printout/printedshot.h"
+#include "qtshared/uitext.h"
+
+namespace sw::printout {
+
+namespace {
+
+constexpr double kMarginMm = 15;
+
+void SetPaper(QPagedPaintDevice& device, Paper paper)
+{
+    device.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+}
+
+QString FilmTitle(const ProjectDocument& project)
+{
+    const QString title = uitext::ToQString(project.GenInfo.title).simplified();
+    return title.isEmpty() ? QStringLiteral("Sans titre") : title;
+}
+
+// The authors on one line: the editor keeps them one to a line.
+QString AuthorsLine(const ProjectDocument& project)
+{
+    QStringList authors;
+    for (const QString& line : uitext::ToEditorText(project.GenInfo.creator).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            authors << line.trimmed();
+    return authors.join(QStringLiteral(", "));
+}
+
+bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::vector<PrintedShot>& shots,
+                const PrintOptions& options)
+{
+    return (!options.firstPage || PrintFirstPage(canvas, project.GenInfo))
+           && (!options.continuity || PrintContinuity(canvas, shots))
+           && (!options.breakdown || PrintBreakdown(canvas, shots))
+           && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid)) && canvas.Finish();
+}
+
+[[noreturn]] void ThrowCannotWrite(const std::filesystem::path& pdfFile, const QString& reason)
+{
+    throw Error("Le fichier « " + pdfFile.filename().string() + " » ne peut pas être écrit : "
+                + reason.toStdString());
+}
+
+} // namespace
+
+bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const std::filesystem::path& imgDir,
+               const PrintOptions& options, const PrintProgress& progress)
+{
+    SetPaper(device, options.paper);
+    const std::vector<PrintedShot> shots = PrintedShots(project);
+    const QString title = FilmTitle(project);
+    // The measures alone first, for the page count every header shows.
+    const PrintProgress noProgress;
+    PageCanvas counter(device, nullptr, title, 0, imgDir, noProgress);
+    PrintParts(counter, project, shots, options);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw Error("L'impression du plan ne peut pas commencer.");
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    PageCanvas canvas(device, &painter, title, counter.Pages(), imgDir, progress);
+    const bool finished = PrintParts(canvas, project, shots, options);
+    painter.end();
+    return finished;
+}
+
+bool WritePlanPdf(const std::filesystem::path& pdfFile, const ProjectDocument& project,
+                  const std::filesystem::path& imgDir, const PrintOptions& options, const PrintProgress& progress)
+{
+    // QSaveFile writes beside the file and renames on commit; a file it
+    // does not commit is removed, whatever stops the writing.
+    QSaveFile file(uitext::PathToQString(pdfFile));
+    if (!file.open(QIODevice::WriteOnly))
+        ThrowCannotWrite(pdfFile, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(FilmTitle(project));
+        // Qt 6.4 writes no author in the document information; the authors
+        // go with the creator, which readers show beside the title.
+        const QString authors = AuthorsLine(project);
+        writer.setCreator(authors.isEmpty() ? QStringLiteral("Shotweave")
+                                            : authors + QStringLiteral(" (Shotweave)"));
+        if (!PrintPlan(writer, project, imgDir, options, progress)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit())
+        ThrowCannotWrite(pdfFile, file.errorString());
+    return true;
+}
+
+} // namespace sw::printout

@@ -1,0 +1,99 @@
+// The first page and the two tables: the continuity and the technical breakdown.
+
+#include "model/geninfo.h"
+#include "printout/parts.h"
+#include "printout/tableprint.h"
+#include "qtshared/uitext.h"
+
+namespace sw::printout {
+
+namespace {
+
+bool PrintSection(PageCanvas& canvas, const QString& heading, const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return true;
+    const QFont headingFont = canvas.BodyFont(13, true);
+    const QFont font = canvas.BodyFont(10.5);
+    canvas.SetY(canvas.Y() + canvas.Mm(6));
+    if (!canvas.FlowLines({heading}, headingFont, 0))
+        return false;
+    canvas.SetY(canvas.Y() + canvas.Mm(1.5));
+    return canvas.FlowLines(canvas.WrapLines(text, font, canvas.Body().width()), font, 0);
+}
+
+QString JoinedLines(const std::initializer_list<QString> parts)
+{
+    QStringList lines;
+    for (const QString& part : parts)
+        if (!part.isEmpty())
+            lines << part;
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+bool PrintFirstPage(PageCanvas& canvas, const TGenInfo& info)
+{
+    if (!canvas.StartPage())
+        return false;
+    const QFont titleFont = canvas.BodyFont(24, true);
+    const double width = canvas.Body().width();
+    canvas.SetY(canvas.Y() + canvas.Mm(30));
+    if (!canvas.FlowLines(canvas.WrapLines(uitext::ToQString(info.title), titleFont, width), titleFont, 0))
+        return false;
+    const QString authors = uitext::ToQString(info.creator).trimmed();
+    if (!authors.isEmpty()) {
+        const QFont authorFont = canvas.BodyFont(12);
+        canvas.SetY(canvas.Y() + canvas.Mm(4));
+        const QStringList lines = canvas.WrapLines(authors, authorFont, width);
+        if (!canvas.FlowLines(lines, authorFont, 0))
+            return false;
+    }
+    canvas.SetY(canvas.Y() + canvas.Mm(10));
+    return PrintSection(canvas, QStringLiteral("Idée"), uitext::ToQString(info.idea))
+           && PrintSection(canvas, QStringLiteral("Synopsis"), uitext::ToQString(info.synopsis));
+}
+
+bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
+{
+    TablePrinter table(canvas, QStringLiteral("Continuité"),
+                       {{QStringLiteral("N°"), 6}, {QStringLiteral("Nom"), 18}, {QStringLiteral("Action"), 34},
+                        {QStringLiteral("Son"), 21}, {QStringLiteral("Dialogue"), 21}});
+    if (!table.Start())
+        return false;
+    for (const PrintedShot& shot : shots)
+        if (!table.AddRow({{shot.number, {}},
+                           {shot.name, {}},
+                           {shot.action, {}},
+                           {shot.sound, {}},
+                           {shot.dialogue, {}}}))
+            return false;
+    return true;
+}
+
+bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
+{
+    TablePrinter table(canvas, QStringLiteral("Découpage technique"),
+                       {{QStringLiteral("N°"), 6},
+                        {QStringLiteral("Nom"), 16},
+                        {QStringLiteral("Image de début"), 22, true},
+                        {QStringLiteral("Caméra"), 20},
+                        {QStringLiteral("Durée"), 12},
+                        {QStringLiteral("Effets"), 24}});
+    if (!table.Start())
+        return false;
+    for (const PrintedShot& shot : shots) {
+        const QString timing = JoinedLines({shot.duration, QStringLiteral("cumul : ") + shot.cumulated});
+        if (!table.AddRow({{shot.number, {}},
+                           {shot.name, {}},
+                           {QString(), shot.startPicture},
+                           {shot.cameraWords, {}},
+                           {timing, {}},
+                           {shot.effect, {}}}))
+            return false;
+    }
+    return true;
+}
+
+} // namespace sw::printout

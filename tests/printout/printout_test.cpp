@@ -1,0 +1,285 @@
+#include "printout/printout.h"
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QPdfWriter>
+
+#include <gtest/gtest.h>
+
+#include "model/cp1252.h"
+#include "model/error.h"
+#include "printouttestkit.h"
+
+namespace sw::printout::test {
+namespace {
+
+constexpr int kShots = 13;
+
+// About 3,000 characters of numbered words, so that a lost or misplaced line shows.
+std::string LongAction()
+{
+    std::string action;
+    for (int word = 1; action.size() < 3000; ++word)
+        action += "\xC9lan" + std::to_string(word) + " vers la fen\xEAtre, ";
+    return action;
+}
+
+std::string ShotName(int index)
+{
+    return "Plan n\xB0" + std::to_string(index + 1) + " : la cour";
+}
+
+// 13 shots: the first with the long action and nothing else to say, the others
+// with every text; every shot a start picture, every third an end picture, and
+// shot 5 a picture that is not in the image folder.
+ProjectDocument MakeProject(const fs::path& imgDir)
+{
+    fs::create_directories(imgDir);
+    ProjectDocument project;
+    project.GenInfo.title = "Le grand \xE9t\xE9";
+    project.GenInfo.creator = "Anne Martin\r\nBruno L\xE9vy";
+    project.GenInfo.idea = "Une id\xE9" "e simple : la pluie revient.";
+    project.GenInfo.synopsis = "Il pleut sur la ville.\r\n\r\nPuis le soleil revient sur la cour.";
+    for (int index = 0; index < kShots; ++index) {
+        TEvent& shot = project.EventList.AddEvent();
+        shot.name = ShotName(index);
+        shot.cam.duration = std::to_string(4 + index);
+        shot.cam.framing = static_cast<std::uint8_t>(index % 8);
+        shot.cam.pan = static_cast<std::uint8_t>(index % 4);
+        if (index == 0) {
+            shot.action = LongAction();
+        } else {
+            shot.action = "Elle entre dans la pi\xE8" "ce " + std::to_string(index) + ".\r\nElle s'assoit.";
+            shot.sound = "Pluie forte " + std::to_string(index);
+            shot.dialogue = "Lui : Tu viens " + std::to_string(index) + " ?";
+            shot.cam.effect = "Lumi\xE8re douce " + std::to_string(index);
+        }
+        shot.cam.startImage = "debut" + std::to_string(index) + ".jpg";
+        WritePicture(imgDir / shot.cam.startImage, 1600, 1200, index);
+        if (index % 3 == 0) {
+            shot.cam.endImage = "fin" + std::to_string(index) + ".jpg";
+            WritePicture(imgDir / shot.cam.endImage, 1200, 1600, index + 50);
+        }
+    }
+    project.EventList.Event(4).cam.startImage = "absente.jpg";
+    return project;
+}
+
+PrintOptions OnlyStoryboard(int columns, int rows)
+{
+    PrintOptions options;
+    options.firstPage = options.continuity = options.breakdown = false;
+    options.grid = {columns, rows};
+    return options;
+}
+
+class PrintoutTest : public ::testing::Test {
+protected:
+    fs::path ImgDir() const { return scratch_.Path() / "images"; }
+    fs::path Write(const std::string& name, const PrintOptions& options)
+    {
+        const fs::path pdf = scratch_.Path() / name;
+        EXPECT_TRUE(WritePlanPdf(pdf, project_, ImgDir(), options));
+        return pdf;
+    }
+
+    ScratchFolder scratch_;
+    ProjectDocument project_ = MakeProject(ImgDir());
+};
+
+TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
+{
+    const fs::path pdf = Write("plan.pdf", PrintOptions());
+    // Content order keeps each cell's lines together, whatever the columns.
+    std::string text = WithoutBlanks(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -"));
+    // A row going on over the next page has that page's header and headings within it.
+    for (const std::string& heading : {WithoutBlanks(Cp1252ToUtf8(project_.GenInfo.title)),
+                                       std::string("N°NomActionSonDialogue")})
+        for (std::size_t at; (at = text.find(heading)) != std::string::npos;)
+            text.erase(at, heading.size());
+    text = std::regex_replace(text, std::regex("page\\d+/\\d+"), "");
+    for (std::size_t index = 0; index < project_.EventList.Count(); ++index) {
+        const TEvent& shot = project_.EventList.Event(index);
+        for (const std::string* field : {&shot.name, &shot.action, &shot.sound, &shot.dialogue, &shot.cam.effect})
+            EXPECT_NE(text.find(WithoutBlanks(Cp1252ToUtf8(*field))), std::string::npos)
+                << "shot " << index + 1 << ": " << Cp1252ToUtf8(*field);
+    }
+    for (const char* expected : {"Anne Martin", "Bruno Lévy", "la pluie revient", "Puis le soleil revient"})
+        EXPECT_NE(text.find(WithoutBlanks(expected)), std::string::npos) << expected;
+}
+
+TEST_F(PrintoutTest, EveryPageIsHeadedAndNumbered)
+{
+    const fs::path pdf = Write("plan.pdf", PrintOptions());
+    const int pages = PageCount(pdf);
+    ASSERT_GT(pages, 4);
+    const std::string text = CommandOutput("pdftotext -layout " + Quoted(pdf) + " -");
+    std::istringstream byPage(text);
+    int page = 0;
+    for (std::string pageText; std::getline(byPage, pageText, '\f') && page < pages;) {
+        ++page;
+        EXPECT_NE(pageText.find("Le grand été"), std::string::npos) << "page " << page;
+        EXPECT_NE(pageText.find("page " + std::to_string(page) + " / " + std::to_string(pages)), std::string::npos)
+            << "page " << page;
+    }
+    EXPECT_EQ(page, pages);
+}
+
+TEST_F(PrintoutTest, TitleAuthorsAndPaperGoInTheFile)
+{
+    const fs::path a4 = Write("a4.pdf", PrintOptions());
+    const std::string info = CommandOutput("pdfinfo " + Quoted(a4));
+    EXPECT_TRUE(std::regex_search(info, std::regex("Title:\\s+Le grand été\n"))) << info;
+    EXPECT_NE(info.find("Anne Martin, Bruno Lévy"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    PrintOptions letter;
+    letter.paper = Paper::Letter;
+    EXPECT_NE(CommandOutput("pdfinfo " + Quoted(Write("letter.pdf", letter))).find("(letter)"), std::string::npos);
+}
+
+TEST_F(PrintoutTest, TheGridSetsTheStoryboardPages)
+{
+    const std::vector<std::pair<PanelGrid, int>> expected = {{{1, 1}, 13}, {{2, 2}, 4}, {{2, 3}, 3}, {{3, 4}, 2}};
+    for (const auto& [grid, pages] : expected) {
+        const std::string name = std::to_string(grid.columns) + "x" + std::to_string(grid.rows) + ".pdf";
+        EXPECT_EQ(PageCount(Write(name, OnlyStoryboard(grid.columns, grid.rows))), pages) << name;
+    }
+}
+
+struct EmbeddedPicture {
+    int width;
+    int height;
+    int xPpi;
+    int yPpi;
+};
+
+// The rows of pdfimages -list: page num type width height color comp bpc enc
+// interp object ID x-ppi y-ppi size ratio.
+std::vector<EmbeddedPicture> EmbeddedPictures(const fs::path& pdf)
+{
+    std::istringstream lines(CommandOutput("pdfimages -list " + Quoted(pdf)));
+    std::vector<EmbeddedPicture> pictures;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::vector<std::string> words;
+        for (std::string word; fields >> word;)
+            words.push_back(word);
+        if (words.size() < 14 || words[2] != "image")
+            continue;
+        pictures.push_back({std::stoi(words[3]), std::stoi(words[4]), std::stoi(words[12]), std::stoi(words[13])});
+    }
+    return pictures;
+}
+
+TEST_F(PrintoutTest, PicturesAreEmbeddedAtNoMoreThan200Dpi)
+{
+    // 12 start pictures found (one is missing) and 5 end pictures, in each part that shows them.
+    for (const auto& [grid, count] : std::vector<std::pair<PanelGrid, std::size_t>>{{{1, 1}, 17}, {{3, 4}, 17}}) {
+        const auto pictures = EmbeddedPictures(Write("pictures.pdf", OnlyStoryboard(grid.columns, grid.rows)));
+        EXPECT_EQ(pictures.size(), count);
+        for (const EmbeddedPicture& picture : pictures) {
+            EXPECT_LE(picture.xPpi, 201);
+            EXPECT_LE(picture.yPpi, 201);
+            // Scaled down to the panel, not embedded at the size of the file.
+            EXPECT_LT(std::max(picture.width, picture.height), 1600);
+        }
+    }
+    PrintOptions breakdown;
+    breakdown.firstPage = breakdown.continuity = breakdown.storyboard = false;
+    const auto pictures = EmbeddedPictures(Write("breakdown.pdf", breakdown));
+    EXPECT_EQ(pictures.size(), 12u);
+    for (const EmbeddedPicture& picture : pictures)
+        EXPECT_LE(picture.xPpi, 201);
+}
+
+TEST_F(PrintoutTest, AMissingPictureShowsItsName)
+{
+    const fs::path pdf = Write("plan.pdf", OnlyStoryboard(2, 3));
+    EXPECT_NE(CommandOutput("pdftotext -layout " + Quoted(pdf) + " -").find("image introuvable : absente.jpg"),
+              std::string::npos);
+}
+
+TEST_F(PrintoutTest, AStoppedPrintingLeavesNoFile)
+{
+    const fs::path pdf = scratch_.Path() / "arrete.pdf";
+    int calls = 0;
+    int lastTotal = 0;
+    const bool finished = WritePlanPdf(pdf, project_, ImgDir(), PrintOptions(), [&](int done, int total) {
+        ++calls;
+        lastTotal = total;
+        EXPECT_EQ(done, calls);
+        return done < 2;
+    });
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(calls, 2);
+    EXPECT_GT(lastTotal, 2);
+    for (const auto& entry : fs::directory_iterator(scratch_.Path()))
+        EXPECT_EQ(entry.path().filename(), "images") << entry.path();
+}
+
+TEST_F(PrintoutTest, TheProgressCountsEveryPage)
+{
+    std::vector<int> done;
+    const fs::path pdf = scratch_.Path() / "plan.pdf";
+    EXPECT_TRUE(WritePlanPdf(pdf, project_, ImgDir(), PrintOptions(), [&](int page, int total) {
+        done.push_back(page);
+        EXPECT_GE(total, page);
+        return true;
+    }));
+    ASSERT_FALSE(done.empty());
+    EXPECT_EQ(done.back(), PageCount(pdf));
+    EXPECT_EQ(static_cast<int>(done.size()), PageCount(pdf));
+}
+
+TEST_F(PrintoutTest, AFileThatCannotBeWrittenIsNamedInTheError)
+{
+    const fs::path pdf = scratch_.Path() / "absent" / "plan.pdf";
+    try {
+        WritePlanPdf(pdf, project_, ImgDir(), PrintOptions());
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("Le fichier « plan.pdf » ne peut pas être écrit : "),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+// Page images of each part, to look at: into $SHOTWEAVE_SCREENSHOTS, or a
+// temporary folder that the test removes.
+TEST_F(PrintoutTest, PageImagesOfEachPart)
+{
+    const char* wanted = std::getenv("SHOTWEAVE_SCREENSHOTS");
+    const fs::path folder = wanted && *wanted ? fs::path(wanted) : scratch_.Path() / "pages";
+    fs::create_directories(folder);
+    PrintOptions none;
+    none.firstPage = none.continuity = none.breakdown = none.storyboard = false;
+    std::vector<std::pair<std::string, PrintOptions>> parts;
+    PrintOptions part = none;
+    part.firstPage = true;
+    parts.emplace_back("premiere-page", part);
+    part = none;
+    part.continuity = true;
+    parts.emplace_back("continuite", part);
+    part = none;
+    part.breakdown = true;
+    parts.emplace_back("decoupage", part);
+    for (const PanelGrid grid : {PanelGrid{1, 1}, PanelGrid{2, 2}, PanelGrid{2, 3}, PanelGrid{3, 4}})
+        parts.emplace_back("storyboard-" + std::to_string(grid.columns) + "x" + std::to_string(grid.rows),
+                           OnlyStoryboard(grid.columns, grid.rows));
+    for (const auto& [name, options] : parts) {
+        const fs::path pdf = Write(name + ".pdf", options);
+        // The first two pages show how a part goes on over a page.
+        CommandOutput("pdftoppm -png -r 60 -f 1 -l 2 " + Quoted(pdf) + " " + Quoted(folder / name));
+        EXPECT_TRUE(fs::exists(folder / (name + "-1.png")) || fs::exists(folder / (name + "-01.png"))
+                    || fs::exists(folder / (name + "-1.png")))
+            << name;
+    }
+}
+
+} // namespace
+} // namespace sw::printout::test

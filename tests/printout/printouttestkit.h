@@ -1,0 +1,97 @@
+#pragma once
+
+// What the printout tests share: a scratch folder, a project with pictures,
+// and the poppler tools that read a PDF back.
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <regex>
+#include <string>
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "document/projectdocument.h"
+
+namespace sw::printout::test {
+
+namespace fs = std::filesystem;
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::random_device random;
+        path_ = fs::temp_directory_path() / ("shotweave-printout-" + std::to_string(random()));
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// The standard output of a shell command.
+inline std::string CommandOutput(const std::string& command)
+{
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    if (!pipe)
+        return output;
+    std::array<char, 4096> buffer{};
+    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
+        output.append(buffer.data(), read);
+    return output;
+}
+
+inline std::string Quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// A picture that a JPEG keeps in some detail: bands of colour and a frame.
+inline void WritePicture(const fs::path& file, int width, int height, int seed)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(QColor::fromHsv((seed * 37) % 360, 120, 230));
+    QPainter painter(&picture);
+    for (int band = 0; band < 8; ++band)
+        painter.fillRect(0, band * height / 8, width / (band + 2), height / 16,
+                         QColor::fromHsv((seed * 37 + band * 40) % 360, 200, 150));
+    painter.setPen(QPen(Qt::black, 8));
+    painter.drawRect(4, 4, width - 8, height - 8);
+    painter.end();
+    picture.save(QString::fromStdString(file.string()), "JPG", 85);
+}
+
+// Everything but blanks and line breaks, so that texts wrapped over lines and
+// pages compare with the texts themselves.
+inline std::string WithoutBlanks(const std::string& text)
+{
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\n' && c != '\r' && c != '\t' && c != '\f')
+            compact += c;
+    return compact;
+}
+
+inline int PageCount(const fs::path& pdf)
+{
+    const std::string info = CommandOutput("pdfinfo " + Quoted(pdf));
+    std::smatch match;
+    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+}
+
+} // namespace sw::printout::test
