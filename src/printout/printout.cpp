@@ -21,9 +21,9 @@ namespace {
 
 constexpr double kMarginMm = 15;
 
-void SetPaper(QPagedPaintDevice& device, Paper paper)
+void SetPaper(QPagedPaintDevice& device, PlanPaper paper)
 {
-    device.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    device.setPageSize(QPageSize(paper == PlanPaper::Letter ? QPageSize::Letter : QPageSize::A4));
     device.setPageOrientation(QPageLayout::Portrait);
     device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
@@ -45,7 +45,7 @@ QString AuthorsLine(const ProjectDocument& project)
 }
 
 bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::vector<PrintedShot>& shots,
-                const PrintOptions& options)
+                const PlanOptions& options)
 {
     return (!options.firstPage || PrintFirstPage(canvas, project.GenInfo))
            && (!options.continuity || PrintContinuity(canvas, shots))
@@ -62,7 +62,7 @@ bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::v
 } // namespace
 
 bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const std::filesystem::path& imgDir,
-               const PrintOptions& options, const PrintProgress& progress)
+               const PlanOptions& options, const PrintProgress& progress)
 {
     SetPaper(device, options.paper);
     const std::vector<PrintedShot> shots = PrintedShots(project);
@@ -83,7 +83,7 @@ bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const 
 }
 
 bool WritePlanPdf(const std::filesystem::path& pdfFile, const ProjectDocument& project,
-                  const std::filesystem::path& imgDir, const PrintOptions& options, const PrintProgress& progress)
+                  const std::filesystem::path& imgDir, const PlanOptions& options, const PrintProgress& progress)
 {
     // QSaveFile writes beside the file and renames on commit; a file it
     // does not commit is removed, whatever stops the writing.

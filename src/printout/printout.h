@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "export/planoptions.h"
+
 class QPagedPaintDevice;
 
 namespace sw {
@@ -10,24 +12,6 @@ namespace sw {
 struct ProjectDocument;
 
 namespace printout {
-
-enum class Paper { A4, Letter };
-
-// The storyboard's panels per page, columns by rows.
-struct PanelGrid {
-    int columns = 2;
-    int rows = 3;
-};
-
-// What the printed plan holds and on which paper.
-struct PrintOptions {
-    bool firstPage = true;
-    bool continuity = true;
-    bool breakdown = true;
-    bool storyboard = true;
-    PanelGrid grid;
-    Paper paper = Paper::A4;
-};
 
 // Called after each printed page with the pages done and the pages in all;
 // returning false stops the printing.
@@ -39,14 +23,14 @@ using PrintProgress = std::function<bool(int done, int total)>;
 // false when the progress stopped it; the device then holds the pages drawn
 // so far, which the caller discards.
 bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const std::filesystem::path& imgDir,
-               const PrintOptions& options, const PrintProgress& progress = {});
+               const PlanOptions& options, const PrintProgress& progress = {});
 
 // Writes the plan as a PDF file, atomically: the file appears whole or not
 // at all. Returns false, leaving no file, when the progress stopped it.
 // Throws sw::Error "Le fichier « <name> » ne peut pas être écrit : …" when it
 // cannot be written.
 bool WritePlanPdf(const std::filesystem::path& pdfFile, const ProjectDocument& project,
-                  const std::filesystem::path& imgDir, const PrintOptions& options,
+                  const std::filesystem::path& imgDir, const PlanOptions& options,
                   const PrintProgress& progress = {});
 
 } // namespace printout

@@ -69,9 +69,9 @@ ProjectDocument MakeProject(const fs::path& imgDir)
     return project;
 }
 
-PrintOptions OnlyStoryboard(int columns, int rows)
+PlanOptions OnlyStoryboard(int columns, int rows)
 {
-    PrintOptions options;
+    PlanOptions options;
     options.firstPage = options.continuity = options.breakdown = false;
     options.grid = {columns, rows};
     return options;
@@ -80,7 +80,7 @@ PrintOptions OnlyStoryboard(int columns, int rows)
 class PrintoutTest : public ::testing::Test {
 protected:
     fs::path ImgDir() const { return scratch_.Path() / "images"; }
-    fs::path Write(const std::string& name, const PrintOptions& options)
+    fs::path Write(const std::string& name, const PlanOptions& options)
     {
         const fs::path pdf = scratch_.Path() / name;
         EXPECT_TRUE(WritePlanPdf(pdf, project_, ImgDir(), options));
@@ -93,7 +93,7 @@ protected:
 
 TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
 {
-    const fs::path pdf = Write("plan.pdf", PrintOptions());
+    const fs::path pdf = Write("plan.pdf", PlanOptions());
     // Content order keeps each cell's lines together, whatever the columns.
     std::string text = WithoutBlanks(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -"));
     // A row going on over the next page has that page's header and headings within it.
@@ -114,7 +114,7 @@ TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
 
 TEST_F(PrintoutTest, EveryPageIsHeadedAndNumbered)
 {
-    const fs::path pdf = Write("plan.pdf", PrintOptions());
+    const fs::path pdf = Write("plan.pdf", PlanOptions());
     const int pages = PageCount(pdf);
     ASSERT_GT(pages, 4);
     const std::string text = CommandOutput("pdftotext -layout " + Quoted(pdf) + " -");
@@ -131,13 +131,13 @@ TEST_F(PrintoutTest, EveryPageIsHeadedAndNumbered)
 
 TEST_F(PrintoutTest, TitleAuthorsAndPaperGoInTheFile)
 {
-    const fs::path a4 = Write("a4.pdf", PrintOptions());
+    const fs::path a4 = Write("a4.pdf", PlanOptions());
     const std::string info = CommandOutput("pdfinfo " + Quoted(a4));
     EXPECT_TRUE(std::regex_search(info, std::regex("Title:\\s+Le grand été\n"))) << info;
     EXPECT_NE(info.find("Anne Martin, Bruno Lévy"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-    PrintOptions letter;
-    letter.paper = Paper::Letter;
+    PlanOptions letter;
+    letter.paper = PlanPaper::Letter;
     EXPECT_NE(CommandOutput("pdfinfo " + Quoted(Write("letter.pdf", letter))).find("(letter)"), std::string::npos);
 }
 
@@ -188,7 +188,7 @@ TEST_F(PrintoutTest, PicturesAreEmbeddedAtNoMoreThan200Dpi)
             EXPECT_LT(std::max(picture.width, picture.height), 1600);
         }
     }
-    PrintOptions breakdown;
+    PlanOptions breakdown;
     breakdown.firstPage = breakdown.continuity = breakdown.storyboard = false;
     const auto pictures = EmbeddedPictures(Write("breakdown.pdf", breakdown));
     EXPECT_EQ(pictures.size(), 12u);
@@ -208,7 +208,7 @@ TEST_F(PrintoutTest, AStoppedPrintingLeavesNoFile)
     const fs::path pdf = scratch_.Path() / "arrete.pdf";
     int calls = 0;
     int lastTotal = 0;
-    const bool finished = WritePlanPdf(pdf, project_, ImgDir(), PrintOptions(), [&](int done, int total) {
+    const bool finished = WritePlanPdf(pdf, project_, ImgDir(), PlanOptions(), [&](int done, int total) {
         ++calls;
         lastTotal = total;
         EXPECT_EQ(done, calls);
@@ -225,7 +225,7 @@ TEST_F(PrintoutTest, TheProgressCountsEveryPage)
 {
     std::vector<int> done;
     const fs::path pdf = scratch_.Path() / "plan.pdf";
-    EXPECT_TRUE(WritePlanPdf(pdf, project_, ImgDir(), PrintOptions(), [&](int page, int total) {
+    EXPECT_TRUE(WritePlanPdf(pdf, project_, ImgDir(), PlanOptions(), [&](int page, int total) {
         done.push_back(page);
         EXPECT_GE(total, page);
         return true;
@@ -239,7 +239,7 @@ TEST_F(PrintoutTest, AFileThatCannotBeWrittenIsNamedInTheError)
 {
     const fs::path pdf = scratch_.Path() / "absent" / "plan.pdf";
     try {
-        WritePlanPdf(pdf, project_, ImgDir(), PrintOptions());
+        WritePlanPdf(pdf, project_, ImgDir(), PlanOptions());
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find("Le fichier « plan.pdf » ne peut pas être écrit : "),
@@ -256,10 +256,10 @@ TEST_F(PrintoutTest, PageImagesOfEachPart)
     const char* wanted = std::getenv("SHOTWEAVE_SCREENSHOTS");
     const fs::path folder = wanted && *wanted ? fs::path(wanted) : scratch_.Path() / "pages";
     fs::create_directories(folder);
-    PrintOptions none;
+    PlanOptions none;
     none.firstPage = none.continuity = none.breakdown = none.storyboard = false;
-    std::vector<std::pair<std::string, PrintOptions>> parts;
-    PrintOptions part = none;
+    std::vector<std::pair<std::string, PlanOptions>> parts;
+    PlanOptions part = none;
     part.firstPage = true;
     parts.emplace_back("premiere-page", part);
     part = none;
