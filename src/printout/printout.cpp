@@ -1,5 +1,6 @@
 #include "printout/printout.h"
 
+#include <QDateTime>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +13,7 @@
 #include "model/error.h"
 #include "printout/pagecanvas.h"
 #include "printout/parts.h"
+#include "printout/pdfmetadata.h"
 #include "printout/printedshot.h"
 #include "qtshared/uitext.h"
 
@@ -34,14 +36,29 @@ QString FilmTitle(const ProjectDocument& project)
     return title.isEmpty() ? QStringLiteral("Sans titre") : title;
 }
 
-// The authors on one line: the editor keeps them one to a line.
-QString AuthorsLine(const ProjectDocument& project)
+// The editor keeps the authors one to a line.
+QStringList Authors(const ProjectDocument& project)
 {
     QStringList authors;
     for (const QString& line : uitext::ToEditorText(project.GenInfo.creator).split(QLatin1Char('\n')))
         if (!line.trimmed().isEmpty())
             authors << line.trimmed();
-    return authors.join(QStringLiteral(", "));
+    return authors;
+}
+
+// Title, authors and creator in the document information and in the XMP
+// packet, where readers find the authors.
+void SetDocumentInfo(QPdfWriter& writer, const ProjectDocument& project)
+{
+    const QString title = FilmTitle(project);
+    const QStringList authors = Authors(project);
+    const QString tool = QStringLiteral("Shotweave");
+    writer.setTitle(title);
+    // The document information of Qt 6.4 has no author entry: the creator
+    // names them too, for the readers that show only that information.
+    writer.setCreator(authors.isEmpty() ? tool : authors.join(QStringLiteral(", ")) + QStringLiteral(" (") + tool
+                                                     + QLatin1Char(')'));
+    writer.setDocumentXmpMetadata(PlanXmpMetadata(title, authors, tool, QDateTime::currentDateTimeUtc()));
 }
 
 bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::vector<PrintedShot>& shots,
@@ -92,12 +109,7 @@ bool WritePlanPdf(const std::filesystem::path& pdfFile, const ProjectDocument& p
         ThrowCannotWrite(pdfFile, file.errorString());
     {
         QPdfWriter writer(&file);
-        writer.setTitle(FilmTitle(project));
-        // Qt 6.4 writes no author in the document information; the authors
-        // go with the creator, which readers show beside the title.
-        const QString authors = AuthorsLine(project);
-        writer.setCreator(authors.isEmpty() ? QStringLiteral("Shotweave")
-                                            : authors + QStringLiteral(" (Shotweave)"));
+        SetDocumentInfo(writer, project);
         if (!PrintPlan(writer, project, imgDir, options, progress)) {
             file.cancelWriting();
             return false;

@@ -141,6 +141,28 @@ TEST_F(PrintoutTest, TitleAuthorsAndPaperGoInTheFile)
     EXPECT_NE(CommandOutput("pdfinfo " + Quoted(Write("letter.pdf", letter))).find("(letter)"), std::string::npos);
 }
 
+TEST_F(PrintoutTest, TheMetadataNamesTheTitleAndEachAuthor)
+{
+    project_.GenInfo.title = "Le grand \xE9t\xE9 & <la pluie>";
+    const std::string meta = CommandOutput("pdfinfo -meta " + Quoted(Write("meta.pdf", PlanOptions())));
+    const auto has = [&meta](const std::string& pattern) { return std::regex_search(meta, std::regex(pattern)); };
+    EXPECT_TRUE(has("<dc:title>\\s*<rdf:Alt>\\s*<rdf:li xml:lang=\"x-default\">"
+                    "Le grand été &amp; &lt;la pluie&gt;</rdf:li>"))
+        << meta;
+    EXPECT_TRUE(has("<dc:creator>\\s*<rdf:Seq>\\s*<rdf:li>Anne Martin</rdf:li>\\s*<rdf:li>Bruno Lévy</rdf:li>"
+                    "\\s*</rdf:Seq>\\s*</dc:creator>"))
+        << meta;
+    EXPECT_TRUE(has("<pdf:Producer>Qt 6[.0-9]*</pdf:Producer>")) << meta;
+    EXPECT_TRUE(has("<xmp:CreatorTool>Shotweave</xmp:CreatorTool>")) << meta;
+    EXPECT_TRUE(has("<xmp:CreateDate>\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ</xmp:CreateDate>")) << meta;
+
+    // A film without authors has no dc:creator.
+    project_.GenInfo.creator.clear();
+    const std::string alone = CommandOutput("pdfinfo -meta " + Quoted(Write("alone.pdf", PlanOptions())));
+    EXPECT_NE(alone.find("<dc:title>"), std::string::npos) << alone;
+    EXPECT_EQ(alone.find("dc:creator"), std::string::npos) << alone;
+}
+
 TEST_F(PrintoutTest, TheGridSetsTheStoryboardPages)
 {
     const std::vector<std::pair<PanelGrid, int>> expected = {{{1, 1}, 13}, {{2, 2}, 4}, {{2, 3}, 3}, {{3, 4}, 2}};
