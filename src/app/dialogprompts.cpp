@@ -5,12 +5,16 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "dialogs/aboutfrm.h"
 #include "dialogs/getfiledlg.h"
 #include "dialogs/hpanfrm.h"
 #include "dialogs/leditform.h"
+#include "dialogs/pdfexportdlg.h"
 #include "dialogs/preffrm.h"
 #include "dialogs/styledlg.h"
 #include "pictures/picturefiles.h"
@@ -77,6 +81,55 @@ QString TDialogPrompts::ChooseProjectToOpen(QWidget* parent, const QString& star
 QString TDialogPrompts::ChooseProjectToSave(QWidget* parent, const QString& startFolder)
 {
     return RunProjectDialog(parent, startFolder, QFileDialog::AcceptSave);
+}
+
+QString TDialogPrompts::ChooseExportFile(QWidget* parent, ExportFormat format, const QString& suggestedFile)
+{
+    const bool pdf = format == ExportFormat::Pdf;
+    QFileDialog dialog(parent, pdf ? QStringLiteral("Exporter en PDF") : QStringLiteral("Exporter en CSV"));
+    dialog.setNameFilter(pdf ? QStringLiteral("Documents PDF (*.pdf)")
+                             : QStringLiteral("Tableaux CSV (*.csv)"));
+    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(suggestedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+bool TDialogPrompts::ChoosePlanOptions(QWidget* parent, PlanOptions& options)
+{
+    TPdfExportDlg dialog(options, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.Options();
+    return true;
+}
+
+bool TDialogPrompts::ChoosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Imprimer le plan"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TDialogPrompts::RunWithProgress(QWidget* parent, const QString& text, const ProgressWork& work)
+{
+    QProgressDialog box(text, QStringLiteral("Annuler"), 0, 1, parent);
+    box.setWindowTitle(QApplication::applicationName());
+    box.setWindowModality(Qt::WindowModal);
+    box.setAutoReset(false);
+    box.setAutoClose(false);
+    box.setMinimumDuration(0);
+    box.setValue(0);
+    return work([&box](int done, int total) {
+        box.setMaximum(total);
+        // A modal box takes the user's events as its value changes, a click
+        // on "Annuler" among them.
+        box.setValue(done);
+        return !box.wasCanceled();
+    });
 }
 
 std::optional<QString> TDialogPrompts::EditName(QWidget* parent, const QString& prompt, const QString& name)

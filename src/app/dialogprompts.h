@@ -13,6 +13,10 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, const QString& question) override;
     QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) override;
     QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) override;
+    QString ChooseExportFile(QWidget* parent, ExportFormat format, const QString& suggestedFile) override;
+    bool ChoosePlanOptions(QWidget* parent, PlanOptions& options) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool RunWithProgress(QWidget* parent, const QString& text, const ProgressWork& work) override;
     std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) override;
     std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
                                          const TPictureImport& import) override;

@@ -8,12 +8,14 @@ class QWidget;
 
 namespace sw {
 
+struct PlanOptions;
 class TDocumentView;
 class TEditorApp;
 class TUserPrompts;
 
 // The document commands over the application's one project: new, open,
-// save, save as, publish and browse, the style and page-layout dialogs, the
+// save, save as, publish and browse, the PDF and CSV exports and printing
+// (in documentexports.cpp), the style and page-layout dialogs, the
 // modified state, the current file and its folders, and the question before
 // unsaved changes are dropped. It holds no widget: it shows the project
 // through a TDocumentView and asks the user through TUserPrompts, whose
@@ -38,6 +40,12 @@ public:
     void miseenpage1Click();
     void publier1Click();
     void Navigateur1Click();
+    // The PDF export: its dialog (the choices are remembered in the
+    // settings), the file, then the plan written with a progress box.
+    void ExportPdfClick();
+    // The print dialog, then every part of the plan on the printer, with the
+    // remembered grid and paper.
+    void PrintClick();
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.
@@ -62,6 +70,11 @@ private:
     // reported.
     void CopyPicturesFrom(const std::filesystem::path& previousImgDir);
     QString DialogFolder() const;
+    // The project file's name with suffix, in its folder, for an export.
+    QString SuggestedExportFile(const char* suffix) const;
+    // The choices of the last PDF export into the settings file; an error is
+    // shown and the export goes on.
+    void RememberExportChoices(const PlanOptions& options);
 
     TEditorApp& app_;
     TUserPrompts& prompts_;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
 #include <QUrl>
 
 #include "dialogs/getfiledlg.h"
+#include "export/planoptions.h"
 
+class QPrinter;
 class QWidget;
 
 namespace sw {
@@ -16,6 +19,15 @@ class THTMPrefs;
 
 // Answer to "Enregistrer les modifications ?".
 enum class SaveAnswer { Yes, No, Cancel };
+
+// The kinds of file the plan is exported to.
+enum class ExportFormat { Pdf, Csv };
+
+// Told of each step done out of all the steps; false when the user stopped
+// the work, which then ends at once.
+using ProgressStep = std::function<bool(int done, int total)>;
+// A long piece of work that reports its steps; false when it was stopped.
+using ProgressWork = std::function<bool(const ProgressStep& step)>;
 
 // Everything the main window asks the user or shows in a window of its own:
 // message boxes, file dialogs and the secondary dialogs. The editor uses
@@ -33,6 +45,18 @@ public:
     // The project file to open or to save as; empty when cancelled.
     virtual QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) = 0;
     virtual QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) = 0;
+    // The file to export to, offered as suggestedFile; empty when cancelled.
+    virtual QString ChooseExportFile(QWidget* parent, ExportFormat format, const QString& suggestedFile) = 0;
+    // The PDF export dialog over the options; true when accepted, and the
+    // options then hold its choices.
+    virtual bool ChoosePlanOptions(QWidget* parent, PlanOptions& options) = 0;
+    // The print dialog over the printer; true when the user chose to print,
+    // the printer then set up as chosen.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Runs work while a progress box with text and "Annuler" shows its steps;
+    // false when the user stopped it there, or the work stopped itself. An
+    // error of the work goes through.
+    virtual bool RunWithProgress(QWidget* parent, const QString& text, const ProgressWork& work) = 0;
     // The name entry: the edited name when accepted.
     virtual std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) = 0;
     // The picture chooser over imageFolder: the chosen file's bare name when

@@ -23,6 +23,7 @@
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -38,6 +39,7 @@
 #include "app/shotlistbox.h"
 #include "app/userprompts.h"
 #include "dialogs/getfiledlg.h"
+#include "dialogs/pdfexportdlg.h"
 #include "document/projectfile.h"
 #include "model/appsettings.h"
 
@@ -71,6 +73,20 @@ public:
     int styleDialogs = 0;
     QList<QUrl> opened;                    // addresses sent to the browser
     int aboutShown = 0;
+    // The PDF export dialog is the real one, shown without waiting; these
+    // steps act in it as the user would (OK closes it with its choices).
+    // Without steps it is closed unaccepted.
+    std::function<void(sw::TPdfExportDlg&)> exportSteps;
+    int exportDialogs = 0;
+    QString exportFile;                    // empty: the export file dialog is cancelled
+    QStringList exportSuggestions;         // the files the export file dialog offered
+    QList<sw::ExportFormat> exportFormats;
+    // The print dialog's answer, given the printer; none: it is cancelled.
+    std::function<bool(QPrinter&)> printAnswer;
+    int printDialogs = 0;
+    QStringList progressTexts;             // texts of the progress boxes, in order
+    int cancelAtStep = 0;                  // "Annuler" clicked once this step is reported; 0: never
+    int progressSteps = 0;                 // steps reported to the progress boxes
 
     void Inform(QWidget*, const QString& text) override { messages << text; }
     sw::SaveAnswer AskSaveChanges(QWidget*) override
@@ -134,6 +150,37 @@ public:
         if (layoutEdit)
             layoutEdit(prefs);
         return layoutAccept.value_or(false);
+    }
+    QString ChooseExportFile(QWidget*, sw::ExportFormat format, const QString& suggestedFile) override
+    {
+        exportFormats << format;
+        exportSuggestions << suggestedFile;
+        return exportFile;
+    }
+    bool ChoosePlanOptions(QWidget* parent, sw::PlanOptions& options) override
+    {
+        ++exportDialogs;
+        sw::TPdfExportDlg dialog(options, parent);
+        dialog.show();
+        if (exportSteps)
+            exportSteps(dialog);
+        if (dialog.result() != QDialog::Accepted)
+            return false;
+        options = dialog.Options();
+        return true;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        return printAnswer && printAnswer(printer);
+    }
+    bool RunWithProgress(QWidget*, const QString& text, const sw::ProgressWork& work) override
+    {
+        progressTexts << text;
+        return work([this](int done, int) {
+            ++progressSteps;
+            return cancelAtStep == 0 || done < cancelAtStep;
+        });
     }
     void ShowAbout(QWidget*) override { ++aboutShown; }
     void OpenInBrowser(const QUrl& address) override { opened << address; }

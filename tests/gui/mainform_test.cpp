@@ -86,6 +86,7 @@ private slots:
         QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->title(), QStringLiteral("Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Renommer", "Enregistrer\tCtrl+S",
+                                                     "-", "Exporter en PDF...", "Exporter en CSV...", "Imprimer...\tCtrl+P",
                                                      "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
         QCOMPARE(menus[1]->title(), QStringLiteral("HTML"));
         QCOMPARE(MenuEntries(menus[1]),
