@@ -50,7 +50,7 @@ bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::v
     return (!options.firstPage || PrintFirstPage(canvas, project.GenInfo))
            && (!options.continuity || PrintContinuity(canvas, shots))
            && (!options.breakdown || PrintBreakdown(canvas, shots))
-           && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid)) && canvas.Finish();
+           && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid, options.continuity)) && canvas.Finish();
 }
 
 [[noreturn]] void ThrowCannotWrite(const std::filesystem::path& pdfFile, const QString& reason)
