@@ -3,17 +3,47 @@
 #include <vector>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
+#include <QtGlobal>
 
 #include "app/editorstart.h"
 #include "app/frenchtranslations.h"
+#include "printout/printout.h"
 #include "publish/commandline.h"
+
+namespace {
+
+// The platform's warnings (no runtime folder as root, fonts looked up) are
+// no business of a command-line user: its stderr holds the program's own
+// messages. Critical messages still go through.
+void KeepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << "\n";
+}
+
+// The PDF of the command line is drawn with Qt Gui on the offscreen
+// platform, so that it runs with no display; the application exists only
+// for the drawing.
+sw::PlanPdfWriter HeadlessPdfWriter(int& argc, char** argv)
+{
+    return [&argc, argv](const std::filesystem::path& pdfFile, const sw::ProjectDocument& project,
+                         const std::filesystem::path& imgDir, const sw::PlanOptions& options) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlyCriticalMessages);
+        QGuiApplication application(argc, argv);
+        sw::printout::WritePlanPdf(pdfFile, project, imgDir, options);
+    };
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr))
+    if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, HeadlessPdfWriter(argc, argv)))
         return *exitCode;
 
     Q_INIT_RESOURCE(editor);

@@ -11,10 +11,10 @@ namespace sw {
 // entry of the editor's lists and a published word; a movement value v > 0 is
 // entry v - 1 of its editor list, and its value 0 prints nothing.
 
-// Published words. FramingWords has one word more than the editor's list, so
-// the editor's "gros-plan" is published as "plan".
-inline constexpr std::array<std::string_view, 9> FramingWords = {
-    "general", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "plan", "gros plan", "tr\xE8s gros plan"};
+// Published words. A framing is published as the entry the user chose in the
+// editor, with a space for the editor's hyphen.
+inline constexpr std::array<std::string_view, 8> FramingWords = {
+    "g\xE9n\xE9ral", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "gros plan", "tr\xE8s gros plan"};
 inline constexpr std::array<std::string_view, 6> AngleWords = {
     "normal", "niveau", "l\xE9g\xE8re plong\xE9" "e", "plong\xE9" "e", "l\xE9g\xE8re contre-plong\xE9" "e",
     "contre-plong\xE9" "e"};

@@ -14,11 +14,12 @@ int DurationSeconds(std::string_view duration)
     return TryStrToInt(Trim(duration), seconds) ? seconds : 0;
 }
 
-std::string CumulTextOf(std::uint16_t seconds)
+std::string CumulTextOf(std::uint64_t seconds)
 {
-    if (seconds <= 60)
-        return IntToStr(seconds) + "s.";
-    return IntToStr(seconds / 60) + "m. " + IntToStr(seconds % 60) + "s.";
+    const auto whole = static_cast<long long>(seconds);
+    if (whole <= 60)
+        return IntToStr(whole) + "s.";
+    return IntToStr(whole / 60) + "m. " + IntToStr(whole % 60) + "s.";
 }
 
 std::size_t TEventList::Count() const

@@ -20,7 +20,7 @@ inline constexpr std::size_t MaxShots = 65535;
 // is not an integer.
 int DurationSeconds(std::string_view duration);
 // "45s." up to 60 seconds, "1m. 15s." above.
-std::string CumulTextOf(std::uint16_t seconds);
+std::string CumulTextOf(std::uint64_t seconds);
 
 // The ordered list of shots. An index outside the list throws sw::Error
 // "List index out of bounds (<index>)".

@@ -164,14 +164,20 @@ void PageCanvas::DrawRule(double y)
 
 void PageCanvas::DrawPicture(const QRectF& box, const std::string& cp1252Name)
 {
-    if (!Drawing() || cp1252Name.empty())
+    if (cp1252Name.empty())
         return;
     const double pixelsPerDot = device_.logicalDpiX() / kPictureDpi;
     const QSize pictureBox(std::max(1, static_cast<int>(std::floor(box.width() / pixelsPerDot))),
                            std::max(1, static_cast<int>(std::floor(box.height() / pixelsPerDot))));
+    const PictureRequest request{PictureFile(imgDir_, cp1252Name).value_or(std::filesystem::path()), pictureBox};
+    if (!Drawing()) {
+        if (notedPictures_ && !request.file.empty())
+            notedPictures_->push_back(request);
+        return;
+    }
     QImage picture;
-    if (const auto file = PictureFile(imgDir_, cp1252Name))
-        picture = LoadPictureForBox(*file, pictureBox);
+    if (!request.file.empty())
+        picture = pictures_ ? pictures_->Take(request) : LoadPictureForBox(request.file, request.box);
     if (picture.isNull()) {
         DrawPlaceholder(box, uitext::ToQString(cp1252Name));
         return;

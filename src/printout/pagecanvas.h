@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "printout/picturequeue.h"
 #include "printout/printout.h"
 
 class QPagedPaintDevice;
@@ -62,6 +63,11 @@ public:
 
     QFont BodyFont(double points, bool bold = false) const;
 
+    // The counting pass notes every picture the plan draws, in order; the
+    // drawing pass takes them, decoded ahead, from the queue.
+    void NotePicturesInto(std::vector<PictureRequest>& requests) { notedPictures_ = &requests; }
+    void TakePicturesFrom(PictureQueue& pictures) { pictures_ = &pictures; }
+
 private:
     void DrawHeader();
     void DrawPlaceholder(const QRectF& box, const QString& name);
@@ -75,6 +81,8 @@ private:
     const PrintProgress& progress_;
     int pages_ = 0;
     double y_ = 0;
+    std::vector<PictureRequest>* notedPictures_ = nullptr;
+    PictureQueue* pictures_ = nullptr;
 };
 
 } // namespace sw::printout

@@ -16,6 +16,9 @@ namespace sw::printout {
 bool PrintFirstPage(PageCanvas& canvas, const TGenInfo& info);
 bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots);
 bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots);
-bool PrintStoryboard(PageCanvas& canvas, const std::vector<PrintedShot>& shots, PanelGrid grid);
+// A panel whose action does not fit says so: the text is whole in the
+// continuity when withContinuity, abridged otherwise.
+bool PrintStoryboard(PageCanvas& canvas, const std::vector<PrintedShot>& shots, PanelGrid grid,
+                     bool withContinuity);
 
 } // namespace sw::printout

@@ -2,38 +2,27 @@
 
 #include <QStringList>
 
-#include "document/projectdocument.h"
-#include "model/camerawords.h"
+#include "export/shotrows.h"
 #include "qtshared/uitext.h"
 
 namespace sw::printout {
 
 namespace {
 
-// The words of the editor's lists, which have their accents; a movement value
-// v > 0 is entry v - 1, 0 is no movement.
-QString MovementWords(const TCam& cam)
-{
-    QStringList words;
-    if (cam.pan > 0 && cam.pan <= PanEntries.size())
-        words << QStringLiteral("panoramique ") + uitext::ToQString(PanEntries[cam.pan - 1]);
-    if (cam.travel > 0 && cam.travel <= TravelEntries.size())
-        words << QStringLiteral("travelling ") + uitext::ToQString(TravelEntries[cam.travel - 1]);
-    if (cam.zoom > 0 && cam.zoom <= ZoomEntries.size())
-        words << QStringLiteral("zoom ") + uitext::ToQString(ZoomEntries[cam.zoom - 1]);
-    return words.join(QLatin1Char('\n'));
-}
-
-QString CameraWordsOf(const TCam& cam)
+// Framing, angle and the movements, one to a line; the framing reads as the
+// site publishes it, the other words are the editor's entries.
+QString CameraWordsOf(const ShotRow& row)
 {
     QStringList lines;
-    if (cam.framing < FramingEntries.size())
-        lines << QStringLiteral("cadrage : ") + uitext::ToQString(FramingEntries[cam.framing]);
-    if (cam.angle < AngleEntries.size())
-        lines << QStringLiteral("angle : ") + uitext::ToQString(AngleEntries[cam.angle]);
-    const QString movements = MovementWords(cam);
-    if (!movements.isEmpty())
-        lines << movements;
+    const auto add = [&lines](const char* label, const std::string& word) {
+        if (!word.empty())
+            lines << QString::fromUtf8(label) + uitext::ToQString(word);
+    };
+    add("cadrage : ", row.framingWord);
+    add("angle : ", row.angle);
+    add("panoramique ", row.pan);
+    add("travelling ", row.travel);
+    add("zoom ", row.zoom);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -42,25 +31,22 @@ QString CameraWordsOf(const TCam& cam)
 std::vector<PrintedShot> PrintedShots(const ProjectDocument& project)
 {
     std::vector<PrintedShot> shots;
-    const TEventList& list = project.EventList;
-    shots.reserve(list.Count());
-    for (std::size_t index = 0; index < list.Count(); ++index) {
-        const TEvent& event = list.Event(index);
+    const std::vector<ShotRow> rows = ShotRows(project);
+    shots.reserve(rows.size());
+    for (const ShotRow& row : rows) {
         PrintedShot shot;
-        shot.number = QString::number(index + 1);
-        shot.name = uitext::ToQString(event.name);
-        shot.action = uitext::ToQString(event.action);
-        shot.sound = uitext::ToQString(event.sound);
-        shot.dialogue = uitext::ToQString(event.dialogue);
-        shot.duration = QStringLiteral("%1 s").arg(DurationSeconds(event.cam.duration));
-        shot.cumulated = uitext::ToQString(list.CumulText(index));
-        shot.framing = event.cam.framing < FramingEntries.size()
-                           ? uitext::ToQString(FramingEntries[event.cam.framing])
-                           : QString();
-        shot.cameraWords = CameraWordsOf(event.cam);
-        shot.effect = uitext::ToQString(event.cam.effect);
-        shot.startPicture = event.cam.startImage;
-        shot.endPicture = event.cam.endImage;
+        shot.number = QString::number(row.number);
+        shot.name = uitext::ToQString(row.name);
+        shot.action = uitext::ToQString(row.action);
+        shot.sound = uitext::ToQString(row.sound);
+        shot.dialogue = uitext::ToQString(row.dialogue);
+        shot.duration = QStringLiteral("%1 s").arg(row.durationSeconds);
+        shot.cumulated = uitext::ToQString(row.cumulatedText);
+        shot.framing = uitext::ToQString(row.framingWord);
+        shot.cameraWords = CameraWordsOf(row);
+        shot.effect = uitext::ToQString(row.effect);
+        shot.startPicture = row.startPicture;
+        shot.endPicture = row.endPicture;
         shots.push_back(std::move(shot));
     }
     return shots;

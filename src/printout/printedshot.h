@@ -11,7 +11,7 @@ struct ProjectDocument;
 
 namespace sw::printout {
 
-// One shot as the printed parts show it, its texts ready for Qt. Pictures
+// One shot as the printed parts show it: the core's row, its texts ready for Qt. Pictures
 // keep their Windows-1252 names, by which they are found in the image folder.
 struct PrintedShot {
     QString number;

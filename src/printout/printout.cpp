@@ -67,7 +67,7 @@ bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::v
     return (!options.firstPage || PrintFirstPage(canvas, project.GenInfo))
            && (!options.continuity || PrintContinuity(canvas, shots))
            && (!options.breakdown || PrintBreakdown(canvas, shots))
-           && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid)) && canvas.Finish();
+           && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid, options.continuity)) && canvas.Finish();
 }
 
 [[noreturn]] void ThrowCannotWrite(const std::filesystem::path& pdfFile, const QString& reason)
@@ -87,13 +87,17 @@ bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const 
     // The measures alone first, for the page count every header shows.
     const PrintProgress noProgress;
     PageCanvas counter(device, nullptr, title, 0, imgDir, noProgress);
+    std::vector<PictureRequest> pictureRequests;
+    counter.NotePicturesInto(pictureRequests);
     PrintParts(counter, project, shots, options);
+    PictureQueue pictures(std::move(pictureRequests));
 
     QPainter painter;
     if (!painter.begin(&device))
         throw Error("L'impression du plan ne peut pas commencer.");
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     PageCanvas canvas(device, &painter, title, counter.Pages(), imgDir, progress);
+    canvas.TakePicturesFrom(pictures);
     const bool finished = PrintParts(canvas, project, shots, options);
     painter.end();
     return finished;

@@ -18,7 +18,10 @@ constexpr QChar kEllipsis(0x2026);
 
 class PanelPrinter {
 public:
-    PanelPrinter(PageCanvas& canvas, PanelGrid grid) : canvas_(canvas), grid_(grid)
+    PanelPrinter(PageCanvas& canvas, PanelGrid grid, bool withContinuity)
+        : canvas_(canvas), grid_(grid),
+          cutNote_(withContinuity ? QStringLiteral("(texte complet dans la continuité)")
+                                  : QStringLiteral("(texte abrégé)"))
     {
         grid_.columns = std::max(1, grid_.columns);
         grid_.rows = std::max(1, grid_.rows);
@@ -110,7 +113,8 @@ private:
     }
 
     // The action wrapped within the panel; when it would overflow, the last
-    // line that fits ends in an ellipsis (the continuity shows it whole).
+    // line of text that fits ends in an ellipsis and, room allowing, a last
+    // line says where the whole text is.
     void PrintAction(const QString& action, const QRectF& area, const QFont& font)
     {
         const double lineHeight = canvas_.LineHeight(font);
@@ -118,12 +122,20 @@ private:
         if (fitting <= 0)
             return;
         QStringList lines = canvas_.WrapLines(action, font, area.width());
-        if (lines.size() > fitting) {
-            lines = lines.mid(0, fitting);
+        const bool cut = lines.size() > fitting;
+        if (cut) {
+            const int textLines = fitting > 1 ? fitting - 1 : fitting;
+            lines = lines.mid(0, textLines);
             lines.back() = WithEllipsis(lines.back(), font, area.width());
         }
         for (int line = 0; line < lines.size(); ++line)
             canvas_.DrawTextLine(area.left(), area.top() + line * lineHeight, lines[line], font);
+        if (cut && fitting > 1) {
+            QFont noteFont = font;
+            noteFont.setItalic(true);
+            canvas_.DrawTextLine(area.left(), area.top() + lines.size() * lineHeight,
+                                 canvas_.Elided(cutNote_, noteFont, area.width()), noteFont);
+        }
     }
 
     QString WithEllipsis(QString line, const QFont& font, double width) const
@@ -136,14 +148,16 @@ private:
 
     PageCanvas& canvas_;
     PanelGrid grid_;
+    QString cutNote_;
     double top_ = 0;
 };
 
 } // namespace
 
-bool PrintStoryboard(PageCanvas& canvas, const std::vector<PrintedShot>& shots, PanelGrid grid)
+bool PrintStoryboard(PageCanvas& canvas, const std::vector<PrintedShot>& shots, PanelGrid grid,
+                     bool withContinuity)
 {
-    return PanelPrinter(canvas, grid).Print(shots);
+    return PanelPrinter(canvas, grid, withContinuity).Print(shots);
 }
 
 } // namespace sw::printout

@@ -7,7 +7,10 @@
 #include "model/notifier.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
+#include "export/shotlistcsv.h"
+#include "model/filebytes.h"
 #include "publish/sitepublication.h"
+#include "publish/varutil.h"
 
 namespace sw {
 
@@ -16,11 +19,20 @@ namespace {
 constexpr const char* kUsage =
     "Usage: shotweave [FILE.vid]\n"
     "       shotweave --publish FILE.vid\n"
+    "       shotweave --pdf FILE.vid OUT.pdf [--grid 2x3] [--paper a4]\n"
+    "       shotweave --csv FILE.vid OUT.csv\n"
     "       shotweave --help | --version\n"
     "\n"
     "  FILE.vid            open the project in the editor\n"
     "  --publish FILE.vid  publish the project's web site into the folder named\n"
     "                      after the file, beside it, and quit\n"
+    "  --pdf FILE.vid OUT.pdf\n"
+    "                      write the plan (first page, continuity, technical\n"
+    "                      breakdown, storyboard) as a PDF file, and quit;\n"
+    "                      --grid 1x1, 2x2, 2x3 or 3x4 panels per storyboard\n"
+    "                      page (2x3 by default), --paper a4 or letter\n"
+    "  --csv FILE.vid OUT.csv\n"
+    "                      write the shot list as a CSV file, and quit\n"
     "  --help              show this help and quit\n"
     "  --version           show the version and quit\n";
 
@@ -35,26 +47,129 @@ private:
     std::ostream& stream_;
 };
 
+// Reads a project file as the editor does at start-up: the application's
+// style table and the layout defaults, which a file without layout or style
+// block keeps.
+ProjectDocument ReadProjectFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        throw Error("Le fichier " + file.string() + " n'existe pas.");
+    ProjectDocument project;
+    project.StylePrefs.ApplyAppStyleTable();
+    LoadProject(project, file);
+    return project;
+}
+
 // Publishes the project file's site; returns the confirmation text.
 std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& notifier)
 {
     const std::filesystem::path file = std::filesystem::absolute(argument);
+    return PublishProjectSite(ReadProjectFile(file), file, notifier);
+}
+
+// An output that would replace the project it is made from is refused.
+void CheckOutputIsNotTheProject(const std::filesystem::path& project, const std::filesystem::path& output)
+{
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        throw Error("Le fichier " + file.string() + " n'existe pas.");
+    if (std::filesystem::equivalent(project, output, error))
+        throw Error("Le fichier " + output.string() + " est le projet lui-même.");
+}
 
-    // As the editor at start-up: the application's style table, the layout
-    // defaults; a file without layout or style block keeps them.
-    ProjectDocument project;
-    project.StylePrefs.ApplyAppStyleTable();
-    LoadProject(project, file);
+struct ExportArguments {
+    std::filesystem::path project;
+    std::filesystem::path output;
+    PlanOptions options;
+};
 
-    return PublishProjectSite(project, file, notifier);
+// "--pdf FILE OUT [--grid CxR] [--paper P]" or "--csv FILE OUT"; the usage
+// complaint when they are not that.
+std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args, bool takesPlanOptions,
+                                           std::string& complaint)
+{
+    std::vector<std::string> files;
+    ExportArguments parsed;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (takesPlanOptions && arg == "--grid" && hasValue) {
+            const auto grid = ParsePanelGrid(args[++i]);
+            if (!grid) {
+                complaint = "--grid takes 1x1, 2x2, 2x3 or 3x4";
+                return std::nullopt;
+            }
+            parsed.options.grid = *grid;
+        } else if (takesPlanOptions && arg == "--paper" && hasValue) {
+            const auto paper = ParsePlanPaper(args[++i]);
+            if (!paper) {
+                complaint = "--paper takes a4 or letter";
+                return std::nullopt;
+            }
+            parsed.options.paper = *paper;
+        } else if (arg.empty() || arg.starts_with("--")) {
+            complaint = arg.empty() ? "an empty file name" : "unknown option " + arg;
+            return std::nullopt;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2) {
+        complaint = args.front() + " takes a project file and an output file";
+        return std::nullopt;
+    }
+    parsed.project = std::filesystem::absolute(files[0]);
+    parsed.output = std::filesystem::absolute(files[1]);
+    return parsed;
+}
+
+void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf)
+{
+    CheckOutputIsNotTheProject(arguments.project, arguments.output);
+    const ProjectDocument project = ReadProjectFile(arguments.project);
+    // The pictures are those the editor shows: the image folder of the site
+    // beside the file, which is only read.
+    const std::filesystem::path imgDir = ImageFolderOf(SiteFolderOf(arguments.project));
+    writePdf(arguments.output, project, imgDir, arguments.options);
+}
+
+void ExportCsv(const ExportArguments& arguments)
+{
+    CheckOutputIsNotTheProject(arguments.project, arguments.output);
+    WriteFileAtomically(arguments.output, ShotListCsv(ReadProjectFile(arguments.project)));
+}
+
+int ReportFailure(std::ostream& err, const std::exception& error)
+{
+    err << "shotweave: " << error.what() << "\n";
+    return 1;
+}
+
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const PlanPdfWriter& writePdf)
+{
+    const bool pdf = args.front() == "--pdf";
+    std::string complaint;
+    const auto arguments = ParseExport(args, pdf, complaint);
+    if (!arguments || (pdf && !writePdf)) {
+        err << "shotweave: " << (arguments ? "this program cannot draw PDF files" : complaint) << "\n" << kUsage;
+        return 2;
+    }
+    try {
+        if (pdf)
+            ExportPdf(*arguments, writePdf);
+        else
+            ExportCsv(*arguments);
+    } catch (const std::exception& error) {
+        return ReportFailure(err, error);
+    }
+    out << arguments->output.string() << "\n";
+    return 0;
 }
 
 } // namespace
 
-std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                                  const PlanPdfWriter& writePdf)
 {
     if (args.empty())
         return std::nullopt;
@@ -77,10 +192,11 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
             out << PublishProjectFile(args[1], notifier) << "\n";
             return 0;
         } catch (const std::exception& error) {
-            err << "shotweave: " << error.what() << "\n";
-            return 1;
+            return ReportFailure(err, error);
         }
     }
+    if (first == "--pdf" || first == "--csv")
+        return RunExport(args, out, err, writePdf);
     if (first.starts_with("--")) {
         err << "shotweave: unknown option " << first << "\n" << kUsage;
         return 2;

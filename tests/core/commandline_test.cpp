@@ -7,6 +7,7 @@
 
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
+#include "export/shotlistcsv.h"
 #include "model/valuewriter.h"
 #include "publish/commandline.h"
 #include "testsupport.h"
@@ -25,12 +26,12 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunWith(const std::vector<std::string>& args)
+Outcome RunWith(const std::vector<std::string>& args, const sw::PlanPdfWriter& writePdf = {})
 {
     std::ostringstream out;
     std::ostringstream err;
     Outcome run;
-    run.exitCode = sw::RunCommandLine(args, out, err);
+    run.exitCode = sw::RunCommandLine(args, out, err, writePdf);
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -190,6 +191,126 @@ TEST(CommandLineTest, FailuresExitNonZeroAndChangeNothing)
     EXPECT_EQ(noExtension.exitCode, 1);
     EXPECT_TRUE(noExtension.out.empty());
     EXPECT_EQ(ReadAll(bare), bareBytes);
+}
+
+// ---------------------------------------------------------------- exports
+
+// What the PDF drawing was handed, in place of the drawing the program passes in.
+struct PdfCall {
+    int calls = 0;
+    fs::path pdfFile;
+    fs::path imgDir;
+    std::string title;
+    sw::PlanOptions options;
+};
+
+sw::PlanPdfWriter RecordingWriter(PdfCall& call)
+{
+    return [&call](const fs::path& pdfFile, const sw::ProjectDocument& project, const fs::path& imgDir,
+                   const sw::PlanOptions& options) {
+        ++call.calls;
+        call.pdfFile = pdfFile;
+        call.imgDir = imgDir;
+        call.title = project.GenInfo.title;
+        call.options = options;
+    };
+}
+
+TEST(CommandLineExportTest, CsvWritesTheShotListOfTheFileAndLeavesTheFileAlone)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "court.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    const std::string before = ReadAll(file);
+
+    const fs::path csv = temp.Path() / "plan.csv";
+    const Outcome run = RunWith({"--csv", file.string(), csv.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, csv.string() + "\n");
+    sw::ProjectDocument loaded;
+    sw::LoadProject(loaded, file);
+    EXPECT_EQ(ReadAll(csv), sw::ShotListCsv(loaded));
+    EXPECT_NE(ReadAll(csv).find("Ouverture"), std::string::npos);
+    EXPECT_EQ(ReadAll(file), before);
+    EXPECT_FALSE(fs::exists(temp.Path() / "court")) << "an export creates no site folder";
+}
+
+TEST(CommandLineExportTest, PdfHandsTheProjectItsPicturesAndTheChosenGridAndPaperToTheDrawing)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "court.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    const std::string before = ReadAll(file);
+
+    PdfCall every;
+    const fs::path pdf = temp.Path() / "plan.pdf";
+    ASSERT_EQ(RunWith({"--pdf", file.string(), pdf.string()}, RecordingWriter(every)).exitCode, 0);
+    EXPECT_EQ(every.calls, 1);
+    EXPECT_EQ(every.pdfFile, pdf);
+    EXPECT_EQ(every.imgDir, temp.Path() / "court" / "img");
+    EXPECT_EQ(every.title, project.GenInfo.title);
+    EXPECT_EQ(every.options, sw::PlanOptions()) << "every part, 2 x 3, A4";
+
+    PdfCall chosen;
+    const Outcome run = RunWith({"--pdf", "--paper", "letter", file.string(), pdf.string(), "--grid", "3x4"},
+                                RecordingWriter(chosen));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(chosen.options.grid, (sw::PanelGrid{3, 4}));
+    EXPECT_EQ(chosen.options.paper, sw::PlanPaper::Letter);
+    EXPECT_TRUE(chosen.options.firstPage && chosen.options.continuity && chosen.options.breakdown
+                && chosen.options.storyboard);
+    EXPECT_EQ(ReadAll(file), before);
+}
+
+TEST(CommandLineExportTest, BadUsageExitsTwoAndErrorsExitOneWritingNothing)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "court.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    const std::string before = ReadAll(file);
+    const std::string out = (temp.Path() / "out").string();
+
+    PdfCall call;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--csv", file.string()}, {"--pdf", file.string()},
+          {"--csv", file.string(), out, "extra"}, {"--pdf", file.string(), out, "--grid", "5x5"},
+          {"--pdf", file.string(), out, "--paper", "a3"}, {"--pdf", file.string(), out, "--grid"},
+          {"--csv", file.string(), out, "--grid", "2x2"}, {"--csv", "", out}}) {
+        const Outcome run = RunWith(args, RecordingWriter(call));
+        EXPECT_EQ(run.exitCode, 2) << args.size() << " " << args.back();
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+    EXPECT_EQ(call.calls, 0);
+    EXPECT_EQ(RunWith({"--pdf", file.string(), out}).exitCode, 2) << "no drawing, no PDF";
+
+    const Outcome absent = RunWith({"--csv", (temp.Path() / "absent.vid").string(), out});
+    EXPECT_EQ(absent.exitCode, 1);
+    EXPECT_NE(absent.err.find("absent.vid"), std::string::npos);
+
+    const Outcome unwritable = RunWith({"--csv", file.string(), (temp.Path() / "nul" / "part.csv").string()});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.err.find("part.csv"), std::string::npos) << unwritable.err;
+
+    for (const char* mode : {"--csv", "--pdf"}) {
+        const Outcome overProject = RunWith({mode, file.string(), file.string()}, RecordingWriter(call));
+        EXPECT_EQ(overProject.exitCode, 1) << mode;
+        EXPECT_NE(overProject.err.find("court.vid"), std::string::npos);
+    }
+    EXPECT_EQ(call.calls, 0);
+
+    const sw::PlanPdfWriter failing = [](const fs::path&, const sw::ProjectDocument&, const fs::path&,
+                                         const sw::PlanOptions&) { throw sw::Error("plus de place"); };
+    const Outcome failed = RunWith({"--pdf", file.string(), out}, failing);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.err, "shotweave: plus de place\n");
+    EXPECT_TRUE(failed.out.empty());
+
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 } // namespace

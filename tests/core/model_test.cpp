@@ -1,5 +1,6 @@
 #include "model/textconv.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -355,21 +356,25 @@ TEST(CumulText, TheSumWrapsAt65536Seconds)
     EXPECT_EQ(list.CumulText(3), "1092m. 14s.");
 }
 
-TEST(CameraWords, PublishedWordsFollowTheStoredIndex)
+TEST(CameraWords, EveryFramingIsPublishedAsTheEditorsEntry)
 {
-    EXPECT_EQ(FramingWord(6), "plan");
-    EXPECT_EQ(FramingWord(7), "gros plan");
-    EXPECT_EQ(FramingEntries[6], "gros-plan");
-    EXPECT_EQ(FramingEntries[7], "tr\xE8s gros plan");
-    EXPECT_EQ(FramingWord(0), "general");
-    EXPECT_EQ(FramingEntries[0], "g\xE9n\xE9ral");
+    // Each of the editor's framings has its own published word, which reads
+    // like the entry: nothing shifted by one, the accents kept.
+    for (std::size_t framing = 0; framing < FramingEntries.size(); ++framing) {
+        std::string entry(FramingEntries[framing]);
+        std::replace(entry.begin(), entry.end(), '-', ' ');
+        EXPECT_EQ(FramingWord(framing), entry) << framing;
+    }
+    EXPECT_EQ(FramingWord(0), "g\xE9n\xE9ral");
+    EXPECT_EQ(FramingWord(6), "gros plan");
+    EXPECT_EQ(FramingWord(7), "tr\xE8s gros plan");
+    EXPECT_EQ(FramingWord(8), "");
     EXPECT_EQ(AngleWord(4), "l\xE9g\xE8re contre-plong\xE9" "e");
     EXPECT_EQ(PanWord(1), "pan. lat\xE9ral");
     EXPECT_EQ(PanEntries[0], "lat\xE9ral");
     EXPECT_EQ(TravelWord(2), "arri\xE8re");
     EXPECT_EQ(ZoomWord(2), "zoom arri\xE8re");
     EXPECT_EQ(ZoomWord(3), "");
-    EXPECT_EQ(FramingWord(9), "");
 }
 
 TEST(ShotList, TheListBlockRoundTripsThroughTheValueEncoding)

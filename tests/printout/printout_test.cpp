@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/cp1252.h"
 #include "model/error.h"
 #include "printouttestkit.h"
@@ -223,6 +225,21 @@ TEST_F(PrintoutTest, AMissingPictureShowsItsName)
     const fs::path pdf = Write("plan.pdf", OnlyStoryboard(2, 3));
     EXPECT_NE(CommandOutput("pdftotext -layout " + Quoted(pdf) + " -").find("image introuvable : absente.jpg"),
               std::string::npos);
+}
+
+TEST_F(PrintoutTest, APanelTooSmallForItsActionSaysWhereTheWholeTextIs)
+{
+    // The first shot's action is long: at 3 x 4 it overflows its panel.
+    PlanOptions withContinuity = OnlyStoryboard(3, 4);
+    withContinuity.continuity = true;
+    const std::string text = CommandOutput("pdftotext -raw " + Quoted(Write("suite.pdf", withContinuity)) + " -");
+    EXPECT_NE(text.find("…\n(texte complet dans la continuité)"), std::string::npos) << text.substr(0, 3000);
+    const std::size_t notes = std::count(text.begin(), text.end(), '(');
+    EXPECT_LT(notes, project_.EventList.Count()) << "only the panels whose text overflows have the note";
+
+    const std::string alone = CommandOutput("pdftotext -raw " + Quoted(Write("seul.pdf", OnlyStoryboard(3, 4))) + " -");
+    EXPECT_NE(alone.find("(texte abrégé)"), std::string::npos) << "no continuity to point at";
+    EXPECT_EQ(alone.find("continuité)"), std::string::npos);
 }
 
 TEST_F(PrintoutTest, AStoppedPrintingLeavesNoFile)

@@ -9,7 +9,7 @@ p[0].pict= "ouverture.jpg"
 p[0].action= "Elle entre \(lentement\) dans la pièce.Elle regarde la fenêtre."
 p[0].snd= "Pluie \"forte\""
 p[0].dlg= ""
-p[0].CAM= "<b>C:</b> general<br><b>A:</b> normal<br><b>M:</b> trav. avant<br><br>"
+p[0].CAM= "<b>C:</b> général<br><b>A:</b> normal<br><b>M:</b> trav. avant<br><br>"
 p[0].time= "<span class=sTime>10s.</span><br><b>cumul:</b><br><span class=sTime>10s.</span>";
 
 p[1]= new pData();

@@ -1,0 +1,79 @@
+#include "export/shotlistcsv.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "export/shotrows.h"
+#include "model/cp1252.h"
+
+namespace sw {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The header, in UTF-8.
+constexpr std::string_view kHeader[] = {
+    "No", "Plan", "Action", "Son", "Dialogue", "Dur\xC3\xA9" "e (s)", "Cumul", "Cadrage", "Angle",
+    "Panoramique", "Travelling", "Zoom", "Effet", "Image d\xC3\xA9" "but", "Image fin"};
+
+void AppendField(std::string& out, std::string_view utf8)
+{
+    if (utf8.find_first_of(";\"\r\n") == std::string_view::npos) {
+        out += utf8;
+        return;
+    }
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+template <typename Fields>
+void AppendRow(std::string& out, const Fields& fields)
+{
+    bool first = true;
+    for (const auto& field : fields) {
+        if (!first)
+            out += ';';
+        first = false;
+        AppendField(out, field);
+    }
+    out += "\r\n";
+}
+
+void AppendShot(std::string& out, const ShotRow& row)
+{
+    const std::string fields[] = {std::to_string(row.number),
+                                  Cp1252ToUtf8(row.name),
+                                  Cp1252ToUtf8(row.action),
+                                  Cp1252ToUtf8(row.sound),
+                                  Cp1252ToUtf8(row.dialogue),
+                                  std::to_string(row.durationSeconds),
+                                  Cp1252ToUtf8(row.cumulatedText),
+                                  Cp1252ToUtf8(row.framing),
+                                  Cp1252ToUtf8(row.angle),
+                                  Cp1252ToUtf8(row.pan),
+                                  Cp1252ToUtf8(row.travel),
+                                  Cp1252ToUtf8(row.zoom),
+                                  Cp1252ToUtf8(row.effect),
+                                  Cp1252ToUtf8(row.startPicture),
+                                  Cp1252ToUtf8(row.endPicture)};
+    AppendRow(out, fields);
+}
+
+} // namespace
+
+std::string ShotListCsv(const ProjectDocument& project)
+{
+    std::string out(kByteOrderMark);
+    AppendRow(out, kHeader);
+    for (const ShotRow& row : ShotRows(project))
+        AppendShot(out, row);
+    return out;
+}
+
+} // namespace sw

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace sw {
+
+struct ProjectDocument;
+
+// The shot list as a spreadsheet reads it: UTF-8 with a byte-order mark, ";"
+// between fields, CR LF after every row, a header row then one row per shot.
+// A field holding ";", a quote, a CR or a LF is quoted, its quotes doubled;
+// its line breaks are kept as the model holds them.
+std::string ShotListCsv(const ProjectDocument& project);
+
+} // namespace sw

@@ -1,0 +1,205 @@
+#include "export/shotlistcsv.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/projectdocument.h"
+#include "export/shotrows.h"
+#include "model/camerawords.h"
+#include "model/cp1252.h"
+#include "testsupport.h"
+
+namespace {
+
+using sw::test::TemporaryFolder;
+using sw::test::WriteAll;
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+sw::TEvent& AddShot(sw::ProjectDocument& project, const std::string& name, const std::string& duration)
+{
+    sw::TEvent& shot = project.EventList.AddEvent();
+    shot.name = name;
+    shot.cam.duration = duration;
+    return shot;
+}
+
+std::vector<std::string> Lines(const std::string& csv)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(csv.substr(start, end - start));
+    EXPECT_EQ(start, csv.size()) << "the last row ends with CR LF";
+    return lines;
+}
+
+TEST(ShotListCsvTest, AByteOrderMarkAHeaderAndOneRowPerShot)
+{
+    sw::ProjectDocument project;
+    sw::TEvent& shot = AddShot(project, "Caf\xE9", "4");
+    shot.cam.framing = 6;
+    shot.cam.pan = 1;
+    shot.cam.zoom = 2;
+    shot.cam.startImage = "caf\xE9.jpg";
+    AddShot(project, "Rue", "3");
+
+    const std::string csv = sw::ShotListCsv(project);
+    ASSERT_TRUE(csv.starts_with(kBom));
+    const std::vector<std::string> lines = Lines(csv.substr(kBom.size()));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "No;Plan;Action;Son;Dialogue;Dur\xC3\xA9" "e (s);Cumul;Cadrage;Angle;Panoramique;Travelling;"
+                        "Zoom;Effet;Image d\xC3\xA9" "but;Image fin");
+    // The camera columns hold the editor's words, "gros-plan" included; an
+    // absent movement leaves its column empty.
+    EXPECT_EQ(lines[1], "1;Caf\xC3\xA9;;;;4;4s.;gros-plan;normal;lat\xC3\xA9ral;;arri\xC3\xA8re;;caf\xC3\xA9.jpg;");
+    EXPECT_EQ(lines[2], "2;Rue;;;;3;7s.;g\xC3\xA9n\xC3\xA9ral;normal;;;;;;");
+}
+
+TEST(ShotListCsvTest, AnEmptyProjectHasTheHeaderAlone)
+{
+    const std::string csv = sw::ShotListCsv(sw::ProjectDocument());
+    EXPECT_EQ(Lines(csv.substr(kBom.size())).size(), 1u);
+}
+
+TEST(ShotListCsvTest, FieldsWithSeparatorsQuotesOrLineBreaksAreQuoted)
+{
+    sw::ProjectDocument project;
+    sw::TEvent& shot = AddShot(project, "A;B", "1");
+    shot.action = "Il dit \"non\".";
+    shot.sound = "pluie\r\nvent";
+    shot.dialogue = "plain";
+    const std::string csv = sw::ShotListCsv(project);
+    EXPECT_NE(csv.find("\r\n1;\"A;B\";\"Il dit \"\"non\"\".\";\"pluie\r\nvent\";plain;1;"), std::string::npos) << csv;
+}
+
+TEST(ShotRowsTest, TheCumulatedTimeDoesNotWrapAndBadDurationsCountNothing)
+{
+    sw::ProjectDocument project;
+    AddShot(project, "long", "40000");
+    AddShot(project, "plus long", "40000");
+    AddShot(project, "n'importe quoi", "douze");
+    AddShot(project, "n\xE9gatif", "-5");
+    const std::vector<sw::ShotRow> rows = sw::ShotRows(project);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1].cumulatedSeconds, 80000u);
+    EXPECT_EQ(rows[1].cumulatedText, "1333m. 20s.");
+    EXPECT_EQ(rows[2].durationSeconds, 0u);
+    EXPECT_EQ(rows[3].durationSeconds, 0u);
+    EXPECT_EQ(rows[3].cumulatedSeconds, 80000u);
+}
+
+TEST(ShotRowsTest, TheFramingWordIsThePublishedOneAndTheEntryTheEditorsOne)
+{
+    sw::ProjectDocument project;
+    for (std::uint8_t framing = 0; framing < sw::FramingCount; ++framing)
+        AddShot(project, "p", "1").cam.framing = framing;
+    const std::vector<sw::ShotRow> rows = sw::ShotRows(project);
+    for (std::uint8_t framing = 0; framing < sw::FramingCount; ++framing) {
+        EXPECT_EQ(rows[framing].framing, sw::FramingEntries[framing]);
+        EXPECT_EQ(rows[framing].framingWord, sw::FramingWord(framing));
+    }
+}
+
+// ------------------------------------------------ read back by Python's csv
+
+// A text drawn from what makes CSV hard: accents (é, œ, €), quotes, the
+// separator, commas, both line ends, blanks at the ends.
+std::string RandomText(std::mt19937& random)
+{
+    static const std::vector<std::string> pieces = {
+        "a", "Z", " ", "\xE9", "\x9C", "\x80", "\"", ";", ",", "\r\n", "\n", "''", "\xC0 la", "x\"y", "  "};
+    std::uniform_int_distribution<std::size_t> length(0, 12);
+    std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
+    std::string text;
+    for (std::size_t n = length(random); n > 0; --n)
+        text += pieces[piece(random)];
+    return text;
+}
+
+sw::ProjectDocument RandomProject(std::mt19937& random)
+{
+    sw::ProjectDocument project;
+    std::uniform_int_distribution<int> shots(1, 25);
+    std::uniform_int_distribution<int> seconds(0, 90000);
+    std::uniform_int_distribution<int> index(0, 7);
+    for (int n = shots(random); n > 0; --n) {
+        sw::TEvent& shot = AddShot(project, RandomText(random), std::to_string(seconds(random)));
+        shot.action = RandomText(random);
+        shot.sound = RandomText(random);
+        shot.dialogue = RandomText(random);
+        shot.cam.framing = static_cast<std::uint8_t>(index(random));
+        shot.cam.pan = static_cast<std::uint8_t>(index(random) % sw::PanCount);
+        shot.cam.effect = RandomText(random);
+        shot.cam.startImage = RandomText(random);
+        shot.cam.endImage = RandomText(random);
+    }
+    return project;
+}
+
+std::string Hex(const std::string& utf8)
+{
+    if (utf8.empty())
+        return "-";
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (const unsigned char c : utf8) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
+// The fields each row must read back as, in the reader's printed form.
+std::string ExpectedFields(const sw::ProjectDocument& project)
+{
+    std::string expected = Hex("No");
+    for (const char* title : {"Plan", "Action", "Son", "Dialogue", "Dur\xC3\xA9" "e (s)", "Cumul", "Cadrage", "Angle",
+                              "Panoramique", "Travelling", "Zoom", "Effet", "Image d\xC3\xA9" "but", "Image fin"})
+        expected += " " + Hex(title);
+    expected += "\n";
+    const std::vector<sw::ShotRow> rows = sw::ShotRows(project);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const sw::TEvent& shot = project.EventList.Event(i);
+        const sw::ShotRow& row = rows[i];
+        const std::string fields[] = {std::to_string(i + 1), shot.name, shot.action, shot.sound, shot.dialogue,
+                                      std::to_string(sw::DurationSeconds(shot.cam.duration)), row.cumulatedText,
+                                      row.framing, row.angle, row.pan, row.travel, row.zoom, shot.cam.effect,
+                                      shot.cam.startImage, shot.cam.endImage};
+        for (std::size_t f = 0; f < std::size(fields); ++f)
+            expected += (f ? " " : "") + Hex(sw::Cp1252ToUtf8(fields[f]));
+        expected += "\n";
+    }
+    return expected;
+}
+
+std::string PythonReading(const std::filesystem::path& csvFile)
+{
+    const std::string command = "python3 " SHOTWEAVE_SOURCE_DIR "/tests/core/csvfields.py '" + csvFile.string() + "'";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
+        output.append(buffer, n);
+    return output;
+}
+
+TEST(ShotListCsvTest, PythonsCsvReaderReadsBackEveryFieldOfRandomProjects)
+{
+    TemporaryFolder temp;
+    std::mt19937 random(20261209);
+    for (int project = 0; project < 40; ++project) {
+        const sw::ProjectDocument document = RandomProject(random);
+        const std::filesystem::path file = temp.Path() / ("plan" + std::to_string(project) + ".csv");
+        WriteAll(file, sw::ShotListCsv(document));
+        ASSERT_EQ(PythonReading(file), ExpectedFields(document)) << "project " << project;
+    }
+}
+
+} // namespace
