@@ -43,6 +43,8 @@ public:
     // The PDF export: its dialog (the choices are remembered in the
     // settings), the file, then the plan written with a progress box.
     void ExportPdfClick();
+    // The shot list as a CSV file, as the core writes it.
+    void ExportCsvClick();
     // The print dialog, then every part of the plan on the printer, with the
     // remembered grid and paper.
     void PrintClick();

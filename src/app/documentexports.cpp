@@ -11,6 +11,8 @@
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "export/planoptions.h"
+#include "export/shotlistcsv.h"
+#include "model/filebytes.h"
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
 
@@ -59,6 +61,17 @@ void TDocumentController::ExportPdfClick()
         });
     if (written)
         prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("Le plan est exporté dans"), file));
+}
+
+void TDocumentController::ExportCsvClick()
+{
+    const QString chosen = prompts_.ChooseExportFile(dialogParent_, ExportFormat::Csv, SuggestedExportFile(".csv"));
+    if (chosen.isEmpty())
+        return;
+    view_.StoreEditedShot();
+    const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
+    WriteFileAtomically(file, ShotListCsv(app_.Project()), Durability::Synced);
+    prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("La liste des plans est exportée dans"), file));
 }
 
 void TDocumentController::PrintClick()

@@ -32,6 +32,7 @@ void TmainForm::BuildMenu()
         {"Fichier", "mSave", QStringLiteral("Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), [&document] { document.mSaveClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mExportPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(), [&document] { document.ExportPdfClick(); }},
+        {"Fichier", "mExportCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(), [&document] { document.ExportCsvClick(); }},
         {"Fichier", "mPrint", QStringLiteral("Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Préférences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "app/dialogprompts.h"
 #include "editortestkit.h"
 #include "export/planoptions.h"
+#include "export/shotlistcsv.h"
 #include "model/appsettings.h"
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
@@ -117,6 +119,15 @@ void ChooseEntry(QComboBox* combo, int index)
     QTest::keyClick(combo, Qt::Key_Home);
     for (int step = 0; step < index; ++step)
         QTest::keyClick(combo, Qt::Key_Down);
+}
+
+// Typed key by key, accents included (keyClicks takes ASCII only).
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
 }
 
 int GridIndex(sw::PanelGrid grid)
@@ -410,6 +421,47 @@ private slots:
         QCOMPARE(PictureCount(printed), PictureCount(reference));
         QCOMPARE(PaperName(printed), std::string("(letter)"));
         QVERIFY(editor.prompts.messages.isEmpty());
+    }
+
+    // ------------------------------------------------------------ the CSV export
+
+    void theCsvExportWritesTheCoresShotListByteForByte()
+    {
+        swtest::Editor editor;
+        OpenFilm(editor);
+        // An edit of the shown shot, not saved yet, is in the list.
+        auto* action = editor.Find<QPlainTextEdit>("actionMemo");
+        action->setFocus();
+        QTest::keyClick(action, Qt::Key_End, Qt::ControlModifier);
+        TypeText(action, QStringLiteral(" sous l'été"));
+
+        editor.Trigger("mExportCsv");
+        QCOMPARE(editor.prompts.exportFormats, QList<sw::ExportFormat>{sw::ExportFormat::Csv});
+        QCOMPARE(editor.prompts.exportSuggestions, QStringList{editor.Path(QStringLiteral("film.csv"))});
+        QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("film.csv"))));
+        QVERIFY(editor.prompts.messages.isEmpty());
+
+        const QString csv = editor.Path(QStringLiteral("plans.csv"));
+        editor.prompts.exportFile = csv;
+        editor.Trigger("mExportCsv");
+        const std::string bytes = swtest::ReadBytes(csv.toStdString());
+        QCOMPARE(bytes, sw::ShotListCsv(editor.Project()));
+        QVERIFY2(bytes.find("Action 1 sous l'été") != std::string::npos, bytes.c_str());
+        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("La liste des plans est exportée dans « ") + csv
+                                                      + QStringLiteral(" ».")});
+    }
+
+    void aCsvFileThatCannotBeWrittenIsToldOnce()
+    {
+        swtest::Editor editor;
+        OpenFilm(editor);
+        editor.prompts.exportFile = editor.Path(QStringLiteral("absent/plans.csv"));
+        editor.Trigger("mExportCsv");
+        QCOMPARE(editor.prompts.messages.size(), 1);
+        QVERIFY2(editor.prompts.messages.first().contains(QStringLiteral("plans.csv")),
+                 qPrintable(editor.prompts.messages.first()));
+        QVERIFY(!editor.prompts.messages.first().contains(QStringLiteral("exportée")));
+        QVERIFY(!QFileInfo::exists(editor.prompts.exportFile));
     }
 
     // ------------------------------------------------------------ looks
