@@ -355,6 +355,8 @@ private slots:
                     if (!box)
                         return false;
                     shownText = box->labelText();
+                    if (!cancel && done == 2)
+                        swtest::Screenshot(box, QStringLiteral("progressbox"));
                     if (cancel && done == 3)
                         QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton);
                     ++steps;
@@ -421,6 +423,10 @@ private slots:
         QCOMPARE(PictureCount(printed), PictureCount(reference));
         QCOMPARE(PaperName(printed), std::string("(letter)"));
         QVERIFY(editor.prompts.messages.isEmpty());
+        // The printed pages, to look at, when screenshots are asked for.
+        if (const QString folder = qEnvironmentVariable("SHOTWEAVE_SCREENSHOTS"); !folder.isEmpty())
+            CommandOutput("pdftoppm -png -r 50 -f 1 -l 4 '" + printed.toStdString() + "' '"
+                          + QDir(folder).filePath(QStringLiteral("printed")).toStdString() + "'");
     }
 
     // ------------------------------------------------------------ the CSV export
