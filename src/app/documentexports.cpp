@@ -12,7 +12,6 @@
 #include "app/userprompts.h"
 #include "export/planoptions.h"
 #include "export/shotlistcsv.h"
-#include "model/filebytes.h"
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
 
@@ -70,7 +69,7 @@ void TDocumentController::ExportCsvClick()
         return;
     view_.StoreEditedShot();
     const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
-    WriteFileAtomically(file, ShotListCsv(app_.Project()), Durability::Synced);
+    WriteShotListCsv(file, app_.Project());
     prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("La liste des plans est exportée dans"), file));
 }
 

@@ -5,6 +5,8 @@
 
 #include "export/shotrows.h"
 #include "model/cp1252.h"
+#include "model/error.h"
+#include "model/filebytes.h"
 
 namespace sw {
 
@@ -74,6 +76,13 @@ std::string ShotListCsv(const ProjectDocument& project)
     for (const ShotRow& row : ShotRows(project))
         AppendShot(out, row);
     return out;
+}
+
+void WriteShotListCsv(const std::filesystem::path& file, const ProjectDocument& project)
+{
+    if (const std::error_code error = TryWriteFileAtomically(file, ShotListCsv(project)))
+        throw Error("Le fichier « " + file.filename().string() + " » ne peut pas être écrit : "
+                    + error.message());
 }
 
 } // namespace sw

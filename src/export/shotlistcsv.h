@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace sw {
@@ -11,5 +12,10 @@ struct ProjectDocument;
 // A field holding ";", a quote, a CR or a LF is quoted, its quotes doubled;
 // its line breaks are kept as the model holds them.
 std::string ShotListCsv(const ProjectDocument& project);
+
+// Writes the shot list as a CSV file, atomically: the file is whole or
+// untouched. Throws sw::Error "Le fichier « <name> » ne peut pas être écrit :
+// <system reason>".
+void WriteShotListCsv(const std::filesystem::path& file, const ProjectDocument& project);
 
 } // namespace sw

@@ -8,7 +8,6 @@
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "export/shotlistcsv.h"
-#include "model/filebytes.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 
@@ -135,7 +134,7 @@ void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf)
 void ExportCsv(const ExportArguments& arguments)
 {
     CheckOutputIsNotTheProject(arguments.project, arguments.output);
-    WriteFileAtomically(arguments.output, ShotListCsv(ReadProjectFile(arguments.project)));
+    WriteShotListCsv(arguments.output, ReadProjectFile(arguments.project));
 }
 
 int ReportFailure(std::ostream& err, const std::exception& error)

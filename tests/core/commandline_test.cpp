@@ -293,7 +293,8 @@ TEST(CommandLineExportTest, BadUsageExitsTwoAndErrorsExitOneWritingNothing)
 
     const Outcome unwritable = RunWith({"--csv", file.string(), (temp.Path() / "nul" / "part.csv").string()});
     EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_NE(unwritable.err.find("part.csv"), std::string::npos) << unwritable.err;
+    EXPECT_NE(unwritable.err.find("Le fichier « part.csv » ne peut pas être écrit : "), std::string::npos)
+        << unwritable.err;
 
     for (const char* mode : {"--csv", "--pdf"}) {
         const Outcome overProject = RunWith({mode, file.string(), file.string()}, RecordingWriter(call));

@@ -464,7 +464,8 @@ private slots:
         editor.prompts.exportFile = editor.Path(QStringLiteral("absent/plans.csv"));
         editor.Trigger("mExportCsv");
         QCOMPARE(editor.prompts.messages.size(), 1);
-        QVERIFY2(editor.prompts.messages.first().contains(QStringLiteral("plans.csv")),
+        QVERIFY2(editor.prompts.messages.first().startsWith(
+                     QStringLiteral("Le fichier « plans.csv » ne peut pas être écrit : ")),
                  qPrintable(editor.prompts.messages.first()));
         QVERIFY(!editor.prompts.messages.first().contains(QStringLiteral("exportée")));
         QVERIFY(!QFileInfo::exists(editor.prompts.exportFile));
