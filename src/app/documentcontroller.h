@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QUrl;
+
 class QWidget;
 
 namespace sw {
@@ -38,6 +40,9 @@ public:
     void miseenpage1Click();
     void publier1Click();
     void Navigateur1Click();
+    // Opens page in the browser; when no browser opens it, the user is told
+    // so with the place of the page to open by hand.
+    void ShowPage(const QUrl& page);
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.

@@ -12,6 +12,7 @@
 #include "dialogs/netcform.h"
 #include "qtshared/widgetconv.h"
 #include "model/error.h"
+#include "model/filefailure.h"
 #include "model/textconv.h"
 #include "style/netcolorlist.h"
 #include "style/styletables.h"
@@ -54,7 +55,7 @@ Qt::Alignment SampleAlignment(int alignIndex)
 
 } // namespace
 
-TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), prefs_(prefs)
+TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), prefs_(prefs), before_(prefs)
 {
     executePicker = [this](TNetColors& colors) { return ExecuteNetColors(colors, this); };
     chooseExportFile = [this](const QString& folder) {
@@ -67,8 +68,23 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
         QMessageBox::warning(this, QApplication::applicationDisplayName(), message);
     };
     BuildControls();
+    AddCancelButton();
     ConnectHandlers();
     FormCreate();
+}
+
+void TStyleDlg::AddCancelButton()
+{
+    cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
+    cancelBtn->setGeometry(462, 418, 101, 23);
+    connect(cancelBtn, &QPushButton::clicked, this, &TStyleDlg::reject);
+}
+
+void TStyleDlg::reject()
+{
+    prefs_ = before_;
+    QDialog::reject();
 }
 
 void TStyleDlg::Command(const std::function<void()>& action)
@@ -374,7 +390,8 @@ void TStyleDlg::btnSavePrefsClick()
     const QString name = chooseExportFile(uitext::PathToQString(prefs_.prefsDir));
     if (name.isEmpty())
         return;
-    prefs_.SaveToIni(uitext::QStringToPath(name));
+    const std::filesystem::path file = uitext::QStringToPath(name);
+    RunFileAction(FileAction::ExportStyle, file, [this, &file] { prefs_.SaveToIni(file); });
 }
 
 void TStyleDlg::btnGetPrefsClick()
@@ -383,8 +400,10 @@ void TStyleDlg::btnGetPrefsClick()
     // The controls show the set as it stands after the import, also when the
     // file stopped it half-way.
     try {
-        if (!name.isEmpty())
-            prefs_.LoadFromIni(uitext::QStringToPath(name));
+        if (!name.isEmpty()) {
+            const std::filesystem::path file = uitext::QStringToPath(name);
+            RunFileAction(FileAction::ImportStyle, file, [this, &file] { prefs_.LoadFromIni(file); });
+        }
     } catch (...) {
         ShowPageValues();
         throw;

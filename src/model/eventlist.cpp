@@ -16,6 +16,11 @@ int DurationSeconds(std::string_view duration)
 
 std::string CumulTextOf(std::uint16_t seconds)
 {
+    return ElapsedTextOf(seconds);
+}
+
+std::string ElapsedTextOf(long long seconds)
+{
     if (seconds <= 60)
         return IntToStr(seconds) + "s.";
     return IntToStr(seconds / 60) + "m. " + IntToStr(seconds % 60) + "s.";
@@ -99,6 +104,15 @@ std::string TEventList::CumulText(std::size_t index) const
     for (std::size_t i = 0; i <= index; ++i)
         sum = static_cast<std::uint16_t>(sum + DurationSeconds(events_[i].cam.duration));
     return CumulTextOf(sum);
+}
+
+long long TEventList::CumulSecondsWith(std::size_t index, std::string_view duration) const
+{
+    CheckIndex(index);
+    long long sum = DurationSeconds(duration);
+    for (std::size_t i = 0; i < index; ++i)
+        sum += DurationSeconds(events_[i].cam.duration);
+    return sum;
 }
 
 void TEventList::Clear()

@@ -70,6 +70,7 @@ public:
     std::function<void(sw::TStylePrefs&)> styleEdit; // what the style dialog changes in place
     int styleDialogs = 0;
     QList<QUrl> opened;                    // addresses sent to the browser
+    bool browserOpens = true;              // false: no browser takes them
     int aboutShown = 0;
 
     void Inform(QWidget*, const QString& text) override { messages << text; }
@@ -136,7 +137,11 @@ public:
         return layoutAccept.value_or(false);
     }
     void ShowAbout(QWidget*) override { ++aboutShown; }
-    void OpenInBrowser(const QUrl& address) override { opened << address; }
+    bool OpenInBrowser(const QUrl& address) override
+    {
+        opened << address;
+        return browserOpens;
+    }
     bool HasStyleDialog() const override { return styleDialog; }
     bool HasLayoutDialog() const override { return true; }
 };
