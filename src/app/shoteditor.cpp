@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -102,7 +103,12 @@ void TShotEditor::BuildShotFilter()
 void TShotEditor::TakeWholeSeconds()
 {
     // A pasted text that is no whole number never reaches the field.
-    DEdit->setValidator(new QIntValidator(0, std::numeric_limits<int>::max(), DEdit));
+    // Digits only: no group separator, which the model would not read.
+    auto* wholeSeconds = new QIntValidator(0, std::numeric_limits<int>::max(), DEdit);
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    wholeSeconds->setLocale(plain);
+    DEdit->setValidator(wholeSeconds);
     DEdit->setToolTip(QStringLiteral("Durée du plan en secondes entières ; un texte qui n'est pas un nombre "
                                      "entier est refusé."));
 }

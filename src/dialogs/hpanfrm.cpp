@@ -88,6 +88,8 @@ void THPanFrm::AddCancelButton()
     cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
     cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
     cancelBtn->setGeometry(288, 346, 101, 25);
+    // Enter presses "Accepter", the default button, never this one.
+    cancelBtn->setAutoDefault(false);
     connect(cancelBtn, &QPushButton::clicked, this, &THPanFrm::reject);
 }
 

@@ -43,6 +43,25 @@
 
 namespace swtest {
 
+// The name a shot list entry "3. Escalier \u2014 4 s" shows, between its
+// number and its duration.
+inline QString EntryName(const QString& entry)
+{
+    const qsizetype start = entry.indexOf(QStringLiteral(". "));
+    const qsizetype end = entry.lastIndexOf(QStringLiteral(" \u2014 "));
+    if (start < 0 || end < start + 2)
+        return entry;
+    return entry.mid(start + 2, end - start - 2);
+}
+
+inline QStringList EntryNames(const QListWidget* list)
+{
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << EntryName(list->item(row)->text());
+    return names;
+}
+
 // Answers in place of the user and records what the editor showed.
 class FakePrompts : public sw::TUserPrompts {
 public:
@@ -197,14 +216,8 @@ struct Editor {
     // controls' names, mouse and keyboard events and drag events.
 
     QListWidget* ShotList() const { return Find<QListWidget>("vListBox"); }
-    QStringList ShotNames() const
-    {
-        QStringList names;
-        const QListWidget* list = ShotList();
-        for (int row = 0; row < list->count(); ++row)
-            names << list->item(row)->text();
-        return names;
-    }
+    // The names the shot list's entries show.
+    QStringList ShotNames() const { return EntryNames(ShotList()); }
 
     // A click on the tab's caption.
     void ClickTab(int index) const
