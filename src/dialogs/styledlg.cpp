@@ -1,9 +1,6 @@
 #include "dialogs/styledlg.h"
 
-#include <filesystem>
-
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSignalBlocker>
 
@@ -12,7 +9,6 @@
 #include "dialogs/netcform.h"
 #include "qtshared/widgetconv.h"
 #include "model/error.h"
-#include "model/filefailure.h"
 #include "model/textconv.h"
 #include "style/netcolorlist.h"
 #include "style/styletables.h"
@@ -24,21 +20,6 @@ namespace {
 using uitext::ToCp1252;
 using uitext::ToQString;
 
-const QString kPrefsFilter = QStringLiteral("Fichiers de préférences (*.sprf)");
-
-// The chosen style file, or an empty text when the user cancels.
-QString RunPrefsFileDialog(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(parent, QString(), folder, kPrefsFilter);
-    dialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("sprf"));
-    dialog.selectFile(QStringLiteral("*.sprf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
-}
 
 Qt::Alignment SampleAlignment(int alignIndex)
 {
@@ -58,12 +39,7 @@ Qt::Alignment SampleAlignment(int alignIndex)
 TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), prefs_(prefs), before_(prefs)
 {
     executePicker = [this](TNetColors& colors) { return ExecuteNetColors(colors, this); };
-    chooseExportFile = [this](const QString& folder) {
-        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptSave);
-    };
-    chooseImportFile = [this](const QString& folder) {
-        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptOpen);
-    };
+    UseFileDialogs();
     showMessage = [this](const QString& message) {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), message);
     };
@@ -71,16 +47,6 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
     AddCancelButton();
     ConnectHandlers();
     FormCreate();
-}
-
-void TStyleDlg::AddCancelButton()
-{
-    cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
-    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
-    cancelBtn->setGeometry(462, 418, 101, 23);
-    // Enter in an edit must not close the dialog, as for its other buttons.
-    cancelBtn->setAutoDefault(false);
-    connect(cancelBtn, &QPushButton::clicked, this, &TStyleDlg::reject);
 }
 
 void TStyleDlg::reject()
@@ -385,32 +351,6 @@ void TStyleDlg::textPanelMouseDown()
         prefs_.BGColor = ToCp1252(textPanel->ColorName());
         lnkExPanel->SetColor(textPanel->Color());
     }
-}
-
-void TStyleDlg::btnSavePrefsClick()
-{
-    const QString name = chooseExportFile(uitext::PathToQString(prefs_.prefsDir));
-    if (name.isEmpty())
-        return;
-    const std::filesystem::path file = uitext::QStringToPath(name);
-    RunFileAction(FileAction::ExportStyle, file, [this, &file] { prefs_.SaveToIni(file); });
-}
-
-void TStyleDlg::btnGetPrefsClick()
-{
-    const QString name = chooseImportFile(uitext::PathToQString(prefs_.prefsDir));
-    // The controls show the set as it stands after the import, also when the
-    // file stopped it half-way.
-    try {
-        if (!name.isEmpty()) {
-            const std::filesystem::path file = uitext::QStringToPath(name);
-            RunFileAction(FileAction::ImportStyle, file, [this, &file] { prefs_.LoadFromIni(file); });
-        }
-    } catch (...) {
-        ShowPageValues();
-        throw;
-    }
-    ShowPageValues();
 }
 
 void TStyleDlg::btnDefValClick()

@@ -110,6 +110,8 @@ private:
     void FormCreate();
     void BuildControls();
     void AddCancelButton();
+    // The file dialogs behind chooseExportFile and chooseImportFile.
+    void UseFileDialogs();
     void ConnectHandlers();
     void FormShow();
     void ShowElement(int index);
