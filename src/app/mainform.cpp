@@ -346,12 +346,10 @@ void TmainForm::StoreEditedShot()
 
 void TmainForm::AddFirstShot(bool askName)
 {
-    if (askName) {
-        shots_->ResetNumberLabel();
+    if (askName)
         shots_->AddShot();
-    } else {
+    else
         shots_->AddFirstShot();
-    }
 }
 
 void TmainForm::ShowCreator(const std::string& creator)

@@ -236,15 +236,9 @@ void TShotEditor::ClearShots()
         TFillGuard guard(filling_);
         vListBox->clear();
     }
-    ClearControls();
     events_.Clear();
-    CurIndex_ = -1;
-}
-
-void TShotEditor::ResetNumberLabel()
-{
-    // The number label would still count the shots of the previous project.
-    ENoLabel->setText(QStringLiteral("No"));
+    ClearFilter();
+    ClearControls();
 }
 
 // ---------------------------------------------------------------- one shot

@@ -56,11 +56,9 @@ public:
     void ClearControls();
     // Forgets every shot: the list, the controls and the model's shots.
     void ClearShots();
-    // Shows the model's shots with the first one selected, and the shot
-    // count in the number label.
+    // Shows the model's shots, unfiltered, with the first one selected and
+    // shown.
     void ShowShots();
-    // The number label of a new project.
-    void ResetNumberLabel();
 
     // A new shot at the end, named by the user at once.
     void AddShot();
