@@ -280,7 +280,7 @@ void TDocumentController::publier1Click()
         return;
     MessageBoxNotifier notifier(prompts_, dialogParent_);
     std::string published;
-    RunFileAction(FileAction::PublishProject, paths.CurrentFile, [this, &paths, &notifier, &published] {
+    RunFileAction(FileAction::PublishProject, SiteFolderOf(paths.CurrentFile), [this, &paths, &notifier, &published] {
         published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
     });
     RememberReportPage(app_.Project());

@@ -15,10 +15,15 @@ std::string NameOf(const std::filesystem::path& file)
     return Quoted(std::string(name.begin(), name.end()));
 }
 
+std::string PathOf(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return Quoted(std::string(text.begin(), text.end()));
+}
+
 std::string FolderOf(const std::filesystem::path& file)
 {
-    const std::u8string folder = file.parent_path().u8string();
-    return Quoted(std::string(folder.begin(), folder.end()));
+    return PathOf(file.parent_path());
 }
 
 bool StartsWith(std::string_view text, std::string_view start)
@@ -50,8 +55,8 @@ std::string Sentence(FileAction action, const std::filesystem::path& file, std::
     case FileAction::SaveProject:
         return WriteFailure(file, "Le fichier");
     case FileAction::PublishProject:
-        return "Le film " + NameOf(file) + " ne peut pas \xC3\xAAtre publi\xC3\xA9 : v\xC3\xA9rifiez que vous pouvez "
-               "\xC3\xA9" "crire dans le dossier " + FolderOf(file) + ".";
+        return "Le film ne peut pas \xC3\xAAtre publi\xC3\xA9 dans le dossier " + PathOf(file)
+               + " : v\xC3\xA9rifiez que vous pouvez y \xC3\xA9" "crire et que ses pages ne sont pas des dossiers.";
     case FileAction::ImportStyle:
         return ReadFailure(file, reason, "un fichier de style");
     case FileAction::ExportStyle:

@@ -8,7 +8,8 @@
 
 namespace sw {
 
-// What the user asked to do with a file when it failed.
+// What the user asked to do with a file when it failed. For PublishProject
+// the file is the site folder the pages go to.
 enum class FileAction { OpenProject, SaveProject, PublishProject, ImportStyle, ExportStyle };
 
 // The message shown when action failed on file: a French sentence naming the

@@ -181,6 +181,23 @@ private slots:
         QVERIFY(editor.app->Paths().CurrentFile.empty());
     }
 
+    void aPublicationThatCannotWriteItsPagesSaysWhere()
+    {
+        swtest::Editor editor;
+        SavedProject(editor, QStringLiteral("film.vid"));
+        // A folder where the first page should be written.
+        QVERIFY(QDir().mkpath(editor.Path(QStringLiteral("film/index.html/occupé"))));
+        editor.Trigger("publier1");
+        QCOMPARE(editor.prompts.messages.size(), 1);
+        const QString message = editor.prompts.messages.first();
+        QVERIFY2(message.startsWith(QStringLiteral("Le film ne peut pas être publié dans le dossier « ")
+                                    + editor.Path(QStringLiteral("film"))
+                                    + QStringLiteral(" » : vérifiez que vous pouvez y écrire et que ses pages ne sont pas "
+                                                     "des dossiers. (")),
+                 qPrintable(message));
+        QVERIFY(message.endsWith(QLatin1Char(')')));
+    }
+
     // ------------------------------------------------------------ the browser
 
     void aBrowserThatDoesNotOpenIsToldWithThePageToOpenByHand()
