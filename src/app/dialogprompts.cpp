@@ -38,6 +38,10 @@ QString RunProjectDialog(QWidget* parent, const QString& startFolder, QFileDialo
 
 } // namespace
 
+TDialogPrompts::TDialogPrompts() : openUrl_([](const QUrl& address) { return QDesktopServices::openUrl(address); }) {}
+
+TDialogPrompts::TDialogPrompts(UrlOpener openUrl) : openUrl_(std::move(openUrl)) {}
+
 void TDialogPrompts::Inform(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
@@ -190,9 +194,9 @@ void TDialogPrompts::ShowAbout(QWidget* parent)
     about.exec();
 }
 
-void TDialogPrompts::OpenInBrowser(const QUrl& address)
+bool TDialogPrompts::OpenInBrowser(const QUrl& address)
 {
-    QDesktopServices::openUrl(address);
+    return openUrl_ && openUrl_(address);
 }
 
 bool TDialogPrompts::HasStyleDialog() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/userprompts.h"
 
 namespace sw {
@@ -8,6 +10,12 @@ namespace sw {
 // message boxes, file dialogs and the secondary dialogs.
 class TDialogPrompts : public TUserPrompts {
 public:
+    // What opens an address in the browser: by default the desktop's handler
+    // (QDesktopServices::openUrl); false when it could not.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    TDialogPrompts();
+    explicit TDialogPrompts(UrlOpener openUrl);
+
     void Inform(QWidget* parent, const QString& text) override;
     SaveAnswer AskSaveChanges(QWidget* parent) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& question) override;
@@ -25,9 +33,12 @@ public:
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;
     bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) override;
     void ShowAbout(QWidget* parent) override;
-    void OpenInBrowser(const QUrl& address) override;
+    bool OpenInBrowser(const QUrl& address) override;
     bool HasStyleDialog() const override;
     bool HasLayoutDialog() const override;
+
+private:
+    UrlOpener openUrl_;
 };
 
 } // namespace sw

@@ -13,6 +13,7 @@
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
+#include "model/filefailure.h"
 #include "model/notifier.h"
 #include "model/pictureimport.h"
 #include "publish/sitepublication.h"
@@ -93,7 +94,7 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
     ProjectDocument loaded = app_.Project();
     loaded.ClearTexts();
     loaded.EventList.Clear();
-    LoadProject(loaded, file);
+    RunFileAction(FileAction::OpenProject, file, [&loaded, &file] { LoadProject(loaded, file); });
     TakeProjectFolders(file);
 
     view_.ResetDocument();
@@ -224,7 +225,8 @@ bool TDocumentController::SaveProjectFile()
         return SaveProjectAs();
     view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
-    SaveProject(app_.Project(), paths.CurrentFile);
+    RunFileAction(FileAction::SaveProject, paths.CurrentFile,
+                  [this, &paths] { SaveProject(app_.Project(), paths.CurrentFile); });
     TakeProjectFolders(paths.CurrentFile);
     view_.SetCaption(QStringLiteral("Enregistrement de: ") + uitext::PathToQString(paths.CurrentFile));
     modified_ = false;
@@ -241,7 +243,7 @@ void TDocumentController::mPrefsClick()
 
 void TDocumentController::Style1Click()
 {
-    // The dialog changes the style set in place, however it is closed.
+    // The dialog changes the style set in place; "Annuler" puts it back.
     TStylePrefs& stylePrefs = app_.Project().StylePrefs;
     const TStylePrefs before = stylePrefs;
     prompts_.EditStyle(dialogParent_, stylePrefs);
@@ -251,8 +253,8 @@ void TDocumentController::Style1Click()
 
 void TDocumentController::miseenpage1Click()
 {
-    // "valeurs par défaut" resets the layout in place, also when the dialog is
-    // then closed without accepting.
+    // "Accepter" keeps what was edited; "Annuler" brings the layout back as
+    // it was.
     THTMPrefs& prefs = app_.Project().HTMPrefs;
     const THTMPrefs before = prefs;
     const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
@@ -277,7 +279,10 @@ void TDocumentController::publier1Click()
     if (!SaveProjectFile())
         return;
     MessageBoxNotifier notifier(prompts_, dialogParent_);
-    const std::string published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
+    std::string published;
+    RunFileAction(FileAction::PublishProject, SiteFolderOf(paths.CurrentFile), [this, &paths, &notifier, &published] {
+        published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
+    });
     RememberReportPage(app_.Project());
     if (!browseAfterPublish_)
         prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
@@ -290,9 +295,18 @@ void TDocumentController::Navigateur1Click()
     const fs::path& siteDir = app_.Paths().SiteDir;
     std::error_code ignored;
     if (!siteDir.empty() && fs::is_regular_file(siteDir / "index.html", ignored))
-        prompts_.OpenInBrowser(QUrl::fromLocalFile(uitext::PathToQString(siteDir / "index.html")));
+        ShowPage(QUrl::fromLocalFile(uitext::PathToQString(siteDir / "index.html")));
     else
         prompts_.Inform(dialogParent_, QStringLiteral("Il faut d'abord publier le film pour l'afficher..."));
+}
+
+void TDocumentController::ShowPage(const QUrl& page)
+{
+    if (prompts_.OpenInBrowser(page))
+        return;
+    const QString place = page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile()) : page.toString();
+    prompts_.Inform(dialogParent_, QStringLiteral("Le navigateur n'a pas pu afficher la page. Ouvrez-la à la main : ")
+                                       + place);
 }
 
 } // namespace sw

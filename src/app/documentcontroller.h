@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QUrl;
+
 class QWidget;
 
 namespace sw {
@@ -48,6 +50,9 @@ public:
     // The print dialog, then every part of the plan on the printer, with the
     // remembered grid and paper.
     void PrintClick();
+    // Opens page in the browser; when no browser opens it, the user is told
+    // so with the place of the page to open by hand.
+    void ShowPage(const QUrl& page);
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.

@@ -29,6 +29,7 @@
 #include "app/userprompts.h"
 #include "model/srprt.h"
 #include "qtshared/fillguard.h"
+#include "qtshared/tabkeys.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -73,6 +74,7 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     ConnectEditors();
     ConnectShotEditor();
     ClearControls();
+    MoveFocusOnTabInGeneralInformation();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     WatchHintsAndDrops();
 }
@@ -129,6 +131,13 @@ void TmainForm::BuildIdeaTab(QWidget* page)
     SetHintTag(CommentMemo, 6);
     SetHintTag(IdeaMemo, 7);
     SetHintTag(SynopsMemo, 8);
+}
+
+void TmainForm::MoveFocusOnTabInGeneralInformation()
+{
+    // The idea tab is a form: Tab goes from the title through the memos.
+    for (QPlainTextEdit* memo : {CreatorMemo, CommentMemo, IdeaMemo, SynopsMemo})
+        TTabKeys::MoveFocusOnTab(memo);
 }
 
 void TmainForm::BuildReportTab(QWidget* page)
@@ -337,12 +346,10 @@ void TmainForm::StoreEditedShot()
 
 void TmainForm::AddFirstShot(bool askName)
 {
-    if (askName) {
-        shots_->ResetNumberLabel();
+    if (askName)
         shots_->AddShot();
-    } else {
+    else
         shots_->AddFirstShot();
-    }
 }
 
 void TmainForm::ShowCreator(const std::string& creator)
@@ -420,7 +427,7 @@ void TmainForm::propos1Click()
 void TmainForm::aide1Click()
 {
     const std::string address = app_.Settings().HelpAddressFor(app_.ProgramFile());
-    prompts_.OpenInBrowser(QUrl::fromUserInput(QString::fromStdString(address)));
+    document_->ShowPage(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
 // ---------------------------------------------------------------- dropped files

@@ -72,6 +72,7 @@ private:
     void BuildControls();
     void BuildIdeaTab(QWidget* page);
     void BuildReportTab(QWidget* page);
+    void MoveFocusOnTabInGeneralInformation();
     void BuildInfoPanel(QWidget* central);
     void BuildMenu();
     void ConnectEditors();

@@ -52,7 +52,8 @@ void TmainForm::BuildMenu()
     for (const Item& item : items) {
         if (menuTitle != QLatin1String(item.menu)) {
             menuTitle = QLatin1String(item.menu);
-            menu = menuBar()->addMenu(menuTitle);
+            // "&Fichier": Alt and the first letter open the menu; the caption reads the same.
+            menu = menuBar()->addMenu(QLatin1Char('&') + menuTitle);
             menu->setObjectName(QStringLiteral("menu") + menuTitle);
         }
         if (!item.name) {

@@ -1,14 +1,17 @@
 #include "app/shoteditor.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QIntValidator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,6 +22,7 @@
 #include "app/userprompts.h"
 #include "model/camerawords.h"
 #include "model/eventlist.h"
+#include "model/shotentry.h"
 #include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
@@ -43,7 +47,9 @@ TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const T
       dialogParent_(continuityPage->window())
 {
     BuildContinuityControls(continuityPage);
+    BuildShotFilter();
     BuildBreakdownControls(breakdownPage);
+    TakeWholeSeconds();
     ConnectControls();
     BindCameraControls();
 }
@@ -67,7 +73,7 @@ void TShotEditor::BuildContinuityControls(QWidget* page)
     ENoLabel->setGeometry(8, 2, 134, 32);
     vListBox = new TShotListBox(ActPanel);
     vListBox->setObjectName(QStringLiteral("vListBox"));
-    vListBox->setGeometry(8, 36, 134, 232);
+    vListBox->setGeometry(8, 64, 134, 204);
     addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"), QRect(8, 274, 134, 28));
     renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"), QRect(8, 306, 134, 28));
     renamEvntBtn->setEnabled(false);
@@ -83,6 +89,28 @@ void TShotEditor::BuildContinuityControls(QWidget* page)
     SetHintTag(actionMemo, 9);
     SetHintTag(sonMemo, 10);
     SetHintTag(dlgMemo, 11);
+}
+
+void TShotEditor::BuildShotFilter()
+{
+    ShotFilter = new QLineEdit(ActPanel);
+    ShotFilter->setObjectName(QStringLiteral("ShotFilter"));
+    ShotFilter->setPlaceholderText(QStringLiteral("Filtrer les plans"));
+    ShotFilter->setClearButtonEnabled(true);
+    ShotFilter->setGeometry(8, 36, 134, 24);
+}
+
+void TShotEditor::TakeWholeSeconds()
+{
+    // A pasted text that is no whole number never reaches the field.
+    // Digits only: no group separator, which the model would not read.
+    auto* wholeSeconds = new QIntValidator(0, std::numeric_limits<int>::max(), DEdit);
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    wholeSeconds->setLocale(plain);
+    DEdit->setValidator(wholeSeconds);
+    DEdit->setToolTip(QStringLiteral("Durée du plan en secondes entières ; un texte qui n'est pas un nombre "
+                                     "entier est refusé."));
 }
 
 void TShotEditor::BuildBreakdownControls(QWidget* page)
@@ -136,7 +164,10 @@ void TShotEditor::ConnectControls()
     // Shot controls reach the shot only when it is stored.
     for (QPlainTextEdit* memo : {actionMemo, sonMemo, dlgMemo, effetMemo})
         connect(memo, &QPlainTextEdit::textChanged, this, [this] { NoteChange(); });
-    connect(DEdit, &QLineEdit::textChanged, this, [this] { NoteChange(); });
+    connect(DEdit, &QLineEdit::textChanged, this, [this] {
+        ShowCumulatedTime();
+        NoteChange();
+    });
     for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
         connect(combo, &QComboBox::activated, this, [this] { NoteChange(); });
 
@@ -148,6 +179,11 @@ void TShotEditor::ConnectControls()
             [this](Qt::MouseButton button) { Run([this, button] { ShotListReleased(button); }); });
     connect(vListBox, &TShotListBox::shotDropped, this,
             [this](int from, int to) { Run([this, from, to] { MoveShot(from, to); }); });
+    connect(vListBox, &TShotListBox::deletePressed, this, [this] {
+        if (DelEvntBtn->isEnabled())
+            Run([this] { DelEvntBtnClick(); });
+    });
+    connect(ShotFilter, &QLineEdit::textChanged, this, [this] { Run([this] { ApplyFilter(); }); });
     connect(addEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { addEvntBtnClick(); }); });
     connect(renamEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { renamEvntBtnClick(); }); });
     connect(DelEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DelEvntBtnClick(); }); });
@@ -191,6 +227,7 @@ void TShotEditor::ClearControls()
         combo->setCurrentIndex(0);
     pictures_->Clear();
     cumLab->clear();
+    ShowNoShotState();
 }
 
 void TShotEditor::ClearShots()
@@ -199,15 +236,9 @@ void TShotEditor::ClearShots()
         TFillGuard guard(filling_);
         vListBox->clear();
     }
-    ClearControls();
     events_.Clear();
-    CurIndex_ = -1;
-}
-
-void TShotEditor::ResetNumberLabel()
-{
-    // The number label would still count the shots of the previous project.
-    ENoLabel->setText(QStringLiteral("No"));
+    ClearFilter();
+    ClearControls();
 }
 
 // ---------------------------------------------------------------- one shot
@@ -217,8 +248,6 @@ void TShotEditor::StoreEvent(int i)
     if (i < 0 || static_cast<std::size_t>(i) >= events_.Count())
         return;
     TEvent& shot = events_.Event(static_cast<std::size_t>(i));
-    if (QListWidgetItem* item = vListBox->item(i))
-        shot.name = uitext::FromLineText(item->text());
     shot.action = uitext::FromEditorText(actionMemo->toPlainText());
     shot.sound = uitext::FromEditorText(sonMemo->toPlainText());
     shot.dialogue = uitext::FromEditorText(dlgMemo->toPlainText());
@@ -231,6 +260,7 @@ void TShotEditor::StoreEvent(int i)
     shot.cam.effect = uitext::FromEditorText(effetMemo->toPlainText());
     shot.cam.startImage = pictures_->ImageName(0);
     shot.cam.endImage = pictures_->ImageName(1);
+    ShowEntry(i);
 }
 
 void TShotEditor::StoreCurrentShot()
@@ -250,7 +280,6 @@ void TShotEditor::ShowEvent(int i)
         SetEditorText(sonMemo, shot.sound);
         SetEditorText(dlgMemo, shot.dialogue);
         DEdit->setText(ToQString(shot.cam.duration));
-        cumLab->setText(ToQString(events_.CumulText(static_cast<std::size_t>(i))));
         CBCadre->setCurrentIndex(shot.cam.framing);
         CBAngles->setCurrentIndex(shot.cam.angle);
         const std::uint8_t movements[3] = {shot.cam.pan, shot.cam.travel, shot.cam.zoom};
@@ -261,6 +290,7 @@ void TShotEditor::ShowEvent(int i)
         }
         SetEditorText(effetMemo, shot.cam.effect);
     }
+    ShowShotState(i);
     ShowImage(0, shot.cam.startImage);
     ShowImage(1, shot.cam.endImage);
 }
@@ -278,159 +308,6 @@ void TShotEditor::camCheckClick(int k, bool checked)
         combo->setCurrentIndex(0);
     else if (CurIndex_ >= 0)
         events_.SetMovement(static_cast<std::size_t>(CurIndex_), k, 0);
-    NoteChange();
-}
-
-// ---------------------------------------------------------------- the list
-
-void TShotEditor::ShotSelected(int row)
-{
-    StoreCurrentShot();
-    CurIndex_ = row;
-    if (CurIndex_ < 0)
-        return;
-    ENoLabel->setText(QString::number(CurIndex_ + 1));
-    ShowEvent(CurIndex_);
-}
-
-void TShotEditor::ShotListReleased(Qt::MouseButton button)
-{
-    // A click on the shot already current stores it and shows it again, which
-    // brings its number and its cumulated time up to date.
-    if (button != Qt::RightButton && CurIndex_ >= 0 && vListBox->currentRow() == CurIndex_) {
-        StoreEvent(CurIndex_);
-        ENoLabel->setText(QString::number(CurIndex_ + 1));
-        ShowEvent(CurIndex_);
-    }
-    if (CurIndex_ >= 0)
-        emit shotClicked(uitext::ToEditorText(events_.EventAction(static_cast<std::size_t>(CurIndex_))));
-}
-
-void TShotEditor::AddShot()
-{
-    events_.AddEvent();
-    CurIndex_ = static_cast<int>(events_.Count()) - 1;
-    {
-        TFillGuard guard(filling_);
-        vListBox->addItem(ToQString(events_.EventName(static_cast<std::size_t>(CurIndex_))));
-    }
-    ShowEvent(CurIndex_);
-    {
-        TFillGuard guard(filling_);
-        vListBox->setCurrentRow(CurIndex_);
-    }
-    DelEvntBtn->setEnabled(true);
-    renamEvntBtn->setEnabled(true);
-    NoteChange();
-    EditShotName(QStringLiteral("nom du plan"));
-}
-
-void TShotEditor::AddFirstShot()
-{
-    events_.AddEvent();
-    CurIndex_ = static_cast<int>(events_.Count()) - 1;
-    TFillGuard guard(filling_);
-    vListBox->addItem(QStringLiteral("plan 1"));
-    ShowEvent(CurIndex_);
-    vListBox->setCurrentRow(CurIndex_);
-    renamEvntBtn->setEnabled(true);
-}
-
-void TShotEditor::addEvntBtnClick()
-{
-    StoreCurrentShot();
-    AddShot();
-}
-
-void TShotEditor::renamEvntBtnClick()
-{
-    EditShotName(QStringLiteral("Renommer le plan..."));
-}
-
-void TShotEditor::EditShotName(const QString& prompt)
-{
-    if (CurIndex_ < 0)
-        return;
-    const QString current = ToQString(events_.EventName(static_cast<std::size_t>(CurIndex_)));
-    const std::optional<QString> edited = prompts_.EditName(dialogParent_, prompt, current);
-    if (edited) {
-        vListBox->item(CurIndex_)->setText(*edited);
-        StoreEvent(CurIndex_);
-        if (*edited != current)
-            NoteChange();
-    }
-    // Back to typing the action when the continuity tab is the one shown.
-    if (actionMemo->isVisibleTo(actionMemo->window()))
-        actionMemo->setFocus();
-}
-
-void TShotEditor::DelEvntBtnClick()
-{
-    if (CurIndex_ < 0)
-        return;
-    events_.DeleteEvent(static_cast<std::size_t>(CurIndex_));
-    NoteChange();
-    FillShotNames();
-    if (events_.Count() == 0) {
-        CurIndex_ = -1;
-        DelEvntBtn->setEnabled(false);
-        return;
-    }
-    CurIndex_ = CurIndex_ > 0 ? CurIndex_ - 1 : 0;
-    ShowEvent(CurIndex_);
-    TFillGuard guard(filling_);
-    vListBox->setCurrentRow(CurIndex_);
-}
-
-void TShotEditor::FillShotNames()
-{
-    TFillGuard guard(filling_);
-    vListBox->clear();
-    for (std::size_t i = 0; i < events_.Count(); ++i)
-        vListBox->addItem(ToQString(events_.EventName(i)));
-}
-
-void TShotEditor::RefillShotList()
-{
-    FillShotNames();
-    const bool any = events_.Count() > 0;
-    if (any) {
-        {
-            TFillGuard guard(filling_);
-            vListBox->setCurrentRow(0);
-        }
-        CurIndex_ = 0;
-        ShowEvent(0);
-    } else {
-        CurIndex_ = -1;
-    }
-    DelEvntBtn->setEnabled(any);
-    renamEvntBtn->setEnabled(any);
-}
-
-void TShotEditor::ShowShots()
-{
-    ENoLabel->setText(QString::number(events_.Count()));
-    RefillShotList();
-}
-
-void TShotEditor::MoveShot(int from, int to)
-{
-    const int count = vListBox->count();
-    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
-        return;
-    if (from != CurIndex_ && CurIndex_ >= 0)
-        StoreEvent(CurIndex_);
-    {
-        TFillGuard guard(filling_);
-        QListWidgetItem* item = vListBox->takeItem(from);
-        vListBox->insertItem(to, item);
-        vListBox->setCurrentRow(to);
-    }
-    events_.MoveEvent(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
-    if (from != CurIndex_)
-        ShowEvent(to);
-    CurIndex_ = to;
     NoteChange();
 }
 

@@ -56,11 +56,9 @@ public:
     void ClearControls();
     // Forgets every shot: the list, the controls and the model's shots.
     void ClearShots();
-    // Shows the model's shots with the first one selected, and the shot
-    // count in the number label.
+    // Shows the model's shots, unfiltered, with the first one selected and
+    // shown.
     void ShowShots();
-    // The number label of a new project.
-    void ResetNumberLabel();
 
     // A new shot at the end, named by the user at once.
     void AddShot();
@@ -81,15 +79,41 @@ signals:
 
 private:
     void BuildContinuityControls(QWidget* page);
+    // The filter field above the shot list.
+    void BuildShotFilter();
     void BuildBreakdownControls(QWidget* page);
+    // The duration field takes whole seconds only.
+    void TakeWholeSeconds();
     void ConnectControls();
     void BindCameraControls();
     template <typename Command>
     void Run(Command&& command);
     void NoteChange();
-    // Fills the shot list with the names of the shots, none selected.
+    // Fills the shot list with the entries of the shots, none selected, the
+    // filter applied.
     void FillShotNames();
     void RefillShotList();
+    // The list entry of shot i from the model: number, name and duration.
+    void ShowEntry(int i);
+    // The number label, the cumulated time and the enabled controls of shot i
+    // on display.
+    void ShowShotState(int i);
+    // The controls of no shot: disabled, saying why.
+    void ShowNoShotState();
+    void SetShotControlsEnabled(bool enabled, const QString& placeholder);
+    // The cumulated time with the duration as typed.
+    void ShowCumulatedTime();
+
+    // The filter: rows whose shot does not match are hidden, and the shown
+    // shot is one of those still seen, or none.
+    bool Filtering() const;
+    void HideFilteredRows();
+    void ApplyFilter();
+    void ClearFilter();
+    // The seen row nearest to row, looking up first; -1 when none is seen.
+    int NearestVisibleRow(int row) const;
+    // Makes row current and shows its shot, or no shot for -1.
+    void SelectRow(int row);
 
     void ShotSelected(int row);
     void ShotListReleased(Qt::MouseButton button);
@@ -108,6 +132,7 @@ private:
 
     QFrame* ActPanel = nullptr;
     QLabel* ENoLabel = nullptr;
+    QLineEdit* ShotFilter = nullptr;
     TShotListBox* vListBox = nullptr;
     QPushButton* addEvntBtn = nullptr;
     QPushButton* renamEvntBtn = nullptr;

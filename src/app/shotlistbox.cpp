@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -37,11 +38,21 @@ int TShotListBox::DropTargetAt(const QPoint& pos) const
     return -1;
 }
 
+void TShotListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit deletePressed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
 void TShotListBox::mousePressEvent(QMouseEvent* event)
 {
     QListWidget::mousePressEvent(event);
     pressRow_ = -1;
-    if (event->button() == Qt::LeftButton && count() > 1) {
+    if (event->button() == Qt::LeftButton && count() > 1 && reorderAllowed_) {
         pressPos_ = event->position().toPoint();
         pressRow_ = currentRow();
     }
@@ -99,7 +110,7 @@ void TShotListBox::dragEnterEvent(QDragEnterEvent* event)
 
 void TShotListBox::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (DraggedRow(event) >= 0)
+    if (reorderAllowed_ && DraggedRow(event) >= 0)
         event->acceptProposedAction();
     else
         event->ignore();
@@ -107,7 +118,7 @@ void TShotListBox::dragMoveEvent(QDragMoveEvent* event)
 
 void TShotListBox::dropEvent(QDropEvent* event)
 {
-    const int from = DraggedRow(event);
+    const int from = reorderAllowed_ ? DraggedRow(event) : -1;
     if (from < 0) {
         event->ignore();
         return;

@@ -25,13 +25,21 @@ public:
     // under pos, the last row below the last item, -1 when the list is empty.
     int DropTargetAt(const QPoint& pos) const;
 
+    // Whether shots may be dragged to a new place; off while a filter hides
+    // some of them.
+    void SetReorderAllowed(bool allowed) { reorderAllowed_ = allowed; }
+    bool ReorderAllowed() const { return reorderAllowed_; }
+
 signals:
     // A shot dragged from row from was dropped onto row to.
     void shotDropped(int from, int to);
     // A mouse button was released over the list.
     void buttonReleased(Qt::MouseButton button);
+    // The Delete key was pressed in the list.
+    void deletePressed();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -46,6 +54,7 @@ private:
 
     QPoint pressPos_;
     int pressRow_ = -1;
+    bool reorderAllowed_ = true;
 };
 
 } // namespace sw

@@ -175,9 +175,14 @@ std::optional<QString> TShotPictures::ImportChosenFile(QWidget* chooser)
     return ToQString(*name);
 }
 
+void TShotPictures::SetEnabled(bool enabled)
+{
+    PictPanel->setEnabled(enabled);
+}
+
 void TShotPictures::DropPictures(int k, const std::vector<fs::path>& files)
 {
-    if (files.empty() || !HasImageFolder())
+    if (files.empty() || !PictPanel->isEnabled() || !HasImageFolder())
         return;
     std::optional<std::string> first;
     for (const fs::path& file : files) {

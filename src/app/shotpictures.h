@@ -41,6 +41,8 @@ public:
     // The file name of picture k, as last shown or chosen.
     std::string ImageName(int k) const;
     void Clear();
+    // Off while no shot is shown: the buttons and dropped pictures do nothing.
+    void SetEnabled(bool enabled);
 
     // The command that saves a project that has no file yet under a name the
     // user chooses; a picture button offers it, since pictures need the

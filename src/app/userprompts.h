@@ -74,8 +74,9 @@ public:
     // noJSPlanSetting is the default its "valeurs par défaut" button gives.
     virtual bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
-    // Opens a file or address in the user's browser.
-    virtual void OpenInBrowser(const QUrl& address) = 0;
+    // Opens a file or address in the user's browser; false when no browser
+    // took it.
+    virtual bool OpenInBrowser(const QUrl& address) = 0;
     // Whether the style and page-layout dialogs are part of this build.
     virtual bool HasStyleDialog() const = 0;
     virtual bool HasLayoutDialog() const = 0;

@@ -34,7 +34,7 @@ QCheckBox* CheckBox(QWidget* parent, const QString& caption, int left, int top)
 } // namespace
 
 THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
-    : QDialog(parent), prefs_(prefs), noJSPlanSetting_(noJSPlanSetting)
+    : QDialog(parent), prefs_(prefs), before_(prefs), noJSPlanSetting_(noJSPlanSetting)
 {
     SetUpFixedDialog(*this, QStringLiteral("Paramètres de mise en page HTML ... "), 505, 391);
     setFont(DialogFont());
@@ -80,6 +80,23 @@ THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
 
     connect(btnDefVal, &QPushButton::clicked, this, [this] { btnDefValClick(); });
     connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    AddCancelButton();
+}
+
+void THPanFrm::AddCancelButton()
+{
+    cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
+    cancelBtn->setGeometry(288, 346, 101, 25);
+    // Enter presses "Accepter", the default button, never this one.
+    cancelBtn->setAutoDefault(false);
+    connect(cancelBtn, &QPushButton::clicked, this, &THPanFrm::reject);
+}
+
+void THPanFrm::reject()
+{
+    prefs_ = before_;
+    QDialog::reject();
 }
 
 void THPanFrm::showEvent(QShowEvent* event)

@@ -46,14 +46,21 @@ public:
     QCheckBox* noJScriptChk;
     QPushButton* btnDefVal;
     QPushButton* okBtn;
+    QPushButton* cancelBtn;
+
+    // "Annuler", Escape and the window's close button: the preferences come
+    // back as they were when the dialog was made, "valeurs par défaut" undone.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void btnDefValClick();
+    void AddCancelButton();
 
     THTMPrefs& prefs_;
+    const THTMPrefs before_;
     bool noJSPlanSetting_;
 };
 

@@ -22,6 +22,16 @@ TLEditForm::TLEditForm(const QString& prompt, const QString& text, QWidget* pare
     OkBtn->setGeometry(184, 50, 80, 26);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    RefuseBlankNames();
+}
+
+void TLEditForm::RefuseBlankNames()
+{
+    // "Accepter" (and Enter, which presses it) stays off while the name is
+    // empty or blank.
+    const auto follow = [this](const QString& name) { OkBtn->setEnabled(!name.trimmed().isEmpty()); };
+    connect(Edit1, &QLineEdit::textChanged, this, follow);
+    follow(Edit1->text());
 }
 
 QString TLEditForm::Text() const

@@ -10,7 +10,8 @@ class QPushButton;
 
 namespace sw {
 
-// The one-line name entry; its caption is the prompt.
+// The one-line name entry; its caption is the prompt. An empty or blank name
+// cannot be accepted.
 class TLEditForm : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +25,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void RefuseBlankNames();
 };
 
 } // namespace sw

@@ -1,9 +1,6 @@
 #include "dialogs/styledlg.h"
 
-#include <filesystem>
-
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSignalBlocker>
 
@@ -23,21 +20,6 @@ namespace {
 using uitext::ToCp1252;
 using uitext::ToQString;
 
-const QString kPrefsFilter = QStringLiteral("Fichiers de préférences (*.sprf)");
-
-// The chosen style file, or an empty text when the user cancels.
-QString RunPrefsFileDialog(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(parent, QString(), folder, kPrefsFilter);
-    dialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("sprf"));
-    dialog.selectFile(QStringLiteral("*.sprf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
-}
 
 Qt::Alignment SampleAlignment(int alignIndex)
 {
@@ -54,21 +36,23 @@ Qt::Alignment SampleAlignment(int alignIndex)
 
 } // namespace
 
-TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), prefs_(prefs)
+TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), prefs_(prefs), before_(prefs)
 {
     executePicker = [this](TNetColors& colors) { return ExecuteNetColors(colors, this); };
-    chooseExportFile = [this](const QString& folder) {
-        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptSave);
-    };
-    chooseImportFile = [this](const QString& folder) {
-        return RunPrefsFileDialog(this, folder, QFileDialog::AcceptOpen);
-    };
+    UseFileDialogs();
     showMessage = [this](const QString& message) {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), message);
     };
     BuildControls();
+    AddCancelButton();
     ConnectHandlers();
     FormCreate();
+}
+
+void TStyleDlg::reject()
+{
+    prefs_ = before_;
+    QDialog::reject();
 }
 
 void TStyleDlg::Command(const std::function<void()>& action)
@@ -367,29 +351,6 @@ void TStyleDlg::textPanelMouseDown()
         prefs_.BGColor = ToCp1252(textPanel->ColorName());
         lnkExPanel->SetColor(textPanel->Color());
     }
-}
-
-void TStyleDlg::btnSavePrefsClick()
-{
-    const QString name = chooseExportFile(uitext::PathToQString(prefs_.prefsDir));
-    if (name.isEmpty())
-        return;
-    prefs_.SaveToIni(uitext::QStringToPath(name));
-}
-
-void TStyleDlg::btnGetPrefsClick()
-{
-    const QString name = chooseImportFile(uitext::PathToQString(prefs_.prefsDir));
-    // The controls show the set as it stands after the import, also when the
-    // file stopped it half-way.
-    try {
-        if (!name.isEmpty())
-            prefs_.LoadFromIni(uitext::QStringToPath(name));
-    } catch (...) {
-        ShowPageValues();
-        throw;
-    }
-    ShowPageValues();
 }
 
 void TStyleDlg::btnDefValClick()

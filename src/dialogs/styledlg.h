@@ -1,7 +1,7 @@
 #pragma once
 // Use: sw::TStyleDlg dlg(stylePrefs, parent); dlg.exec();
-// The dialog edits the style set in place: what it stores stays stored however
-// it is closed.
+// The dialog edits the style set in place: "Accepter" keeps what it stored,
+// "Annuler" (or Escape) puts back the set as it was when the dialog was made.
 
 #include <functional>
 
@@ -72,6 +72,7 @@ public:
     QLineEdit* StyleNameEd;
     QLabel* FNameLabel;
     QPushButton* okBtn;
+    QPushButton* cancelBtn;
     QMenu* stylePopUp;
     QAction* mresetNames;
     QMenu* listPopUp;
@@ -98,6 +99,9 @@ public:
     void mLCopyClick();
     void mLPasteClick();
 
+    // "Annuler", Escape and the window's close button.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +109,9 @@ protected:
 private:
     void FormCreate();
     void BuildControls();
+    void AddCancelButton();
+    // The file dialogs behind chooseExportFile and chooseImportFile.
+    void UseFileDialogs();
     void ConnectHandlers();
     void FormShow();
     void ShowElement(int index);
@@ -133,6 +140,7 @@ private:
     void Command(const std::function<void()>& action);
 
     TStylePrefs& prefs_;
+    const TStylePrefs before_;
     int curElement_ = 0;
     int curLink_ = 0;
     int copiedElement_ = 0;

@@ -56,7 +56,7 @@ std::vector<ShotRow> ShotRows(const ProjectDocument& project)
         row.durationSeconds = static_cast<std::uint64_t>(std::max(0, DurationSeconds(event.cam.duration)));
         cumulated += row.durationSeconds;
         row.cumulatedSeconds = cumulated;
-        row.cumulatedText = CumulTextOf(cumulated);
+        row.cumulatedText = ElapsedTextOf(static_cast<long long>(cumulated));
         FillCamera(row, event.cam);
     }
     return rows;

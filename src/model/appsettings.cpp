@@ -131,9 +131,14 @@ std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment)
 std::string DefaultHelpAddress(const std::filesystem::path& programFile)
 {
     const std::filesystem::path program = std::filesystem::absolute(programFile).lexically_normal();
-    const std::filesystem::path installed = program.parent_path().parent_path() / "share" / "shotweave" / "guide.html";
+    const std::filesystem::path share = program.parent_path().parent_path() / "share";
+    // `cmake --install` puts the guide with the documentation; an older
+    // installation kept it in the program's data folder.
+    const std::filesystem::path installed = share / "doc" / "shotweave" / "guide.html";
     if (IsFile(installed))
         return FileUrl(installed);
+    if (const std::filesystem::path older = share / "shotweave" / "guide.html"; IsFile(older))
+        return FileUrl(older);
     // A program run from its build folder uses the guide of its source tree.
     const std::filesystem::path sourceCopy =
         (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "resources" / "help" / "guide.html")

@@ -25,8 +25,10 @@ std::filesystem::path XdgBaseDirectory(const EnvironmentLookup& environment,
 std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment = ProcessEnvironment);
 
 // The "file://" address of the user guide that goes with the program file:
-// <prefix>/share/shotweave/guide.html when the program is installed in
-// <prefix>/bin, otherwise the copy in the source tree it was built from.
+// <prefix>/share/doc/shotweave/guide.html when the program is installed in
+// <prefix>/bin (or <prefix>/share/shotweave/guide.html, where older
+// installations put it), otherwise the copy in the source tree it was built
+// from.
 std::string DefaultHelpAddress(const std::filesystem::path& programFile);
 
 // The application's preferences kept between runs, read once at start-up and

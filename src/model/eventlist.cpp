@@ -14,12 +14,16 @@ int DurationSeconds(std::string_view duration)
     return TryStrToInt(Trim(duration), seconds) ? seconds : 0;
 }
 
-std::string CumulTextOf(std::uint64_t seconds)
+std::string CumulTextOf(std::uint16_t seconds)
 {
-    const auto whole = static_cast<long long>(seconds);
-    if (whole <= 60)
-        return IntToStr(whole) + "s.";
-    return IntToStr(whole / 60) + "m. " + IntToStr(whole % 60) + "s.";
+    return ElapsedTextOf(seconds);
+}
+
+std::string ElapsedTextOf(long long seconds)
+{
+    if (seconds <= 60)
+        return IntToStr(seconds) + "s.";
+    return IntToStr(seconds / 60) + "m. " + IntToStr(seconds % 60) + "s.";
 }
 
 std::size_t TEventList::Count() const
@@ -100,6 +104,15 @@ std::string TEventList::CumulText(std::size_t index) const
     for (std::size_t i = 0; i <= index; ++i)
         sum = static_cast<std::uint16_t>(sum + DurationSeconds(events_[i].cam.duration));
     return CumulTextOf(sum);
+}
+
+long long TEventList::CumulSecondsWith(std::size_t index, std::string_view duration) const
+{
+    CheckIndex(index);
+    long long sum = DurationSeconds(duration);
+    for (std::size_t i = 0; i < index; ++i)
+        sum += DurationSeconds(events_[i].cam.duration);
+    return sum;
 }
 
 void TEventList::Clear()

@@ -20,7 +20,9 @@ inline constexpr std::size_t MaxShots = 65535;
 // is not an integer.
 int DurationSeconds(std::string_view duration);
 // "45s." up to 60 seconds, "1m. 15s." above.
-std::string CumulTextOf(std::uint64_t seconds);
+std::string CumulTextOf(std::uint16_t seconds);
+// CumulTextOf for any number of seconds, 65,536 and more included.
+std::string ElapsedTextOf(long long seconds);
 
 // The ordered list of shots. An index outside the list throws sw::Error
 // "List index out of bounds (<index>)".
@@ -41,8 +43,13 @@ public:
     // kind 0 pan, 1 travel, 2 zoom; any other kind changes nothing. A value
     // outside the movement's list is held as 0.
     TCam& SetMovement(std::size_t index, int kind, std::uint8_t value);
-    // The total duration of shots 0 to index, modulo 65536 seconds.
+    // The total duration of shots 0 to index, modulo 65536 seconds, as the
+    // published pages have always written it.
     std::string CumulText(std::size_t index) const;
+    // The total duration of the shots before index plus duration, the one
+    // shown for the shot at index, in seconds without wrapping: the editor's
+    // cumulated time while the shot's duration is being typed.
+    long long CumulSecondsWith(std::size_t index, std::string_view duration) const;
     void Clear();
 
     // List begin, one string per shot, end of list.

@@ -191,6 +191,11 @@ TEST(HelpAddress, DefaultsToTheGuideInstalledWithTheProgram)
               "file://" + (std::filesystem::path(SHOTWEAVE_SOURCE_DIR) / "resources/help/guide.html")
                               .lexically_normal().string());
 
+    // The guide installed with the documentation comes first.
+    WriteAll(prefix / "share" / "doc" / "shotweave" / "guide.html", "<html></html>");
+    EXPECT_EQ(settings.HelpAddressFor(prefix / "bin" / "shotweave"),
+              "file://" + folder.Path().string() + "/my%20prefix/share/doc/shotweave/guide.html");
+
     settings.HelpAddress = "https://example.org/aide";
     EXPECT_EQ(settings.HelpAddressFor(prefix / "bin" / "shotweave"), "https://example.org/aide");
 

@@ -63,10 +63,7 @@ std::string ReadAll(const fs::path& file)
 
 QStringList Names(const QListWidget* list)
 {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        names << list->item(row)->text();
-    return names;
+    return swtest::EntryNames(list);
 }
 
 // Files dragged over the window are taken, and the drop opens them.
@@ -203,7 +200,8 @@ private slots:
         QCOMPARE(editor.Project().GenInfo.creator, std::string("Ana\r\nL\xE9o"));
         auto* list = editor.Find<QListWidget>("vListBox");
         QCOMPARE(Names(list), (QStringList{"ouverture", "plan 2"}));
-        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("2"));
+        // The number of the shot shown, the first.
+        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("1"));
         QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
         QCOMPARE(editor.Find<QLabel>("RapLabel")->text(), QStringLiteral("Journal"));
@@ -235,13 +233,16 @@ private slots:
         editor.prompts.fileToOpen = bad;
         editor.Trigger("mOuvrir");
         QCOMPARE(editor.prompts.messages.size(), 1);
-        QCOMPARE(editor.prompts.messages.first(), QStringLiteral("Invalid property value"));
+        // The French sentence names the file; the system's text follows.
+        QVERIFY(editor.prompts.messages.first().startsWith(QStringLiteral("Le fichier « mauvais.vid » ne peut pas")));
+        QVERIFY(editor.prompts.messages.first().endsWith(QStringLiteral("(Invalid property value)")));
 
         const QString missing = editor.Path(QStringLiteral("absent.vid"));
         editor.prompts.fileToOpen = missing;
         editor.Trigger("mOuvrir");
         QCOMPARE(editor.prompts.messages.size(), 2);
-        QVERIFY(editor.prompts.messages.last().startsWith(QStringLiteral("Cannot open file \"") + missing + QStringLiteral("\".")));
+        QVERIFY(editor.prompts.messages.last().startsWith(QStringLiteral("Le fichier « absent.vid » ne peut pas")));
+        QVERIFY(editor.prompts.messages.last().contains(QStringLiteral("(Cannot open file \"") + missing + QStringLiteral("\".")));
 
         Drop(editor.form.get(), {QUrl::fromLocalFile(bad)});
         QCOMPARE(editor.prompts.messages.size(), 3);

@@ -45,6 +45,25 @@
 
 namespace swtest {
 
+// The name a shot list entry "3. Escalier \u2014 4 s" shows, between its
+// number and its duration.
+inline QString EntryName(const QString& entry)
+{
+    const qsizetype start = entry.indexOf(QStringLiteral(". "));
+    const qsizetype end = entry.lastIndexOf(QStringLiteral(" \u2014 "));
+    if (start < 0 || end < start + 2)
+        return entry;
+    return entry.mid(start + 2, end - start - 2);
+}
+
+inline QStringList EntryNames(const QListWidget* list)
+{
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << EntryName(list->item(row)->text());
+    return names;
+}
+
 // Answers in place of the user and records what the editor showed.
 class FakePrompts : public sw::TUserPrompts {
 public:
@@ -72,6 +91,7 @@ public:
     std::function<void(sw::TStylePrefs&)> styleEdit; // what the style dialog changes in place
     int styleDialogs = 0;
     QList<QUrl> opened;                    // addresses sent to the browser
+    bool browserOpens = true;              // false: no browser takes them
     int aboutShown = 0;
     // The PDF export dialog is the real one, shown without waiting; these
     // steps act in it as the user would (OK closes it with its choices).
@@ -183,7 +203,11 @@ public:
         });
     }
     void ShowAbout(QWidget*) override { ++aboutShown; }
-    void OpenInBrowser(const QUrl& address) override { opened << address; }
+    bool OpenInBrowser(const QUrl& address) override
+    {
+        opened << address;
+        return browserOpens;
+    }
     bool HasStyleDialog() const override { return styleDialog; }
     bool HasLayoutDialog() const override { return true; }
 };
@@ -239,14 +263,8 @@ struct Editor {
     // controls' names, mouse and keyboard events and drag events.
 
     QListWidget* ShotList() const { return Find<QListWidget>("vListBox"); }
-    QStringList ShotNames() const
-    {
-        QStringList names;
-        const QListWidget* list = ShotList();
-        for (int row = 0; row < list->count(); ++row)
-            names << list->item(row)->text();
-        return names;
-    }
+    // The names the shot list's entries show.
+    QStringList ShotNames() const { return EntryNames(ShotList()); }
 
     // A click on the tab's caption.
     void ClickTab(int index) const

@@ -176,11 +176,16 @@ private slots:
         QVERIFY(dialog.CSepChkStr->edit()->isEnabled());
         QCOMPARE(dialog.pTableWidth->text(), QString("90%"));
         QVERIFY(dialog.noJScriptChk->isChecked());
-        dialog.reject();
         QCOMPARE(prefs.frameSpecs.ToText(), std::string("20;0;1;0;;"));
         QCOMPARE(prefs.menuSpecs.ToText(), std::string("1;1;1;0;../index.html;"));
         QCOMPARE(prefs.coverSpecs.ToText(), std::string("0;cover.htm;1;400;"));
         QCOMPARE(prefs.pageSpecs.ToText(), std::string("90%;7;1;"));
+        // "Annuler" undoes the reset too.
+        dialog.reject();
+        QCOMPARE(prefs.frameSpecs.menuHeight, std::string("50"));
+        QVERIFY(!prefs.menuSpecs.showReport);
+        QVERIFY(!prefs.coverSpecs.separator);
+        QVERIFY(!prefs.pageSpecs.noJSPlan);
     }
 };
 

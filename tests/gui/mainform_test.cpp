@@ -84,14 +84,15 @@ private slots:
         for (QAction* entry : editor.form->menuBar()->actions())
             menus << entry->menu();
         QCOMPARE(menus.size(), 3);
-        QCOMPARE(menus[0]->title(), QStringLiteral("Fichier"));
+        // Each caption reads as before, with Alt and its first letter to open it.
+        QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Renommer", "Enregistrer\tCtrl+S",
                                                      "-", "Exporter en PDF...", "Exporter en CSV...", "Imprimer...\tCtrl+P",
                                                      "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
-        QCOMPARE(menus[1]->title(), QStringLiteral("HTML"));
+        QCOMPARE(menus[1]->title(), QStringLiteral("&HTML"));
         QCOMPARE(MenuEntries(menus[1]),
                  (QStringList{"Style...", "mise en page...", "-", "Publier\tF4", "Navigateur\tF5"}));
-        QCOMPARE(menus[2]->title(), QStringLiteral("?"));
+        QCOMPARE(menus[2]->title(), QStringLiteral("&?"));
         QCOMPARE(MenuEntries(menus[2]), (QStringList{"à propos...", "-", "aide ..."}));
 
         QCOMPARE(ComboEntries(editor.Find<QComboBox>("CBCadre")),
@@ -127,11 +128,11 @@ private slots:
         swtest::Editor editor;
         auto* list = editor.Find<QListWidget>("vListBox");
         QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("plan 1"));
+        QCOMPARE(list->item(0)->text(), QStringLiteral("1. plan 1 \u2014 0 s"));
         QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
         QVERIFY(!editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
-        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("No"));
+        QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("1"));
         QCOMPARE(editor.form->InfoText(), sw::HintText(0));
         QVERIFY(editor.form->acceptDrops());
         QVERIFY(!editor.form->Document().IsModified());

@@ -21,10 +21,7 @@ namespace {
 
 QStringList Names(const QListWidget* list)
 {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        names << list->item(row)->text();
-    return names;
+    return swtest::EntryNames(list);
 }
 
 QStringList ModelNames(const sw::ProjectDocument& project)
@@ -236,8 +233,8 @@ private slots:
         QCOMPARE(editor.Project().EventList.Count(), 0u);
         QCOMPARE(editor.form->Shots().CurIndex(), -1);
         QVERIFY(!del->isEnabled());
-        QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
-        // Renaming without a shot does nothing.
+        // Without a shot there is nothing to rename.
+        QVERIFY(!editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
         QTest::mouseClick(editor.Find<QPushButton>("renamEvntBtn"), Qt::LeftButton);
         QCOMPARE(editor.prompts.namePrompts.size(), 2);
 

@@ -471,7 +471,11 @@ private slots:
         dialog.chooseImportFile = [&](const QString&) { return file; };
         dialog.show();
         dialog.btnGetPrefs->click();
-        QCOMPARE(messages, QStringList{QStringLiteral("'centre' is not a valid integer value")});
+        // The French sentence names the file; the system's text follows.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Le fichier « bad.sprf » ne peut pas être ouvert")),
+                 qPrintable(messages.first()));
+        QVERIFY(messages.first().endsWith(QStringLiteral("('centre' is not a valid integer value)")));
         QCOMPARE(prefs.BGColor, std::string("navy"));
         QCOMPARE(prefs.elements[0].fontFace, std::string("Verdana"));
         QCOMPARE(prefs.elements[0].fontSizeText, std::string("12"));

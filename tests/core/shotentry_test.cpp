@@ -1,0 +1,79 @@
+#include "model/shotentry.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/eventlist.h"
+#include "testsupport.h"
+
+namespace sw {
+namespace {
+
+TEvent Shot(const std::string& name, const std::string& duration, const std::string& action = {})
+{
+    TEvent shot;
+    shot.name = name;
+    shot.cam.duration = duration;
+    shot.action = action;
+    return shot;
+}
+
+TEST(ShotEntryText, NumberNameAndWholeSeconds)
+{
+    // 0x97 is the em dash of Windows-1252.
+    EXPECT_EQ(ShotEntryText(2, Shot("Escalier", "4")), "3. Escalier \x97 4 s");
+    EXPECT_EQ(ShotEntryText(0, Shot("plan 1", "00")), "1. plan 1 \x97 0 s");
+    EXPECT_EQ(ShotEntryText(9, Shot("Entr\xE9" "e", " 75 ")), "10. Entr\xE9" "e \x97 75 s");
+    // A duration that is no whole number counts as nothing.
+    EXPECT_EQ(ShotEntryText(0, Shot("a", "4.5")), "1. a \x97 0 s");
+    EXPECT_EQ(ShotEntryText(0, Shot("a", "")), "1. a \x97 0 s");
+    EXPECT_EQ(ShotEntryText(65534, Shot("", "100000")), "65535.  \x97 100000 s");
+}
+
+TEST(ShotMatchesFilter, NameOrActionWhateverTheCaseAndAccents)
+{
+    const TEvent shot = Shot("\xC9" "clair dans l'escalier", "4", "Marie ouvre la fen\xEAtre");
+    EXPECT_TRUE(ShotMatchesFilter(shot, "ecl"));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "\xC9" "CLAIR"));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "ESCALIER"));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "fenetre"));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "F\xCA" "N"));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "  marie "));
+    EXPECT_FALSE(ShotMatchesFilter(shot, "porte"));
+    // The duration and the other texts are not searched.
+    EXPECT_FALSE(ShotMatchesFilter(shot, "4"));
+    TEvent withSound = shot;
+    withSound.sound = "pluie";
+    EXPECT_FALSE(ShotMatchesFilter(withSound, "pluie"));
+    // No filter holds every shot.
+    EXPECT_TRUE(ShotMatchesFilter(shot, ""));
+    EXPECT_TRUE(ShotMatchesFilter(shot, "   "));
+}
+
+TEST(EditorCumulatedTime, DoesNotWrapAt65536Seconds)
+{
+    TEventList list;
+    list.AddEvent().cam.duration = "40000";
+    list.AddEvent().cam.duration = "30000";
+    list.AddEvent().cam.duration = "12";
+    // The published text still wraps, as the golden pages have it.
+    EXPECT_EQ(list.CumulText(1), CumulTextOf(static_cast<std::uint16_t>(70000)));
+    EXPECT_EQ(list.CumulSecondsWith(1, "30000"), 70000);
+    EXPECT_EQ(ElapsedTextOf(list.CumulSecondsWith(1, "30000")), "1166m. 40s.");
+    // The shot's own duration is the one given, as typed in the editor.
+    EXPECT_EQ(list.CumulSecondsWith(1, "5"), 40005);
+    EXPECT_EQ(list.CumulSecondsWith(0, ""), 0);
+    EXPECT_EQ(list.CumulSecondsWith(2, "12"), 70012);
+    EXPECT_EQ(test::ErrorOf([&] { list.CumulSecondsWith(3, "1"); }), "List index out of bounds (3)");
+}
+
+TEST(EditorCumulatedTime, ElapsedTextReadsAsTheCumulText)
+{
+    for (const int seconds : {0, 45, 60, 61, 75, 120, 65535})
+        EXPECT_EQ(ElapsedTextOf(seconds), CumulTextOf(static_cast<std::uint16_t>(seconds))) << seconds;
+    EXPECT_EQ(ElapsedTextOf(65536), "1092m. 16s.");
+}
+
+} // namespace
+} // namespace sw
