@@ -23,7 +23,10 @@ public:
     TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view, QWidget* dialogParent);
 
     bool IsModified() const { return modified_; }
-    void MarkModified() { modified_ = true; }
+    void MarkModified() { SetModified(true); }
+    // The window's title from the current file: its name then " — Shotweave",
+    // "Sans titre" for a project without a file, with the modified marker.
+    void ShowTitle();
 
     // The project at start-up: the first argument's file, the last file
     // (automatic loading) or a new project with one shot. Errors are shown.
@@ -62,6 +65,7 @@ private:
     // reported.
     void CopyPicturesFrom(const std::filesystem::path& previousImgDir);
     QString DialogFolder() const;
+    void SetModified(bool modified);
 
     TEditorApp& app_;
     TUserPrompts& prompts_;

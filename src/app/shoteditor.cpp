@@ -1,11 +1,15 @@
 #include "app/shoteditor.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +34,12 @@ using namespace widgets;
 
 namespace {
 
+// The shares of a tab's width: the shot panel keeps its share on both tabs.
+constexpr int kShotPanelStretch = 2;
+constexpr int kShotTextsStretch = 8;
+constexpr int kCameraStretch = 5;
+constexpr int kPicturesStretch = 3;
+
 std::uint8_t ComboValue(const QComboBox* combo)
 {
     return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
@@ -52,11 +62,10 @@ TShotEditor::~TShotEditor() = default;
 
 // ---------------------------------------------------------------- controls
 
-void TShotEditor::BuildContinuityControls(QWidget* page)
+void TShotEditor::BuildShotPanel(QWidget* page)
 {
     ActPanel = new QFrame(page);
     ActPanel->setObjectName(QStringLiteral("ActPanel"));
-    ActPanel->setGeometry(0, 0, 150, 372);
     ENoLabel = new QLabel(QStringLiteral("No"), ActPanel);
     ENoLabel->setObjectName(QStringLiteral("ENoLabel"));
     QFont numberFont = WindowFont();
@@ -64,65 +73,154 @@ void TShotEditor::BuildContinuityControls(QWidget* page)
     numberFont.setBold(true);
     ENoLabel->setFont(numberFont);
     ENoLabel->setStyleSheet(QStringLiteral("color: green;"));
-    ENoLabel->setGeometry(8, 2, 134, 32);
+    // The list's filter line, which the list's own code makes work.
+    auto* filter = new QLineEdit(ActPanel);
+    filter->setObjectName(QStringLiteral("ShotFilter"));
+    filter->setPlaceholderText(QStringLiteral("Filtrer les plans"));
+    filter->setClearButtonEnabled(true);
     vListBox = new TShotListBox(ActPanel);
     vListBox->setObjectName(QStringLiteral("vListBox"));
-    vListBox->setGeometry(8, 36, 134, 232);
-    addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"), QRect(8, 274, 134, 28));
-    renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"), QRect(8, 306, 134, 28));
+    addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"));
+    renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"));
     renamEvntBtn->setEnabled(false);
-    DelEvntBtn = AddButton(ActPanel, "DelEvntBtn", QStringLiteral("Supprimer"), QRect(8, 338, 134, 28));
+    DelEvntBtn = AddButton(ActPanel, "DelEvntBtn", QStringLiteral("Supprimer"));
     DelEvntBtn->setEnabled(false);
 
-    AddLabel(page, QStringLiteral("Action:"), 160, 6);
-    actionMemo = AddMemo(page, "actionMemo", QRect(160, 24, 524, 146));
-    AddLabel(page, QStringLiteral("Son:"), 160, 176);
-    sonMemo = AddMemo(page, "sonMemo", QRect(160, 194, 524, 78));
-    AddLabel(page, QStringLiteral("Dialogue:"), 160, 278);
-    dlgMemo = AddMemo(page, "dlgMemo", QRect(160, 296, 524, 70));
+    auto* column = new QVBoxLayout(ActPanel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(ENoLabel);
+    column->addWidget(filter);
+    column->addWidget(vListBox, 1);
+    for (QPushButton* button : {addEvntBtn, renamEvntBtn, DelEvntBtn})
+        column->addWidget(button);
+    // The list is a narrow column beside the shot's fields, wider in a
+    // larger window; at its narrowest, its buttons and the filter's hint
+    // still show whole.
+    ActPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    int narrowest = filter->fontMetrics().horizontalAdvance(filter->placeholderText()) + 2 * filter->sizeHint().height();
+    for (QPushButton* button : {addEvntBtn, renamEvntBtn, DelEvntBtn})
+        narrowest = std::max(narrowest, button->sizeHint().width());
+    ActPanel->setMinimumWidth(narrowest);
+}
+
+void TShotEditor::BuildContinuityControls(QWidget* page)
+{
+    BuildShotPanel(page);
+    actionMemo = AddMemo(page, "actionMemo", 3);
+    sonMemo = AddMemo(page, "sonMemo", 2);
+    dlgMemo = AddMemo(page, "dlgMemo", 2);
+
+    auto* fields = new QVBoxLayout;
+    fields->setSpacing(2);
+    const std::pair<QString, QPlainTextEdit*> rows[] = {
+        {QStringLiteral("Action:"), actionMemo}, {QStringLiteral("Son:"), sonMemo}, {QStringLiteral("Dialogue:"), dlgMemo}};
+    for (const auto& [caption, memo] : rows) {
+        QLabel* label = AddLabel(page, caption);
+        label->setBuddy(memo);
+        fields->addWidget(label);
+        // The action, the longest text, takes the most height.
+        fields->addWidget(memo, memo == actionMemo ? 2 : 1);
+        if (memo != dlgMemo)
+            fields->addSpacing(4);
+    }
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addWidget(ActPanel, kShotPanelStretch);
+    row->addLayout(fields, kShotTextsStretch);
     SetHintTag(actionMemo, 9);
     SetHintTag(sonMemo, 10);
     SetHintTag(dlgMemo, 11);
 }
 
-void TShotEditor::BuildBreakdownControls(QWidget* page)
+QGroupBox* TShotEditor::BuildCameraGroup(QWidget* page)
 {
     CamGroup = new QGroupBox(QStringLiteral("CAM "), page);
     CamGroup->setObjectName(QStringLiteral("CamGroup"));
-    CamGroup->setGeometry(160, 2, 340, 236);
-    AddLabel(CamGroup, QStringLiteral("Durée:"), 10, 26);
-    DEdit = AddEdit(CamGroup, "DEdit", QRect(58, 22, 48, 24));
-    AddLabel(CamGroup, QStringLiteral("s."), 110, 26);
-    AddLabel(CamGroup, QStringLiteral("Cumul:"), 170, 26);
+    DEdit = AddEdit(CamGroup, "DEdit");
+    DEdit->setMaximumWidth(DEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
     cumLab = new QLabel(CamGroup);
     cumLab->setObjectName(QStringLiteral("cumLab"));
-    cumLab->setGeometry(220, 24, 110, 20);
     QFont cumulFont = WindowFont();
     cumulFont.setBold(true);
     cumLab->setFont(cumulFont);
     cumLab->setStyleSheet(QStringLiteral("color: red;"));
-    AddLabel(CamGroup, QStringLiteral("Cadrage"), 10, 56);
-    CBCadre = AddCombo(CamGroup, "CBCadre", FramingEntries, QRect(10, 74, 150, 24));
-    AddLabel(CamGroup, QStringLiteral("Angle de prise de vue"), 170, 56);
-    CBAngles = AddCombo(CamGroup, "CBAngles", AngleEntries, QRect(170, 74, 160, 24));
-    AddLabel(CamGroup, QStringLiteral("Mouvements de caméra"), 10, 108);
+    CBCadre = AddCombo(CamGroup, "CBCadre", FramingEntries);
+    CBAngles = AddCombo(CamGroup, "CBAngles", AngleEntries);
     const QString checkCaptions[3] = {QStringLiteral("panoramique"), QStringLiteral("travelling"), QStringLiteral("zoom")};
     const char* checkNames[3] = {"camCheckB0", "camCheckB1", "CamCheckB2"};
     for (int k = 0; k < 3; ++k) {
         camChecks[k] = new QCheckBox(checkCaptions[k], CamGroup);
         camChecks[k]->setObjectName(QLatin1String(checkNames[k]));
-        camChecks[k]->setGeometry(10, 130 + 32 * k, 110, 24);
     }
-    camCombos[0] = AddCombo(CamGroup, "camComb0", PanEntries, QRect(126, 130, 150, 24));
-    camCombos[1] = AddCombo(CamGroup, "camComb1", TravelEntries, QRect(126, 162, 150, 24));
-    camCombos[2] = AddCombo(CamGroup, "camComb2", ZoomEntries, QRect(126, 194, 150, 24));
+    camCombos[0] = AddCombo(CamGroup, "camComb0", PanEntries);
+    camCombos[1] = AddCombo(CamGroup, "camComb1", TravelEntries);
+    camCombos[2] = AddCombo(CamGroup, "camComb2", ZoomEntries);
 
-    AddLabel(page, QStringLiteral("Précisions:"), 160, 244);
-    effetMemo = AddMemo(page, "effetMemo", QRect(160, 262, 340, 104), true);
+    // Captions on the left, lists on the right, each list as wide as its
+    // longest entry.
+    auto* grid = new QGridLayout(CamGroup);
+    auto* duration = new QHBoxLayout;
+    QLabel* durationLabel = AddLabel(CamGroup, QStringLiteral("Durée:"));
+    durationLabel->setBuddy(DEdit);
+    duration->addWidget(durationLabel);
+    duration->addWidget(DEdit);
+    duration->addWidget(AddLabel(CamGroup, QStringLiteral("s.")));
+    duration->addStretch(1);
+    grid->addLayout(duration, 0, 0);
+    auto* cumul = new QHBoxLayout;
+    cumul->addWidget(AddLabel(CamGroup, QStringLiteral("Cumul:")));
+    cumul->addWidget(cumLab, 1);
+    grid->addLayout(cumul, 0, 1);
+    grid->setRowMinimumHeight(1, grid->spacing());
+    const std::pair<QString, QComboBox*> choices[] = {{QStringLiteral("Cadrage"), CBCadre},
+                                                      {QStringLiteral("Angle de prise de vue"), CBAngles}};
+    int row = 2;
+    for (const auto& [caption, combo] : choices) {
+        QLabel* label = AddLabel(CamGroup, caption);
+        label->setBuddy(combo);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(combo, row++, 1);
+    }
+    grid->setRowMinimumHeight(row++, grid->spacing());
+    grid->addWidget(AddLabel(CamGroup, QStringLiteral("Mouvements de caméra")), row++, 0, 1, 2);
+    for (int k = 0; k < 3; ++k) {
+        // A hidden movement list keeps its place, so that the rows stay put.
+        QSizePolicy keepPlace = camCombos[k]->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        camCombos[k]->setSizePolicy(keepPlace);
+        grid->addWidget(camChecks[k], row, 0);
+        grid->addWidget(camCombos[k], row++, 1);
+    }
+    for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
+        combo->setMinimumWidth(combo->sizeHint().width());
+    // A wider group leaves the room on the right of the lists.
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(row, 1);
+    return CamGroup;
+}
+
+void TShotEditor::BuildBreakdownControls(QWidget* page)
+{
+    QGroupBox* camera = BuildCameraGroup(page);
+    effetMemo = AddMemo(page, "effetMemo", 3, true);
     effetMemo->setFont(FieldFont(12));
     SetHintTag(DEdit, 12);
     SetHintTag(effetMemo, 13);
     pictures_ = new TShotPictures(paths_, settings_, prompts_, page);
+
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(2);
+    middle->addWidget(camera);
+    middle->addSpacing(4);
+    QLabel* effectLabel = AddLabel(page, QStringLiteral("Précisions:"));
+    effectLabel->setBuddy(effetMemo);
+    middle->addWidget(effectLabel);
+    middle->addWidget(effetMemo, 1);
+    // The shot panel comes first when it is shown on this tab.
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addLayout(middle, kCameraStretch);
+    row->addWidget(pictures_->Panel(), kPicturesStretch);
 }
 
 template <typename Command>
@@ -175,8 +273,13 @@ void TShotEditor::NoteChange()
 
 void TShotEditor::PlaceShotPanel(QWidget* page)
 {
-    ActPanel->setParent(page);
-    ActPanel->move(0, 0);
+    if (ActPanel->parentWidget() == page)
+        return;
+    // The panel leaves the other tab's layout for the first place in this one.
+    if (QWidget* previous = ActPanel->parentWidget(); previous && previous->layout())
+        previous->layout()->removeWidget(ActPanel);
+    if (auto* row = qobject_cast<QBoxLayout*>(page->layout()))
+        row->insertWidget(0, ActPanel, kShotPanelStretch);
     ActPanel->show();
 }
 

@@ -80,7 +80,10 @@ signals:
     void shotClicked(const QString& action);
 
 private:
+    // The controls and their layouts.
+    void BuildShotPanel(QWidget* page);
     void BuildContinuityControls(QWidget* page);
+    QGroupBox* BuildCameraGroup(QWidget* page);
     void BuildBreakdownControls(QWidget* page);
     void ConnectControls();
     void BindCameraControls();

@@ -122,7 +122,7 @@ public:
         importFolder = startFolder;
         return pictureToImport;
     }
-    void EditPreferences(QWidget*, bool&, bool&) override {}
+    void EditPreferences(QWidget*, bool&, bool&, bool&) override {}
     void EditStyle(QWidget*, sw::TStylePrefs& stylePrefs) override
     {
         ++styleDialogs;
