@@ -36,8 +36,8 @@ namespace {
 
 // The shares of a tab's width: the shot panel keeps its share on both tabs.
 constexpr int kShotPanelStretch = 2;
-constexpr int kShotTextsStretch = 8;
-constexpr int kCameraStretch = 5;
+constexpr int kShotTextsStretch = 10;
+constexpr int kCameraStretch = 7;
 constexpr int kPicturesStretch = 3;
 
 std::uint8_t ComboValue(const QComboBox* combo)

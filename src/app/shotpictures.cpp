@@ -58,10 +58,12 @@ TShotPictures::TShotPictures(const TProjectPaths& paths, const TAppSettings& set
                                      + 2 * imgButtons[k]->fontMetrics().height());
         images[k] = new QLabel(PictPanel);
         images[k]->setObjectName(QLatin1String(imageNames[k]));
-        // The box takes the room the layout gives it, whatever its picture's
-        // size, and the picture is decoded at the box's size.
-        images[k]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        images[k]->setMinimumSize(kImageWidth, kImageHeight);
+        // The box takes the width the layout gives it, whatever its
+        // picture's size, with a height in the proportions of the smallest
+        // box (see eventFilter); the picture is decoded at the box's size.
+        images[k]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        images[k]->setMinimumWidth(kImageWidth);
+        images[k]->setFixedHeight(kImageHeight);
         images[k]->setAlignment(Qt::AlignCenter);
         images[k]->setWordWrap(true);
         images[k]->setStyleSheet(kBoxStyle);
@@ -70,10 +72,11 @@ TShotPictures::TShotPictures(const TProjectPaths& paths, const TAppSettings& set
         heading->addWidget(caption, 1);
         heading->addWidget(imgButtons[k]);
         column->addLayout(heading);
-        column->addWidget(images[k], 1);
+        column->addWidget(images[k]);
         connect(imgButtons[k], &QPushButton::clicked, this,
                 [this, k] { RunUserCommand(prompts_, dialogParent_, [this, k] { getImgBtnClick(k); }); });
     }
+    column->addStretch(1);
     // The main window shows a hint when the mouse enters a control with a tag.
     PictPanel->setProperty("hintTag", 14);
 }
@@ -119,10 +122,20 @@ void TShotPictures::ShowImage(int k, const std::string& fileName)
 
 bool TShotPictures::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize)
-        for (int k = 0; k < 2; ++k)
-            if (watched == images[static_cast<std::size_t>(k)] && shown_[static_cast<std::size_t>(k)].decoded)
-                ShowImage(k, names_[static_cast<std::size_t>(k)]);
+    if (event->type() != QEvent::Resize)
+        return QObject::eventFilter(watched, event);
+    for (int k = 0; k < 2; ++k) {
+        QLabel* box = images[static_cast<std::size_t>(k)];
+        if (watched != box)
+            continue;
+        // The height follows the width; the new height comes as one more
+        // resize, where the picture is drawn.
+        const int height = box->width() * kImageHeight / kImageWidth;
+        if (box->height() != height)
+            box->setFixedHeight(height);
+        else if (shown_[static_cast<std::size_t>(k)].decoded)
+            ShowImage(k, names_[static_cast<std::size_t>(k)]);
+    }
     return QObject::eventFilter(watched, event);
 }
 

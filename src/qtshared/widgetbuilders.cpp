@@ -50,17 +50,6 @@ QLineEdit* AddEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-QLineEdit* AddLabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                           int editWidth, int gap)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(left, top + 2, labelWidth, 16);
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left + labelWidth + gap, top, editWidth, 21);
-    label->setBuddy(edit);
-    return edit;
-}
-
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);

@@ -31,10 +31,6 @@ QLabel* AddLabel(QWidget* parent, const QString& text);
 // layout never makes it lower than minimumLines lines of its font.
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, int minimumLines, bool verticalScrollBar = false);
 QLineEdit* AddEdit(QWidget* parent, const char* name);
-// A one-line edit with its label on its left, gap pixels after the label's
-// width; the label is the edit's buddy.
-QLineEdit* AddLabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                           int editWidth, int gap = 0);
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption);
 
 // Shows a model text (CR LF breaks) in a multi-line field.

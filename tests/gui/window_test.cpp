@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -83,6 +84,11 @@ QRect InWindow(const QWidget* widget, const QWidget* window)
     return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
+QString RectText(const QRect& rect)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
 QString NameOf(const QWidget* widget)
 {
     QString name = widget->objectName();
@@ -106,15 +112,16 @@ bool IsClipped(const QWidget* widget)
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
     if (!button || button->text().isEmpty())
         return false;
-    if (widget->height() < widget->minimumSizeHint().height())
+    if (widget->height() < widget->fontMetrics().height())
         return true;
     // A push button's size hint has a width of its style's own that its text
     // may not need.
     if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
-        const QStyle* style = push->style();
-        const int needed = push->fontMetrics().horizontalAdvance(push->text())
-            + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        return push->width() < needed;
+        QStyleOptionButton option;
+        option.initFrom(push);
+        option.text = push->text();
+        const QRect contents = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+        return contents.width() < push->fontMetrics().horizontalAdvance(push->text());
     }
     return widget->width() < widget->sizeHint().width();
 }
@@ -132,7 +139,9 @@ void CheckControlsFit(QWidget* window, const QString& where)
         QVERIFY2(!IsClipped(controls[i]), qPrintable(where + QStringLiteral(": %1 cuts its text").arg(NameOf(controls[i]))));
         for (int j = i + 1; j < controls.size(); ++j)
             QVERIFY2(!rect.intersects(InWindow(controls[j], window)),
-                     qPrintable(where + QStringLiteral(": %1 overlaps %2").arg(NameOf(controls[i]), NameOf(controls[j]))));
+                     qPrintable(where + QStringLiteral(": %1 overlaps %2 (%3)")
+                                          .arg(NameOf(controls[i]), NameOf(controls[j]))
+                                          .arg(RectText(rect.intersected(InWindow(controls[j], window))))));
     }
 }
 
