@@ -453,6 +453,42 @@ private slots:
         swtest::Screenshot(&dialog, QStringLiteral("preferences") + ScaleSuffix());
     }
 
+    // ------------------------------------------------------------ dialogs
+
+    void theStyleDialogGrowsItsListAndOptions()
+    {
+        sw::TStylePrefs style;
+        style.ApplyAppStyleTable();
+        sw::TStyleDlg dialog(style);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.minimumSize(), dialog.size());
+        auto* list = dialog.findChild<QListWidget*>();
+        auto* options = dialog.findChild<QPlainTextEdit*>();
+        QVERIFY(list && options);
+        // The list shows its longest line whole.
+        QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
+        const QSize listBefore = list->size();
+        const QSize optionsBefore = options->size();
+        dialog.resize(dialog.size() + QSize(300, 200));
+        QTRY_VERIFY(list->height() > listBefore.height());
+        QVERIFY(list->width() > listBefore.width());
+        QVERIFY(options->height() > optionsBefore.height());
+        CheckControlsFit(&dialog, QStringLiteral("larger style dialog"));
+    }
+
+    void thePageLayoutDialogTakesTheSizeItsTextsNeed()
+    {
+        sw::THTMPrefs layout;
+        layout.SetDefaults(false);
+        sw::THPanFrm dialog(layout, false);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.size(), dialog.sizeHint());
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        CheckControlsFit(&dialog, QStringLiteral("page-layout dialog"));
+    }
+
     // ------------------------------------------------------------ pictures for a person to look at
 
     void screenshotsOfEveryTabAndOfTheDialogs()
