@@ -80,7 +80,7 @@ signals:
     void shotClicked(const QString& action);
 
 private:
-    // The controls and their layouts.
+    // The controls and their layouts (shoteditorcontrols.cpp).
     void BuildShotPanel(QWidget* page);
     void BuildContinuityControls(QWidget* page);
     QGroupBox* BuildCameraGroup(QWidget* page);

@@ -532,6 +532,8 @@ private slots:
         sw::TNetCForm colours(0, false);
         colours.show();
         QVERIFY(QTest::qWaitForWindowExposed(&colours));
+        QCOMPARE(colours.minimumSize(), colours.maximumSize());
+        CheckControlsFit(&colours, QStringLiteral("colour dialog"));
         swtest::Screenshot(&colours, QStringLiteral("colour-dialog") + ScaleSuffix());
     }
 };
