@@ -132,6 +132,8 @@ QWidget* TStyleDlg::BuildElementPanel()
     margins->addRow(QStringLiteral("Marge: "), sMargin);
     margins->addRow(QStringLiteral("Marge int.: "), sPadding);
     column->addLayout(margins);
+    // A taller dialog leaves its room below the settings, not between them.
+    column->addStretch(1);
     return elementPanel;
 }
 
@@ -143,6 +145,9 @@ void TStyleDlg::BuildElementControls()
     styleInfoLab = new QLabel(FontGBox);
     styleInfoLab->setWordWrap(true);
     styleInfoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A layout does not count a wrapped text's lines in its minimum: the
+    // description has room for three.
+    styleInfoLab->setMinimumHeight(3 * styleInfoLab->fontMetrics().lineSpacing());
     QPalette green = styleInfoLab->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     styleInfoLab->setPalette(green);
@@ -199,10 +204,6 @@ void TStyleDlg::FitElementList()
 {
     ElemListBox->setMinimumWidth(ElemListBox->sizeHintForColumn(0) + 2 * ElemListBox->frameWidth()
                                  + ElemListBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
-    // The wrapped description makes the layout's own minimum too low: the
-    // dialog grows from its full size, never shrinks below it.
-    layout()->activate();
-    setMinimumSize(sizeHint());
 }
 
 void TStyleDlg::BuildLinkControls()
