@@ -164,12 +164,13 @@ QString TDialogPrompts::ChoosePictureToImport(QWidget* parent, const QString& st
     return dialog.selectedFiles().first();
 }
 
-void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID)
+void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart)
 {
-    TPrefFrm dialog(autoLoad, saveID, parent);
+    TPrefFrm dialog(autoLoad, saveID, showAboutAtStart, parent);
     if (dialog.exec() == QDialog::Accepted) {
         autoLoad = dialog.AutoLoad();
         saveID = dialog.SaveID();
+        showAboutAtStart = dialog.ShowAboutAtStart();
     }
 }
 

@@ -29,7 +29,7 @@ public:
     std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
                                          const TPictureImport& import) override;
     QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
-    void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID) override;
+    void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart) override;
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;
     bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) override;
     void ShowAbout(QWidget* parent) override;

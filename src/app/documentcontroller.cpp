@@ -59,7 +59,7 @@ void TDocumentController::StartUp(const QStringList& arguments)
         std::error_code ignored;
         if (fs::is_regular_file(first, ignored)) {
             run([this, &first] { OpenCurrentFile(fs::absolute(first)); });
-            modified_ = false;
+            SetModified(false);
             return;
         }
     }
@@ -68,12 +68,23 @@ void TDocumentController::StartUp(const QStringList& arguments)
         view_.AddFirstShot(false);
     } else if (!settings.LastFileName.empty()) {
         const fs::path last = settings.LastFileName;
-        run([this, &last] {
-            OpenCurrentFile(last);
-            view_.SetCaption(QStringLiteral("Fichier courant: ") + uitext::PathToQString(last));
-        });
+        run([this, &last] { OpenCurrentFile(last); });
     }
-    modified_ = false;
+    SetModified(false);
+    ShowTitle();
+}
+
+void TDocumentController::ShowTitle()
+{
+    const fs::path& file = app_.Paths().CurrentFile;
+    const QString name = file.empty() ? QStringLiteral("Sans titre") : uitext::PathToQString(file.filename());
+    view_.ShowTitle(name + QStringLiteral("[*] — Shotweave"), file.empty() ? QString() : uitext::PathToQString(file));
+}
+
+void TDocumentController::SetModified(bool modified)
+{
+    modified_ = modified;
+    view_.ShowModified(modified);
 }
 
 // ---------------------------------------------------------------- open
@@ -101,9 +112,8 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
     app_.Project() = std::move(loaded);
     app_.Paths().CurrentFile = file;
     view_.ShowLoadedProject();
-    view_.SetCaption(QStringLiteral("Fichier courant: ") + uitext::PathToQString(file)
-                     + QStringLiteral(" fVersion: ") + QString::number(app_.Project().FileVersion));
-    modified_ = false;
+    ShowTitle();
+    SetModified(false);
 }
 
 bool TDocumentController::MaySaveChanges()
@@ -151,7 +161,7 @@ void TDocumentController::mNewClick()
     if (!MaySaveChanges())
         return;
     app_.Paths().ClearProject();
-    view_.SetCaption(QStringLiteral("Scenarisation"));
+    ShowTitle();
     view_.ResetDocument();
     view_.AddFirstShot(true);
     const TAppSettings& settings = app_.Settings();
@@ -159,7 +169,7 @@ void TDocumentController::mNewClick()
         view_.ShowCreator(settings.AuthorName);
         app_.Project().GenInfo.creator = settings.AuthorName;
     }
-    modified_ = false;
+    SetModified(false);
 }
 
 void TDocumentController::mOuvrirClick()
@@ -228,8 +238,8 @@ bool TDocumentController::SaveProjectFile()
     RunFileAction(FileAction::SaveProject, paths.CurrentFile,
                   [this, &paths] { SaveProject(app_.Project(), paths.CurrentFile); });
     TakeProjectFolders(paths.CurrentFile);
-    view_.SetCaption(QStringLiteral("Enregistrement de: ") + uitext::PathToQString(paths.CurrentFile));
-    modified_ = false;
+    ShowTitle();
+    SetModified(false);
     return true;
 }
 
@@ -238,7 +248,7 @@ bool TDocumentController::SaveProjectFile()
 void TDocumentController::mPrefsClick()
 {
     TAppSettings& settings = app_.Settings();
-    prompts_.EditPreferences(dialogParent_, settings.AutoLoad, settings.SaveID);
+    prompts_.EditPreferences(dialogParent_, settings.AutoLoad, settings.SaveID, settings.ShowAboutAtStart);
 }
 
 void TDocumentController::Style1Click()

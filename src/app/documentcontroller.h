@@ -27,7 +27,10 @@ public:
     TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view, QWidget* dialogParent);
 
     bool IsModified() const { return modified_; }
-    void MarkModified() { modified_ = true; }
+    void MarkModified() { SetModified(true); }
+    // The window's title from the current file: its name then " — Shotweave",
+    // "Sans titre" for a project without a file, with the modified marker.
+    void ShowTitle();
 
     // The project at start-up: the first argument's file, the last file
     // (automatic loading) or a new project with one shot. Errors are shown.
@@ -82,6 +85,7 @@ private:
     // The choices of the last PDF export into the settings file; an error is
     // shown and the export goes on.
     void RememberExportChoices(const PlanOptions& options);
+    void SetModified(bool modified);
 
     TEditorApp& app_;
     TUserPrompts& prompts_;

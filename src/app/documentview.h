@@ -22,7 +22,11 @@ public:
     virtual void AddFirstShot(bool askName) = 0;
     // The author of a new project, from the settings.
     virtual void ShowCreator(const std::string& creator) = 0;
-    virtual void SetCaption(const QString& caption) = 0;
+    // The window's title, with its "[*]" marker, and the project's full path
+    // (empty for a project without a file).
+    virtual void ShowTitle(const QString& title, const QString& fullPath) = 0;
+    // Whether the project has changes not yet saved: the title's marker.
+    virtual void ShowModified(bool modified) = 0;
 };
 
 } // namespace sw

@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include <QCheckBox>
@@ -8,15 +9,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QUrl>
 
 #include "app/documentcontroller.h"
@@ -27,9 +24,8 @@
 #include "app/shotpictures.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
-#include "model/srprt.h"
+#include "app/windowplace.h"
 #include "qtshared/fillguard.h"
-#include "qtshared/tabkeys.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
 
@@ -40,34 +36,12 @@ using uitext::ToCp1252;
 using uitext::ToQString;
 using namespace widgets;
 
-namespace {
-
-constexpr int kClientWidth = 696;
-constexpr int kClientHeight = 464;
-
-QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& tip, const QString& icon, int y)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    button->setAutoRaise(true);
-    button->setGeometry(650, y, 40, 28);
-    return button;
-}
-
-} // namespace
-
 TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), app_(app), prompts_(prompts),
       document_(std::make_unique<TDocumentController>(app, prompts, static_cast<TDocumentView&>(*this), this))
 {
     setObjectName(QStringLiteral("mainForm"));
-    setWindowTitle(QStringLiteral("Scenarisation"));
     setWindowIcon(QIcon(QStringLiteral(":/mainform/shotweave.png")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
     BuildControls();
     BuildMenu();
@@ -75,8 +49,12 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     ConnectShotEditor();
     ClearControls();
     MoveFocusOnTabInGeneralInformation();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     WatchHintsAndDrops();
+    document_->ShowTitle();
+    // The first start has the smallest window; later ones the last place.
+    resize(minimumSizeHint());
+    if (const std::optional<TWindowPlace>& place = app_.Settings().Window)
+        RestoreWindowPlace(*this, *place);
 }
 
 TmainForm::~TmainForm() = default;
@@ -87,101 +65,7 @@ void TmainForm::RunCommand(Command&& command)
     RunUserCommand(prompts_, this, std::forward<Command>(command));
 }
 
-// ---------------------------------------------------------------- controls
-
-void TmainForm::BuildControls()
-{
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("clientArea"));
-    central->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(central);
-
-    PageControl = new QTabWidget(central);
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setGeometry(0, 0, kClientWidth, 400);
-    const QString captions[4] = {QStringLiteral("Idée"), QStringLiteral("Continuité"), QStringLiteral("Découpage"),
-                                 QStringLiteral("Rapport")};
-    const char* names[4] = {"TabIdee", "TabContinuite", "TabDecoupage", "TabRapport"};
-    for (int i = 0; i < 4; ++i) {
-        tabPages[i] = new QWidget;
-        tabPages[i]->setObjectName(QLatin1String(names[i]));
-        PageControl->addTab(tabPages[i], captions[i]);
-    }
-    BuildIdeaTab(tabPages[0]);
-    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), app_.Settings(), prompts_, tabPages[1],
-                             tabPages[2]);
-    BuildReportTab(tabPages[3]);
-    BuildInfoPanel(central);
-}
-
-void TmainForm::BuildIdeaTab(QWidget* page)
-{
-    AddLabel(page, QStringLiteral("Titre:"), 8, 10);
-    titleEd = AddEdit(page, "titleEd", QRect(92, 6, 592, 24));
-    AddLabel(page, QStringLiteral("Réalisé par:"), 8, 38);
-    CreatorMemo = AddMemo(page, "CreatorMemo", QRect(92, 36, 592, 42));
-    AddLabel(page, QStringLiteral("Notes:"), 8, 86);
-    CommentMemo = AddMemo(page, "CommentMemo", QRect(92, 84, 592, 52));
-    AddLabel(page, QStringLiteral("Idée:"), 8, 144);
-    IdeaMemo = AddMemo(page, "IdeaMemo", QRect(92, 142, 592, 42));
-    AddLabel(page, QStringLiteral("Synopsis:"), 8, 192);
-    SynopsMemo = AddMemo(page, "SynopsMemo", QRect(92, 190, 592, 176), true);
-    SetHintTag(titleEd, 4);
-    SetHintTag(CreatorMemo, 5);
-    SetHintTag(CommentMemo, 6);
-    SetHintTag(IdeaMemo, 7);
-    SetHintTag(SynopsMemo, 8);
-}
-
-void TmainForm::MoveFocusOnTabInGeneralInformation()
-{
-    // The idea tab is a form: Tab goes from the title through the memos.
-    for (QPlainTextEdit* memo : {CreatorMemo, CommentMemo, IdeaMemo, SynopsMemo})
-        TTabKeys::MoveFocusOnTab(memo);
-}
-
-void TmainForm::BuildReportTab(QWidget* page)
-{
-    RapLabel = new QLabel(QStringLiteral("Rapport de production:"), page);
-    RapLabel->setObjectName(QStringLiteral("RapLabel"));
-    RapLabel->setGeometry(8, 8, 440, 20);
-    extRapChck = new QCheckBox(QStringLiteral("Utiliser fichier distinct"), page);
-    extRapChck->setObjectName(QStringLiteral("extRapChck"));
-    extRapChck->setGeometry(484, 6, 200, 24);
-    rapMemo = AddMemo(page, "rapMemo", QRect(8, 32, 676, 296), true);
-    AddLabel(page, QStringLiteral("Nom du fichier (.htm):"), 8, 340);
-    extRapNameEd = AddEdit(page, "extRapNameEd", QRect(160, 336, 220, 24));
-    extRapNameEd->setText(ToQString(kDefaultReportFileName));
-    SetHintTag(rapMemo, 16);
-}
-
-void TmainForm::BuildInfoPanel(QWidget* central)
-{
-    auto* infoPanel = new QFrame(central);
-    infoPanel->setObjectName(QStringLiteral("InfoPanel"));
-    infoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    infoPanel->setAutoFillBackground(true);
-    QPalette panelPalette = infoPanel->palette();
-    panelPalette.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
-    infoPanel->setPalette(panelPalette);
-    infoPanel->setGeometry(2, 402, 640, 60);
-    infoLab = new QLabel(infoPanel);
-    infoLab->setObjectName(QStringLiteral("infoLab"));
-    infoLab->setGeometry(6, 3, 628, 54);
-    infoLab->setWordWrap(true);
-    infoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette labelPalette = infoLab->palette();
-    labelPalette.setColor(QPalette::WindowText, Qt::white);
-    infoLab->setPalette(labelPalette);
-    infoLab->setFont(WindowFont());
-
-    publishSpeedBtn = AddSpeedButton(central, "publishSpeedBtn", QStringLiteral("Publier et Enregistrer"),
-                                     QStringLiteral(":/mainform/publish.png"), 403);
-    browseSpeedBtn = AddSpeedButton(central, "browseSpeedBtn", QStringLiteral("Publier et Afficher dans l'explorateur"),
-                                    QStringLiteral(":/mainform/browse.png"), 433);
-    connect(publishSpeedBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { document_->publier1Click(); }); });
-    connect(browseSpeedBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { document_->Navigateur1Click(); }); });
-}
+// ---------------------------------------------------------------- wiring
 
 void TmainForm::ConnectEditors()
 {
@@ -358,9 +242,15 @@ void TmainForm::ShowCreator(const std::string& creator)
     SetEditorText(CreatorMemo, creator);
 }
 
-void TmainForm::SetCaption(const QString& caption)
+void TmainForm::ShowTitle(const QString& title, const QString& fullPath)
 {
-    setWindowTitle(caption);
+    setWindowTitle(title);
+    setStatusTip(fullPath);
+}
+
+void TmainForm::ShowModified(bool modified)
+{
+    setWindowModified(modified);
 }
 
 void TmainForm::PageControlChange(int index)
@@ -385,18 +275,10 @@ void TmainForm::extRapChckClick(bool checked)
 void TmainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        CenterOnScreen();
-    }
-}
-
-void TmainForm::CenterOnScreen()
-{
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    if (!shown_) {
+        shown_ = true;
+        if (!app_.Settings().Window)
+            CenterOnScreen(*this);
     }
 }
 
@@ -409,10 +291,17 @@ void TmainForm::FormShow(const QStringList& arguments)
     ShowInfo(0);
     setAcceptDrops(true);
     document_->StartUp(arguments);
+    // The tab of the last run comes back once the project is on display.
+    if (const std::optional<TWindowPlace>& place = app_.Settings().Window)
+        if (place->Tab > 0 && place->Tab < PageControl->count())
+            PageControl->setCurrentIndex(place->Tab);
 }
 
 void TmainForm::closeEvent(QCloseEvent* event)
 {
+    // Only a window that was shown has a place worth keeping.
+    if (shown_)
+        app_.Settings().Window = CurrentWindowPlace(*this, PageControl->currentIndex());
     if (document_->MayClose())
         event->accept();
     else

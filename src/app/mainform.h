@@ -12,6 +12,7 @@
 
 #include "app/documentview.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -67,13 +68,15 @@ private:
     void StoreEditedShot() override;
     void AddFirstShot(bool askName) override;
     void ShowCreator(const std::string& creator) override;
-    void SetCaption(const QString& caption) override;
+    void ShowTitle(const QString& title, const QString& fullPath) override;
+    void ShowModified(bool modified) override;
 
+    // The controls and their layouts (mainformtabs.cpp).
     void BuildControls();
     void BuildIdeaTab(QWidget* page);
     void BuildReportTab(QWidget* page);
     void MoveFocusOnTabInGeneralInformation();
-    void BuildInfoPanel(QWidget* central);
+    void BuildInfoPanel(QWidget* central, QBoxLayout* column);
     void BuildMenu();
     void ConnectEditors();
     void ConnectShotEditor();
@@ -86,14 +89,13 @@ private:
     void propos1Click();
     void aide1Click();
     void MarkModified();
-    void CenterOnScreen();
 
     TEditorApp& app_;
     TUserPrompts& prompts_;
     std::unique_ptr<TDocumentController> document_;
     TShotEditor* shots_ = nullptr;
     int filling_ = 0;
-    bool centred_ = false;
+    bool shown_ = false;
 
     QTabWidget* PageControl = nullptr;
     std::array<QWidget*, 4> tabPages{};

@@ -47,7 +47,6 @@ TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const T
       dialogParent_(continuityPage->window())
 {
     BuildContinuityControls(continuityPage);
-    BuildShotFilter();
     BuildBreakdownControls(breakdownPage);
     TakeWholeSeconds();
     ConnectControls();
@@ -55,50 +54,6 @@ TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const T
 }
 
 TShotEditor::~TShotEditor() = default;
-
-// ---------------------------------------------------------------- controls
-
-void TShotEditor::BuildContinuityControls(QWidget* page)
-{
-    ActPanel = new QFrame(page);
-    ActPanel->setObjectName(QStringLiteral("ActPanel"));
-    ActPanel->setGeometry(0, 0, 150, 372);
-    ENoLabel = new QLabel(QStringLiteral("No"), ActPanel);
-    ENoLabel->setObjectName(QStringLiteral("ENoLabel"));
-    QFont numberFont = WindowFont();
-    numberFont.setPixelSize(24);
-    numberFont.setBold(true);
-    ENoLabel->setFont(numberFont);
-    ENoLabel->setStyleSheet(QStringLiteral("color: green;"));
-    ENoLabel->setGeometry(8, 2, 134, 32);
-    vListBox = new TShotListBox(ActPanel);
-    vListBox->setObjectName(QStringLiteral("vListBox"));
-    vListBox->setGeometry(8, 64, 134, 204);
-    addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"), QRect(8, 274, 134, 28));
-    renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"), QRect(8, 306, 134, 28));
-    renamEvntBtn->setEnabled(false);
-    DelEvntBtn = AddButton(ActPanel, "DelEvntBtn", QStringLiteral("Supprimer"), QRect(8, 338, 134, 28));
-    DelEvntBtn->setEnabled(false);
-
-    AddLabel(page, QStringLiteral("Action:"), 160, 6);
-    actionMemo = AddMemo(page, "actionMemo", QRect(160, 24, 524, 146));
-    AddLabel(page, QStringLiteral("Son:"), 160, 176);
-    sonMemo = AddMemo(page, "sonMemo", QRect(160, 194, 524, 78));
-    AddLabel(page, QStringLiteral("Dialogue:"), 160, 278);
-    dlgMemo = AddMemo(page, "dlgMemo", QRect(160, 296, 524, 70));
-    SetHintTag(actionMemo, 9);
-    SetHintTag(sonMemo, 10);
-    SetHintTag(dlgMemo, 11);
-}
-
-void TShotEditor::BuildShotFilter()
-{
-    ShotFilter = new QLineEdit(ActPanel);
-    ShotFilter->setObjectName(QStringLiteral("ShotFilter"));
-    ShotFilter->setPlaceholderText(QStringLiteral("Filtrer les plans"));
-    ShotFilter->setClearButtonEnabled(true);
-    ShotFilter->setGeometry(8, 36, 134, 24);
-}
 
 void TShotEditor::TakeWholeSeconds()
 {
@@ -111,46 +66,6 @@ void TShotEditor::TakeWholeSeconds()
     DEdit->setValidator(wholeSeconds);
     DEdit->setToolTip(QStringLiteral("Durée du plan en secondes entières ; un texte qui n'est pas un nombre "
                                      "entier est refusé."));
-}
-
-void TShotEditor::BuildBreakdownControls(QWidget* page)
-{
-    CamGroup = new QGroupBox(QStringLiteral("CAM "), page);
-    CamGroup->setObjectName(QStringLiteral("CamGroup"));
-    CamGroup->setGeometry(160, 2, 340, 236);
-    AddLabel(CamGroup, QStringLiteral("Durée:"), 10, 26);
-    DEdit = AddEdit(CamGroup, "DEdit", QRect(58, 22, 48, 24));
-    AddLabel(CamGroup, QStringLiteral("s."), 110, 26);
-    AddLabel(CamGroup, QStringLiteral("Cumul:"), 170, 26);
-    cumLab = new QLabel(CamGroup);
-    cumLab->setObjectName(QStringLiteral("cumLab"));
-    cumLab->setGeometry(220, 24, 110, 20);
-    QFont cumulFont = WindowFont();
-    cumulFont.setBold(true);
-    cumLab->setFont(cumulFont);
-    cumLab->setStyleSheet(QStringLiteral("color: red;"));
-    AddLabel(CamGroup, QStringLiteral("Cadrage"), 10, 56);
-    CBCadre = AddCombo(CamGroup, "CBCadre", FramingEntries, QRect(10, 74, 150, 24));
-    AddLabel(CamGroup, QStringLiteral("Angle de prise de vue"), 170, 56);
-    CBAngles = AddCombo(CamGroup, "CBAngles", AngleEntries, QRect(170, 74, 160, 24));
-    AddLabel(CamGroup, QStringLiteral("Mouvements de caméra"), 10, 108);
-    const QString checkCaptions[3] = {QStringLiteral("panoramique"), QStringLiteral("travelling"), QStringLiteral("zoom")};
-    const char* checkNames[3] = {"camCheckB0", "camCheckB1", "CamCheckB2"};
-    for (int k = 0; k < 3; ++k) {
-        camChecks[k] = new QCheckBox(checkCaptions[k], CamGroup);
-        camChecks[k]->setObjectName(QLatin1String(checkNames[k]));
-        camChecks[k]->setGeometry(10, 130 + 32 * k, 110, 24);
-    }
-    camCombos[0] = AddCombo(CamGroup, "camComb0", PanEntries, QRect(126, 130, 150, 24));
-    camCombos[1] = AddCombo(CamGroup, "camComb1", TravelEntries, QRect(126, 162, 150, 24));
-    camCombos[2] = AddCombo(CamGroup, "camComb2", ZoomEntries, QRect(126, 194, 150, 24));
-
-    AddLabel(page, QStringLiteral("Précisions:"), 160, 244);
-    effetMemo = AddMemo(page, "effetMemo", QRect(160, 262, 340, 104), true);
-    effetMemo->setFont(FieldFont(12));
-    SetHintTag(DEdit, 12);
-    SetHintTag(effetMemo, 13);
-    pictures_ = new TShotPictures(paths_, settings_, prompts_, page);
 }
 
 template <typename Command>
@@ -207,13 +122,6 @@ void TShotEditor::NoteChange()
 {
     if (!filling_)
         emit changed();
-}
-
-void TShotEditor::PlaceShotPanel(QWidget* page)
-{
-    ActPanel->setParent(page);
-    ActPanel->move(0, 0);
-    ActPanel->show();
 }
 
 void TShotEditor::ClearControls()

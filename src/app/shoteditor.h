@@ -78,9 +78,10 @@ signals:
     void shotClicked(const QString& action);
 
 private:
+    // The controls and their layouts (shoteditorcontrols.cpp).
+    void BuildShotPanel(QWidget* page);
     void BuildContinuityControls(QWidget* page);
-    // The filter field above the shot list.
-    void BuildShotFilter();
+    QGroupBox* BuildCameraGroup(QWidget* page);
     void BuildBreakdownControls(QWidget* page);
     // The duration field takes whole seconds only.
     void TakeWholeSeconds();

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include <QBoxLayout>
+#include <QEvent>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -40,24 +42,41 @@ TShotPictures::TShotPictures(const TProjectPaths& paths, const TAppSettings& set
     PictPanel = new QFrame(page);
     PictPanel->setObjectName(QStringLiteral("PictPanel"));
     PictPanel->setFrameShape(QFrame::StyledPanel);
-    PictPanel->setGeometry(508, 2, 178, 364);
-    widgets::AddLabel(PictPanel, QStringLiteral("image"), 12, 8);
-    finLabel = widgets::AddLabel(PictPanel, QStringLiteral("Fin"), 12, 156);
+    auto* column = new QVBoxLayout(PictPanel);
+    column->setContentsMargins(6, 6, 6, 6);
+    const QString captions[2] = {QStringLiteral("image"), QStringLiteral("Fin")};
     const char* buttonNames[2] = {"getImgBtn1", "getImgBtn2"};
     const char* imageNames[2] = {"Image1", "Image2"};
     for (int k = 0; k < 2; ++k) {
+        QLabel* caption = widgets::AddLabel(PictPanel, captions[k]);
+        if (k == 1)
+            finLabel = caption;
         imgButtons[k] = new QPushButton(QStringLiteral("..."), PictPanel);
         imgButtons[k]->setObjectName(QLatin1String(buttonNames[k]));
-        imgButtons[k]->setGeometry(134, k == 0 ? 4 : 152, 32, 24);
+        // As wide as its three dots, not as a button with a word.
+        imgButtons[k]->setFixedWidth(imgButtons[k]->fontMetrics().horizontalAdvance(imgButtons[k]->text())
+                                     + 2 * imgButtons[k]->fontMetrics().height());
         images[k] = new QLabel(PictPanel);
         images[k]->setObjectName(QLatin1String(imageNames[k]));
-        images[k]->setGeometry(13, k == 0 ? 32 : 180, kImageWidth, kImageHeight);
+        // The box takes the width the layout gives it, whatever its
+        // picture's size, with a height in the proportions of the smallest
+        // box (see eventFilter); the picture is decoded at the box's size.
+        images[k]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        images[k]->setMinimumWidth(kImageWidth);
+        images[k]->setFixedHeight(kImageHeight);
         images[k]->setAlignment(Qt::AlignCenter);
         images[k]->setWordWrap(true);
         images[k]->setStyleSheet(kBoxStyle);
+        images[k]->installEventFilter(this);
+        auto* heading = new QHBoxLayout;
+        heading->addWidget(caption, 1);
+        heading->addWidget(imgButtons[k]);
+        column->addLayout(heading);
+        column->addWidget(images[k]);
         connect(imgButtons[k], &QPushButton::clicked, this,
                 [this, k] { RunUserCommand(prompts_, dialogParent_, [this, k] { getImgBtnClick(k); }); });
     }
+    column->addStretch(1);
     // The main window shows a hint when the mouse enters a control with a tag.
     PictPanel->setProperty("hintTag", 14);
 }
@@ -84,18 +103,40 @@ void TShotPictures::ShowImage(int k, const std::string& fileName)
         ShowPlaceholder(k, QStringLiteral("image introuvable : ") + ToQString(fileName));
         return;
     }
-    // The same version of the file already in the box is not decoded again.
-    Shown now{*found, fs::last_write_time(*found, error), fs::file_size(*found, error), true};
+    // The same version of the file already in the box at its size is not
+    // decoded again.
+    const QSize box = image->contentsRect().size();
+    Shown now{*found, box, fs::last_write_time(*found, error), fs::file_size(*found, error), true};
     const Shown& before = shown_[at];
-    if (before.decoded && before.file == now.file && before.time == now.time && before.size == now.size)
+    if (before.decoded && before.file == now.file && before.box == now.box && before.time == now.time
+        && before.size == now.size)
         return;
-    const QImage picture = LoadPictureForBox(*found, image->contentsRect().size());
+    const QImage picture = LoadPictureForBox(*found, box);
     if (picture.isNull()) {
         ShowPlaceholder(k, QStringLiteral("image illisible : ") + ToQString(fileName));
         return;
     }
     image->setPixmap(QPixmap::fromImage(picture));
     shown_[at] = now;
+}
+
+bool TShotPictures::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Resize)
+        return QObject::eventFilter(watched, event);
+    for (int k = 0; k < 2; ++k) {
+        QLabel* box = images[static_cast<std::size_t>(k)];
+        if (watched != box)
+            continue;
+        // The height follows the width; the new height comes as one more
+        // resize, where the picture is drawn.
+        const int height = box->width() * kImageHeight / kImageWidth;
+        if (box->height() != height)
+            box->setFixedHeight(height);
+        else if (shown_[static_cast<std::size_t>(k)].decoded)
+            ShowImage(k, names_[static_cast<std::size_t>(k)]);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TShotPictures::ShowPlaceholder(int k, const QString& text)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 class QFrame;
@@ -48,6 +49,8 @@ public:
     // user chooses; a picture button offers it, since pictures need the
     // project's image folder.
     void SetSaveCommand(std::function<void()> save);
+    // The panel, for the tab's layout.
+    QFrame* Panel() const { return PictPanel; }
     // The box of picture k, where pictures can be dropped.
     QLabel* Box(int k) const { return images[static_cast<std::size_t>(k)]; }
     // Picture files dropped on box k: each is imported into the image
@@ -58,10 +61,15 @@ signals:
     // The user chose another picture.
     void changed();
 
+protected:
+    // A box that changes size shows its picture again at the new size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // What box k shows, so that showing the same file again decodes nothing.
     struct Shown {
         std::filesystem::path file;
+        QSize box;
         std::filesystem::file_time_type time{};
         std::uintmax_t size = 0;
         bool decoded = false;

@@ -66,13 +66,14 @@ public:
                                                  const TPictureImport& import) = 0;
     // The picture file to bring into the project; empty when cancelled.
     virtual QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) = 0;
-    // The preferences dialog; the two settings change only when accepted.
-    virtual void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID) = 0;
+    // The preferences dialog; the settings change only when accepted.
+    virtual void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart) = 0;
     // The style dialog applies its changes to the style set itself.
     virtual void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) = 0;
     // The page-layout dialog; true when accepted and prefs took its values.
     // noJSPlanSetting is the default its "valeurs par défaut" button gives.
     virtual bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) = 0;
+    // The About box of the menu, until it closes.
     virtual void ShowAbout(QWidget* parent) = 0;
     // Opens a file or address in the user's browser; false when no browser
     // took it.

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -89,6 +90,16 @@ TAboutFrm::TAboutFrm(QWidget* parent)
     Timer1->start();
 }
 
+TAboutFrm* TAboutFrm::ShowWithoutWaiting(QWidget* window)
+{
+    auto* about = new TAboutFrm(window);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setAttribute(Qt::WA_ShowWithoutActivating);
+    about->setModal(false);
+    about->show();
+    return about;
+}
+
 void TAboutFrm::Timer1Timer()
 {
     ++tick_;
@@ -100,7 +111,11 @@ void TAboutFrm::Timer1Timer()
 
 void TAboutFrm::showEvent(QShowEvent* event)
 {
-    CenterOnPrimaryScreen(*this);
+    // Over the window it belongs to, wherever that window stands.
+    if (const QWidget* window = parentWidget() ? parentWidget()->window() : nullptr; window && window->isVisible())
+        move(window->frameGeometry().center() - rect().center());
+    else
+        CenterOnPrimaryScreen(*this);
     QDialog::showEvent(event);
 }
 
@@ -110,6 +125,12 @@ void TAboutFrm::mousePressEvent(QMouseEvent* event)
 }
 
 void TAboutFrm::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    close();
+}
+
+void TAboutFrm::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
     close();

@@ -1,5 +1,6 @@
 #pragma once
 // Use: sw::TAboutFrm about(this); about.exec();  (it closes itself after about seven seconds)
+//  or: sw::TAboutFrm::ShowWithoutWaiting(window);  (over a window that stays usable)
 
 #include <QDialog>
 
@@ -10,11 +11,16 @@ class QTimer;
 namespace sw {
 
 // The About box: program name, version and author, without title bar; it
-// closes at the seventh tick of its one-second timer or at the first click.
+// closes at the seventh tick of its one-second timer, at the first click or
+// at the first key.
 class TAboutFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TAboutFrm(QWidget* parent = nullptr);
+
+    // The box over window, which keeps the keyboard and stays usable while
+    // the box is up; the box deletes itself once closed.
+    static TAboutFrm* ShowWithoutWaiting(QWidget* window);
 
     // One tick of Timer1; the window closes when the count passes 7.
     void Timer1Timer();
@@ -34,6 +40,7 @@ protected:
     // Clicks on the window and on everything in it end up here.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int tick_ = 1;

@@ -20,7 +20,7 @@ TCheckString::TCheckString(QWidget* parent) : QWidget(parent)
 {
     resize(170, 40);
     check_ = new QCheckBox(this);
-    check_->setGeometry(0, 0, width(), 18);
+    check_->setGeometry(0, 0, width(), CheckHeight());
     label_ = new QLabel(this);
     label_->move(kIndent, kLabelTop);
     label_->adjustSize();
@@ -33,6 +33,12 @@ TCheckString::TCheckString(QWidget* parent) : QWidget(parent)
     edit_->setPalette(colours);
     connect(check_, &QCheckBox::clicked, this,
             [this] { setChecked(check_->checkState() == Qt::Checked); });
+}
+
+int TCheckString::CheckHeight() const
+{
+    // Down to the label's line, which starts below the box.
+    return std::min(check_->sizeHint().height(), kLabelTop);
 }
 
 void TCheckString::setChecked(bool value)
@@ -55,8 +61,9 @@ void TCheckString::setCaption(const QString& caption)
         return;
     check_->setText(caption);
     // The box keeps its width from creation, but never cuts its caption.
-    check_->resize(std::max(check_->width(), check_->sizeHint().width()), check_->height());
+    check_->resize(std::max(check_->width(), check_->sizeHint().width()), CheckHeight());
     Layout();
+    updateGeometry();
     update();
 }
 
@@ -70,18 +77,31 @@ void TCheckString::setEdCaption(const QString& caption)
 {
     label_->setText(caption);
     Layout();
+    updateGeometry();
 }
 
 void TCheckString::setEditWidth(int width)
 {
     editWidth_ = width;
     edit_->resize(width, edit_->height());
+    updateGeometry();
 }
 
 void TCheckString::Layout()
 {
     label_->adjustSize();
     edit_->setGeometry(label_->x() + label_->width() + kGap, label_->y(), editWidth_, kEditHeight);
+}
+
+QSize TCheckString::sizeHint() const
+{
+    const int editRight = kIndent + label_->sizeHint().width() + kGap + editWidth_;
+    return QSize(std::max(check_->sizeHint().width(), editRight), kEditTop + kEditHeight + 2);
+}
+
+QSize TCheckString::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 void TCheckString::resizeEvent(QResizeEvent* event)

@@ -33,12 +33,17 @@ public:
     QLabel* label() const { return label_; }
     QLineEdit* edit() const { return edit_; }
 
+    // Room for the caption and for the labelled edit, for a layout.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The edit follows the label on its line, 10 pixels after it.
     void Layout();
+    int CheckHeight() const;
 
     QCheckBox* check_;
     QLabel* label_;

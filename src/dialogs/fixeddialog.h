@@ -27,6 +27,14 @@ inline QFont DialogFont(int pixelSize = 13)
     return arial;
 }
 
+// Gives a dialog whose layout sizes it the frame of the editor's dialogs: a
+// caption, close by the system menu only.
+inline void SetUpDialog(QDialog& dialog, const QString& caption)
+{
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+}
+
 // Puts a dialog about to be shown in the middle of the primary screen.
 inline void CenterOnPrimaryScreen(QDialog& dialog)
 {

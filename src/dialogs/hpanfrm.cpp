@@ -1,9 +1,11 @@
 #include "dialogs/hpanfrm.h"
 
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 
 #include "qtshared/uitext.h"
-#include "qtshared/widgetbuilders.h"
 #include "dialogs/fixeddialog.h"
 
 namespace sw {
@@ -13,22 +15,28 @@ namespace {
 using uitext::FromLineText;
 using uitext::ToQString;
 
-TCheckString* CheckString(QWidget* parent, const QString& caption, const QString& edCaption,
-                          int editWidth, int left, int top)
+TCheckString* CheckString(QWidget* parent, const QString& caption, const QString& edCaption, int editWidth)
 {
     auto* control = new TCheckString(parent);
-    control->setGeometry(left, top, 200, 44);
     control->setCaption(caption);
     control->setEdCaption(edCaption);
     control->setEditWidth(editWidth);
     return control;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const QString& caption, int left, int top)
+// A one-line edit of width pixels with its label on its left, on one row of
+// a form.
+QLineEdit* AddFormEdit(QFormLayout* form, const QString& caption, int width)
 {
-    auto* box = new QCheckBox(caption, parent);
-    box->setGeometry(left, top, 180, 18);
-    return box;
+    auto* edit = new QLineEdit;
+    edit->setFixedWidth(width);
+    form->addRow(caption, edit);
+    return edit;
+}
+
+QVBoxLayout* ColumnOf(QGroupBox* group)
+{
+    return new QVBoxLayout(group);
 }
 
 } // namespace
@@ -36,47 +44,68 @@ QCheckBox* CheckBox(QWidget* parent, const QString& caption, int left, int top)
 THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
     : QDialog(parent), prefs_(prefs), before_(prefs), noJSPlanSetting_(noJSPlanSetting)
 {
-    SetUpFixedDialog(*this, QStringLiteral("Paramètres de mise en page HTML ... "), 505, 391);
+    SetUpDialog(*this, QStringLiteral("Paramètres de mise en page HTML ... "));
     setFont(DialogFont());
 
     FrameGB = new QGroupBox(QStringLiteral("Frames (multi fenêtrage) "), this);
-    FrameGB->setGeometry(8, 6, 240, 112);
-    FMWidth = widgets::AddLabelledEdit(FrameGB, QStringLiteral("Hauteur du menu:"), 12, 24, 110, 40, 4);
-    fBorderChk = CheckString(FrameGB, QStringLiteral("Bordure visible"), QStringLiteral("largeur:"),
-                             20, 12, 56);
+    auto* frameForm = new QFormLayout;
+    FMWidth = AddFormEdit(frameForm, QStringLiteral("Hauteur du menu:"), 40);
+    fBorderChk = CheckString(FrameGB, QStringLiteral("Bordure visible"), QStringLiteral("largeur:"), 20);
+    QVBoxLayout* frameColumn = ColumnOf(FrameGB);
+    frameColumn->addLayout(frameForm);
+    frameColumn->addWidget(fBorderChk);
+    frameColumn->addStretch(1);
 
     menuGB = new QGroupBox(QStringLiteral("Menu "), this);
-    menuGB->setGeometry(8, 126, 240, 196);
     GroupBox3 = new QGroupBox(QStringLiteral("Afficher: "), menuGB);
-    GroupBox3->setGeometry(12, 22, 216, 100);
-    mChk1 = CheckBox(GroupBox3, QStringLiteral("plan"), 12, 24);
-    mChk2 = CheckBox(GroupBox3, QStringLiteral("story board"), 12, 48);
-    mChk3 = CheckBox(GroupBox3, QStringLiteral("rapport"), 12, 72);
-    mLnkChk = CheckString(menuGB, QStringLiteral("Lien de retour"), QStringLiteral("texte:"), 100,
-                          12, 136);
+    mChk1 = new QCheckBox(QStringLiteral("plan"), GroupBox3);
+    mChk2 = new QCheckBox(QStringLiteral("story board"), GroupBox3);
+    mChk3 = new QCheckBox(QStringLiteral("rapport"), GroupBox3);
+    QVBoxLayout* showColumn = ColumnOf(GroupBox3);
+    for (QCheckBox* check : {mChk1, mChk2, mChk3})
+        showColumn->addWidget(check);
+    mLnkChk = CheckString(menuGB, QStringLiteral("Lien de retour"), QStringLiteral("texte:"), 100);
+    QVBoxLayout* menuColumn = ColumnOf(menuGB);
+    menuColumn->addWidget(GroupBox3);
+    menuColumn->addWidget(mLnkChk);
+    menuColumn->addStretch(1);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Page d'entrée "), this);
-    GroupBox2->setGeometry(257, 6, 240, 124);
-    fCoverChk = CheckString(GroupBox2, QStringLiteral(" Page couverture distincte:"),
-                            QStringLiteral("nom:"), 100, 12, 22);
-    CSepChkStr = CheckString(GroupBox2, QStringLiteral("Séparateur"), QStringLiteral("largeur:"), 40,
-                             12, 72);
+    fCoverChk = CheckString(GroupBox2, QStringLiteral(" Page couverture distincte:"), QStringLiteral("nom:"), 100);
+    CSepChkStr = CheckString(GroupBox2, QStringLiteral("Séparateur"), QStringLiteral("largeur:"), 40);
+    QVBoxLayout* coverColumn = ColumnOf(GroupBox2);
+    coverColumn->addWidget(fCoverChk);
+    coverColumn->addWidget(CSepChkStr);
+    coverColumn->addStretch(1);
 
     GParamGroupBox = new QGroupBox(QStringLiteral("Pages "), this);
-    GParamGroupBox->setGeometry(257, 138, 240, 184);
     GroupBox4 = new QGroupBox(QStringLiteral("Tableau: "), GParamGroupBox);
-    GroupBox4->setGeometry(12, 22, 216, 92);
-    pTableWidth = widgets::AddLabelledEdit(GroupBox4, QStringLiteral("largeur de tableau:"), 12, 26, 120, 60, 4);
-    pTableMargin = widgets::AddLabelledEdit(GroupBox4, QStringLiteral("marge:"), 12, 56, 120, 60, 4);
-    noJScriptChk = CheckBox(GParamGroupBox, QStringLiteral("Plan: pas de JavaScript"), 12, 132);
-    noJScriptChk->resize(210, 18);
+    auto* tableForm = new QFormLayout(GroupBox4);
+    pTableWidth = AddFormEdit(tableForm, QStringLiteral("largeur de tableau:"), 60);
+    pTableMargin = AddFormEdit(tableForm, QStringLiteral("marge:"), 60);
+    noJScriptChk = new QCheckBox(QStringLiteral("Plan: pas de JavaScript"), GParamGroupBox);
+    QVBoxLayout* pagesColumn = ColumnOf(GParamGroupBox);
+    pagesColumn->addWidget(GroupBox4);
+    pagesColumn->addWidget(noJScriptChk);
+    pagesColumn->addStretch(1);
 
     btnDefVal = new QPushButton(QStringLiteral("valeurs par défaut"), this);
-    btnDefVal->setGeometry(8, 346, 150, 25);
     btnDefVal->setToolTip(QStringLiteral("Tout réinitialiser"));
     okBtn = new QPushButton(QStringLiteral("Accepter"), this);
-    okBtn->setGeometry(396, 346, 101, 25);
     okBtn->setDefault(true);
+
+    // Two columns of groups, the buttons below; the dialog is as large as its
+    // texts need and no larger, since none of its fields grows.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(FrameGB, 0, 0);
+    grid->addWidget(menuGB, 1, 0);
+    grid->addWidget(GroupBox2, 0, 1);
+    grid->addWidget(GParamGroupBox, 1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setRowMinimumHeight(2, grid->spacing());
+    grid->addWidget(btnDefVal, 3, 0, Qt::AlignLeft);
+    grid->addWidget(okBtn, 3, 1, Qt::AlignRight);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnDefVal, &QPushButton::clicked, this, [this] { btnDefValClick(); });
     connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -85,45 +86,32 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     // FormCreate
     cellSize_ = 15;
     highIndex_ = kNetColorCount - 1;
-    SetUpFixedDialog(*this, QStringLiteral("Choix de noms de couleurs reconnus."), 241, 287);
+    SetUpDialog(*this, QStringLiteral("Choix de noms de couleurs reconnus."));
 
     Label1 = new QLabel(QStringLiteral("couleurs primaires"), this);
-    Label1->setGeometry(12, 6, 150, 16);
     PrimCBox = new TPictureBox(this);
-    PrimCBox->move(12, 24);
     Label2 = new QLabel(QStringLiteral("palette étendue"), this);
-    Label2->setGeometry(12, 42, 130, 16);
     alphaChk = new QCheckBox(QStringLiteral("Alpha"), this);
-    alphaChk->setGeometry(160, 41, 70, 18);
     ColorBox = new TPictureBox(this);
-    ColorBox->move(15, 60);
 
-    // The name takes the whole line after the number, so that the longest
-    // names ("lightgoldenrodyellow") fit; the hex text stands beside the hex
-    // option.
     Shape1 = new TColorSwatch(this);
-    Shape1->setGeometry(15, 216, 24, 20);
+    Shape1->setFixedSize(24, 20);
     IndexLabel = new QLabel(this);
-    IndexLabel->setGeometry(44, 218, 28, 16);
     NameLabel = new QLabel(this);
-    NameLabel->setGeometry(72, 218, 154, 16);
     NameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     HexLabel = new QLabel(this);
-    HexLabel->setGeometry(146, 243, 80, 16);
     HexLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     hexCheck = new QCheckBox(QStringLiteral("valeur Hex."), this);
-    hexCheck->setGeometry(15, 242, 120, 18);
     ChosenColor = new TColorSwatch(this);
-    ChosenColor->setGeometry(15, 263, 24, 20);
+    ChosenColor->setFixedSize(24, 20);
     ChosenColor->SetColor(0);
     NetColLabel = new QLabel(QStringLiteral("black"), this);
-    NetColLabel->setGeometry(44, 265, 100, 16);
     QFont bold = NetColLabel->font();
     bold.setBold(true);
     NetColLabel->setFont(bold);
     okBtn = new QPushButton(QStringLiteral("Accepter"), this);
-    okBtn->setGeometry(150, 258, 80, 25);
+    LayOutControls();
 
     hexCheck->setChecked(hexOption);
 
@@ -149,6 +137,44 @@ const char* TNetCForm::PrimaryName(int position)
 std::int32_t TNetCForm::PrimaryColor(int position)
 {
     return kPrimaryColours.at(static_cast<std::size_t>(position)).value;
+}
+
+void TNetCForm::LayOutControls()
+{
+    // The longest names ("lightgoldenrodyellow") and hex texts fit, also in
+    // bold for the chosen colour; the palette does not grow, nor the dialog.
+    const QString longestName = QStringLiteral("lightgoldenrodyellow");
+    NameLabel->setMinimumWidth(NameLabel->fontMetrics().horizontalAdvance(longestName));
+    NetColLabel->setMinimumWidth(NetColLabel->fontMetrics().horizontalAdvance(longestName));
+    HexLabel->setMinimumWidth(HexLabel->fontMetrics().horizontalAdvance(QStringLiteral("#aaaaaaaa")));
+    IndexLabel->setMinimumWidth(IndexLabel->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+
+    auto* column = new QVBoxLayout(this);
+    column->setSpacing(4);
+    column->addWidget(Label1);
+    column->addWidget(PrimCBox, 0, Qt::AlignHCenter);
+    auto* extended = new QHBoxLayout;
+    extended->addWidget(Label2);
+    extended->addStretch(1);
+    extended->addWidget(alphaChk);
+    column->addLayout(extended);
+    column->addWidget(ColorBox, 0, Qt::AlignHCenter);
+    auto* pointed = new QHBoxLayout;
+    pointed->addWidget(Shape1);
+    pointed->addWidget(IndexLabel);
+    pointed->addWidget(NameLabel, 1);
+    column->addLayout(pointed);
+    auto* hex = new QHBoxLayout;
+    hex->addWidget(hexCheck);
+    hex->addStretch(1);
+    hex->addWidget(HexLabel);
+    column->addLayout(hex);
+    auto* chosen = new QHBoxLayout;
+    chosen->addWidget(ChosenColor);
+    chosen->addWidget(NetColLabel, 1);
+    chosen->addWidget(okBtn);
+    column->addLayout(chosen);
+    column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TNetCForm::showEvent(QShowEvent* event)

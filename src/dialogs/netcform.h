@@ -93,6 +93,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls in their layout, which sizes the dialog.
+    void LayOutControls();
     void SetChosenText(const std::string& text);
     void PaintChosen(std::int32_t value);
 

@@ -1,5 +1,6 @@
 #include "dialogs/preffrm.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -7,27 +8,37 @@
 
 namespace sw {
 
-TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, QWidget* parent)
+TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart, QWidget* parent)
     : QDialog(parent)
 {
-    SetUpFixedDialog(*this, QStringLiteral("Préférences"), 327, 148);
+    SetUpDialog(*this, QStringLiteral("Préférences"));
     setFont(DialogFont(12));
 
     AutoLoadCheck = new QCheckBox(QStringLiteral("Chargement auto du dernier fichier"), this);
     AutoLoadCheck->setObjectName(QStringLiteral("AutoLoadCheck"));
-    AutoLoadCheck->setGeometry(24, 24, 280, 22);
     AutoLoadCheck->setChecked(autoLoad);
 
     SaveIDCheck = new QCheckBox(QStringLiteral("Conserver les paramètres d'identité"), this);
     SaveIDCheck->setObjectName(QStringLiteral("SaveIDCheck"));
-    SaveIDCheck->setGeometry(24, 54, 280, 22);
     SaveIDCheck->setChecked(saveID);
+
+    ShowAboutCheck = new QCheckBox(QStringLiteral("Afficher la fenêtre À propos au démarrage"), this);
+    ShowAboutCheck->setObjectName(QStringLiteral("ShowAboutCheck"));
+    ShowAboutCheck->setChecked(showAboutAtStart);
 
     OkBtn = new QPushButton(QStringLiteral("Accepter"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    OkBtn->setGeometry(231, 108, 80, 26);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 18, 16, 14);
+    for (QCheckBox* check : {AutoLoadCheck, SaveIDCheck, ShowAboutCheck})
+        column->addWidget(check);
+    column->addSpacing(18);
+    column->addWidget(OkBtn, 0, Qt::AlignRight);
+    // The dialog holds its texts and nothing more.
+    column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool TPrefFrm::AutoLoad() const
@@ -38,6 +49,15 @@ bool TPrefFrm::AutoLoad() const
 bool TPrefFrm::SaveID() const
 {
     return SaveIDCheck->isChecked();
+}
+
+} // namespace sw
+
+namespace sw {
+
+bool TPrefFrm::ShowAboutAtStart() const
+{
+    return ShowAboutCheck->isChecked();
 }
 
 } // namespace sw

@@ -1,6 +1,6 @@
 #pragma once
-// Use: sw::TPrefFrm dlg(settings.AutoLoad, settings.SaveID, this);
-//      if (dlg.exec() == QDialog::Accepted) { settings.AutoLoad = dlg.AutoLoad(); settings.SaveID = dlg.SaveID(); }
+// Use: sw::TPrefFrm dlg(settings.AutoLoad, settings.SaveID, settings.ShowAboutAtStart, this);
+//      if (dlg.exec() == QDialog::Accepted) { settings.AutoLoad = dlg.AutoLoad(); ... }
 
 #include <QDialog>
 
@@ -9,18 +9,20 @@ class QPushButton;
 
 namespace sw {
 
-// The preferences dialog: automatic loading of the last file and keeping the
-// author name for new projects.
+// The preferences dialog: automatic loading of the last file, keeping the
+// author name for new projects, and the About box at start-up.
 class TPrefFrm : public QDialog {
     Q_OBJECT
 public:
-    TPrefFrm(bool autoLoad, bool saveID, QWidget* parent = nullptr);
+    TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart = true, QWidget* parent = nullptr);
 
     bool AutoLoad() const;
     bool SaveID() const;
+    bool ShowAboutAtStart() const;
 
     QCheckBox* AutoLoadCheck;
     QCheckBox* SaveIDCheck;
+    QCheckBox* ShowAboutCheck;
     QPushButton* OkBtn;
 };
 

@@ -111,6 +111,7 @@ void TStyleDlg::FormShow()
         if (!prefs_.selectors[i].empty())
             ElemListBox->addItem(ToQString(prefs_.shortNames[i] + " (" + prefs_.selectors[i] + ")"));
     }
+    FitElementList();
     ElemListBox->setCurrentRow(curElement_);
     LnkStateList->setCurrentRow(curLink_);
     filling_ = false;

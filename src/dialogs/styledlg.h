@@ -112,6 +112,13 @@ private:
     void AddCancelButton();
     // The file dialogs behind chooseExportFile and chooseImportFile.
     void UseFileDialogs();
+    // The parts of BuildControls: the elements' group and its settings
+    // panel, the links' group.
+    void BuildElementControls();
+    QWidget* BuildElementPanel();
+    void BuildLinkControls();
+    // The element list made as wide as its longest line, once filled.
+    void FitElementList();
     void ConnectHandlers();
     void FormShow();
     void ShowElement(int index);

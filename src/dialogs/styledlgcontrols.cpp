@@ -2,9 +2,14 @@
 // styledlg.cpp.
 #include "dialogs/styledlg.h"
 
+#include <initializer_list>
+
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,13 +17,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "dialogs/colorswatch.h"
 #include "dialogs/fixeddialog.h"
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
 #include "qtshared/uitext.h"
-#include "qtshared/widgetbuilders.h"
 
 namespace sw {
 
@@ -26,69 +31,129 @@ namespace {
 
 using uitext::ToQString;
 
-QPushButton* Button(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+QPushButton* Button(QWidget* parent, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setGeometry(left, top, width, height);
     // Enter in an edit must not close the dialog.
     button->setAutoDefault(false);
     return button;
+}
+
+// A swatch the user clicks for a colour: a small fixed box.
+TColorSwatch* ColourBox(QWidget* parent)
+{
+    auto* swatch = new TColorSwatch(parent);
+    swatch->setFixedSize(30, 20);
+    swatch->setCursor(Qt::PointingHandCursor);
+    return swatch;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch(1);
+    return row;
 }
 
 } // namespace
 
 void TStyleDlg::BuildControls()
 {
-    SetUpFixedDialog(*this, QStringLiteral("Propriétés de style ... "), 611, 478);
+    SetUpDialog(*this, QStringLiteral("Propriétés de style ... "));
     setFont(DialogFont());
+    BuildElementControls();
+    BuildLinkControls();
 
-    FontGBox = new QGroupBox(QStringLiteral("Éléments de style:  "), this);
-    FontGBox->setGeometry(1, 0, 355, 416);
-    // The list is as wide as its longest line, "Retrait (Blockquote)"; the
-    // element panel and the description follow on its right.
-    ElemListBox = new QListWidget(FontGBox);
-    ElemListBox->setGeometry(14, 21, 124, 239);
-    ElemListBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    styleInfoLab = new QLabel(FontGBox);
-    styleInfoLab->setGeometry(145, 15, 200, 39);
-    styleInfoLab->setWordWrap(true);
-    styleInfoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette green = styleInfoLab->palette();
-    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    styleInfoLab->setPalette(green);
+    GroupBox1 = new QGroupBox(QStringLiteral("Fichier: "), this);
+    auto* fileForm = new QFormLayout(GroupBox1);
+    StyleNameEd = new QLineEdit(GroupBox1);
+    StyleNameEd->setText(QStringLiteral("cStyle.css"));
+    fileForm->addRow(QStringLiteral("Feuille de style (.css)"), StyleNameEd);
+    FNameLabel = new QLabel(GroupBox1);
+    fileForm->addRow(FNameLabel);
+    GroupBox1->hide();
 
-    // The panel reaches up beside the description, which it leaves uncovered.
+    okBtn = Button(this, QStringLiteral("Accepter"));
+
+    // The elements on the left grow with the dialog; the links on the right
+    // keep their size, the button at the bottom.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(FontGBox, 0, 0, 4, 1);
+    grid->addWidget(LinkGroupBox, 0, 1);
+    grid->addWidget(GroupBox1, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(okBtn, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->setColumnStretch(0, 1);
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    stylePopUp = new QMenu(this);
+    mresetNames = stylePopUp->addAction(QStringLiteral("reset names"));
+    listPopUp = new QMenu(this);
+    mLCopy = listPopUp->addAction(QStringLiteral("copier"));
+    mLPaste = listPopUp->addAction(QStringLiteral("coller"));
+}
+
+QWidget* TStyleDlg::BuildElementPanel()
+{
     auto* elementPanel = new QWidget(FontGBox);
-    elementPanel->setGeometry(143, 39, 210, 222);
     bgColChk = new QCheckBox(QStringLiteral("Fond transparent"), elementPanel);
-    bgColChk->setGeometry(2, 15, 200, 18);
     textPanel = new TColorSwatch(elementPanel);
-    textPanel->setGeometry(2, 35, 200, 50);
+    // The sample keeps its height whatever the element's font size.
+    textPanel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    textPanel->setFixedHeight(50);
     textPanel->setText(QStringLiteral("Aa .. Zz"));
     textPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     textPanel->setAlignment(Qt::AlignCenter);
     textPanel->setCursor(Qt::PointingHandCursor);
     Label11 = new QLabel(QStringLiteral("Couleur:"), elementPanel);
-    Label11->setGeometry(2, 93, 56, 16);
-    FntColShape = new TColorSwatch(elementPanel);
-    FntColShape->setGeometry(58, 91, 30, 20);
-    FntColShape->setCursor(Qt::PointingHandCursor);
+    FntColShape = ColourBox(elementPanel);
     ParAlign = new TParAlignButton(elementPanel);
-    ParAlign->move(96, 93);
     FNameCBo = new TFontCombo(elementPanel);
     FNameCBo->setEditable(true);
-    FNameCBo->setGeometry(2, 117, 200, 22);
     SizeEdit = new QComboBox(elementPanel);
     SizeEdit->setEditable(true);
     SizeEdit->setInsertPolicy(QComboBox::NoInsert);
-    SizeEdit->setGeometry(2, 143, 60, 22);
+    SizeEdit->setMinimumContentsLength(3);
     auto* sizeLabel = new QLabel(QStringLiteral("pt"), elementPanel);
-    sizeLabel->setGeometry(66, 146, 20, 16);
-    sMargin = widgets::AddLabelledEdit(elementPanel, QStringLiteral("Marge: "), 2, 171, 74, 126);
-    sPadding = widgets::AddLabelledEdit(elementPanel, QStringLiteral("Marge int.: "), 2, 197, 74, 126);
+    sMargin = new QLineEdit(elementPanel);
+    sPadding = new QLineEdit(elementPanel);
+
+    auto* column = new QVBoxLayout(elementPanel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    column->addWidget(bgColChk);
+    column->addWidget(textPanel);
+    column->addLayout(Row({Label11, FntColShape, ParAlign}));
+    column->addWidget(FNameCBo);
+    column->addLayout(Row({SizeEdit, sizeLabel}));
+    auto* margins = new QFormLayout;
+    margins->addRow(QStringLiteral("Marge: "), sMargin);
+    margins->addRow(QStringLiteral("Marge int.: "), sPadding);
+    column->addLayout(margins);
+    // A taller dialog leaves its room below the settings, not between them.
+    column->addStretch(1);
+    return elementPanel;
+}
+
+void TStyleDlg::BuildElementControls()
+{
+    FontGBox = new QGroupBox(QStringLiteral("Éléments de style:  "), this);
+    ElemListBox = new QListWidget(FontGBox);
+    ElemListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    styleInfoLab = new QLabel(FontGBox);
+    styleInfoLab->setWordWrap(true);
+    styleInfoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A layout does not count a wrapped text's lines in its minimum: the
+    // description has room for three.
+    styleInfoLab->setMinimumHeight(3 * styleInfoLab->fontMetrics().lineSpacing());
+    QPalette green = styleInfoLab->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    styleInfoLab->setPalette(green);
+    QWidget* elementPanel = BuildElementPanel();
 
     sNameLabel = new QLabel(FontGBox);
-    sNameLabel->setGeometry(20, 267, 140, 18);
     QPalette navy = sNameLabel->palette();
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     sNameLabel->setPalette(navy);
@@ -97,58 +162,78 @@ void TStyleDlg::BuildControls()
     sNameLabel->setFont(bold);
 
     GroupBox4 = new QGroupBox(QStringLiteral("Options  "), FontGBox);
-    GroupBox4->setGeometry(166, 269, 174, 113);
     OptionMemo = new QPlainTextEdit(GroupBox4);
-    OptionMemo->setGeometry(8, 20, 158, 60);
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);
     courier.setPixelSize(12);
     OptionMemo->setFont(courier);
-    Button1 = Button(GroupBox4, QStringLiteral("Effacer"), 8, 84, 70, 22);
+    OptionMemo->setMinimumHeight(4 * OptionMemo->fontMetrics().lineSpacing());
+    Button1 = Button(GroupBox4, QStringLiteral("Effacer"));
+    auto* options = new QVBoxLayout(GroupBox4);
+    options->addWidget(OptionMemo, 1);
+    options->addWidget(Button1, 0, Qt::AlignLeft);
 
-    btnSavePrefs = Button(FontGBox, QStringLiteral("Exporter..."), 12, 337, 86, 25);
-    btnGetPrefs = Button(FontGBox, QStringLiteral("Récupérer..."), 12, 363, 88, 24);
-    btnDefVal = Button(FontGBox, QStringLiteral("valeurs par défaut"), 218, 387, 124, 22);
+    btnSavePrefs = Button(FontGBox, QStringLiteral("Exporter..."));
+    btnGetPrefs = Button(FontGBox, QStringLiteral("Récupérer..."));
+    btnDefVal = Button(FontGBox, QStringLiteral("valeurs par défaut"));
     btnDefVal->setToolTip(QStringLiteral("Tout réinitialiser"));
 
+    // The list, as wide as its longest line (see FitElementList), with the
+    // element's description and settings on its right; the options below
+    // them grow with the list.
+    auto* grid = new QGridLayout(FontGBox);
+    grid->addWidget(ElemListBox, 0, 0, 2, 1);
+    grid->addWidget(styleInfoLab, 0, 1);
+    grid->addWidget(elementPanel, 1, 1);
+    auto* files = new QVBoxLayout;
+    files->addWidget(sNameLabel);
+    files->addStretch(1);
+    files->addWidget(btnSavePrefs);
+    files->addWidget(btnGetPrefs);
+    grid->addLayout(files, 2, 0);
+    grid->addWidget(GroupBox4, 2, 1);
+    grid->addWidget(btnDefVal, 3, 1, Qt::AlignRight);
+    grid->setRowStretch(0, 0);
+    grid->setRowStretch(1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+void TStyleDlg::FitElementList()
+{
+    ElemListBox->setMinimumWidth(ElemListBox->sizeHintForColumn(0) + 2 * ElemListBox->frameWidth()
+                                 + ElemListBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+}
+
+void TStyleDlg::BuildLinkControls()
+{
     LinkGroupBox = new QGroupBox(QStringLiteral("Liens "), this);
-    LinkGroupBox->setGeometry(365, 0, 223, 139);
     LinkGroupBox->setMouseTracking(true);
     LnkStateList = new QListWidget(LinkGroupBox);
-    LnkStateList->setGeometry(10, 22, 80, 56);
     LnkStateList->addItems({QStringLiteral("lien"), QStringLiteral("actif"), QStringLiteral("parcouru")});
-    LinkColShape = new TColorSwatch(LinkGroupBox);
-    LinkColShape->setGeometry(100, 22, 30, 20);
-    LinkColShape->setCursor(Qt::PointingHandCursor);
+    // The three states and nothing more.
+    LnkStateList->setFixedHeight(3 * LnkStateList->sizeHintForRow(0) + 2 * LnkStateList->frameWidth());
+    LnkStateList->setFixedWidth(LnkStateList->sizeHintForColumn(0) + 4 * LnkStateList->frameWidth() + 8);
+    LinkColShape = ColourBox(LinkGroupBox);
     lnkDecCheck = new QCheckBox(QStringLiteral("Souligné"), LinkGroupBox);
-    lnkDecCheck->setGeometry(100, 48, 110, 18);
-    LnkDefBtn = Button(LinkGroupBox, QStringLiteral("Défaut"), 140, 20, 70, 22);
+    LnkDefBtn = Button(LinkGroupBox, QStringLiteral("Défaut"));
     lnkExPanel = new TColorSwatch(LinkGroupBox);
-    lnkExPanel->setGeometry(10, 88, 200, 40);
+    lnkExPanel->setMinimumHeight(40);
     lnkExPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lnkExPanel->setMouseTracking(true);
     LnkExLab = new QLabel(QStringLiteral("exemple de lien"), lnkExPanel);
-    LnkExLab->adjustSize();
-    LnkExLab->move((200 - LnkExLab->width()) / 2, (40 - LnkExLab->height()) / 2);
     LnkExLab->setMouseTracking(true);
     LnkExLab->setCursor(Qt::PointingHandCursor);
+    auto* sample = new QHBoxLayout(lnkExPanel);
+    sample->addWidget(LnkExLab, 0, Qt::AlignCenter);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Fichier: "), this);
-    GroupBox1->setGeometry(365, 146, 223, 80);
-    StyleNameEd = widgets::AddLabelledEdit(GroupBox1, QStringLiteral("Feuille de style (.css)"), 8, 20, 130, 80);
-    StyleNameEd->setText(QStringLiteral("cStyle.css"));
-    FNameLabel = new QLabel(GroupBox1);
-    FNameLabel->setGeometry(8, 50, 200, 16);
-    GroupBox1->hide();
-
-    okBtn = Button(this, QStringLiteral("Accepter"), 462, 388, 101, 23);
-
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    stylePopUp = new QMenu(this);
-    mresetNames = stylePopUp->addAction(QStringLiteral("reset names"));
-    listPopUp = new QMenu(this);
-    mLCopy = listPopUp->addAction(QStringLiteral("copier"));
-    mLPaste = listPopUp->addAction(QStringLiteral("coller"));
+    auto* grid = new QGridLayout(LinkGroupBox);
+    grid->addWidget(LnkStateList, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(LinkColShape, 0, 1);
+    grid->addWidget(LnkDefBtn, 0, 2);
+    grid->addWidget(lnkDecCheck, 1, 1, 1, 2, Qt::AlignTop);
+    grid->addWidget(lnkExPanel, 2, 0, 1, 3);
 }
 
 void TStyleDlg::ConnectHandlers()

@@ -1,6 +1,8 @@
 #include "model/appsettings.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -19,6 +21,8 @@ namespace {
 constexpr std::string_view kGeneral = "GENERAL";
 constexpr std::string_view kPrefs = "PREFS";
 constexpr std::string_view kExport = "EXPORT";
+constexpr std::string_view kWindow = "WINDOW";
+constexpr std::string_view kShowAboutKey = "ShowAbout";
 constexpr std::string_view kEscapedSuffix = "Escaped";
 constexpr std::string_view kMaxPictureSideKey = "MaxPictureSide";
 // Strings are read up to this many characters.
@@ -73,6 +77,34 @@ void WriteText(IniFile& ini, std::string_view section, std::string_view key, con
         ini.WriteString(section, key, text);
         ini.DeleteKey(section, EscapedKey(key));
     }
+}
+
+// The window's place from [WINDOW]: nothing unless its frame is whole.
+std::optional<TWindowPlace> ReadWindowPlace(const IniFile& ini)
+{
+    // A value that is not an integer reads as this one, which no real
+    // coordinate takes.
+    constexpr int kBroken = std::numeric_limits<int>::min();
+    TWindowPlace place;
+    place.Left = ini.ReadInteger(kWindow, "Left", kBroken);
+    place.Top = ini.ReadInteger(kWindow, "Top", kBroken);
+    place.Width = ini.ReadInteger(kWindow, "Width", kBroken);
+    place.Height = ini.ReadInteger(kWindow, "Height", kBroken);
+    if (place.Left == kBroken || place.Top == kBroken || place.Width <= 0 || place.Height <= 0)
+        return std::nullopt;
+    place.Maximized = ini.ReadBool(kWindow, "Maximized", false);
+    place.Tab = std::max(0, ini.ReadInteger(kWindow, "Tab", 0));
+    return place;
+}
+
+void WriteWindowPlace(IniFile& ini, const TWindowPlace& place)
+{
+    ini.WriteInteger(kWindow, "Left", place.Left);
+    ini.WriteInteger(kWindow, "Top", place.Top);
+    ini.WriteInteger(kWindow, "Width", place.Width);
+    ini.WriteInteger(kWindow, "Height", place.Height);
+    ini.WriteBool(kWindow, "Maximized", place.Maximized);
+    ini.WriteInteger(kWindow, "Tab", place.Tab);
 }
 
 bool IsUnreservedInUrl(unsigned char c)
@@ -204,6 +236,8 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
     ExportParts = ini.ReadString(kExport, "Parts", "");
     ExportGrid = ini.ReadString(kExport, "Grid", "");
     ExportPaper = ini.ReadString(kExport, "Paper", "");
+    ShowAboutAtStart = ini.ReadBool(kPrefs, kShowAboutKey, true);
+    Window = ReadWindowPlace(ini);
 }
 
 void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
@@ -242,6 +276,13 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     for (const auto& [key, value] : exportKeys)
         if (!value->empty())
             ini.WriteString(kExport, key, *value);
+    if (ShowAboutAtStart)
+        ini.DeleteKey(kPrefs, kShowAboutKey);
+    else
+        ini.WriteBool(kPrefs, kShowAboutKey, false);
+    // A run that never showed its window leaves the last place as it was.
+    if (Window)
+        WriteWindowPlace(ini, *Window);
 
     std::error_code ignored;
     std::filesystem::create_directories(iniFile.parent_path(), ignored);

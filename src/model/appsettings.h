@@ -31,6 +31,20 @@ std::filesystem::path SettingsFilePath(const EnvironmentLookup& environment = Pr
 // from.
 std::string DefaultHelpAddress(const std::filesystem::path& programFile);
 
+// Where the main window stood at the end of a run, in the screen's
+// device-independent pixels: its normal frame (also while maximised), whether
+// it was maximised, and its current tab.
+struct TWindowPlace {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Maximized = false;
+    int Tab = 0;
+
+    bool operator==(const TWindowPlace&) const = default;
+};
+
 // The application's preferences kept between runs, read once at start-up and
 // written once at the end of the run.
 //
@@ -65,6 +79,14 @@ public:
     std::string ExportParts;
     std::string ExportGrid;
     std::string ExportPaper;
+    // The About box shown over the window at start-up. Kept in the file under
+    // [PREFS] only when turned off.
+    bool ShowAboutAtStart = true;
+    // The main window's place, known once a window was shown; kept under
+    // [WINDOW] only then. A place whose four numbers are not all integers,
+    // or whose size is not positive, is unknown; a broken or negative tab is
+    // the first one; a broken maximised flag is off.
+    std::optional<TWindowPlace> Window;
 
     // Reads the keys from the settings file; a missing file, section or key, or
     // a flag that is not an integer, gives the default; so does a file that

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace sw::widgets {
 
@@ -22,50 +23,37 @@ QFont FieldFont(int pixelSize)
     return font;
 }
 
-QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y)
+QLabel* AddLabel(QWidget* parent, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
+    return new QLabel(text, parent);
 }
 
-QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar)
+QPlainTextEdit* AddMemo(QWidget* parent, const char* name, int minimumLines, bool verticalScrollBar)
 {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QLatin1String(name));
-    memo->setGeometry(geometry);
     memo->setFont(FieldFont());
     memo->setVerticalScrollBarPolicy(verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The lines, the document's margins above and below, and the frame.
+    const int documentMargin = static_cast<int>(memo->document()->documentMargin());
+    memo->setMinimumHeight(minimumLines * memo->fontMetrics().lineSpacing() + 2 * documentMargin
+                           + 2 * memo->frameWidth());
     return memo;
 }
 
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry)
+QLineEdit* AddEdit(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(geometry);
     edit->setFont(FieldFont());
     return edit;
 }
 
-QLineEdit* AddLabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                           int editWidth, int gap)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(left, top + 2, labelWidth, 16);
-    auto* edit = new QLineEdit(parent);
-    edit->setGeometry(left + labelWidth + gap, top, editWidth, 21);
-    label->setBuddy(edit);
-    return edit;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
     return button;
 }
 

@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QRect>
 #include <QString>
 
 #include "qtshared/uitext.h"
@@ -17,7 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
-// The small builders of the editor's fixed-geometry controls. Each control
+// The small builders of the editor's controls, placed by the caller's layouts. Each control
 // carries its name as object name, so that tests and the hints find it.
 namespace sw::widgets {
 
@@ -26,16 +25,13 @@ QFont WindowFont();
 // The typewriter face of the text fields.
 QFont FieldFont(int pixelSize = 13);
 
-// A label sized to its text at (x, y).
-QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
-// A multi-line field that wraps its lines and never scrolls sideways.
-QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar = false);
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
-// A one-line edit with its label on its left, gap pixels after the label's
-// width; the label is the edit's buddy.
-QLineEdit* AddLabelledEdit(QWidget* parent, const QString& caption, int left, int top, int labelWidth,
-                           int editWidth, int gap = 0);
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+// A label whose size follows its text.
+QLabel* AddLabel(QWidget* parent, const QString& text);
+// A multi-line field that wraps its lines and never scrolls sideways; a
+// layout never makes it lower than minimumLines lines of its font.
+QPlainTextEdit* AddMemo(QWidget* parent, const char* name, int minimumLines, bool verticalScrollBar = false);
+QLineEdit* AddEdit(QWidget* parent, const char* name);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption);
 
 // Shows a model text (CR LF breaks) in a multi-line field.
 void SetEditorText(QPlainTextEdit* memo, const std::string& text);
@@ -44,14 +40,12 @@ void SetHintTag(QWidget* widget, int tag);
 
 // A drop-down list of the model's Windows-1252 entries, the first selected.
 template <std::size_t N>
-QComboBox* AddCombo(QWidget* parent, const char* name, const std::array<std::string_view, N>& entries,
-                    const QRect& geometry)
+QComboBox* AddCombo(QWidget* parent, const char* name, const std::array<std::string_view, N>& entries)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     for (std::string_view entry : entries)
         combo->addItem(uitext::ToQString(entry));
-    combo->setGeometry(geometry);
     combo->setCurrentIndex(0);
     return combo;
 }

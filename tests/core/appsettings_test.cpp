@@ -228,3 +228,71 @@ TEST(ExportChoices, HaveLinesOnlyOnceAnExportSetThemAndComeBack)
     EXPECT_EQ(read.ExportPaper, "letter");
     EXPECT_NE(ReadAll(file).find("\r\n[EXPORT]\r\nParts=1011\r\nGrid=3x4\r\nPaper=letter\r\n"), std::string::npos);
 }
+
+TEST(WindowPlace, HasLinesOnlyOnceAWindowWasShownAndComesBack)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("[WINDOW]"), std::string::npos);
+    EXPECT_FALSE(ReadFrom(file).Window.has_value());
+
+    settings.Window = sw::TWindowPlace{-40, 25, 1280, 900, true, 2};
+    settings.WriteSettings(file);
+    EXPECT_NE(ReadAll(file).find("\r\n[WINDOW]\r\nLeft=-40\r\nTop=25\r\nWidth=1280\r\nHeight=900\r\nMaximized=1\r\nTab=2\r\n"),
+              std::string::npos);
+    const sw::TAppSettings read = ReadFrom(file);
+    ASSERT_TRUE(read.Window.has_value());
+    EXPECT_EQ(*read.Window, *settings.Window);
+}
+
+TEST(WindowPlace, ABrokenValueGivesTheDefault)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    const std::string frame = "[WINDOW]\r\nLeft=10\r\nTop=20\r\nWidth=800\r\nHeight=600\r\n";
+
+    // The frame is whole or unknown.
+    for (const std::string broken : {"Left=x\r\n", "Top=\r\n", "Width=0\r\n", "Height=-5\r\n", "Width=8OO\r\n"}) {
+        const std::string key = broken.substr(0, broken.find('=') + 1);
+        std::string text = frame;
+        const auto at = text.find(key);
+        text.replace(at, text.find("\r\n", at) + 2 - at, broken);
+        WriteAll(file, text);
+        EXPECT_FALSE(ReadFrom(file).Window.has_value()) << broken;
+    }
+
+    WriteAll(file, frame + "Maximized=oui\r\nTab=deux\r\n");
+    sw::TAppSettings settings = ReadFrom(file);
+    ASSERT_TRUE(settings.Window.has_value());
+    EXPECT_EQ(*settings.Window, (sw::TWindowPlace{10, 20, 800, 600, false, 0}));
+
+    WriteAll(file, frame + "Tab=-3\r\n");
+    settings = ReadFrom(file);
+    ASSERT_TRUE(settings.Window.has_value());
+    EXPECT_EQ(settings.Window->Tab, 0);
+}
+
+TEST(ShowAboutAtStart, IsOnByDefaultAndHasALineOnlyWhenOff)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    EXPECT_TRUE(settings.ShowAboutAtStart);
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("ShowAbout"), std::string::npos);
+
+    settings.ShowAboutAtStart = false;
+    settings.WriteSettings(file);
+    EXPECT_NE(ReadAll(file).find("[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\nShowAbout=0\r\n"), std::string::npos);
+    EXPECT_FALSE(ReadFrom(file).ShowAboutAtStart);
+
+    settings.ShowAboutAtStart = true;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("ShowAbout"), std::string::npos);
+    EXPECT_TRUE(ReadFrom(file).ShowAboutAtStart);
+
+    WriteAll(file, "[PREFS]\r\nShowAbout=non\r\n");
+    EXPECT_TRUE(ReadFrom(file).ShowAboutAtStart);
+}

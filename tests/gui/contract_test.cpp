@@ -493,7 +493,7 @@ private slots:
         QWindow* window = editor.form->windowHandle();
         editor.prompts.fileToOpen = Q(file);
         QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Fichier courant: ") + Q(file) + QStringLiteral(" fVersion: 3"));
+        QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
 
         auto* title = editor.Find<QLineEdit>("titleEd");
         title->setFocus();
@@ -542,7 +542,7 @@ private slots:
         editor.Trigger("mOuvrir");
         QVERIFY(editor.prompts.messages.isEmpty());
         const QString openedTitle = editor.form->windowTitle();
-        QCOMPARE(openedTitle, QStringLiteral("Fichier courant: ") + Q(file) + QStringLiteral(" fVersion: 3"));
+        QCOMPARE(openedTitle, swtest::WindowTitleFor(Q(file)));
         auto* title = editor.Find<QLineEdit>("titleEd");
         const QString editedTitle = title->text() + QStringLiteral("Mien");
 
@@ -601,7 +601,7 @@ private slots:
             QCOMPARE(editor.form->windowTitle(), openedTitle);
             QCOMPARE(title->text(), editedTitle);
             editor.Trigger("mSave");
-            QCOMPARE(editor.form->windowTitle(), QStringLiteral("Enregistrement de: ") + Q(file));
+            QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
             QCOMPARE(ReadBytes(file), edited);
             QCOMPARE(editor.prompts.saveDialogs, 0);
             return;
@@ -611,7 +611,7 @@ private slots:
             return;
         }
         if (command == QLatin1String("new")) {
-            QCOMPARE(editor.form->windowTitle(), QStringLiteral("Scenarisation"));
+            QCOMPARE(editor.form->windowTitle(), swtest::UntitledWindowTitle());
             QCOMPARE(editor.ShotNames(), QStringList{QStringLiteral("neuf")});
             QVERIFY(title->text().isEmpty());
             QVERIFY(!editor.OffersToSave());
@@ -619,12 +619,12 @@ private slots:
             editor.Trigger("mSave");
             QCOMPARE(editor.prompts.saveDialogs, 1);
         } else {
-            QCOMPARE(editor.form->windowTitle(), QStringLiteral("Fichier courant: ") + Q(other) + QStringLiteral(" fVersion: 3"));
+            QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(other)));
             QCOMPARE(title->text(), QString::fromStdString(CoreLoad(other).GenInfo.title));
             QVERIFY(!editor.OffersToSave());
             editor.Trigger("mSave");
             QCOMPARE(editor.prompts.saveDialogs, 0);
-            QCOMPARE(editor.form->windowTitle(), QStringLiteral("Enregistrement de: ") + Q(other));
+            QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(other)));
         }
         QCOMPARE(ReadBytes(file), answer == QLatin1String("oui") ? edited : original);
         QVERIFY(editor.prompts.messages.isEmpty());

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -158,7 +159,7 @@ public:
         importFolder = startFolder;
         return pictureToImport;
     }
-    void EditPreferences(QWidget*, bool&, bool&) override {}
+    void EditPreferences(QWidget*, bool&, bool&, bool&) override {}
     void EditStyle(QWidget*, sw::TStylePrefs& stylePrefs) override
     {
         ++styleDialogs;
@@ -352,6 +353,17 @@ struct Editor {
         return prompts.saveQuestions > asked;
     }
 };
+
+// The main window's title for the project file at path ("court.vid[*] —
+// Shotweave"), and for a project without a file.
+inline QString WindowTitleFor(const QString& path)
+{
+    return QFileInfo(path).fileName() + QStringLiteral("[*] — Shotweave");
+}
+inline QString UntitledWindowTitle()
+{
+    return QStringLiteral("Sans titre[*] — Shotweave");
+}
 
 // The whole content of a file; empty when it cannot be read.
 inline std::string ReadBytes(const std::filesystem::path& file)

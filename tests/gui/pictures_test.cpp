@@ -437,7 +437,7 @@ private slots:
                                                        CreatedFolderMessage(PathOf(editor.folder) / "neuf")}));
         QVERIFY(fs::is_regular_file(file));
         QCOMPARE(editor.prompts.pictureFolder, Q(ImageFolder(file)));
-        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Enregistrement de: ") + Q(file));
+        QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
     }
 
     // ------------------------------------------------------------ drops
@@ -473,7 +473,7 @@ private slots:
         swtest::Editor editor;
         editor.ClickTab(2);
         editor.DropFilesOn(editor.Find<QLabel>("Image1"), {QUrl::fromLocalFile(Q(file))});
-        QCOMPARE(editor.form->windowTitle().left(17), QStringLiteral("Fichier courant: "));
+        QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
         QCOMPARE(editor.ShotNames().size(), static_cast<int>(ShotPictures(file).size()));
     }
 

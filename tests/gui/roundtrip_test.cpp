@@ -138,7 +138,7 @@ private slots:
                             + Q(sw::ImageFolderOf(sw::SiteFolderOf(copy))) + QStringLiteral(" » : ")
                             + PictureNamesInOrder(file).join(QStringLiteral(", "));
         QCOMPARE(editor.prompts.messages, messages);
-        QCOMPARE(editor.form->windowTitle(), QStringLiteral("Enregistrement de: ") + Q(copy));
+        QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(copy)));
         QCOMPARE(swtest::ReadBytes(copy), expected);
         if (withPictures)
             for (const std::string& name : pictures)
