@@ -70,7 +70,7 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     // larger window; at its narrowest, its buttons and the filter's hint
     // still show whole.
     ActPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    int narrowest = filter->fontMetrics().horizontalAdvance(filter->placeholderText()) + 2 * filter->sizeHint().height();
+    int narrowest = ShotFilter->fontMetrics().horizontalAdvance(ShotFilter->placeholderText()) + 2 * ShotFilter->sizeHint().height();
     for (QPushButton* button : {addEvntBtn, renamEvntBtn, DelEvntBtn})
         narrowest = std::max(narrowest, button->sizeHint().width());
     ActPanel->setMinimumWidth(narrowest);
