@@ -458,6 +458,23 @@ private slots:
                                                       + QStringLiteral(" ».")});
     }
 
+    void anExportNeverReplacesTheProjectItself()
+    {
+        swtest::Editor editor;
+        const QString film = OpenFilm(editor);
+        const std::string before = swtest::ReadBytes(film.toStdString());
+        editor.prompts.exportSteps = Choose(sw::PlanOptions());
+        for (const char* command : {"mExportCsv", "mExportPdf"}) {
+            editor.prompts.messages.clear();
+            editor.prompts.exportFile = film;
+            editor.Trigger(command);
+            QCOMPARE(editor.prompts.messages.size(), 1);
+            QVERIFY2(editor.prompts.messages.first().endsWith(QStringLiteral(" est le projet lui-même.")),
+                     qPrintable(editor.prompts.messages.first()));
+            QCOMPARE(swtest::ReadBytes(film.toStdString()), before);
+        }
+    }
+
     void aCsvFileThatCannotBeWrittenIsToldOnce()
     {
         swtest::Editor editor;
