@@ -10,6 +10,7 @@
 #include "app/editorapp.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
+#include "export/exporttarget.h"
 #include "export/planoptions.h"
 #include "export/shotlistcsv.h"
 #include "printout/printout.h"
@@ -54,6 +55,7 @@ void TDocumentController::ExportPdfClick()
         return;
     view_.StoreEditedShot();
     const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
+    CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
     const bool written = prompts_.RunWithProgress(
         dialogParent_, QStringLiteral("Exportation du plan en PDF..."), [this, &file, &options](const ProgressStep& step) {
             return printout::WritePlanPdf(file, app_.Project(), app_.Paths().ImgDir, options, step);
@@ -69,6 +71,7 @@ void TDocumentController::ExportCsvClick()
         return;
     view_.StoreEditedShot();
     const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
+    CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
     WriteShotListCsv(file, app_.Project());
     prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("La liste des plans est exportée dans"), file));
 }

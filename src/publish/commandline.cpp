@@ -7,6 +7,7 @@
 #include "model/notifier.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
+#include "export/exporttarget.h"
 #include "export/shotlistcsv.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
@@ -67,14 +68,6 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     return PublishProjectSite(ReadProjectFile(file), file, notifier);
 }
 
-// An output that would replace the project it is made from is refused.
-void CheckOutputIsNotTheProject(const std::filesystem::path& project, const std::filesystem::path& output)
-{
-    std::error_code error;
-    if (std::filesystem::equivalent(project, output, error))
-        throw Error("Le fichier " + output.string() + " est le projet lui-même.");
-}
-
 struct ExportArguments {
     std::filesystem::path project;
     std::filesystem::path output;
@@ -123,7 +116,7 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
 
 void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf)
 {
-    CheckOutputIsNotTheProject(arguments.project, arguments.output);
+    CheckExportIsNotTheProject(arguments.project, arguments.output);
     const ProjectDocument project = ReadProjectFile(arguments.project);
     // The pictures are those the editor shows: the image folder of the site
     // beside the file, which is only read.
@@ -133,7 +126,7 @@ void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf)
 
 void ExportCsv(const ExportArguments& arguments)
 {
-    CheckOutputIsNotTheProject(arguments.project, arguments.output);
+    CheckExportIsNotTheProject(arguments.project, arguments.output);
     WriteShotListCsv(arguments.output, ReadProjectFile(arguments.project));
 }
 

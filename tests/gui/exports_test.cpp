@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <regex>
 #include <string>
 
 #include <QCheckBox>
@@ -14,6 +13,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/dialogprompts.h"
@@ -50,17 +50,17 @@ std::string PdfInfo(const QString& pdf)
 
 int PageCount(const QString& pdf)
 {
-    const std::string info = PdfInfo(pdf);
-    std::smatch match;
-    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromStdString(PdfInfo(pdf)));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 // "(A4)" or "(letter)", as pdfinfo names the first page's size.
 std::string PaperName(const QString& pdf)
 {
-    const std::string info = PdfInfo(pdf);
-    std::smatch match;
-    return std::regex_search(info, match, std::regex("Page size:[^(\\n]*(\\([^)]*\\))")) ? match[1].str() : "";
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Page size:[^(\\n]*(\\([^)]*\\))"))
+                                              .match(QString::fromStdString(PdfInfo(pdf)));
+    return match.hasMatch() ? match.captured(1).toStdString() : "";
 }
 
 // The pictures embedded in the file, one row each in pdfimages -list after
@@ -225,7 +225,8 @@ private slots:
         editor.Trigger("mExportPdf");
         QVERIFY(PageCount(letter) > kShots);
         QCOMPARE(PaperName(letter), std::string("(letter)"));
-        QVERIFY2(std::regex_search(PdfInfo(letter), std::regex("Title:\\s+L'été au jardin\n")), PdfInfo(letter).c_str());
+        QVERIFY2(QString::fromStdString(PdfInfo(letter)).contains(QRegularExpression(QStringLiteral("Title:\\s+L'été au jardin\n"))),
+                 PdfInfo(letter).c_str());
     }
 
     void theExportFileIsOfferedBesideTheProject()
@@ -455,6 +456,23 @@ private slots:
         QVERIFY2(bytes.find("Action 1 sous l'été") != std::string::npos, bytes.c_str());
         QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("La liste des plans est exportée dans « ") + csv
                                                       + QStringLiteral(" ».")});
+    }
+
+    void anExportNeverReplacesTheProjectItself()
+    {
+        swtest::Editor editor;
+        const QString film = OpenFilm(editor);
+        const std::string before = swtest::ReadBytes(film.toStdString());
+        editor.prompts.exportSteps = Choose(sw::PlanOptions());
+        for (const char* command : {"mExportCsv", "mExportPdf"}) {
+            editor.prompts.messages.clear();
+            editor.prompts.exportFile = film;
+            editor.Trigger(command);
+            QCOMPARE(editor.prompts.messages.size(), 1);
+            QVERIFY2(editor.prompts.messages.first().endsWith(QStringLiteral(" est le projet lui-même.")),
+                     qPrintable(editor.prompts.messages.first()));
+            QCOMPARE(swtest::ReadBytes(film.toStdString()), before);
+        }
     }
 
     void aCsvFileThatCannotBeWrittenIsToldOnce()

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <regex>
 #include <string>
 
 #include <QColor>
 #include <QImage>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QString>
 
@@ -87,11 +87,29 @@ inline std::string WithoutBlanks(const std::string& text)
     return compact;
 }
 
+// Qt's regular expressions: the standard library's do not build cleanly
+// under the sanitizers with warnings as errors.
+inline QRegularExpressionMatch Search(const std::string& text, const std::string& pattern)
+{
+    return QRegularExpression(QString::fromStdString(pattern)).match(QString::fromStdString(text));
+}
+
+inline bool Contains(const std::string& text, const std::string& pattern)
+{
+    return Search(text, pattern).hasMatch();
+}
+
+inline std::string ReplaceAll(const std::string& text, const std::string& pattern, const std::string& by)
+{
+    return QString::fromStdString(text)
+        .replace(QRegularExpression(QString::fromStdString(pattern)), QString::fromStdString(by))
+        .toStdString();
+}
+
 inline int PageCount(const fs::path& pdf)
 {
-    const std::string info = CommandOutput("pdfinfo " + Quoted(pdf));
-    std::smatch match;
-    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+    const QRegularExpressionMatch match = Search(CommandOutput("pdfinfo " + Quoted(pdf)), "Pages:\\s+(\\d+)");
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace sw::printout::test
