@@ -153,12 +153,17 @@ std::string IsoLocalTime(std::chrono::system_clock::time_point time)
     const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
     std::tm fields{};
     char text[40];
-    if (::localtime_r(&seconds, &fields) == nullptr || std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &fields) == 0)
+    std::size_t length = 0;
+    if (::localtime_r(&seconds, &fields) != nullptr)
+        length = std::strftime(text, sizeof text - 1, "%Y-%m-%dT%H:%M:%S%z", &fields);
+    if (length < 5)
         return "1970-01-01T00:00:00Z";
-    // strftime writes the offset as "+0100"; the extended form has a colon.
-    std::string iso = text;
-    iso.insert(iso.size() - 2, ":");
-    return iso;
+    // strftime writes the offset as "+0100"; the extended form has a colon
+    // before the minutes.
+    text[length] = text[length - 1];
+    text[length - 1] = text[length - 2];
+    text[length - 2] = ':';
+    return std::string(text, length + 1);
 }
 
 RecoveryStore::RecoveryStore(fs::path folder)
