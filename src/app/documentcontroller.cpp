@@ -224,7 +224,8 @@ bool TDocumentController::SaveProjectFile()
         return SaveProjectAs();
     view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
-    SaveProject(app_.Project(), paths.CurrentFile);
+    // A save under a new name keeps a backup only of a file it replaces.
+    SaveProjectWithBackup(app_.Project(), paths.CurrentFile, app_.Settings().KeepBackup);
     TakeProjectFolders(paths.CurrentFile);
     view_.SetCaption(QStringLiteral("Enregistrement de: ") + uitext::PathToQString(paths.CurrentFile));
     modified_ = false;
