@@ -70,5 +70,19 @@ TEST(IsoDateTime, IsTheDateAndTimeToTheSecondWithAnOptionalZone)
     EXPECT_FALSE(IsIsoDateTime("20261209T060312"));
 }
 
+TEST(RecoveryRecord, TheFuzzSeedsAreRecordsThatRead)
+{
+    const std::filesystem::path seeds = std::filesystem::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "settings_reader";
+    int records = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
+        if (entry.path().extension() != ".rec")
+            continue;
+        ++records;
+        const RecoveryRecord record = RecoveryRecord::FromBytes(test::ReadAll(entry.path()));
+        EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()), record) << entry.path();
+    }
+    EXPECT_EQ(records, 3);
+}
+
 } // namespace
 } // namespace sw
