@@ -1,9 +1,9 @@
 #include "recovery/recoverystore.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -12,6 +12,7 @@
 #include "document/projectfile.h"
 #include "model/error.h"
 #include "model/filebytes.h"
+#include "recovery/recoveryrecord.h"
 #include "testsupport.h"
 
 namespace sw {
@@ -58,18 +59,20 @@ TEST(IsoLocalTime, IsTheLocalTimeWithItsOffsetFromUtc)
 {
     const auto time = std::chrono::system_clock::from_time_t(1796796192);  // a December morning of 2026
     const std::string iso = IsoLocalTime(time);
-    std::smatch parts;
-    ASSERT_TRUE(std::regex_match(iso, parts, std::regex(R"((\d{4})-(\d\d)-(\d\d)T(\d\d):(\d\d):(\d\d)([+-])(\d\d):(\d\d))")))
-        << iso;
+    // "2026-12-09T06:03:12+01:00"
+    ASSERT_TRUE(IsIsoDateTime(iso)) << iso;
+    ASSERT_EQ(iso.size(), 25u) << iso;
+    ASSERT_TRUE(iso[19] == '+' || iso[19] == '-') << iso;
+    const auto number = [&](std::size_t at, std::size_t digits) { return std::stoi(iso.substr(at, digits)); };
     // The local fields less the offset are the same instant, whatever the zone.
     std::tm fields{};
-    fields.tm_year = std::stoi(parts[1]) - 1900;
-    fields.tm_mon = std::stoi(parts[2]) - 1;
-    fields.tm_mday = std::stoi(parts[3]);
-    fields.tm_hour = std::stoi(parts[4]);
-    fields.tm_min = std::stoi(parts[5]);
-    fields.tm_sec = std::stoi(parts[6]);
-    const long offset = (parts[7] == "-" ? -1 : 1) * (std::stol(parts[8]) * 3600 + std::stol(parts[9]) * 60);
+    fields.tm_year = number(0, 4) - 1900;
+    fields.tm_mon = number(5, 2) - 1;
+    fields.tm_mday = number(8, 2);
+    fields.tm_hour = number(11, 2);
+    fields.tm_min = number(14, 2);
+    fields.tm_sec = number(17, 2);
+    const long offset = (iso[19] == '-' ? -1 : 1) * (number(20, 2) * 3600L + number(23, 2) * 60L);
     EXPECT_EQ(::timegm(&fields) - offset, 1796796192);
 }
 
@@ -141,7 +144,11 @@ TEST(RecoveryStore, KeepsOneCopyPerProjectFileAndOneForTheProjectNeverSaved)
     ASSERT_EQ(names.size(), 6u);
     for (const fs::path& original : {court, otherCourt}) {
         const std::string name = store.RecoveryFileFor(original).filename().string();
-        EXPECT_TRUE(std::regex_match(name, std::regex(R"(court-[0-9a-f]{16}\.vid)"))) << name;
+        // "court-" and 16 hexadecimal digits.
+        ASSERT_EQ(name.size(), 26u) << name;
+        EXPECT_EQ(name.substr(0, 6), "court-");
+        EXPECT_EQ(name.substr(6, 16).find_first_not_of("0123456789abcdef"), std::string::npos) << name;
+        EXPECT_EQ(name.substr(22), ".vid");
         // The name is the same for another store on the folder, in another run.
         EXPECT_EQ(RecoveryStore(store.Folder()).RecoveryFileFor(original), store.RecoveryFileFor(original));
     }
