@@ -163,8 +163,10 @@ private slots:
         QVERIFY(QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid"))));
         QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid~"))));
 
-        // Without the setting, no backup is kept.
-        editor.app->Settings().KeepBackup = false;
+        // With the setting turned off in the settings file read at start-up,
+        // no backup is kept.
+        WriteBytes(editor.Path(QStringLiteral("shotweave.ini")), "[PREFS]\r\nKeepBackup=0\r\n");
+        editor.app->ReadSettings();
         editor.Trigger("mSave");
         QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid~"))));
     }
