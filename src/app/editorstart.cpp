@@ -7,25 +7,39 @@
 #include "app/dialogprompts.h"
 #include "app/editorapp.h"
 #include "app/mainform.h"
-#include "qtshared/uitext.h"
+#include "app/testtyping.h"
 #include "model/appsettings.h"
+#include "qtshared/uitext.h"
+#include "recovery/recoverystore.h"
 
 namespace sw {
 
-int RunEditor(QApplication& application, const QStringList& arguments)
+std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFile)
 {
-    TEditorApp app(uitext::QStringToPath(QApplication::applicationFilePath()), SettingsFilePath());
-    TDialogPrompts prompts;
-    prompts.ShowAbout(nullptr);
-    app.ReadSettings();
+    auto app = std::make_unique<TEditorApp>(programFile, SettingsFilePath(), RecoveryFolderPath());
+    app->ReadSettings();
     try {
-        app.RegisterFileTypeOnce();
+        app->RegisterFileTypeOnce();
     } catch (const std::exception&) {
         // Tried again at the next start-up, as when the desktop refuses it.
     }
-    TmainForm form(app, prompts);
+    return app;
+}
+
+void StartEditorWindow(TmainForm& form, const QStringList& arguments)
+{
     form.show();
     form.FormShow(arguments);
+}
+
+int RunEditor(QApplication& application, const QStringList& arguments)
+{
+    TDialogPrompts prompts;
+    prompts.ShowAbout(nullptr);
+    const std::unique_ptr<TEditorApp> app = MakeEditorApp(uitext::QStringToPath(QApplication::applicationFilePath()));
+    TmainForm form(*app, prompts);
+    StartEditorWindow(form, arguments);
+    TypeTestTitleIfAsked(form);  // the crash test's typing; nothing without its variable
     return application.exec();
 }
 

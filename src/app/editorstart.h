@@ -1,14 +1,29 @@
 #pragma once
 
+#include <filesystem>
+#include <memory>
+
 #include <QStringList>
 
 class QApplication;
 
 namespace sw {
 
-// Runs the editor: the About box, the settings, the file-type registration,
-// the main window with the project of the first argument (or the last or a new
-// one), then the event loop until the window closes. Returns the exit code.
+class TEditorApp;
+class TmainForm;
+
+// The application state of a run, placed as the environment says: the
+// settings file (SettingsFilePath) and the recovery folder
+// (RecoveryFolderPath); the settings read and the file type registered once.
+std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFile);
+
+// Shows the window and starts it: the recovery copies offered first, then
+// the project of the first argument (or the last or a new one).
+void StartEditorWindow(TmainForm& form, const QStringList& arguments);
+
+// Runs the editor: the About box, the application state, the main window
+// started with the arguments, then the event loop until the window closes.
+// Returns the exit code.
 int RunEditor(QApplication& application, const QStringList& arguments);
 
 } // namespace sw

@@ -15,10 +15,12 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/autosaver.h"
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
 #include "app/filedrops.h"
@@ -75,6 +77,18 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     ClearControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     WatchHintsAndDrops();
+    ShowAutoSaveProblems();
+}
+
+void TmainForm::ShowAutoSaveProblems()
+{
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    connect(&document_->AutoSaver(), &TAutoSaver::problemChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(message);
+    });
 }
 
 TmainForm::~TmainForm() = default;

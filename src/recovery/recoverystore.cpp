@@ -166,8 +166,8 @@ std::string IsoLocalTime(std::chrono::system_clock::time_point time)
     return std::string(text, length + 1);
 }
 
-RecoveryStore::RecoveryStore(fs::path folder)
-    : folder_(std::move(folder))
+RecoveryStore::RecoveryStore(fs::path folder, FileWriter writeFile)
+    : folder_(std::move(folder)), writeFile_(writeFile ? std::move(writeFile) : FileWriter(TryWriteFileAtomically))
 {
 }
 
@@ -190,12 +190,17 @@ fs::path RecoveryStore::RecordFileOf(const fs::path& recoveryFile)
 RecoveryEntry RecoveryStore::Write(const ProjectDocument& document, const fs::path& originalFile,
                                    std::chrono::system_clock::time_point savedAt) const
 {
+    return WriteBytes(ProjectFileBytes(document), originalFile, savedAt);
+}
+
+RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs::path& originalFile,
+                                        std::chrono::system_clock::time_point savedAt) const
+{
     RecoveryEntry entry;
     entry.originalFile = originalFile.empty() ? fs::path() : AbsolutePath(originalFile);
     entry.recoveryFile = RecoveryFileFor(entry.originalFile);
     entry.recordFile = RecordFileOf(entry.recoveryFile);
     entry.savedAt = IsoLocalTime(savedAt);
-    const std::string bytes = ProjectFileBytes(document);
     const std::string recordBytes = RecoveryRecord{entry.originalFile, entry.savedAt}.Bytes();
 
     std::error_code error;
@@ -204,9 +209,9 @@ RecoveryEntry RecoveryStore::Write(const ProjectDocument& document, const fs::pa
         ThrowCopyNotWritten(entry.recoveryFile, error.message());
     std::error_code ignored;
     const bool hadRecord = fs::is_regular_file(entry.recordFile, ignored);
-    if ((error = TryWriteFileAtomically(entry.recoveryFile, bytes)))
+    if ((error = writeFile_(entry.recoveryFile, projectBytes)))
         ThrowCopyNotWritten(entry.recoveryFile, error.message());
-    if ((error = TryWriteFileAtomically(entry.recordFile, recordBytes))) {
+    if ((error = writeFile_(entry.recordFile, recordBytes))) {
         // A previous record still names the same file; without one, the new
         // copy would be an orphan.
         if (!hadRecord)

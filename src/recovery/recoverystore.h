@@ -2,7 +2,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "document/projectdocument.h"
@@ -45,7 +48,12 @@ struct RecoveryEntry {
 // read is listed with the reason and kept for the user to look at.
 class RecoveryStore {
 public:
-    explicit RecoveryStore(std::filesystem::path folder);
+    // Replaces a file with the bytes, or leaves it untouched, and says why it
+    // could not: TryWriteFileAtomically, or a stand-in that fails as a full
+    // disk would, for tests.
+    using FileWriter = std::function<std::error_code(const std::filesystem::path&, std::string_view)>;
+
+    explicit RecoveryStore(std::filesystem::path folder, FileWriter writeFile = {});
 
     const std::filesystem::path& Folder() const { return folder_; }
 
@@ -63,6 +71,10 @@ public:
     // stored); a copy whose first record cannot be written is removed again.
     RecoveryEntry Write(const ProjectDocument& document, const std::filesystem::path& originalFile,
                         std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now()) const;
+    // Write with the project file's bytes already made (ProjectFileBytes), so
+    // that the editor takes them on its own thread and writes them on another.
+    RecoveryEntry WriteBytes(std::string_view projectBytes, const std::filesystem::path& originalFile,
+                             std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now()) const;
 
     // Every recovery of the folder, by file name; none when the folder does
     // not exist. A copy without a record, a record without a copy, or either
@@ -87,6 +99,7 @@ private:
     RecoveryEntry Inspect(const std::filesystem::path& recoveryFile) const;
 
     std::filesystem::path folder_;
+    FileWriter writeFile_;
 };
 
 } // namespace sw

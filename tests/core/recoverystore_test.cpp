@@ -283,5 +283,43 @@ TEST(RecoveryStore, AFieldThatCannotBeStoredWritesNoCopy)
     EXPECT_EQ(ReadAll(store.RecoveryFileFor("/films/court.vid")), before);
 }
 
+TEST(RecoveryStore, WritesTheBytesAlreadyMadeAsItWritesTheDocument)
+{
+    TemporaryFolder folder;
+    RecoveryStore store(folder.Path());
+    const ProjectDocument document = Project("d\xE9j\xE0 fait", 2);
+    const RecoveryEntry fromDocument = store.Write(document, "/films/a.vid");
+    const RecoveryEntry fromBytes = store.WriteBytes(ProjectFileBytes(document), "/films/b.vid");
+    EXPECT_EQ(ReadAll(fromBytes.recoveryFile), ReadAll(fromDocument.recoveryFile));
+    EXPECT_EQ(fromBytes.originalFile, fs::path("/films/b.vid"));
+    const std::vector<RecoveryEntry> entries = store.List();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].IsReadable()) << entries[0].problem;
+    EXPECT_TRUE(entries[1].IsReadable()) << entries[1].problem;
+}
+
+TEST(RecoveryStore, AFullDiskStopsTheWriteWithTheCopysNameUntilThereIsRoomAgain)
+{
+    TemporaryFolder folder;
+    bool full = true;
+    int writes = 0;
+    const RecoveryStore store(folder.Path() / "recovery", [&](const fs::path& file, std::string_view bytes) {
+        ++writes;
+        return full ? std::make_error_code(std::errc::no_space_on_device) : TryWriteFileAtomically(file, bytes);
+    });
+    const fs::path copy = store.RecoveryFileFor("/films/court.vid");
+    EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), "/films/court.vid"); }),
+              "La copie de secours « " + copy.string() + " » ne peut pas être écrite : "
+                  + std::make_error_code(std::errc::no_space_on_device).message());
+    EXPECT_EQ(writes, 1);  // the record is not tried after the copy failed
+    EXPECT_TRUE(store.List().empty());
+
+    full = false;
+    store.Write(Project("x", 1), "/films/court.vid");
+    EXPECT_EQ(writes, 3);
+    ASSERT_EQ(store.List().size(), 1u);
+    EXPECT_TRUE(store.List()[0].IsReadable());
+}
+
 } // namespace
 } // namespace sw
