@@ -70,16 +70,18 @@ void TAutoSaver::SaveNow()
         snapshot = source_();
     } catch (const std::exception& error) {
         ReportProblem(error.what());
+    }
+    if (!snapshot) {
+        emit saveChecked(false);
         return;
     }
-    if (!snapshot)
-        return;
     // Noted before the write: a copy half made is removed with the others.
     copies_.insert(snapshot->originalFile);
     // The worker gets its own store and the bytes; nothing it touches is
     // shared with the GUI thread.
     write_.setFuture(QtConcurrent::run(
         [store = store_, snapshot = std::move(*snapshot)] { return WriteCopy(store, snapshot); }));
+    emit saveChecked(true);
 }
 
 bool TAutoSaver::IsWriting() const

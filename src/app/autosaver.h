@@ -72,6 +72,9 @@ signals:
     // The message of a failed autosave, sent once until one succeeds; an
     // empty message when one succeeded after a failure.
     void problemChanged(const QString& message);
+    // Every autosave looked at the project: writing tells whether a copy is
+    // on its way.
+    void saveChecked(bool writing);
 
 private:
     void WriteFinished();
