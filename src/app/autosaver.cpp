@@ -1,27 +1,35 @@
 #include "app/autosaver.h"
 
 #include <exception>
+#include <system_error>
 #include <utility>
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "document/projectfile.h"
 #include "qtshared/uitext.h"
 
 namespace sw {
 
-namespace {
-
-std::string WriteCopy(const RecoveryStore& store, const TRecoverySnapshot& snapshot)
+std::string TAutoSaver::WriteCopy(const RecoveryStore& store, const TRecoverySnapshot& snapshot,
+                                  TWrittenCopy& written)
 {
     try {
-        store.WriteBytes(snapshot.bytes, snapshot.originalFile);
+        std::string bytes = ProjectFileBytes(snapshot.project);
+        std::error_code ignored;
+        // Nothing changed since the last copy, which is still there: no
+        // need to write and sync it again.
+        if (snapshot.originalFile == written.originalFile && bytes == written.bytes
+            && std::filesystem::exists(store.RecoveryFileFor(snapshot.originalFile), ignored))
+            return {};
+        written = {};
+        store.WriteBytes(bytes, snapshot.originalFile);
+        written = {snapshot.originalFile, std::move(bytes)};
     } catch (const std::exception& error) {
         return error.what();
     }
     return {};
 }
-
-} // namespace
 
 TAutoSaver::TAutoSaver(RecoveryStore store, SnapshotSource source, QObject* parent)
     : QObject(parent), store_(std::move(store)), source_(std::move(source))
@@ -40,6 +48,7 @@ void TAutoSaver::UseStore(RecoveryStore store)
 {
     WaitForWrite();
     store_ = std::move(store);
+    *written_ = {};
 }
 
 void TAutoSaver::SetIntervalSeconds(int seconds)
@@ -65,22 +74,18 @@ void TAutoSaver::SaveNow()
 {
     if (IsWriting())
         return;
-    std::optional<TRecoverySnapshot> snapshot;
-    try {
-        snapshot = source_();
-    } catch (const std::exception& error) {
-        ReportProblem(error.what());
-    }
+    std::optional<TRecoverySnapshot> snapshot = source_();
     if (!snapshot) {
         emit saveChecked(false);
         return;
     }
     // Noted before the write: a copy half made is removed with the others.
     copies_.insert(snapshot->originalFile);
-    // The worker gets its own store and the bytes; nothing it touches is
-    // shared with the GUI thread.
-    write_.setFuture(QtConcurrent::run(
-        [store = store_, snapshot = std::move(*snapshot)] { return WriteCopy(store, snapshot); }));
+    // The worker gets its own store and project; what it wrote last is
+    // touched by one write at a time, the GUI thread waiting for it first.
+    write_.setFuture(QtConcurrent::run([store = store_, snapshot = std::move(*snapshot), written = written_] {
+        return WriteCopy(store, snapshot, *written);
+    }));
     emit saveChecked(true);
 }
 
@@ -120,6 +125,7 @@ void TAutoSaver::Adopt(const std::filesystem::path& originalFile)
 void TAutoSaver::DiscardCopies()
 {
     WaitForWrite();
+    *written_ = {};
     while (!copies_.empty()) {
         store_.RemoveFor(*copies_.begin());
         copies_.erase(copies_.begin());

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,22 +13,26 @@
 #include <QString>
 #include <QTimer>
 
+#include "document/projectdocument.h"
 #include "recovery/recoverystore.h"
 
 namespace sw {
 
-// What one autosave writes: the project file's bytes, and the file they
-// belong to (empty for a project never saved).
+// What one autosave writes: a copy of the project, and the file it belongs
+// to (empty for a project never saved).
 struct TRecoverySnapshot {
-    std::string bytes;
+    ProjectDocument project;
     std::filesystem::path originalFile;
 };
 
 // Writes a recovery copy of the project every interval while it has unsaved
-// changes, never to the user's file. The bytes are taken on the GUI thread,
-// which is quick, and written and synced on a worker thread, one write at a
-// time, so that typing is not held up by the disk. A failed copy is reported
-// once (problemChanged) and tried again at the next tick.
+// changes, never to the user's file. The project is copied on the GUI
+// thread, which is quick (a few milliseconds for 10,000 shots, where making
+// its file's bytes takes ten times as long); the bytes are made, written and
+// synced on a worker thread, one write at a time, so that typing is held up
+// neither by the encoding nor by the disk. Bytes equal to the copy already
+// written are not written again. A failed copy is reported once
+// (problemChanged) and tried again at the next tick.
 //
 // The copies this run wrote, or took over at start-up, are removed together
 // when the work is saved or discarded (DiscardCopies); the others in the
@@ -36,7 +41,7 @@ class TAutoSaver : public QObject {
     Q_OBJECT
 public:
     // The project's snapshot, or nothing when it has no unsaved changes. It
-    // runs on the GUI thread and may throw sw::Error.
+    // runs on the GUI thread.
     using SnapshotSource = std::function<std::optional<TRecoverySnapshot>()>;
 
     TAutoSaver(RecoveryStore store, SnapshotSource source, QObject* parent = nullptr);
@@ -77,6 +82,17 @@ signals:
     void saveChecked(bool writing);
 
 private:
+    // The copy the worker wrote last, which only the worker touches while a
+    // write is on its way.
+    struct TWrittenCopy {
+        std::filesystem::path originalFile;
+        std::string bytes;
+    };
+    // On the worker: the snapshot's bytes written unless they are those of
+    // the copy already there. The failure's message; empty when written.
+    static std::string WriteCopy(const RecoveryStore& store, const TRecoverySnapshot& snapshot,
+                                 TWrittenCopy& written);
+
     void WriteFinished();
     void ReportProblem(const std::string& problem);
 
@@ -86,6 +102,7 @@ private:
     // The write on its way; its result is the failure's message, empty when
     // the copy was written.
     QFutureWatcher<std::string> write_;
+    std::shared_ptr<TWrittenCopy> written_ = std::make_shared<TWrittenCopy>();
     std::set<std::filesystem::path> copies_;  // the originals of this run's copies
     bool problemShown_ = false;
 };

@@ -163,7 +163,7 @@ std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
         return std::nullopt;
     // The texts typed into the shown shot reach the model, as before a save.
     view_.StoreEditedShot();
-    return TRecoverySnapshot{ProjectFileBytes(app_.Project()), app_.Paths().CurrentFile};
+    return TRecoverySnapshot{app_.Project(), app_.Paths().CurrentFile};
 }
 
 void TDocumentController::ForgetUnsavedWork()

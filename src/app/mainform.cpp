@@ -83,6 +83,7 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
 void TmainForm::ShowAutoSaveProblems()
 {
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);  // the window keeps its size
     connect(&document_->AutoSaver(), &TAutoSaver::problemChanged, this, [this](const QString& message) {
         if (message.isEmpty())
             statusBar()->clearMessage();
