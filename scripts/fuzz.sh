@@ -2,15 +2,17 @@
 # Builds the fuzz targets (the CMake targets of fuzz/, with clang's libFuzzer
 # and the address and undefined-behaviour sanitizers), then runs each for a
 # fixed number of inputs from its seed corpus. Any crash, sanitizer report,
-# leak or hang fails the script.
+# leak or hang fails the script. The targets: the project loader, the style
+# import, and the settings file with the recovery copies' side records.
 #   FUZZ_RUNS   inputs per target (default 20000)
 #   FUZZ_JOBS   parallel compilations (default 2)
+#   FUZZ_BUILD  build folder (default build/fuzz)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${FUZZ_RUNS:-20000}
 jobs=${FUZZ_JOBS:-2}
-out=build/fuzz
+out=${FUZZ_BUILD:-build/fuzz}
 
 CXX=${CXX_FUZZ:-clang++} cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Debug -DSHOTWEAVE_FUZZ=ON \
   -DSHOTWEAVE_BUILD_TESTS=OFF >/dev/null

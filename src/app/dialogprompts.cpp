@@ -65,6 +65,23 @@ SaveAnswer TDialogPrompts::AskSaveChanges(QWidget* parent)
     return SaveAnswer::Cancel;
 }
 
+RecoveryAnswer TDialogPrompts::AskRecovery(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton* recover = box.addButton(QStringLiteral("Récupérer"), QMessageBox::AcceptRole);
+    QPushButton* ignore = box.addButton(QStringLiteral("Ignorer"), QMessageBox::RejectRole);
+    QPushButton* remove = box.addButton(QStringLiteral("Supprimer"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(recover);
+    // Closing the box keeps the copy: nothing is lost by a hasty Escape.
+    box.setEscapeButton(ignore);
+    box.exec();
+    if (box.clickedButton() == recover)
+        return RecoveryAnswer::Recover;
+    if (box.clickedButton() == remove)
+        return RecoveryAnswer::Delete;
+    return RecoveryAnswer::Ignore;
+}
+
 bool TDialogPrompts::AskYesNo(QWidget* parent, const QString& text, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
@@ -164,14 +181,11 @@ QString TDialogPrompts::ChoosePictureToImport(QWidget* parent, const QString& st
     return dialog.selectedFiles().first();
 }
 
-void TDialogPrompts::EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart)
+void TDialogPrompts::EditPreferences(QWidget* parent, TAppSettings& settings)
 {
-    TPrefFrm dialog(autoLoad, saveID, showAboutAtStart, parent);
-    if (dialog.exec() == QDialog::Accepted) {
-        autoLoad = dialog.AutoLoad();
-        saveID = dialog.SaveID();
-        showAboutAtStart = dialog.ShowAboutAtStart();
-    }
+    TPrefFrm dialog(settings, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.ApplyTo(settings);
 }
 
 void TDialogPrompts::EditStyle(QWidget* parent, TStylePrefs& stylePrefs)

@@ -18,6 +18,7 @@ public:
 
     void Inform(QWidget* parent, const QString& text) override;
     SaveAnswer AskSaveChanges(QWidget* parent) override;
+    RecoveryAnswer AskRecovery(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& question) override;
     QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) override;
     QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) override;
@@ -29,7 +30,7 @@ public:
     std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
                                          const TPictureImport& import) override;
     QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
-    void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart) override;
+    void EditPreferences(QWidget* parent, TAppSettings& settings) override;
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;
     bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) override;
     void ShowAbout(QWidget* parent) override;

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QUrl>
 
+#include "app/autosaver.h"
 #include "app/documentview.h"
 #include "app/editorapp.h"
+#include "app/recoveryoffer.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
@@ -19,6 +21,7 @@
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
+#include "recovery/recoverystore.h"
 
 namespace sw {
 
@@ -41,9 +44,13 @@ private:
 
 TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
                                          QWidget* dialogParent)
-    : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent)
+    : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent),
+      autoSaver_(std::make_unique<TAutoSaver>(RecoveryStore(app.RecoveryFolder()),
+                                              [this] { return RecoverySnapshot(); }))
 {
 }
+
+TDocumentController::~TDocumentController() = default;
 
 // ---------------------------------------------------------------- start-up
 
@@ -52,6 +59,11 @@ void TDocumentController::StartUp(const QStringList& arguments)
     const auto run = [this](auto&& command) { RunUserCommand(prompts_, dialogParent_, command); };
     TAppSettings& settings = app_.Settings();
     app_.Project().HTMPrefs.pageSpecs.SetDefaults(settings.noJSPlan);
+    autoSaver_->SetIntervalSeconds(settings.AutoSaveSeconds);
+    bool recovered = false;
+    run([this, &recovered] { recovered = OfferRecovery(); });
+    if (recovered)
+        return;
 
     TProjectPaths& paths = app_.Paths();
     if (!arguments.isEmpty()) {
@@ -98,13 +110,19 @@ void TDocumentController::TakeProjectFolders(const fs::path& file)
     paths.ImgDir = folders.ImgDir;
 }
 
+ProjectDocument TDocumentController::EmptyProjectToRead() const
+{
+    // A copy that starts as the reset project would, so that a file that
+    // cannot be read leaves the open project, its file and its folders.
+    ProjectDocument empty = app_.Project();
+    empty.ClearTexts();
+    empty.EventList.Clear();
+    return empty;
+}
+
 void TDocumentController::OpenCurrentFile(const fs::path& file)
 {
-    // Read into a copy that starts as the reset project would, so that a file
-    // that cannot be read leaves the open project, its file and its folders.
-    ProjectDocument loaded = app_.Project();
-    loaded.ClearTexts();
-    loaded.EventList.Clear();
+    ProjectDocument loaded = EmptyProjectToRead();
     RunFileAction(FileAction::OpenProject, file, [&loaded, &file] { LoadProject(loaded, file); });
     TakeProjectFolders(file);
 
@@ -113,7 +131,60 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
     app_.Paths().CurrentFile = file;
     view_.ShowLoadedProject();
     ShowTitle();
+    ForgetUnsavedWork();
+}
+
+// ---------------------------------------------------------------- recovery
+
+bool TDocumentController::OfferRecovery()
+{
+    const std::optional<RecoveryEntry> chosen = TRecoveryOffer(autoSaver_->Store(), prompts_, dialogParent_).Ask();
+    if (!chosen)
+        return false;
+    OpenRecovered(*chosen);
+    return true;
+}
+
+void TDocumentController::OpenRecovered(const RecoveryEntry& entry)
+{
+    ProjectDocument loaded = EmptyProjectToRead();
+    autoSaver_->Store().Read(entry, loaded);
+    TProjectPaths& paths = app_.Paths();
+    if (entry.originalFile.empty())
+        paths.ClearProject();
+    else
+        TakeProjectFolders(entry.originalFile);
+
+    view_.ResetDocument();
+    app_.Project() = std::move(loaded);
+    paths.CurrentFile = entry.originalFile;
+    view_.ShowLoadedProject();
+    // The copy stays until the work is saved or dropped, as this run's own.
+    autoSaver_->Adopt(entry.originalFile);
+    SetModified(true);
+    ShowTitle();
+}
+
+std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
+{
+    if (!modified_)
+        return std::nullopt;
+    // The texts typed into the shown shot reach the model, as before a save.
+    view_.StoreEditedShot();
+    return TRecoverySnapshot{app_.Project(), app_.Paths().CurrentFile};
+}
+
+void TDocumentController::ForgetUnsavedWork()
+{
     SetModified(false);
+    DiscardRecoveryCopies();
+}
+
+void TDocumentController::DiscardRecoveryCopies()
+{
+    // The work itself is saved or dropped already: a copy left behind is
+    // told, and does not undo the command.
+    RunUserCommand(prompts_, dialogParent_, [this] { autoSaver_->DiscardCopies(); });
 }
 
 bool TDocumentController::MaySaveChanges()
@@ -124,6 +195,7 @@ bool TDocumentController::MaySaveChanges()
     case SaveAnswer::Yes:
         return SaveProjectFile();
     case SaveAnswer::No:
+        DiscardRecoveryCopies();
         return true;
     case SaveAnswer::Cancel:
         break;
@@ -144,6 +216,9 @@ bool TDocumentController::MayClose()
     RunUserCommand(prompts_, dialogParent_, [this, &mayClose] { mayClose = MaySaveChanges(); });
     if (!mayClose)
         return false;
+    // A normal quit leaves no recovery copy behind.
+    autoSaver_->Stop();
+    DiscardRecoveryCopies();
     RunUserCommand(prompts_, dialogParent_, [this] { app_.WriteSettings(); });
     return true;
 }
@@ -169,7 +244,7 @@ void TDocumentController::mNewClick()
         view_.ShowCreator(settings.AuthorName);
         app_.Project().GenInfo.creator = settings.AuthorName;
     }
-    SetModified(false);
+    ForgetUnsavedWork();
 }
 
 void TDocumentController::mOuvrirClick()
@@ -235,11 +310,13 @@ bool TDocumentController::SaveProjectFile()
         return SaveProjectAs();
     view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
-    RunFileAction(FileAction::SaveProject, paths.CurrentFile,
-                  [this, &paths] { SaveProject(app_.Project(), paths.CurrentFile); });
+    // A save under a new name keeps a backup only of a file it replaces.
+    RunFileAction(FileAction::SaveProject, paths.CurrentFile, [this, &paths] {
+        SaveProjectWithBackup(app_.Project(), paths.CurrentFile, app_.Settings().KeepBackup);
+    });
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
-    SetModified(false);
+    ForgetUnsavedWork();
     return true;
 }
 
@@ -248,7 +325,8 @@ bool TDocumentController::SaveProjectFile()
 void TDocumentController::mPrefsClick()
 {
     TAppSettings& settings = app_.Settings();
-    prompts_.EditPreferences(dialogParent_, settings.AutoLoad, settings.SaveID, settings.ShowAboutAtStart);
+    prompts_.EditPreferences(dialogParent_, settings);
+    autoSaver_->SetIntervalSeconds(settings.AutoSaveSeconds);
 }
 
 void TDocumentController::Style1Click()

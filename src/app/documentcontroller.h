@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include <QStringList>
 
@@ -11,9 +13,13 @@ class QWidget;
 namespace sw {
 
 struct PlanOptions;
+class ProjectDocument;
+class TAutoSaver;
 class TDocumentView;
 class TEditorApp;
 class TUserPrompts;
+struct RecoveryEntry;
+struct TRecoverySnapshot;
 
 // The document commands over the application's one project: new, open,
 // save, save as, publish and browse, the PDF and CSV exports and printing
@@ -22,18 +28,27 @@ class TUserPrompts;
 // unsaved changes are dropped. It holds no widget: it shows the project
 // through a TDocumentView and asks the user through TUserPrompts, whose
 // boxes open over dialogParent. Commands throw sw::Error; the caller shows it.
+//
+// Its TAutoSaver keeps a recovery copy of the modified project in the
+// application's recovery folder; the copy goes once the work is saved or
+// dropped (a save, "Non" to the unsaved-changes question, a new or opened
+// project, a normal quit).
 class TDocumentController {
 public:
     TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view, QWidget* dialogParent);
+    ~TDocumentController();
 
     bool IsModified() const { return modified_; }
     void MarkModified() { SetModified(true); }
     // The window's title from the current file: its name then " — Shotweave",
     // "Sans titre" for a project without a file, with the modified marker.
     void ShowTitle();
+    TAutoSaver& AutoSaver() { return *autoSaver_; }
 
-    // The project at start-up: the first argument's file, the last file
-    // (automatic loading) or a new project with one shot. Errors are shown.
+    // The project at start-up: the recovery copies are offered first (a
+    // recovered one is the project), then the first argument's file, the
+    // last file (automatic loading) or a new project with one shot. Errors
+    // are shown.
     void StartUp(const QStringList& arguments);
 
     void mNewClick();
@@ -67,8 +82,22 @@ public:
     bool MayClose();
 
 private:
+    // The current project emptied as before reading a file into it, so that
+    // what cannot be read leaves the open project.
+    ProjectDocument EmptyProjectToRead() const;
     // Opens file as the project; a file that cannot be read changes nothing.
     void OpenCurrentFile(const std::filesystem::path& file);
+    // The recovery copies offered; true when one became the project.
+    bool OfferRecovery();
+    // The copy as the project, under its original file name and folders,
+    // modified: the user decides when it replaces the original.
+    void OpenRecovered(const RecoveryEntry& entry);
+    // What an autosave writes; nothing when the project has no unsaved changes.
+    std::optional<TRecoverySnapshot> RecoverySnapshot();
+    // The project is saved or dropped: not modified, and its copies removed.
+    void ForgetUnsavedWork();
+    // Removes this run's recovery copies; one that cannot be is reported.
+    void DiscardRecoveryCopies();
     // Prepares the site and image folders of file and makes them the
     // project's.
     void TakeProjectFolders(const std::filesystem::path& file);
@@ -93,6 +122,7 @@ private:
     QWidget* dialogParent_;
     bool modified_ = false;
     bool browseAfterPublish_ = false;
+    std::unique_ptr<TAutoSaver> autoSaver_;
 };
 
 } // namespace sw

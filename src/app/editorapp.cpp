@@ -13,8 +13,9 @@ void TProjectPaths::ClearProject()
     ImgDir.clear();
 }
 
-TEditorApp::TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile)
-    : programFile_(std::move(programFile)), iniFile_(std::move(iniFile))
+TEditorApp::TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile,
+                       std::filesystem::path recoveryFolder)
+    : programFile_(std::move(programFile)), iniFile_(std::move(iniFile)), recoveryFolder_(std::move(recoveryFolder))
 {
     project_.StylePrefs.ApplyAppStyleTable();
 }

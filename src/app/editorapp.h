@@ -21,8 +21,10 @@ struct TProjectPaths {
 // settings and the project paths. The main window works on it.
 class TEditorApp {
 public:
-    // programFile is the program's own path; iniFile the settings file.
-    TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile);
+    // programFile is the program's own path; iniFile the settings file;
+    // recoveryFolder where the autosaved copies go (RecoveryFolderPath()).
+    TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile,
+               std::filesystem::path recoveryFolder);
 
     ProjectDocument& Project() { return project_; }
     const ProjectDocument& Project() const { return project_; }
@@ -31,6 +33,7 @@ public:
     const TProjectPaths& Paths() const { return paths_; }
     const std::filesystem::path& ProgramFile() const { return programFile_; }
     const std::filesystem::path& IniFileName() const { return iniFile_; }
+    const std::filesystem::path& RecoveryFolder() const { return recoveryFolder_; }
 
     void ReadSettings();
     // Takes the author name, the no-viewer default and the current file from
@@ -42,6 +45,7 @@ public:
 private:
     std::filesystem::path programFile_;
     std::filesystem::path iniFile_;
+    std::filesystem::path recoveryFolder_;
     ProjectDocument project_;
     TAppSettings settings_;
     TProjectPaths paths_;

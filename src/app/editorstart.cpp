@@ -7,11 +7,25 @@
 #include "app/dialogprompts.h"
 #include "app/editorapp.h"
 #include "app/mainform.h"
+#include "app/testtyping.h"
 #include "dialogs/aboutfrm.h"
-#include "qtshared/uitext.h"
 #include "model/appsettings.h"
+#include "qtshared/uitext.h"
+#include "recovery/recoverystore.h"
 
 namespace sw {
+
+std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFile)
+{
+    auto app = std::make_unique<TEditorApp>(programFile, SettingsFilePath(), RecoveryFolderPath());
+    app->ReadSettings();
+    try {
+        app->RegisterFileTypeOnce();
+    } catch (const std::exception&) {
+        // Tried again at the next start-up, as when the desktop refuses it.
+    }
+    return app;
+}
 
 void StartEditorWindow(TmainForm& form, const TAppSettings& settings, const QStringList& arguments)
 {
@@ -23,16 +37,11 @@ void StartEditorWindow(TmainForm& form, const TAppSettings& settings, const QStr
 
 int RunEditor(QApplication& application, const QStringList& arguments)
 {
-    TEditorApp app(uitext::QStringToPath(QApplication::applicationFilePath()), SettingsFilePath());
     TDialogPrompts prompts;
-    app.ReadSettings();
-    try {
-        app.RegisterFileTypeOnce();
-    } catch (const std::exception&) {
-        // Tried again at the next start-up, as when the desktop refuses it.
-    }
-    TmainForm form(app, prompts);
-    StartEditorWindow(form, app.Settings(), arguments);
+    const std::unique_ptr<TEditorApp> app = MakeEditorApp(uitext::QStringToPath(QApplication::applicationFilePath()));
+    TmainForm form(*app, prompts);
+    StartEditorWindow(form, app->Settings(), arguments);
+    TypeTestTitleIfAsked(form);  // the crash test's typing; nothing without its variable
     return application.exec();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <memory>
+
 #include <QStringList>
 
 class QApplication;
@@ -7,15 +10,22 @@ class QApplication;
 namespace sw {
 
 class TAppSettings;
+class TEditorApp;
 class TmainForm;
 
-// Shows the window at once, the About box over it when the settings ask
-// for it (without waiting for it to close), then the project of the first
-// argument (or the last or a new one).
+// The application state of a run, placed as the environment says: the
+// settings file (SettingsFilePath) and the recovery folder
+// (RecoveryFolderPath); the settings read and the file type registered once.
+std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFile);
+
+// Shows the window at once, the About box over it when the settings ask for
+// it (without waiting for it to close), then starts it: the recovery copies
+// offered first, then the project of the first argument (or the last or a
+// new one).
 void StartEditorWindow(TmainForm& form, const TAppSettings& settings, const QStringList& arguments);
 
-// Runs the editor: the settings, the file-type registration, the main window
-// started by StartEditorWindow, then the event loop until the window closes.
+// Runs the editor: the application state, the main window started with the
+// arguments, then the event loop until the window closes.
 // Returns the exit code.
 int RunEditor(QApplication& application, const QStringList& arguments);
 

@@ -13,9 +13,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QUrl>
 
+#include "app/autosaver.h"
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
 #include "app/filedrops.h"
@@ -55,6 +57,19 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     resize(minimumSizeHint());
     if (const std::optional<TWindowPlace>& place = app_.Settings().Window)
         RestoreWindowPlace(*this, *place);
+    ShowAutoSaveProblems();
+}
+
+void TmainForm::ShowAutoSaveProblems()
+{
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);  // the window keeps its size
+    connect(&document_->AutoSaver(), &TAutoSaver::problemChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(message);
+    });
 }
 
 TmainForm::~TmainForm() = default;

@@ -81,6 +81,8 @@ private:
     void ConnectEditors();
     void ConnectShotEditor();
     void WatchHintsAndDrops();
+    // A failed autosave's message in the status bar, until one succeeds.
+    void ShowAutoSaveProblems();
     template <typename Command>
     void RunCommand(Command&& command);
 

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace sw {
 
+class TAppSettings;
 class TStylePrefs;
 class THTMPrefs;
 
@@ -29,6 +30,10 @@ using ProgressStep = std::function<bool(int done, int total)>;
 // A long piece of work that reports its steps; false when it was stopped.
 using ProgressWork = std::function<bool(const ProgressStep& step)>;
 
+// Answer to the offer of a recovery copy at start-up: "Récupérer" opens it,
+// "Ignorer" keeps it for a later start, "Supprimer" deletes it.
+enum class RecoveryAnswer { Recover, Ignore, Delete };
+
 // Everything the main window asks the user or shows in a window of its own:
 // message boxes, file dialogs and the secondary dialogs. The editor uses
 // TDialogPrompts; tests answer in its place.
@@ -40,6 +45,8 @@ public:
     virtual void Inform(QWidget* parent, const QString& text) = 0;
     // "Enregistrer les modifications ?" with Oui / Non / Annuler.
     virtual SaveAnswer AskSaveChanges(QWidget* parent) = 0;
+    // The recovery copy's question (text), with Récupérer / Ignorer / Supprimer.
+    virtual RecoveryAnswer AskRecovery(QWidget* parent, const QString& text) = 0;
     // A message followed by a question, with Oui / Non: true for Oui.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& question) = 0;
     // The project file to open or to save as; empty when cancelled.
@@ -66,8 +73,9 @@ public:
                                                  const TPictureImport& import) = 0;
     // The picture file to bring into the project; empty when cancelled.
     virtual QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) = 0;
-    // The preferences dialog; the settings change only when accepted.
-    virtual void EditPreferences(QWidget* parent, bool& autoLoad, bool& saveID, bool& showAboutAtStart) = 0;
+    // The preferences dialog; the settings it shows (automatic loading,
+    // identity, backup, autosave interval) change only when accepted.
+    virtual void EditPreferences(QWidget* parent, TAppSettings& settings) = 0;
     // The style dialog applies its changes to the style set itself.
     virtual void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) = 0;
     // The page-layout dialog; true when accepted and prefs took its values.

@@ -2,29 +2,63 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "dialogs/fixeddialog.h"
+#include "model/appsettings.h"
 
 namespace sw {
 
-TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart, QWidget* parent)
+namespace {
+
+// An hour between two copies is the longest wait the dialog offers.
+constexpr int kMaxAutoSaveSeconds = 3600;
+
+TAppSettings SettingsWith(bool autoLoad, bool saveID, bool showAboutAtStart)
+{
+    TAppSettings settings;
+    settings.AutoLoad = autoLoad;
+    settings.SaveID = saveID;
+    settings.ShowAboutAtStart = showAboutAtStart;
+    return settings;
+}
+
+QCheckBox* AddCheck(QDialog* dialog, const char* name, const QString& caption, bool checked)
+{
+    auto* check = new QCheckBox(caption, dialog);
+    check->setObjectName(QLatin1String(name));
+    check->setChecked(checked);
+    return check;
+}
+
+} // namespace
+
+TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     : QDialog(parent)
 {
     SetUpDialog(*this, QStringLiteral("Préférences"));
     setFont(DialogFont(12));
 
-    AutoLoadCheck = new QCheckBox(QStringLiteral("Chargement auto du dernier fichier"), this);
-    AutoLoadCheck->setObjectName(QStringLiteral("AutoLoadCheck"));
-    AutoLoadCheck->setChecked(autoLoad);
+    AutoLoadCheck =
+        AddCheck(this, "AutoLoadCheck", QStringLiteral("Chargement auto du dernier fichier"), settings.AutoLoad);
+    SaveIDCheck =
+        AddCheck(this, "SaveIDCheck", QStringLiteral("Conserver les paramètres d'identité"), settings.SaveID);
+    ShowAboutCheck = AddCheck(this, "ShowAboutCheck", QStringLiteral("Afficher la fenêtre À propos au démarrage"),
+                              settings.ShowAboutAtStart);
+    KeepBackupCheck = AddCheck(this, "KeepBackupCheck", QStringLiteral("Garder une copie de la version précédente"),
+                               settings.KeepBackup);
 
-    SaveIDCheck = new QCheckBox(QStringLiteral("Conserver les paramètres d'identité"), this);
-    SaveIDCheck->setObjectName(QStringLiteral("SaveIDCheck"));
-    SaveIDCheck->setChecked(saveID);
-
-    ShowAboutCheck = new QCheckBox(QStringLiteral("Afficher la fenêtre À propos au démarrage"), this);
-    ShowAboutCheck->setObjectName(QStringLiteral("ShowAboutCheck"));
-    ShowAboutCheck->setChecked(showAboutAtStart);
+    AutoSaveLabel = new QLabel(QStringLiteral("Enregistrement de secours toutes les"), this);
+    AutoSaveLabel->setObjectName(QStringLiteral("AutoSaveLabel"));
+    AutoSaveSpin = new QSpinBox(this);
+    AutoSaveSpin->setObjectName(QStringLiteral("AutoSaveSpin"));
+    AutoSaveSpin->setRange(0, kMaxAutoSaveSeconds);
+    AutoSaveSpin->setSuffix(QStringLiteral(" s"));
+    AutoSaveSpin->setValue(settings.AutoSaveSeconds);
+    AutoSaveSpin->setToolTip(QStringLiteral("0 : pas d'enregistrement de secours"));
+    AutoSaveLabel->setBuddy(AutoSaveSpin);
 
     OkBtn = new QPushButton(QStringLiteral("Accepter"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
@@ -33,12 +67,22 @@ TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart, QWidget* p
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 16, 14);
-    for (QCheckBox* check : {AutoLoadCheck, SaveIDCheck, ShowAboutCheck})
+    for (QCheckBox* check : {AutoLoadCheck, SaveIDCheck, ShowAboutCheck, KeepBackupCheck})
         column->addWidget(check);
+    auto* autoSaveRow = new QHBoxLayout;
+    autoSaveRow->addWidget(AutoSaveLabel);
+    autoSaveRow->addWidget(AutoSaveSpin);
+    autoSaveRow->addStretch(1);
+    column->addLayout(autoSaveRow);
     column->addSpacing(18);
     column->addWidget(OkBtn, 0, Qt::AlignRight);
     // The dialog holds its texts and nothing more.
     column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart, QWidget* parent)
+    : TPrefFrm(SettingsWith(autoLoad, saveID, showAboutAtStart), parent)
+{
 }
 
 bool TPrefFrm::AutoLoad() const
@@ -51,13 +95,28 @@ bool TPrefFrm::SaveID() const
     return SaveIDCheck->isChecked();
 }
 
-} // namespace sw
-
-namespace sw {
-
 bool TPrefFrm::ShowAboutAtStart() const
 {
     return ShowAboutCheck->isChecked();
+}
+
+bool TPrefFrm::KeepBackup() const
+{
+    return KeepBackupCheck->isChecked();
+}
+
+int TPrefFrm::AutoSaveSeconds() const
+{
+    return AutoSaveSpin->value();
+}
+
+void TPrefFrm::ApplyTo(TAppSettings& settings) const
+{
+    settings.AutoLoad = AutoLoad();
+    settings.SaveID = SaveID();
+    settings.ShowAboutAtStart = ShowAboutAtStart();
+    settings.KeepBackup = KeepBackup();
+    settings.AutoSaveSeconds = AutoSaveSeconds();
 }
 
 } // namespace sw

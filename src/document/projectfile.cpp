@@ -1,7 +1,9 @@
 #include "document/projectfile.h"
 
+#include <system_error>
 #include <utility>
 
+#include "model/error.h"
 #include "model/filebytes.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
@@ -21,10 +23,62 @@ std::string ProjectFileBytes(const ProjectDocument& document)
     return writer.Bytes();
 }
 
+namespace {
+
+void WriteProjectBytes(ProjectDocument& document, const std::filesystem::path& file, std::string_view bytes)
+{
+    WriteFileAtomically(file, bytes);
+    document.FileVersion = kProjectFileVersion;
+}
+
+[[noreturn]] void ThrowBackupFailed(const std::filesystem::path& file, const std::error_code& reason)
+{
+    throw Error("La version précédente de « " + file.string() + " » ne peut pas être gardée dans « "
+                + BackupFileOf(file).string() + " » : " + reason.message());
+}
+
+// Copies the file's bytes and permissions to its backup; nothing when the file
+// does not exist yet.
+void KeepPreviousVersion(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return;
+    std::string previous;
+    if (!error)
+        error = TryReadFileBytes(file, previous);
+    const std::filesystem::path backup = BackupFileOf(file);
+    if (!error)
+        error = TryWriteFileAtomically(backup, previous);
+    // A backup of a private project stays private.
+    if (!error)
+        std::filesystem::permissions(backup, status.permissions(), error);
+    if (error)
+        ThrowBackupFailed(file, error);
+}
+
+} // namespace
+
 void SaveProject(ProjectDocument& document, const std::filesystem::path& file)
 {
-    WriteFileAtomically(file, ProjectFileBytes(document));
-    document.FileVersion = kProjectFileVersion;
+    WriteProjectBytes(document, file, ProjectFileBytes(document));
+}
+
+std::filesystem::path BackupFileOf(const std::filesystem::path& file)
+{
+    std::filesystem::path backup = file;
+    backup += "~";
+    return backup;
+}
+
+void SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup)
+{
+    // A field that cannot be stored fails the save before the backup is touched.
+    const std::string bytes = ProjectFileBytes(document);
+    if (keepBackup)
+        KeepPreviousVersion(file);
+    WriteProjectBytes(document, file, bytes);
 }
 
 void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)

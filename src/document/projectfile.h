@@ -22,6 +22,17 @@ std::string ProjectFileBytes(const ProjectDocument& document);
 // that cannot be stored) is thrown.
 void SaveProject(ProjectDocument& document, const std::filesystem::path& file);
 
+// The copy of the previous version a save keeps beside the file: NAME.vid~.
+std::filesystem::path BackupFileOf(const std::filesystem::path& file);
+
+// SaveProject that first keeps the bytes of the file it replaces as
+// BackupFileOf(file), itself replaced atomically, when keepBackup is set and
+// the file exists (a first save keeps none). When the backup cannot be
+// written, nothing is saved, the file is untouched and sw::Error
+// « La version précédente de « FILE » ne peut pas être gardée dans
+// « FILE~ » : <reason> » is thrown. The backup has the file's permissions.
+void SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup);
+
 // Reads a project file of any version (above 3 reads like 3) into the
 // document. The file is read into a copy of the document reset as for a new
 // project (shots, general information and report text emptied; report

@@ -25,6 +25,8 @@ constexpr std::string_view kWindow = "WINDOW";
 constexpr std::string_view kShowAboutKey = "ShowAbout";
 constexpr std::string_view kEscapedSuffix = "Escaped";
 constexpr std::string_view kMaxPictureSideKey = "MaxPictureSide";
+constexpr std::string_view kAutoSaveSecondsKey = "AutoSaveSeconds";
+constexpr std::string_view kKeepBackupKey = "KeepBackup";
 // Strings are read up to this many characters.
 constexpr std::size_t kMaxStringCharacters = 2047;
 
@@ -62,10 +64,31 @@ bool HasLineBreak(const std::string& text)
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// The text is cut, not its stored form, so that a text read back and written
+// again reads back the same: its stored form may be longer than it.
 std::string ReadText(const IniFile& ini, std::string_view section, std::string_view key)
 {
-    const std::string stored = CutToCharacters(ini.ReadString(section, key, ""), kMaxStringCharacters);
-    return ini.ReadBool(section, EscapedKey(key), false) ? UnescapeLineBreaks(stored) : stored;
+    const std::string stored = ini.ReadString(section, key, "");
+    const std::string text = ini.ReadBool(section, EscapedKey(key), false) ? UnescapeLineBreaks(stored) : stored;
+    return CutToCharacters(text, kMaxStringCharacters);
+}
+
+// A count of the [PREFS] section: the default when it is missing, no number
+// or negative.
+int ReadCount(const IniFile& ini, std::string_view key, int defaultValue)
+{
+    const int value = ini.ReadInteger(kPrefs, key, defaultValue);
+    return value < 0 ? defaultValue : value;
+}
+
+// The optional keys have a line only when the user changed them, so that an
+// ordinary settings file keeps its six keys.
+void WriteCountUnlessDefault(IniFile& ini, std::string_view key, int value, int defaultValue)
+{
+    if (value == defaultValue)
+        ini.DeleteKey(kPrefs, key);
+    else
+        ini.WriteInteger(kPrefs, key, value);
 }
 
 void WriteText(IniFile& ini, std::string_view section, std::string_view key, const std::string& text)
@@ -223,6 +246,11 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
         ini = IniFile::Load(iniFile);
     } catch (const Error&) {
     }
+    ReadFromProfile(ini);
+}
+
+void TAppSettings::ReadFromProfile(const IniFile& ini)
+{
     SaveID = ini.ReadBool(kGeneral, "SaveID", true);
     AutoLoad = ini.ReadBool(kGeneral, "AutoLoad", false);
     LastFileName = ReadText(ini, kGeneral, "LastFileName");
@@ -230,9 +258,9 @@ void TAppSettings::ReadSettings(const std::filesystem::path& iniFile)
     HelpAddress = ReadText(ini, kGeneral, "HelpAddress");
     registerFType = ini.ReadBool(kPrefs, "registerFType", false);
     noJSPlan = ini.ReadBool(kPrefs, "noJSPlan", false);
-    MaxPictureSide = ini.ReadInteger(kPrefs, kMaxPictureSideKey, kDefaultMaxPictureSide);
-    if (MaxPictureSide < 0)
-        MaxPictureSide = kDefaultMaxPictureSide;
+    MaxPictureSide = ReadCount(ini, kMaxPictureSideKey, kDefaultMaxPictureSide);
+    AutoSaveSeconds = ReadCount(ini, kAutoSaveSecondsKey, kDefaultAutoSaveSeconds);
+    KeepBackup = ini.ReadBool(kPrefs, kKeepBackupKey, true);
     ExportParts = ini.ReadString(kExport, "Parts", "");
     ExportGrid = ini.ReadString(kExport, "Grid", "");
     ExportPaper = ini.ReadString(kExport, "Paper", "");
@@ -250,6 +278,15 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     } catch (const Error&) {
         throw Error("Unable to write to " + iniFile.string());
     }
+    WriteToProfile(ini);
+
+    std::error_code ignored;
+    std::filesystem::create_directories(iniFile.parent_path(), ignored);
+    ini.Save(iniFile);
+}
+
+void TAppSettings::WriteToProfile(IniFile& ini) const
+{
     ini.WriteBool(kGeneral, "SaveID", SaveID);
     ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
     WriteText(ini, kGeneral, "LastFileName", LastFileName.string());
@@ -264,12 +301,12 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     }
     ini.WriteBool(kPrefs, "registerFType", registerFType);
     ini.WriteBool(kPrefs, "noJSPlan", noJSPlan);
-    // Like the guide's address, the picture size has a line only when the user
-    // changed it, so that an ordinary settings file keeps its six keys.
-    if (MaxPictureSide == kDefaultMaxPictureSide)
-        ini.DeleteKey(kPrefs, kMaxPictureSideKey);
+    WriteCountUnlessDefault(ini, kMaxPictureSideKey, MaxPictureSide, kDefaultMaxPictureSide);
+    WriteCountUnlessDefault(ini, kAutoSaveSecondsKey, AutoSaveSeconds, kDefaultAutoSaveSeconds);
+    if (KeepBackup)
+        ini.DeleteKey(kPrefs, kKeepBackupKey);
     else
-        ini.WriteInteger(kPrefs, kMaxPictureSideKey, MaxPictureSide);
+        ini.WriteBool(kPrefs, kKeepBackupKey, false);
     // The export choices have lines once the user made an export.
     const std::pair<std::string_view, const std::string*> exportKeys[] = {
         {"Parts", &ExportParts}, {"Grid", &ExportGrid}, {"Paper", &ExportPaper}};
@@ -283,10 +320,6 @@ void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
     // A run that never showed its window leaves the last place as it was.
     if (Window)
         WriteWindowPlace(ini, *Window);
-
-    std::error_code ignored;
-    std::filesystem::create_directories(iniFile.parent_path(), ignored);
-    ini.Save(iniFile);
 }
 
 std::string TAppSettings::HelpAddressFor(const std::filesystem::path& programFile) const

@@ -7,6 +7,8 @@
 
 namespace sw {
 
+class IniFile;
+
 // Looks up one environment variable; nullopt when it is not set. The settings
 // and the file-type registration take one, so that tests can give their own.
 using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
@@ -57,6 +59,7 @@ struct TWindowPlace {
 class TAppSettings {
 public:
     static constexpr int kDefaultMaxPictureSide = 1600;
+    static constexpr int kDefaultAutoSaveSeconds = 60;
 
     bool SaveID = true;             // a new project starts with AuthorName
     bool AutoLoad = false;          // reopen LastFileName at start-up
@@ -72,6 +75,14 @@ public:
     // (a larger one is scaled down); 0 keeps every picture's size. Kept in the
     // file under [PREFS] only when it differs from the default.
     int MaxPictureSide = kDefaultMaxPictureSide;
+    // Seconds between two recovery copies of a modified project; 0 turns
+    // them off. Kept in the file under [PREFS] only when it differs from the
+    // default.
+    int AutoSaveSeconds = kDefaultAutoSaveSeconds;
+    // "Garder une copie de la version précédente": a save that replaces a
+    // project file first keeps its previous bytes as NAME.vid~. Kept in the
+    // file under [PREFS] only when turned off.
+    bool KeepBackup = true;
     // The choices of the last PDF export, in their command-line words
     // (parts as flags "1111" for first page, continuity, breakdown and
     // storyboard; grid "2x3"; paper "a4"); empty until a first export.
@@ -90,17 +101,23 @@ public:
 
     // Reads the keys from the settings file; a missing file, section or key, or
     // a flag that is not an integer, gives the default; so does a file that
-    // cannot be read, and a negative MaxPictureSide.
+    // cannot be read, and a negative MaxPictureSide or AutoSaveSeconds.
     void ReadSettings(const std::filesystem::path& iniFile);
+    // ReadSettings from a profile already in memory.
+    void ReadFromProfile(const IniFile& ini);
 
     // Writes the keys into the settings file, keeping its other lines; the
     // caller first takes AuthorName from the project's author field, noJSPlan
     // from the page settings and LastFileName from the current file. Throws
     // sw::Error "Unable to write to <file>" and leaves the old file untouched.
     void WriteSettings(const std::filesystem::path& iniFile) const;
+    // Writes the keys into a profile in memory, as WriteSettings does.
+    void WriteToProfile(IniFile& ini) const;
 
     // HelpAddress, or the guide installed with the program when it is empty.
     std::string HelpAddressFor(const std::filesystem::path& programFile) const;
+
+    bool operator==(const TAppSettings&) const = default;
 };
 
 // The one-line stored form of a text and back (see TAppSettings).

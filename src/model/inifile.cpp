@@ -233,8 +233,9 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key)
 {
-    const std::size_t line = FindKeyLine(section, key);
-    if (line != kNone)
+    // Every line of the key goes: removing the first alone would bring a
+    // repeated line of it to light.
+    for (std::size_t line = FindKeyLine(section, key); line != kNone; line = FindKeyLine(section, key))
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(line));
 }
 

@@ -35,7 +35,8 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     // Written as "1" or "0".
     void WriteBool(std::string_view section, std::string_view key, bool value);
-    // Removes the key's line; nothing when it is missing.
+    // Removes the key's lines (a key may be repeated in a file written by
+    // hand); nothing when it is missing.
     void DeleteKey(std::string_view section, std::string_view key);
 
     // The profile as file bytes: each line followed by CR LF.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model/error.h"
+#include "model/inifile.h"
 #include "testsupport.h"
 
 namespace {
@@ -295,4 +296,90 @@ TEST(ShowAboutAtStart, IsOnByDefaultAndHasALineOnlyWhenOff)
 
     WriteAll(file, "[PREFS]\r\nShowAbout=non\r\n");
     EXPECT_TRUE(ReadFrom(file).ShowAboutAtStart);
+}
+
+TEST(AutoSaveAndBackup, DefaultToEveryMinuteAndKeepingTheBackup)
+{
+    TemporaryFolder folder;
+    const sw::TAppSettings missing = ReadFrom(folder.Path() / "missing.ini");
+    EXPECT_EQ(missing.AutoSaveSeconds, 60);
+    EXPECT_TRUE(missing.KeepBackup);
+
+    // Written only when they differ from the default: an ordinary file keeps its six keys.
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file), "[GENERAL]\r\nSaveID=1\r\nAutoLoad=0\r\nLastFileName=\r\nAuthorName=\r\n"
+                             "\r\n[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\n");
+}
+
+TEST(AutoSaveAndBackup, ComeBackFromTheFileAndLeaveItWhenSetBack)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    settings.AutoSaveSeconds = 0;  // autosave off
+    settings.KeepBackup = false;
+    settings.WriteSettings(file);
+    EXPECT_NE(ReadAll(file).find("[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\nAutoSaveSeconds=0\r\nKeepBackup=0\r\n"),
+              std::string::npos);
+    sw::TAppSettings read = ReadFrom(file);
+    EXPECT_EQ(read.AutoSaveSeconds, 0);
+    EXPECT_FALSE(read.KeepBackup);
+
+    settings.AutoSaveSeconds = 300;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadFrom(file).AutoSaveSeconds, 300);
+
+    settings.AutoSaveSeconds = sw::TAppSettings::kDefaultAutoSaveSeconds;
+    settings.KeepBackup = true;
+    settings.WriteSettings(file);
+    const std::string bytes = ReadAll(file);
+    EXPECT_EQ(bytes.find("AutoSaveSeconds"), std::string::npos);
+    EXPECT_EQ(bytes.find("KeepBackup"), std::string::npos);
+    read = ReadFrom(file);
+    EXPECT_EQ(read.AutoSaveSeconds, 60);
+    EXPECT_TRUE(read.KeepBackup);
+}
+
+TEST(AutoSaveAndBackup, ANegativeOrBrokenValueGivesTheDefault)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    for (const std::string value : {"-1", "soixante", "", "12abc", "99999999999"}) {
+        WriteAll(file, "[PREFS]\r\nAutoSaveSeconds=" + value + "\r\nKeepBackup=" + value + "\r\n");
+        const sw::TAppSettings read = ReadFrom(file);
+        EXPECT_EQ(read.AutoSaveSeconds, 60) << value;
+        // A flag is any integer but 0: -1 keeps the backup as the default does.
+        EXPECT_TRUE(read.KeepBackup) << value;
+    }
+    WriteAll(file, "[prefs]\r\nautosaveseconds = 0x1E\r\nkeepbackup = 0\r\n");
+    const sw::TAppSettings read = ReadFrom(file);
+    EXPECT_EQ(read.AutoSaveSeconds, 30);
+    EXPECT_FALSE(read.KeepBackup);
+}
+
+TEST(SettingsProfile, WhatReadsBackWritesAndReadsBackEqual)
+{
+    // A file written by hand: repeated keys, a value out of range, and an
+    // escaped author longer than the text kept, which a write makes longer
+    // still ("\\t" is no escape and stays two characters, written as three).
+    std::string author = "\\n";
+    for (int i = 0; i < 1100; ++i)
+        author += "\\t";
+    const std::string bytes = "[GENERAL]\r\nAuthorName=" + author + "\r\nAuthorNameEscaped=1\r\nAutoLoad=1\r\n"
+                              "[PREFS]\r\nMaxPictureSide=-4\r\nMaxPictureSide=900\r\nKeepBackup=0\r\n"
+                              "KeepBackup=1\r\nAutoSaveSeconds=15\r\n";
+    sw::IniFile ini = sw::IniFile::FromBytes(bytes);
+    sw::TAppSettings first;
+    first.ReadFromProfile(ini);
+    EXPECT_EQ(first.AuthorName.size(), 2047u);
+    EXPECT_EQ(first.MaxPictureSide, sw::TAppSettings::kDefaultMaxPictureSide);
+    EXPECT_FALSE(first.KeepBackup);
+    EXPECT_EQ(first.AutoSaveSeconds, 15);
+
+    first.WriteToProfile(ini);
+    sw::TAppSettings second;
+    second.ReadFromProfile(sw::IniFile::FromBytes(ini.Bytes()));
+    EXPECT_EQ(second, first);
 }

@@ -477,5 +477,97 @@ TEST(ProjectFile, TheSeedFilesOfEveryVersionLoad)
     }
 }
 
+TEST(SaveWithBackup, TheBackupHoldsExactlyThePreviousBytes)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "film.vid";
+    ProjectDocument document = EditedDocument();
+
+    // A first save has no previous version to keep.
+    SaveProjectWithBackup(document, file, true);
+    EXPECT_FALSE(fs::exists(BackupFileOf(file)));
+    const std::string first = ReadFileBytes(file);
+    EXPECT_EQ(first, ProjectFileBytes(document));
+
+    document.GenInfo.title = "Second";
+    SaveProjectWithBackup(document, file, true);
+    EXPECT_EQ(BackupFileOf(file), folder.Path() / "film.vid~");
+    EXPECT_EQ(ReadFileBytes(BackupFileOf(file)), first);
+    const std::string second = ReadFileBytes(file);
+    EXPECT_EQ(second, ProjectFileBytes(document));
+    EXPECT_NE(second, first);
+
+    // The next save replaces the backup with the version it replaces.
+    document.GenInfo.title = "Third";
+    SaveProjectWithBackup(document, file, true);
+    EXPECT_EQ(ReadFileBytes(BackupFileOf(file)), second);
+    EXPECT_EQ(EntryCount(folder.Path()), 2u); // no temporary file left behind
+}
+
+TEST(SaveWithBackup, WithoutTheSettingTheBackupIsLeftAlone)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "film.vid";
+    ProjectDocument document = EditedDocument();
+    SaveProjectWithBackup(document, file, false);
+    document.GenInfo.title = "Second";
+    SaveProjectWithBackup(document, file, false);
+    EXPECT_FALSE(fs::exists(BackupFileOf(file)));
+    EXPECT_EQ(ReadFileBytes(file), ProjectFileBytes(document));
+}
+
+TEST(SaveWithBackup, TheBackupOfAPrivateProjectStaysPrivate)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "film.vid";
+    ProjectDocument document = EditedDocument();
+    SaveProject(document, file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    SaveProjectWithBackup(document, file, true);
+    EXPECT_EQ(fs::status(BackupFileOf(file)).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(SaveWithBackup, ABackupThatCannotBeWrittenLeavesTheFileUnchanged)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "film.vid";
+    ProjectDocument document = EditedDocument();
+    SaveProject(document, file);
+    const std::string saved = ReadFileBytes(file);
+
+    // A folder where the backup goes cannot be replaced, even by root.
+    fs::create_directory(BackupFileOf(file));
+    document.GenInfo.title = "Nouveau";
+    document.FileVersion = 2;
+    EXPECT_EQ(ErrorOf([&] { SaveProjectWithBackup(document, file, true); }),
+              "La version précédente de « " + file.string() + " » ne peut pas être gardée dans « " + file.string()
+                  + "~ » : Is a directory");
+    EXPECT_EQ(ReadFileBytes(file), saved);
+    EXPECT_EQ(document.FileVersion, 2);
+    EXPECT_TRUE(fs::is_empty(BackupFileOf(file)));
+    EXPECT_EQ(EntryCount(folder.Path()), 2u);
+
+    // Without the backup, the same save goes through.
+    SaveProjectWithBackup(document, file, false);
+    EXPECT_EQ(ReadFileBytes(file), ProjectFileBytes(document));
+}
+
+TEST(SaveWithBackup, AFieldThatCannotBeStoredTouchesNeitherFile)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "film.vid";
+    ProjectDocument document = EditedDocument();
+    SaveProjectWithBackup(document, file, true);
+    SaveProjectWithBackup(document, file, true);
+    const std::string saved = ReadFileBytes(file);
+    WriteAll(BackupFileOf(file), "older");
+
+    document.EventList.Event(0).action = "a||||b";
+    EXPECT_NE(ErrorOf([&] { SaveProjectWithBackup(document, file, true); }), "no error");
+    EXPECT_EQ(ReadFileBytes(file), saved);
+    EXPECT_EQ(ReadFileBytes(BackupFileOf(file)), "older");
+}
+
 } // namespace
 } // namespace sw

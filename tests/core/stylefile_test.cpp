@@ -101,6 +101,14 @@ TEST(IniFile, WritingKeepsOtherLinesInPlace)
     EXPECT_EQ(ini.ReadString("GENERAL", "Author", ""), "B\xE9" "atrice");
 }
 
+TEST(IniFile, DeletingARepeatedKeyRemovesEveryLineOfItInItsSection)
+{
+    IniFile ini = IniFile::FromBytes("[A]\r\nk=1\r\nother=2\r\n K =3\r\n[B]\r\nk=4\r\n");
+    ini.DeleteKey("a", "k");
+    EXPECT_FALSE(ini.KeyExists("A", "k"));
+    EXPECT_EQ(ini.Bytes(), "[A]\r\nother=2\r\n[B]\r\nk=4\r\n");
+}
+
 TEST(IniFile, LoadOfAMissingFileIsEmptyAndSaveRoundTrips)
 {
     TempFolder folder;

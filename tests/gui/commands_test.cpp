@@ -129,6 +129,64 @@ private slots:
         QCOMPARE(editor.app->Paths().SiteDir, fs::path(editor.Path(QStringLiteral("autre")).toStdString()));
     }
 
+    void aSaveKeepsThePreviousVersionBesideTheFile()
+    {
+        swtest::Editor editor;
+        const QString file = editor.Path(QStringLiteral("film.vid"));
+        const fs::path backup = editor.Path(QStringLiteral("film.vid~")).toStdString();
+        editor.prompts.fileToSave = file;
+        editor.Trigger("mSave");
+        QVERIFY(!fs::exists(backup));  // a first save replaces nothing
+        const std::string first = ReadAll(file.toStdString());
+
+        QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("Titre"));
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+        QTest::keyClick(editor.form->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!editor.form->Document().IsModified());
+        QCOMPARE(ReadAll(backup), first);
+        const std::string second = ReadAll(file.toStdString());
+        QVERIFY(second.find("Titre||||") != std::string::npos);
+
+        // "Renommer" onto a file that exists keeps that file's version too,
+        // and onto a new name keeps none.
+        const QString other = editor.Path(QStringLiteral("autre.vid"));
+        WriteBytes(other, "ancien");
+        editor.prompts.fileToSave = other;
+        editor.Trigger("mRename");
+        QCOMPARE(ReadAll(editor.Path(QStringLiteral("autre.vid~")).toStdString()), std::string("ancien"));
+        editor.prompts.fileToSave = editor.Path(QStringLiteral("neuf.vid"));
+        editor.Trigger("mRename");
+        QVERIFY(QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid"))));
+        QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid~"))));
+
+        // With the setting turned off in the settings file read at start-up,
+        // no backup is kept.
+        WriteBytes(editor.Path(QStringLiteral("shotweave.ini")), "[PREFS]\r\nKeepBackup=0\r\n");
+        editor.app->ReadSettings();
+        editor.Trigger("mSave");
+        QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid~"))));
+    }
+
+    void aBackupThatCannotBeWrittenStopsTheSave()
+    {
+        swtest::Editor editor;
+        const QString file = editor.Path(QStringLiteral("film.vid"));
+        editor.prompts.fileToSave = file;
+        editor.Trigger("mSave");
+        const std::string saved = ReadAll(file.toStdString());
+        QVERIFY(QDir().mkdir(editor.Path(QStringLiteral("film.vid~"))));
+        editor.prompts.messages.clear();
+
+        QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("Titre"));
+        editor.Trigger("mSave");
+        QCOMPARE(editor.prompts.messages,
+                 QStringList{QStringLiteral("La version précédente de « ") + file
+                             + QStringLiteral(" » ne peut pas être gardée dans « ") + file
+                             + QStringLiteral("~ » : Is a directory")});
+        QCOMPARE(ReadAll(file.toStdString()), saved);
+        QVERIFY(editor.form->Document().IsModified());
+    }
+
     void publishingSavesAndWritesTheSiteAndBrowsingOpensIt()
     {
         swtest::Editor editor;

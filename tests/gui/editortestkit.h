@@ -41,6 +41,7 @@
 #include "app/userprompts.h"
 #include "dialogs/getfiledlg.h"
 #include "dialogs/pdfexportdlg.h"
+#include "dialogs/preffrm.h"
 #include "document/projectfile.h"
 #include "model/appsettings.h"
 
@@ -108,6 +109,11 @@ public:
     QStringList progressTexts;             // texts of the progress boxes, in order
     int cancelAtStep = 0;                  // "Annuler" clicked once this step is reported; 0: never
     int progressSteps = 0;                 // steps reported to the progress boxes
+    QStringList recoveryQuestions;         // the recovery copies offered at start-up
+    std::deque<sw::RecoveryAnswer> recoveryAnswers;  // answers given, Ignorer once empty
+    // When set, the preferences dialog is the real one, shown without
+    // waiting; these steps act in it as the user would.
+    std::function<void(sw::TPrefFrm&)> preferenceSteps;
 
     void Inform(QWidget*, const QString& text) override { messages << text; }
     sw::SaveAnswer AskSaveChanges(QWidget*) override
@@ -129,6 +135,15 @@ public:
     {
         namePrompts << prompt;
         return nameAnswer;
+    }
+    sw::RecoveryAnswer AskRecovery(QWidget*, const QString& text) override
+    {
+        recoveryQuestions << text;
+        if (recoveryAnswers.empty())
+            return sw::RecoveryAnswer::Ignore;
+        const sw::RecoveryAnswer answer = recoveryAnswers.front();
+        recoveryAnswers.pop_front();
+        return answer;
     }
     bool AskYesNo(QWidget*, const QString& text, const QString& question) override
     {
@@ -159,7 +174,16 @@ public:
         importFolder = startFolder;
         return pictureToImport;
     }
-    void EditPreferences(QWidget*, bool&, bool&, bool&) override {}
+    void EditPreferences(QWidget* parent, sw::TAppSettings& settings) override
+    {
+        if (!preferenceSteps)
+            return;
+        sw::TPrefFrm dialog(settings, parent);
+        dialog.show();
+        preferenceSteps(dialog);
+        if (dialog.result() == QDialog::Accepted)
+            dialog.ApplyTo(settings);
+    }
     void EditStyle(QWidget*, sw::TStylePrefs& stylePrefs) override
     {
         ++styleDialogs;
@@ -219,11 +243,13 @@ inline void UseTemporaryHome(QTemporaryDir& home)
 {
     qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_STATE_HOME", QDir(home.path()).filePath(QStringLiteral("state")).toUtf8());
     qputenv("HOME", home.path().toUtf8());
 }
 
 // A main window over a fresh application, started as without arguments and
-// without automatic loading: one shot named "plan 1".
+// without automatic loading: one shot named "plan 1". Its recovery copies go
+// to a folder of its own, RecoveryFolder().
 struct Editor {
     QTemporaryDir folder;
     FakePrompts prompts;
@@ -236,7 +262,8 @@ struct Editor {
         if (prepare)
             prepare(prompts);
         const std::filesystem::path base = folder.path().toStdString();
-        app = std::make_unique<sw::TEditorApp>(base / "bin" / "shotweave", base / "shotweave.ini");
+        app = std::make_unique<sw::TEditorApp>(base / "bin" / "shotweave", base / "shotweave.ini",
+                                               base / "state" / "shotweave" / "recovery");
         form = std::make_unique<sw::TmainForm>(*app, prompts);
         form->show();
         if (start)
@@ -259,6 +286,7 @@ struct Editor {
     void Trigger(const char* actionName) const { Find<QAction>(actionName)->trigger(); }
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
     sw::ProjectDocument& Project() const { return app->Project(); }
+    std::filesystem::path RecoveryFolder() const { return app->RecoveryFolder(); }
 
     // What the user sees and does; these helpers only go through the
     // controls' names, mouse and keyboard events and drag events.

@@ -1,0 +1,281 @@
+#include "recovery/recoverystore.h"
+
+#include <cstdint>
+#include <ctime>
+#include <set>
+#include <system_error>
+#include <utility>
+
+#include "document/projectfile.h"
+#include "model/error.h"
+#include "model/filebytes.h"
+#include "recovery/recoveryrecord.h"
+
+namespace sw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kCopyExtension = ".vid";
+constexpr std::string_view kRecordExtension = ".rec";
+constexpr std::string_view kNeverSavedName = "nouveau-projet";
+// Bytes of the original's stem kept in a copy's name: enough to recognise it.
+constexpr std::size_t kMaxStemBytes = 40;
+
+std::string Quoted(const fs::path& file)
+{
+    return "« " + file.string() + " »";
+}
+
+[[noreturn]] void ThrowCopyNotWritten(const fs::path& copy, const std::string& reason)
+{
+    throw Error("La copie de secours " + Quoted(copy) + " ne peut pas être écrite : " + reason);
+}
+
+[[noreturn]] void ThrowRecordNotWritten(const fs::path& record, const std::string& reason)
+{
+    throw Error("La fiche de la copie de secours " + Quoted(record) + " ne peut pas être écrite : " + reason);
+}
+
+std::string CopyNotRead(const fs::path& copy, const std::string& reason)
+{
+    return "La copie de secours " + Quoted(copy) + " ne peut pas être lue : " + reason;
+}
+
+std::string RecordNotRead(const fs::path& record, const std::string& reason)
+{
+    return "La fiche de la copie de secours " + Quoted(record) + " ne peut pas être lue : " + reason;
+}
+
+fs::path AbsolutePath(const fs::path& file)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(file, error);
+    return (error ? file : absolute).lexically_normal();
+}
+
+// FNV-1a over the path's bytes: the same name from one run to the next and
+// on every machine, which std::hash does not promise.
+std::uint64_t StableHash(const std::string& bytes)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+std::string Hex16(std::uint64_t value)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex(16, '0');
+    for (int i = 15; i >= 0; --i, value >>= 4)
+        hex[static_cast<std::size_t>(i)] = kHex[value & 0x0F];
+    return hex;
+}
+
+// The stem as a readable part of a name: control characters replaced, no
+// leading dot (the temporary files of atomic writes start with one), cut at a
+// character's start.
+std::string ReadableStem(const fs::path& original)
+{
+    std::string stem = original.stem().string();
+    if (stem.size() > kMaxStemBytes) {
+        std::size_t cut = kMaxStemBytes;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
+            --cut;
+        stem.resize(cut);
+    }
+    for (char& c : stem)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '_';
+    if (!stem.empty() && stem.front() == '.')
+        stem.front() = '_';
+    return stem.empty() ? "projet" : stem;
+}
+
+bool EndsWith(const std::string& text, std::string_view end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The names, without extension, of the copies and records in the folder.
+std::set<std::string> RecoveryNames(const fs::path& folder)
+{
+    std::set<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.front() == '.')
+            continue;  // a temporary file of an atomic write
+        for (const std::string_view extension : {kCopyExtension, kRecordExtension})
+            if (EndsWith(name, extension))
+                names.insert(name.substr(0, name.size() - extension.size()));
+    }
+    return names;
+}
+
+// The copy's problem when its bytes cannot be read or opened as a project;
+// empty otherwise.
+std::string CopyProblem(const fs::path& copy)
+{
+    std::string bytes;
+    if (const std::error_code error = TryReadFileBytes(copy, bytes))
+        return CopyNotRead(copy, error.message());
+    try {
+        ProjectDocument scratch;
+        LoadProjectBytes(scratch, bytes);
+    } catch (const Error& error) {
+        return CopyNotRead(copy, error.what());
+    }
+    return {};
+}
+
+void RemoveFile(const fs::path& copy, const fs::path& file)
+{
+    std::error_code error;
+    fs::remove(file, error);
+    if (error)
+        throw Error("La copie de secours " + Quoted(copy) + " ne peut pas être supprimée : " + error.message());
+}
+
+} // namespace
+
+fs::path RecoveryFolderPath(const EnvironmentLookup& environment)
+{
+    return XdgBaseDirectory(environment, "XDG_STATE_HOME", ".local/state") / "shotweave" / "recovery";
+}
+
+std::string IsoLocalTime(std::chrono::system_clock::time_point time)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
+    std::tm fields{};
+    char text[40];
+    std::size_t length = 0;
+    if (::localtime_r(&seconds, &fields) != nullptr)
+        length = std::strftime(text, sizeof text - 1, "%Y-%m-%dT%H:%M:%S%z", &fields);
+    if (length < 5)
+        return "1970-01-01T00:00:00Z";
+    // strftime writes the offset as "+0100"; the extended form has a colon
+    // before the minutes.
+    text[length] = text[length - 1];
+    text[length - 1] = text[length - 2];
+    text[length - 2] = ':';
+    return std::string(text, length + 1);
+}
+
+RecoveryStore::RecoveryStore(fs::path folder, FileWriter writeFile)
+    : folder_(std::move(folder)), writeFile_(writeFile ? std::move(writeFile) : FileWriter(TryWriteFileAtomically))
+{
+}
+
+fs::path RecoveryStore::RecoveryFileFor(const fs::path& originalFile) const
+{
+    if (originalFile.empty())
+        return folder_ / (std::string(kNeverSavedName) + std::string(kCopyExtension));
+    const fs::path original = AbsolutePath(originalFile);
+    return folder_
+           / (ReadableStem(original) + "-" + Hex16(StableHash(original.string())) + std::string(kCopyExtension));
+}
+
+fs::path RecoveryStore::RecordFileOf(const fs::path& recoveryFile)
+{
+    fs::path record = recoveryFile;
+    record.replace_extension(kRecordExtension);
+    return record;
+}
+
+RecoveryEntry RecoveryStore::Write(const ProjectDocument& document, const fs::path& originalFile,
+                                   std::chrono::system_clock::time_point savedAt) const
+{
+    return WriteBytes(ProjectFileBytes(document), originalFile, savedAt);
+}
+
+RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs::path& originalFile,
+                                        std::chrono::system_clock::time_point savedAt) const
+{
+    RecoveryEntry entry;
+    entry.originalFile = originalFile.empty() ? fs::path() : AbsolutePath(originalFile);
+    entry.recoveryFile = RecoveryFileFor(entry.originalFile);
+    entry.recordFile = RecordFileOf(entry.recoveryFile);
+    entry.savedAt = IsoLocalTime(savedAt);
+    const std::string recordBytes = RecoveryRecord{entry.originalFile, entry.savedAt}.Bytes();
+
+    std::error_code error;
+    fs::create_directories(folder_, error);
+    if (error)
+        ThrowCopyNotWritten(entry.recoveryFile, error.message());
+    std::error_code ignored;
+    const bool hadRecord = fs::is_regular_file(entry.recordFile, ignored);
+    if ((error = writeFile_(entry.recoveryFile, projectBytes)))
+        ThrowCopyNotWritten(entry.recoveryFile, error.message());
+    if ((error = writeFile_(entry.recordFile, recordBytes))) {
+        // A previous record still names the same file; without one, the new
+        // copy would be an orphan.
+        if (!hadRecord)
+            fs::remove(entry.recoveryFile, ignored);
+        ThrowRecordNotWritten(entry.recordFile, error.message());
+    }
+    return entry;
+}
+
+RecoveryEntry RecoveryStore::Inspect(const fs::path& recoveryFile) const
+{
+    RecoveryEntry entry;
+    entry.recoveryFile = recoveryFile;
+    entry.recordFile = RecordFileOf(recoveryFile);
+    std::string recordBytes;
+    if (const std::error_code error = TryReadFileBytes(entry.recordFile, recordBytes)) {
+        entry.problem = RecordNotRead(entry.recordFile, error.message());
+        return entry;
+    }
+    try {
+        RecoveryRecord record = RecoveryRecord::FromBytes(recordBytes);
+        entry.originalFile = std::move(record.originalFile);
+        entry.savedAt = std::move(record.savedAt);
+    } catch (const Error& error) {
+        entry.problem = RecordNotRead(entry.recordFile, error.what());
+        return entry;
+    }
+    entry.problem = CopyProblem(recoveryFile);
+    return entry;
+}
+
+std::vector<RecoveryEntry> RecoveryStore::List() const
+{
+    std::vector<RecoveryEntry> entries;
+    for (const std::string& name : RecoveryNames(folder_))
+        entries.push_back(Inspect(folder_ / (name + std::string(kCopyExtension))));
+    return entries;
+}
+
+void RecoveryStore::Read(const RecoveryEntry& entry, ProjectDocument& document) const
+{
+    std::string bytes;
+    if (const std::error_code error = TryReadFileBytes(entry.recoveryFile, bytes))
+        throw Error(CopyNotRead(entry.recoveryFile, error.message()));
+    try {
+        LoadProjectBytes(document, bytes);
+    } catch (const Error& error) {
+        throw Error(CopyNotRead(entry.recoveryFile, error.what()));
+    }
+}
+
+void RecoveryStore::Remove(const RecoveryEntry& entry) const
+{
+    // The record goes first, as it was written last.
+    RemoveFile(entry.recoveryFile, entry.recordFile);
+    RemoveFile(entry.recoveryFile, entry.recoveryFile);
+}
+
+void RecoveryStore::RemoveFor(const fs::path& originalFile) const
+{
+    RecoveryEntry entry;
+    entry.recoveryFile = RecoveryFileFor(originalFile);
+    entry.recordFile = RecordFileOf(entry.recoveryFile);
+    Remove(entry);
+}
+
+} // namespace sw
