@@ -65,6 +65,9 @@ void TmainForm::ShowAutoSaveProblems()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(false);  // the window keeps its size
     connect(&document_->AutoSaver(), &TAutoSaver::problemChanged, this, [this](const QString& message) {
+        // The whole message also as the tip, since a long path does not fit
+        // the window's width.
+        statusBar()->setToolTip(message);
         if (message.isEmpty())
             statusBar()->clearMessage();
         else

@@ -310,6 +310,8 @@ private slots:
                      + QStringLiteral(" » ne peut pas être écrite : ")
                      + QString::fromStdString(std::make_error_code(std::errc::no_space_on_device).message()));
         QCOMPARE(shown.count(), 1);
+        QCOMPARE(editor.StatusBar()->toolTip(), editor.StatusBar()->currentMessage());
+        swtest::Screenshot(editor.form.get(), QStringLiteral("autosave-failed"));
         QCOMPARE(ReadBytes(film), saved);
         QVERIFY(!fs::exists(sw::BackupFileOf(film)));
         QVERIFY(editor.form->Document().IsModified());
@@ -317,6 +319,7 @@ private slots:
         full = false;
         QTRY_COMPARE(editor.RecoveredTitle(film), std::string("Titre"));
         QTRY_VERIFY(editor.StatusBar()->currentMessage().isEmpty());
+        QVERIFY(editor.StatusBar()->toolTip().isEmpty());
         QCOMPARE(ReadBytes(film), saved);
     }
 
