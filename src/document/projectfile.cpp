@@ -33,7 +33,7 @@ void WriteProjectBytes(ProjectDocument& document, const std::filesystem::path& f
 
 [[noreturn]] void ThrowBackupFailed(const std::filesystem::path& file, const std::error_code& reason)
 {
-    throw Error("La version précédente de « " + file.string() + " » ne peut pas être gardée dans « "
+    throw WordedError("La version précédente de « " + file.string() + " » ne peut pas être gardée dans « "
                 + BackupFileOf(file).string() + " » : " + reason.message());
 }
 

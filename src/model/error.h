@@ -12,4 +12,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// An error whose message already says, as a French sentence, which file and
+// what failed: the command shows it as it is, with no sentence around it.
+class WordedError : public Error {
+public:
+    using Error::Error;
+};
+
 } // namespace sw

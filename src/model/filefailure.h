@@ -20,12 +20,15 @@ enum class FileAction { OpenProject, SaveProject, PublishProject, ImportStyle, E
 std::string FileFailureMessage(FileAction action, const std::filesystem::path& file, std::string_view reason);
 
 // Runs operation; an error it throws comes out as an sw::Error with the
-// FileFailureMessage of action on file.
+// FileFailureMessage of action on file, except a WordedError, which says it
+// already.
 template <typename Operation>
 void RunFileAction(FileAction action, const std::filesystem::path& file, Operation&& operation)
 {
     try {
         operation();
+    } catch (const WordedError&) {
+        throw;
     } catch (const std::exception& error) {
         throw Error(FileFailureMessage(action, file, error.what()));
     }

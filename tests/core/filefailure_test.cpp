@@ -65,5 +65,14 @@ TEST(RunFileAction, TurnsTheErrorOfARealLoadIntoTheMessage)
     EXPECT_EQ(runs, 1);
 }
 
+TEST(RunFileAction, AnErrorThatSaysItAlreadyComesOutAsItIs)
+{
+    const std::string worded = "La version pr\xC3\xA9" "c\xC3\xA9" "dente de \xC2\xAB a.vid \xC2\xBB ne peut pas \xC3\xAAtre gard\xC3\xA9" "e";
+    const std::string message = ErrorOf([&] {
+        RunFileAction(FileAction::SaveProject, "a.vid", [&] { throw WordedError(worded); });
+    });
+    EXPECT_EQ(message, worded);
+}
+
 } // namespace
 } // namespace sw

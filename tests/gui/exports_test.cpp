@@ -281,7 +281,8 @@ private slots:
         // A new run of the editor reads them back from the file.
         swtest::Editor next(false);
         next.form.reset();
-        next.app = std::make_unique<sw::TEditorApp>(editor.app->ProgramFile(), editor.app->IniFileName());
+        next.app = std::make_unique<sw::TEditorApp>(editor.app->ProgramFile(), editor.app->IniFileName(),
+                                                   editor.RecoveryFolder());
         next.app->ReadSettings();
         next.form = std::make_unique<sw::TmainForm>(*next.app, next.prompts);
         next.form->show();

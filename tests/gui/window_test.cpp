@@ -41,7 +41,8 @@ struct StartedEditor {
     sw::TEditorApp app;
     std::unique_ptr<sw::TmainForm> form;
 
-    explicit StartedEditor(const fs::path& iniFile, bool start = true) : app(iniFile.parent_path() / "shotweave", iniFile)
+    explicit StartedEditor(const fs::path& iniFile, bool start = true)
+        : app(iniFile.parent_path() / "shotweave", iniFile, iniFile.parent_path() / "recovery")
     {
         app.ReadSettings();
         form = std::make_unique<sw::TmainForm>(app, prompts);
