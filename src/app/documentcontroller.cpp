@@ -10,7 +10,9 @@
 
 #include "app/documentview.h"
 #include "app/editorapp.h"
+#include "app/undohistory.h"
 #include "app/usercommand.h"
+#include "app/valuestep.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/filefailure.h"
@@ -41,9 +43,13 @@ private:
 
 TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
                                          QWidget* dialogParent)
-    : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent)
+    : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent), history_(std::make_unique<TUndoHistory>())
 {
+    QObject::connect(history_.get(), &TUndoHistory::modifiedChanged, history_.get(),
+                     [this](bool modified) { view_.ShowModified(modified); });
 }
+
+TDocumentController::~TDocumentController() = default;
 
 // ---------------------------------------------------------------- start-up
 
@@ -59,7 +65,7 @@ void TDocumentController::StartUp(const QStringList& arguments)
         std::error_code ignored;
         if (fs::is_regular_file(first, ignored)) {
             run([this, &first] { OpenCurrentFile(fs::absolute(first)); });
-            SetModified(false);
+            StartHistory();
             return;
         }
     }
@@ -70,7 +76,7 @@ void TDocumentController::StartUp(const QStringList& arguments)
         const fs::path last = settings.LastFileName;
         run([this, &last] { OpenCurrentFile(last); });
     }
-    SetModified(false);
+    StartHistory();
     ShowTitle();
 }
 
@@ -81,10 +87,26 @@ void TDocumentController::ShowTitle()
     view_.ShowTitle(name + QStringLiteral("[*] — Shotweave"), file.empty() ? QString() : uitext::PathToQString(file));
 }
 
-void TDocumentController::SetModified(bool modified)
+bool TDocumentController::IsModified() const
 {
-    modified_ = modified;
-    view_.ShowModified(modified);
+    return history_->IsModified();
+}
+
+void TDocumentController::MarkModified()
+{
+    history_->NoteEdit();
+}
+
+void TDocumentController::StartHistory()
+{
+    history_->Clear();
+    view_.ShowModified(false);
+}
+
+void TDocumentController::MarkSaved()
+{
+    history_->MarkSaved();
+    view_.ShowModified(false);
 }
 
 // ---------------------------------------------------------------- open
@@ -113,12 +135,12 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
     app_.Paths().CurrentFile = file;
     view_.ShowLoadedProject();
     ShowTitle();
-    SetModified(false);
+    StartHistory();
 }
 
 bool TDocumentController::MaySaveChanges()
 {
-    if (!modified_)
+    if (!IsModified())
         return true;
     switch (prompts_.AskSaveChanges(dialogParent_)) {
     case SaveAnswer::Yes:
@@ -169,7 +191,7 @@ void TDocumentController::mNewClick()
         view_.ShowCreator(settings.AuthorName);
         app_.Project().GenInfo.creator = settings.AuthorName;
     }
-    SetModified(false);
+    StartHistory();
 }
 
 void TDocumentController::mOuvrirClick()
@@ -239,7 +261,7 @@ bool TDocumentController::SaveProjectFile()
                   [this, &paths] { SaveProject(app_.Project(), paths.CurrentFile); });
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
-    SetModified(false);
+    MarkSaved();
     return true;
 }
 
@@ -258,7 +280,9 @@ void TDocumentController::Style1Click()
     const TStylePrefs before = stylePrefs;
     prompts_.EditStyle(dialogParent_, stylePrefs);
     if (!(stylePrefs == before))
-        MarkModified();
+        history_->Push(std::make_unique<TValueStep<TStylePrefs>>(
+            QStringLiteral("Modifier les styles"), before, stylePrefs,
+            [&stylePrefs](const TStylePrefs& shown) { stylePrefs = shown; }));
 }
 
 void TDocumentController::miseenpage1Click()
@@ -268,8 +292,12 @@ void TDocumentController::miseenpage1Click()
     THTMPrefs& prefs = app_.Project().HTMPrefs;
     const THTMPrefs before = prefs;
     const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
-    if (accepted || !(prefs == before))
-        MarkModified();
+    if (!(prefs == before))
+        history_->Push(std::make_unique<TValueStep<THTMPrefs>>(QStringLiteral("Modifier la mise en page"), before, prefs,
+                                                               [&prefs](const THTMPrefs& shown) { prefs = shown; }));
+    else if (accepted)
+        MarkModified(); // an accepted dialog is a change to save, even when nothing differs
+
 }
 
 // ---------------------------------------------------------------- publish
