@@ -383,6 +383,7 @@ private slots:
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
             QCoreApplication::sendEvent(list->viewport(), &event);
         };
+        swtest::Screenshot(editor.form.get(), QStringLiteral("undo-shot-panel"));
         chooseInMenu("mShotDuplicate");
         QCOMPARE(entries, (QStringList{"Insérer", "Dupliquer", "Renommer", "Supprimer"}));
         QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "plan 1 (copie)", "Café"}));
