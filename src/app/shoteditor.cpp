@@ -129,8 +129,10 @@ void TShotEditor::BindCameraControls()
 
 void TShotEditor::NoteChange()
 {
-    if (!filling_)
-        emit changed();
+    if (filling_)
+        return;
+    shotEdited_ = true;
+    emit changed();
 }
 
 void TShotEditor::ClearControls()
@@ -179,10 +181,15 @@ void TShotEditor::StoreEvent(int i)
     shot.cam.endImage = pictures_->ImageName(1);
     ShowEntry(i);
     if (i == CurIndex_ && !(shot == shownShot_)) {
-        history_.Push(std::make_unique<TShotEditStep>(*this, ShotStepText("Modifier", shot.name),
-                                                      static_cast<std::size_t>(i), shownShot_, shot));
+        // A shot only shown may come back from its controls a little
+        // different (line ends, a value out of its list): no step of that.
+        if (shotEdited_)
+            history_.Push(std::make_unique<TShotEditStep>(*this, ShotStepText("Modifier", shot.name),
+                                                          static_cast<std::size_t>(i), shownShot_, shot));
         shownShot_ = shot;
     }
+    if (i == CurIndex_)
+        shotEdited_ = false;
 }
 
 void TShotEditor::StoreCurrentShot()
@@ -197,6 +204,7 @@ void TShotEditor::ShowEvent(int i)
         return;
     const TEvent& shot = events_.Event(static_cast<std::size_t>(i));
     shownShot_ = shot;
+    shotEdited_ = false;
     {
         TFillGuard guard(filling_);
         SetEditorText(actionMemo, shot.action);

@@ -160,6 +160,8 @@ private:
     // The shown shot as the model had it when it was shown or last stored,
     // what a stored shot's step starts from.
     TEvent shownShot_;
+    // Whether the user changed the shown shot since then.
+    bool shotEdited_ = false;
     int filling_ = 0;
 
     QFrame* ActPanel = nullptr;

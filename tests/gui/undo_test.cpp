@@ -37,8 +37,7 @@ void ClickButton(swtest::Editor& editor, const char* name)
 // through the save-as answer.
 std::string SavedBytes(swtest::Editor& editor)
 {
-    static int saves = 0;
-    editor.prompts.fileToSave = editor.Path(QStringLiteral("etat%1.vid").arg(++saves));
+    editor.prompts.fileToSave = editor.Path(QStringLiteral("etat%1.vid").arg(editor.prompts.saveDialogs + 1));
     editor.Trigger("mRename");
     const std::string bytes = ReadBytes(editor.prompts.fileToSave.toStdString());
     editor.prompts.fileToSave.clear();
@@ -416,6 +415,27 @@ private slots:
         swtest::Screenshot(editor.form.get(), QStringLiteral("undo-edit-menu-window"));
         swtest::Screenshot(menu, QStringLiteral("undo-edit-menu"));
         menu->close();
+    }
+
+    void goingThroughShotsMakesNoStep()
+    {
+        QTemporaryDir dir;
+        sw::ProjectDocument project;
+        for (const char* action : {"ligne\nsuite", "une\r\nautre\n"})
+            project.EventList.AddEvent().action = action;
+        const fs::path file = fs::path(dir.path().toStdString()) / "lignes.vid";
+        sw::SaveProject(project, file);
+        swtest::Editor editor;
+        editor.prompts.fileToOpen = QString::fromStdString(file.string());
+        editor.prompts.saveAnswers = {sw::SaveAnswer::No};
+        editor.Trigger("mOuvrir");
+        editor.ClickTab(1);
+        for (int row : {1, 0, 1})
+            editor.ClickShot(row);
+        editor.ClickTab(2);
+        editor.ClickTab(0);
+        QVERIFY(!editor.Find<QAction>("mUndo")->isEnabled());
+        QVERIFY(!editor.form->isWindowModified());
     }
 
     void aStepInTenThousandShotsHoldsOneShot()
