@@ -176,13 +176,14 @@ void TShotEditor::PutShotValues(std::size_t index, const TEvent& shot)
 
 void TShotEditor::PutShotAt(std::size_t index, const TEvent& shot)
 {
-    // Rows stay the shots' indexes: the filter goes, as for a new shot.
-    ClearFilter();
+    // A full list refuses the shot before anything changes.
     events_.InsertEvent(index, shot);
     {
         TFillGuard guard(filling_);
         vListBox->insertItem(static_cast<int>(index), QString());
     }
+    // Rows stay the shots' indexes: the filter goes, as for a new shot.
+    ClearFilter();
     RenumberFrom(static_cast<int>(index));
     SelectRow(static_cast<int>(index));
 }

@@ -21,6 +21,7 @@
 #include <QtTest>
 
 #include "document/projectfile.h"
+#include "model/eventlist.h"
 #include "editortestkit.h"
 
 namespace {
@@ -436,6 +437,30 @@ private slots:
         editor.ClickTab(0);
         QVERIFY(!editor.Find<QAction>("mUndo")->isEnabled());
         QVERIFY(!editor.form->isWindowModified());
+    }
+
+    void aFullProjectRefusesInsertedAndDuplicatedShots()
+    {
+        QTemporaryDir dir;
+        sw::ProjectDocument full;
+        for (std::size_t i = 0; i < sw::MaxShots; ++i)
+            full.EventList.AddEvent();
+        const fs::path file = fs::path(dir.path().toStdString()) / "plein.vid";
+        sw::SaveProject(full, file);
+        swtest::Editor editor;
+        editor.prompts.fileToOpen = QString::fromStdString(file.string());
+        editor.prompts.saveAnswers = {sw::SaveAnswer::No};
+        editor.Trigger("mOuvrir");
+        QTest::keyClicks(editor.Find<QLineEdit>("ShotFilter"), QStringLiteral("plan 1"));
+        for (const char* button : {"insEvntBtn", "dupEvntBtn"}) {
+            editor.prompts.messages.clear();
+            ClickButton(editor, button);
+            QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Un projet ne peut pas compter plus de 65535 plans.")});
+        }
+        QCOMPARE(editor.ShotList()->count(), static_cast<int>(sw::MaxShots));
+        QCOMPARE(editor.Find<QLineEdit>("ShotFilter")->text(), QStringLiteral("plan 1"));
+        QVERIFY(!editor.Find<QAction>("mUndo")->isEnabled());
+        QVERIFY(editor.prompts.namePrompts.isEmpty());
     }
 
     void aStepInTenThousandShotsHoldsOneShot()
