@@ -12,7 +12,9 @@
 #include "app/documentview.h"
 #include "app/editorapp.h"
 #include "app/recoveryoffer.h"
+#include "app/undohistory.h"
 #include "app/usercommand.h"
+#include "app/valuestep.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/filefailure.h"
@@ -45,9 +47,12 @@ private:
 TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
                                          QWidget* dialogParent)
     : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent),
+      history_(std::make_unique<TUndoHistory>()),
       autoSaver_(std::make_unique<TAutoSaver>(RecoveryStore(app.RecoveryFolder()),
                                               [this] { return RecoverySnapshot(); }))
 {
+    QObject::connect(history_.get(), &TUndoHistory::modifiedChanged, history_.get(),
+                     [this](bool modified) { view_.ShowModified(modified); });
 }
 
 TDocumentController::~TDocumentController() = default;
@@ -71,7 +76,7 @@ void TDocumentController::StartUp(const QStringList& arguments)
         std::error_code ignored;
         if (fs::is_regular_file(first, ignored)) {
             run([this, &first] { OpenCurrentFile(fs::absolute(first)); });
-            SetModified(false);
+            StartHistory();
             return;
         }
     }
@@ -82,7 +87,7 @@ void TDocumentController::StartUp(const QStringList& arguments)
         const fs::path last = settings.LastFileName;
         run([this, &last] { OpenCurrentFile(last); });
     }
-    SetModified(false);
+    StartHistory();
     ShowTitle();
 }
 
@@ -93,10 +98,26 @@ void TDocumentController::ShowTitle()
     view_.ShowTitle(name + QStringLiteral("[*] — Shotweave"), file.empty() ? QString() : uitext::PathToQString(file));
 }
 
-void TDocumentController::SetModified(bool modified)
+bool TDocumentController::IsModified() const
 {
-    modified_ = modified;
-    view_.ShowModified(modified);
+    return history_->IsModified();
+}
+
+void TDocumentController::MarkModified()
+{
+    history_->NoteEdit();
+}
+
+void TDocumentController::StartHistory()
+{
+    history_->Clear();
+    view_.ShowModified(false);
+}
+
+void TDocumentController::MarkSaved()
+{
+    history_->MarkSaved();
+    view_.ShowModified(false);
 }
 
 // ---------------------------------------------------------------- open
@@ -131,7 +152,8 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
     app_.Paths().CurrentFile = file;
     view_.ShowLoadedProject();
     ShowTitle();
-    ForgetUnsavedWork();
+    StartHistory();
+    DiscardRecoveryCopies();
 }
 
 // ---------------------------------------------------------------- recovery
@@ -161,23 +183,19 @@ void TDocumentController::OpenRecovered(const RecoveryEntry& entry)
     view_.ShowLoadedProject();
     // The copy stays until the work is saved or dropped, as this run's own.
     autoSaver_->Adopt(entry.originalFile);
-    SetModified(true);
+    // The recovered work is not in its file: modified, with a history of its own.
+    StartHistory();
+    MarkModified();
     ShowTitle();
 }
 
 std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
 {
-    if (!modified_)
+    if (!IsModified())
         return std::nullopt;
     // The texts typed into the shown shot reach the model, as before a save.
     view_.StoreEditedShot();
     return TRecoverySnapshot{app_.Project(), app_.Paths().CurrentFile};
-}
-
-void TDocumentController::ForgetUnsavedWork()
-{
-    SetModified(false);
-    DiscardRecoveryCopies();
 }
 
 void TDocumentController::DiscardRecoveryCopies()
@@ -189,7 +207,7 @@ void TDocumentController::DiscardRecoveryCopies()
 
 bool TDocumentController::MaySaveChanges()
 {
-    if (!modified_)
+    if (!IsModified())
         return true;
     switch (prompts_.AskSaveChanges(dialogParent_)) {
     case SaveAnswer::Yes:
@@ -244,7 +262,8 @@ void TDocumentController::mNewClick()
         view_.ShowCreator(settings.AuthorName);
         app_.Project().GenInfo.creator = settings.AuthorName;
     }
-    ForgetUnsavedWork();
+    StartHistory();
+    DiscardRecoveryCopies();
 }
 
 void TDocumentController::mOuvrirClick()
@@ -316,7 +335,8 @@ bool TDocumentController::SaveProjectFile()
     });
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
-    ForgetUnsavedWork();
+    MarkSaved();
+    DiscardRecoveryCopies();
     return true;
 }
 
@@ -336,7 +356,9 @@ void TDocumentController::Style1Click()
     const TStylePrefs before = stylePrefs;
     prompts_.EditStyle(dialogParent_, stylePrefs);
     if (!(stylePrefs == before))
-        MarkModified();
+        history_->Push(std::make_unique<TValueStep<TStylePrefs>>(
+            QStringLiteral("Modifier les styles"), before, stylePrefs,
+            [&stylePrefs](const TStylePrefs& shown) { stylePrefs = shown; }));
 }
 
 void TDocumentController::miseenpage1Click()
@@ -346,8 +368,12 @@ void TDocumentController::miseenpage1Click()
     THTMPrefs& prefs = app_.Project().HTMPrefs;
     const THTMPrefs before = prefs;
     const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
-    if (accepted || !(prefs == before))
-        MarkModified();
+    if (!(prefs == before))
+        history_->Push(std::make_unique<TValueStep<THTMPrefs>>(QStringLiteral("Modifier la mise en page"), before, prefs,
+                                                               [&prefs](const THTMPrefs& shown) { prefs = shown; }));
+    else if (accepted)
+        MarkModified(); // an accepted dialog is a change to save, even when nothing differs
+
 }
 
 // ---------------------------------------------------------------- publish

@@ -17,6 +17,7 @@ class ProjectDocument;
 class TAutoSaver;
 class TDocumentView;
 class TEditorApp;
+class TUndoHistory;
 class TUserPrompts;
 struct RecoveryEntry;
 struct TRecoverySnapshot;
@@ -25,7 +26,9 @@ struct TRecoverySnapshot;
 // save, save as, publish and browse, the PDF and CSV exports and printing
 // (in documentexports.cpp), the style and page-layout dialogs, the
 // modified state, the current file and its folders, and the question before
-// unsaved changes are dropped. It holds no widget: it shows the project
+// unsaved changes are dropped. The modified state is the undo history's:
+// the project differs from its file while the history is away from the
+// place where it was saved, or while an edit is not yet a step. It holds no widget: it shows the project
 // through a TDocumentView and asks the user through TUserPrompts, whose
 // boxes open over dialogParent. Commands throw sw::Error; the caller shows it.
 //
@@ -38,8 +41,11 @@ public:
     TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view, QWidget* dialogParent);
     ~TDocumentController();
 
-    bool IsModified() const { return modified_; }
-    void MarkModified() { SetModified(true); }
+    bool IsModified() const;
+    // An edit in progress, not yet a step of the history.
+    void MarkModified();
+    // The project's undo history, cleared by a new or opened project.
+    TUndoHistory& History() { return *history_; }
     // The window's title from the current file: its name then " — Shotweave",
     // "Sans titre" for a project without a file, with the modified marker.
     void ShowTitle();
@@ -94,8 +100,6 @@ private:
     void OpenRecovered(const RecoveryEntry& entry);
     // What an autosave writes; nothing when the project has no unsaved changes.
     std::optional<TRecoverySnapshot> RecoverySnapshot();
-    // The project is saved or dropped: not modified, and its copies removed.
-    void ForgetUnsavedWork();
     // Removes this run's recovery copies; one that cannot be is reported.
     void DiscardRecoveryCopies();
     // Prepares the site and image folders of file and makes them the
@@ -114,13 +118,16 @@ private:
     // The choices of the last PDF export into the settings file; an error is
     // shown and the export goes on.
     void RememberExportChoices(const PlanOptions& options);
-    void SetModified(bool modified);
+    // The project just read or made starts a new history.
+    void StartHistory();
+    // The project was just written: the history's saved place.
+    void MarkSaved();
 
     TEditorApp& app_;
     TUserPrompts& prompts_;
     TDocumentView& view_;
     QWidget* dialogParent_;
-    bool modified_ = false;
+    std::unique_ptr<TUndoHistory> history_;
     bool browseAfterPublish_ = false;
     std::unique_ptr<TAutoSaver> autoSaver_;
 };

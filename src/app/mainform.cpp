@@ -20,6 +20,7 @@
 #include "app/autosaver.h"
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
+#include "app/fieldsteps.h"
 #include "app/filedrops.h"
 #include "app/hinttexts.h"
 #include "app/shoteditor.h"
@@ -49,6 +50,7 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     BuildMenu();
     ConnectEditors();
     ConnectShotEditor();
+    WatchSteps();
     ClearControls();
     MoveFocusOnTabInGeneralInformation();
     WatchHintsAndDrops();
@@ -75,7 +77,12 @@ void TmainForm::ShowAutoSaveProblems()
     });
 }
 
-TmainForm::~TmainForm() = default;
+TmainForm::~TmainForm()
+{
+    // The fields lose the focus as the window goes, after the history: no
+    // step is made of that.
+    delete fieldSteps_;
+}
 
 template <typename Command>
 void TmainForm::RunCommand(Command&& command)
@@ -230,20 +237,27 @@ void TmainForm::ShowLoadedProject()
         SetEditorText(IdeaMemo, project.GenInfo.idea);
         SetEditorText(SynopsMemo, project.GenInfo.synopsis);
 
-        const TsRprt& report = project.Report;
-        extRapChck->setChecked(report.isExternal);
-        rapMemo->setVisible(!report.isExternal);
-        if (report.fileName != kInlineReportPage)
-            extRapNameEd->setText(ToQString(report.fileName));
-        RapLabel->setText(ToQString(report.caption));
-        SetEditorText(rapMemo, report.text);
     }
+    ShowReport();
     shots_->ShowShots();
+}
+
+void TmainForm::ShowReport()
+{
+    TFillGuard guard(filling_);
+    const TsRprt& report = app_.Project().Report;
+    extRapChck->setChecked(report.isExternal);
+    rapMemo->setVisible(!report.isExternal);
+    if (report.fileName != kInlineReportPage)
+        extRapNameEd->setText(ToQString(report.fileName));
+    RapLabel->setText(ToQString(report.caption));
+    SetEditorText(rapMemo, report.text);
 }
 
 void TmainForm::StoreEditedShot()
 {
     shots_->StoreCurrentShot();
+    fieldSteps_->CommitAll();
 }
 
 void TmainForm::AddFirstShot(bool askName)
@@ -286,6 +300,7 @@ void TmainForm::extRapChckClick(bool checked)
     rapMemo->setVisible(!checked);
     app_.Project().Report.isExternal = checked;
     MarkModified();
+    fieldSteps_->Commit(extRapChck);
 }
 
 // ---------------------------------------------------------------- life cycle

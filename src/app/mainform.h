@@ -12,6 +12,7 @@
 
 #include "app/documentview.h"
 
+class QAction;
 class QBoxLayout;
 class QCheckBox;
 class QLabel;
@@ -25,6 +26,7 @@ namespace sw {
 
 class TDocumentController;
 class TEditorApp;
+class TFieldSteps;
 class TShotEditor;
 class TUserPrompts;
 
@@ -78,6 +80,12 @@ private:
     void MoveFocusOnTabInGeneralInformation();
     void BuildInfoPanel(QWidget* central, QBoxLayout* column);
     void BuildMenu();
+    // The "Édition" menu, before the menu before (mainformsteps.cpp).
+    void BuildEditMenu(QAction* before);
+    // The fields' steps, the edits a step undo first stores, and Ctrl+Z in
+    // a field for its own typing first.
+    void WatchSteps();
+    void ShowReport();
     void ConnectEditors();
     void ConnectShotEditor();
     void WatchHintsAndDrops();
@@ -96,6 +104,7 @@ private:
     TUserPrompts& prompts_;
     std::unique_ptr<TDocumentController> document_;
     TShotEditor* shots_ = nullptr;
+    TFieldSteps* fieldSteps_ = nullptr;
     int filling_ = 0;
     bool shown_ = false;
 

@@ -65,6 +65,7 @@ void TmainForm::BuildMenu()
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, [this, command = item.command] { RunUserCommand(prompts_, this, command); });
     }
+    BuildEditMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction());
     if (QAction* style = findChild<QAction*>(QStringLiteral("Style1")))
         style->setEnabled(prompts_.HasStyleDialog());
     if (QAction* layoutAction = findChild<QAction*>(QStringLiteral("miseenpage1")))

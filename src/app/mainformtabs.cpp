@@ -82,7 +82,8 @@ void TmainForm::BuildControls()
         PageControl->addTab(tabPages[i], captions[i]);
     }
     BuildIdeaTab(tabPages[0]);
-    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), app_.Settings(), prompts_, tabPages[1],
+    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), app_.Settings(), prompts_,
+                             document_->History(), tabPages[1],
                              tabPages[2]);
     BuildReportTab(tabPages[3]);
     BuildInfoPanel(central, column);

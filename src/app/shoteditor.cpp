@@ -1,6 +1,7 @@
 #include "app/shoteditor.h"
 
 #include <cstdint>
+#include <memory>
 #include <limits>
 #include <optional>
 
@@ -18,6 +19,8 @@
 #include "app/editorapp.h"
 #include "app/shotlistbox.h"
 #include "app/shotpictures.h"
+#include "app/shotsteps.h"
+#include "app/undohistory.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "model/camerawords.h"
@@ -42,9 +45,10 @@ std::uint8_t ComboValue(const QComboBox* combo)
 } // namespace
 
 TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings,
-                         TUserPrompts& prompts, QWidget* continuityPage, QWidget* breakdownPage)
+                         TUserPrompts& prompts, TUndoHistory& history, QWidget* continuityPage,
+                         QWidget* breakdownPage)
     : QObject(continuityPage), events_(events), paths_(paths), settings_(settings), prompts_(prompts),
-      dialogParent_(continuityPage->window())
+      dialogParent_(continuityPage->window()), history_(history)
 {
     BuildContinuityControls(continuityPage);
     BuildBreakdownControls(breakdownPage);
@@ -100,6 +104,11 @@ void TShotEditor::ConnectControls()
     });
     connect(ShotFilter, &QLineEdit::textChanged, this, [this] { Run([this] { ApplyFilter(); }); });
     connect(addEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { addEvntBtnClick(); }); });
+    connect(insEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { InsertShot(); }); });
+    connect(dupEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DuplicateShot(); }); });
+    vListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(vListBox, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { Run([this, pos] { ShowShotListMenu(pos); }); });
     connect(renamEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { renamEvntBtnClick(); }); });
     connect(DelEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DelEvntBtnClick(); }); });
     for (int k = 0; k < 3; ++k)
@@ -120,8 +129,10 @@ void TShotEditor::BindCameraControls()
 
 void TShotEditor::NoteChange()
 {
-    if (!filling_)
-        emit changed();
+    if (filling_)
+        return;
+    shotEdited_ = true;
+    emit changed();
 }
 
 void TShotEditor::ClearControls()
@@ -169,6 +180,16 @@ void TShotEditor::StoreEvent(int i)
     shot.cam.startImage = pictures_->ImageName(0);
     shot.cam.endImage = pictures_->ImageName(1);
     ShowEntry(i);
+    if (i == CurIndex_ && !(shot == shownShot_)) {
+        // A shot only shown may come back from its controls a little
+        // different (line ends, a value out of its list): no step of that.
+        if (shotEdited_)
+            history_.Push(std::make_unique<TShotEditStep>(*this, ShotStepText("Modifier", shot.name),
+                                                          static_cast<std::size_t>(i), shownShot_, shot));
+        shownShot_ = shot;
+    }
+    if (i == CurIndex_)
+        shotEdited_ = false;
 }
 
 void TShotEditor::StoreCurrentShot()
@@ -182,6 +203,8 @@ void TShotEditor::ShowEvent(int i)
     if (i < 0 || static_cast<std::size_t>(i) >= events_.Count())
         return;
     const TEvent& shot = events_.Event(static_cast<std::size_t>(i));
+    shownShot_ = shot;
+    shotEdited_ = false;
     {
         TFillGuard guard(filling_);
         SetEditorText(actionMemo, shot.action);

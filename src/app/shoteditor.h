@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include <QObject>
 #include <QString>
+
+#include "model/event.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPoint;
 class QPushButton;
 class QWidget;
 
@@ -22,6 +27,7 @@ class TAppSettings;
 class TEventList;
 class TShotListBox;
 class TShotPictures;
+class TUndoHistory;
 class TUserPrompts;
 struct TProjectPaths;
 
@@ -30,13 +36,16 @@ struct TProjectPaths;
 // and its camera data and pictures on the breakdown tab. The shown shot's
 // controls reach the model when the shot is stored: when the user leaves it
 // for another shot, and when the window asks before saving or changing tab.
+// Every change to the shots is a step of the undo history: a stored shot
+// whose fields changed, an added, inserted, duplicated, renamed, deleted or
+// moved shot (shoteditorsteps.cpp).
 class TShotEditor : public QObject {
     Q_OBJECT
 public:
     // Builds the controls into the two tab pages; pictures are looked up in
     // the image folder of paths, and imported as the settings say.
     TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts,
-                QWidget* continuityPage, QWidget* breakdownPage);
+                TUndoHistory& history, QWidget* continuityPage, QWidget* breakdownPage);
     ~TShotEditor() override;
 
     // The picture panel of the breakdown tab.
@@ -68,6 +77,17 @@ public:
     // Moves the shot at from onto the place of to; dropping onto the last
     // item moves it to the end.
     void MoveShot(int from, int to);
+    // A new shot after the shown one, named by the user at once.
+    void InsertShot();
+    // A copy of the shown shot after it, named after it with " (copie)".
+    void DuplicateShot();
+
+    // What the undo history's steps do to the shots, showing the shot they
+    // change (the filter is cleared so that it is seen, as a new shot is).
+    void PutShotValues(std::size_t index, const TEvent& shot);
+    void PutShotAt(std::size_t index, const TEvent& shot);
+    void TakeShotAt(std::size_t index);
+    void MoveShotRow(int from, int to);
 
 signals:
     // The user changed a shot: its texts, camera data, pictures, name, or
@@ -122,13 +142,26 @@ private:
     void addEvntBtnClick();
     void renamEvntBtnClick();
     void DelEvntBtnClick();
+    // The shot list's context menu at pos, with the buttons' commands.
+    void ShowShotListMenu(const QPoint& pos);
+    // The name the user gives the shown shot; nothing when the dialog is
+    // closed or the name is blank.
+    std::optional<std::string> AskShotName(const QString& prompt);
+    // Entries from row to the end show their new numbers.
+    void RenumberFrom(int row);
 
     TEventList& events_;
     const TProjectPaths& paths_;
     const TAppSettings& settings_;
     TUserPrompts& prompts_;
     QWidget* dialogParent_;
+    TUndoHistory& history_;
     int CurIndex_ = -1;
+    // The shown shot as the model had it when it was shown or last stored,
+    // what a stored shot's step starts from.
+    TEvent shownShot_;
+    // Whether the user changed the shown shot since then.
+    bool shotEdited_ = false;
     int filling_ = 0;
 
     QFrame* ActPanel = nullptr;
@@ -136,6 +169,8 @@ private:
     QLineEdit* ShotFilter = nullptr;
     TShotListBox* vListBox = nullptr;
     QPushButton* addEvntBtn = nullptr;
+    QPushButton* insEvntBtn = nullptr;
+    QPushButton* dupEvntBtn = nullptr;
     QPushButton* renamEvntBtn = nullptr;
     QPushButton* DelEvntBtn = nullptr;
     QPlainTextEdit* actionMemo = nullptr;

@@ -54,6 +54,11 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     vListBox = new TShotListBox(ActPanel);
     vListBox->setObjectName(QStringLiteral("vListBox"));
     addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"));
+    // Insérer and Dupliquer put their shot after the shown one.
+    insEvntBtn = AddButton(ActPanel, "insEvntBtn", QStringLiteral("Insérer"));
+    insEvntBtn->setEnabled(false);
+    dupEvntBtn = AddButton(ActPanel, "dupEvntBtn", QStringLiteral("Dupliquer"));
+    dupEvntBtn->setEnabled(false);
     renamEvntBtn = AddButton(ActPanel, "renamEvntBtn", QStringLiteral("Renommer"));
     renamEvntBtn->setEnabled(false);
     DelEvntBtn = AddButton(ActPanel, "DelEvntBtn", QStringLiteral("Supprimer"));
@@ -64,14 +69,14 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     column->addWidget(ENoLabel);
     column->addWidget(ShotFilter);
     column->addWidget(vListBox, 1);
-    for (QPushButton* button : {addEvntBtn, renamEvntBtn, DelEvntBtn})
+    for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
         column->addWidget(button);
     // The list is a narrow column beside the shot's fields, wider in a
     // larger window; at its narrowest, its buttons and the filter's hint
     // still show whole.
     ActPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     int narrowest = ShotFilter->fontMetrics().horizontalAdvance(ShotFilter->placeholderText()) + 2 * ShotFilter->sizeHint().height();
-    for (QPushButton* button : {addEvntBtn, renamEvntBtn, DelEvntBtn})
+    for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
         narrowest = std::max(narrowest, button->sizeHint().width());
     ActPanel->setMinimumWidth(narrowest);
 }

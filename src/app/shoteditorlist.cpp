@@ -66,7 +66,8 @@ void TShotEditor::SetShotControlsEnabled(bool enabled, const QString& placeholde
     DEdit->setPlaceholderText(placeholder.isEmpty() ? QString() : QStringLiteral("-"));
     CamGroup->setEnabled(enabled);
     pictures_->SetEnabled(enabled);
-    renamEvntBtn->setEnabled(enabled);
+    for (QPushButton* button : {insEvntBtn, dupEvntBtn, renamEvntBtn})
+        button->setEnabled(enabled);
     ENoLabel->setToolTip(placeholder);
 }
 
@@ -166,28 +167,6 @@ void TShotEditor::ShotListReleased(Qt::MouseButton button)
         emit shotClicked(uitext::ToEditorText(events_.EventAction(static_cast<std::size_t>(CurIndex_))));
 }
 
-void TShotEditor::AddShot()
-{
-    // A new shot is seen at once, whatever its name.
-    ClearFilter();
-    events_.AddEvent();
-    CurIndex_ = static_cast<int>(events_.Count()) - 1;
-    {
-        TFillGuard guard(filling_);
-        vListBox->addItem(QString());
-        ShowEntry(CurIndex_);
-    }
-    ShowEvent(CurIndex_);
-    {
-        TFillGuard guard(filling_);
-        vListBox->setCurrentRow(CurIndex_);
-    }
-    DelEvntBtn->setEnabled(true);
-    renamEvntBtn->setEnabled(true);
-    NoteChange();
-    EditShotName(QStringLiteral("nom du plan"));
-}
-
 void TShotEditor::AddFirstShot()
 {
     ClearFilter();
@@ -199,47 +178,6 @@ void TShotEditor::AddFirstShot()
     ShowEvent(CurIndex_);
     vListBox->setCurrentRow(CurIndex_);
     renamEvntBtn->setEnabled(true);
-}
-
-void TShotEditor::addEvntBtnClick()
-{
-    StoreCurrentShot();
-    AddShot();
-}
-
-void TShotEditor::renamEvntBtnClick()
-{
-    EditShotName(QStringLiteral("Renommer le plan..."));
-}
-
-void TShotEditor::EditShotName(const QString& prompt)
-{
-    if (CurIndex_ < 0)
-        return;
-    const QString current = ToQString(events_.EventName(static_cast<std::size_t>(CurIndex_)));
-    const std::optional<QString> edited = prompts_.EditName(dialogParent_, prompt, current);
-    // A blank name would leave an entry with nothing to tell the shot by.
-    if (edited && !edited->trimmed().isEmpty()) {
-        events_.Event(static_cast<std::size_t>(CurIndex_)).name = uitext::FromLineText(*edited);
-        StoreEvent(CurIndex_);
-        if (*edited != current)
-            NoteChange();
-    }
-    // Back to typing the action when the continuity tab is the one shown.
-    if (actionMemo->isVisibleTo(actionMemo->window()))
-        actionMemo->setFocus();
-}
-
-void TShotEditor::DelEvntBtnClick()
-{
-    if (CurIndex_ < 0)
-        return;
-    const int deleted = CurIndex_;
-    events_.DeleteEvent(static_cast<std::size_t>(deleted));
-    CurIndex_ = -1; // the deleted shot is not stored back
-    NoteChange();
-    FillShotNames();
-    SelectRow(NearestVisibleRow(deleted > 0 ? deleted - 1 : 0));
 }
 
 void TShotEditor::FillShotNames()
@@ -265,38 +203,14 @@ void TShotEditor::RefillShotList()
     } else {
         ClearControls();
     }
-    DelEvntBtn->setEnabled(any);
-    renamEvntBtn->setEnabled(any);
+    for (QPushButton* button : {insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
+        button->setEnabled(any);
 }
 
 void TShotEditor::ShowShots()
 {
     ClearFilter();
     RefillShotList();
-}
-
-void TShotEditor::MoveShot(int from, int to)
-{
-    const int count = vListBox->count();
-    if (Filtering() || from < 0 || from >= count || to < 0 || to >= count || from == to)
-        return;
-    if (from != CurIndex_ && CurIndex_ >= 0)
-        StoreEvent(CurIndex_);
-    {
-        TFillGuard guard(filling_);
-        QListWidgetItem* item = vListBox->takeItem(from);
-        vListBox->insertItem(to, item);
-        vListBox->setCurrentRow(to);
-    }
-    events_.MoveEvent(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
-    // Every entry between the two places has a new number.
-    for (int row = std::min(from, to); row <= std::max(from, to); ++row)
-        ShowEntry(row);
-    if (from != CurIndex_)
-        ShowEvent(to);
-    CurIndex_ = to;
-    ShowShotState(to);
-    NoteChange();
 }
 
 } // namespace sw

@@ -29,6 +29,8 @@ public:
 
     // Appends the form; shotLabel (UTF-8) follows the field's name in an error message.
     void AppendText(std::string& form, std::string_view shotLabel) const;
+
+    bool operator==(const TCam&) const = default;
 };
 
 } // namespace sw

@@ -19,6 +19,8 @@ public:
     // name, action, sound and dialogue, each ended by FieldSep, then the form of cam.
     std::string ToText() const;
     void FromText(std::string_view text);
+
+    bool operator==(const TEvent&) const = default;
 };
 
 } // namespace sw

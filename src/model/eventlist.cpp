@@ -45,12 +45,23 @@ TEvent& TEventList::Event(std::size_t index)
 
 TEvent& TEventList::AddEvent()
 {
-    if (events_.size() >= MaxShots)
-        throw Error("Un projet ne peut pas compter plus de " + IntToStr(MaxShots) + " plans.");
+    return InsertEvent(events_.size(), NewEvent());
+}
+
+TEvent TEventList::NewEvent() const
+{
     TEvent shot;
     shot.name = "plan " + IntToStr(static_cast<long long>(events_.size()) + 1);
-    events_.push_back(std::move(shot));
-    return events_.back();
+    return shot;
+}
+
+TEvent& TEventList::InsertEvent(std::size_t index, TEvent shot)
+{
+    if (events_.size() >= MaxShots)
+        throw Error("Un projet ne peut pas compter plus de " + IntToStr(MaxShots) + " plans.");
+    if (index > events_.size())
+        CheckIndex(index);
+    return *events_.insert(events_.begin() + static_cast<std::ptrdiff_t>(index), std::move(shot));
 }
 
 void TEventList::DeleteEvent(std::size_t index)

@@ -35,6 +35,12 @@ public:
     // Appends a shot with the values of a new shot, named "plan " + (Count() + 1).
     // Throws sw::Error when the list already holds MaxShots shots.
     TEvent& AddEvent();
+    // The values of a new shot, named "plan " + (Count() + 1), as AddEvent
+    // would append it.
+    TEvent NewEvent() const;
+    // Puts shot at index (Count() appends); throws sw::Error as AddEvent does
+    // when the list is full.
+    TEvent& InsertEvent(std::size_t index, TEvent shot);
     void DeleteEvent(std::size_t index);
     // Takes the shot out at from and inserts it at to, counted after the removal.
     void MoveEvent(std::size_t from, std::size_t to);

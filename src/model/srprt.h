@@ -19,6 +19,8 @@ public:
     bool isExternal = false;
     std::string fileName;
 
+    bool operator==(const TsRprt&) const = default;
+
     // isExternal as "-1" or "0", fileName, caption and text, each ended by FieldSep.
     std::string ToText() const;
     // An empty caption becomes "Rapport de production".

@@ -287,6 +287,26 @@ TEST(ShotList, MoveTakesOutThenInsertsAfterTheRemoval)
     EXPECT_EQ(list.EventAction(1), "act");
 }
 
+TEST(ShotList, InsertPutsAShotAtItsPlaceAndComparesWhole)
+{
+    TEventList list;
+    for (const char* name : {"first", "third"})
+        list.AddEvent().name = name;
+    TEvent second = list.NewEvent();
+    EXPECT_EQ(second.name, "plan 3");
+    second.name = "second";
+    second.cam.zoom = 2;
+    list.InsertEvent(1, second);
+    list.InsertEvent(3, list.NewEvent());
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"first", "second", "third", "plan 4"}));
+    EXPECT_TRUE(list.Event(1) == second);
+    TEvent other = second;
+    other.cam.endImage = "b.jpg";
+    EXPECT_FALSE(other == second);
+    EXPECT_EQ(ErrorOf([&] { list.InsertEvent(5, TEvent()); }), "List index out of bounds (5)");
+    EXPECT_EQ(list.Count(), 4u);
+}
+
 TEST(ShotList, IndexesOutsideTheListAreListErrors)
 {
     TEventList list;
@@ -325,6 +345,7 @@ TEST(ShotList, ThereAreAtMost65535Shots)
         list.AddEvent();
     EXPECT_EQ(list.EventName(65534), "plan 65535");
     EXPECT_THROW(list.AddEvent(), Error);
+    EXPECT_THROW(list.InsertEvent(0, TEvent()), Error);
     EXPECT_EQ(list.Count(), MaxShots);
 }
 

@@ -85,17 +85,19 @@ private slots:
         QList<QMenu*> menus;
         for (QAction* entry : editor.form->menuBar()->actions())
             menus << entry->menu();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         // Each caption reads as before, with Alt and its first letter to open it.
         QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Renommer", "Enregistrer\tCtrl+S",
                                                      "-", "Exporter en PDF...", "Exporter en CSV...", "Imprimer...\tCtrl+P",
                                                      "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
-        QCOMPARE(menus[1]->title(), QStringLiteral("&HTML"));
-        QCOMPARE(MenuEntries(menus[1]),
+        QCOMPARE(menus[1]->title(), QStringLiteral("&Édition"));
+        QCOMPARE(MenuEntries(menus[1]), (QStringList{"Annuler\tCtrl+Z", "Rétablir\tCtrl+Shift+Z"}));
+        QCOMPARE(menus[2]->title(), QStringLiteral("&HTML"));
+        QCOMPARE(MenuEntries(menus[2]),
                  (QStringList{"Style...", "mise en page...", "-", "Publier\tF4", "Navigateur\tF5"}));
-        QCOMPARE(menus[2]->title(), QStringLiteral("&?"));
-        QCOMPARE(MenuEntries(menus[2]), (QStringList{"à propos...", "-", "aide ..."}));
+        QCOMPARE(menus[3]->title(), QStringLiteral("&?"));
+        QCOMPARE(MenuEntries(menus[3]), (QStringList{"à propos...", "-", "aide ..."}));
 
         QCOMPARE(ComboEntries(editor.Find<QComboBox>("CBCadre")),
                  (QStringList{"général", "pied", "cuisse", "ceinture", "buste", "épaule", "gros-plan", "très gros plan"}));
