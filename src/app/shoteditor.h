@@ -98,6 +98,8 @@ signals:
     void shotClicked(const QString& action);
 
 private:
+    // A new shot at index, named by the user, as one step named after the verb.
+    void PutNamedShotAt(std::size_t index, const char* stepVerb);
     // The controls and their layouts (shoteditorcontrols.cpp).
     void BuildShotPanel(QWidget* page);
     void BuildContinuityControls(QWidget* page);

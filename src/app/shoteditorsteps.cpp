@@ -28,17 +28,7 @@ using uitext::ToQString;
 
 void TShotEditor::AddShot()
 {
-    // A new shot is seen at once, whatever its name.
-    const std::size_t index = events_.Count();
-    PutShotAt(index, events_.NewEvent());
-    NoteChange();
-    TEvent& shot = events_.Event(index);
-    if (const std::optional<std::string> name = AskShotName(QStringLiteral("nom du plan"))) {
-        shot.name = *name;
-        ShowEntry(CurIndex_);
-        shownShot_ = shot;
-    }
-    history_.Push(std::make_unique<TShotPlaceStep>(*this, ShotStepText("Ajouter", shot.name), index, shot, false));
+    PutNamedShotAt(events_.Count(), "Ajouter");
 }
 
 void TShotEditor::InsertShot()
@@ -46,7 +36,12 @@ void TShotEditor::InsertShot()
     if (CurIndex_ < 0)
         return;
     StoreCurrentShot();
-    const std::size_t index = static_cast<std::size_t>(CurIndex_) + 1;
+    PutNamedShotAt(static_cast<std::size_t>(CurIndex_) + 1, "Insérer");
+}
+
+void TShotEditor::PutNamedShotAt(std::size_t index, const char* stepVerb)
+{
+    // A new shot is seen at once, whatever its name.
     PutShotAt(index, events_.NewEvent());
     NoteChange();
     TEvent& shot = events_.Event(index);
@@ -55,7 +50,7 @@ void TShotEditor::InsertShot()
         ShowEntry(CurIndex_);
         shownShot_ = shot;
     }
-    history_.Push(std::make_unique<TShotPlaceStep>(*this, ShotStepText("Insérer", shot.name), index, shot, false));
+    history_.Push(std::make_unique<TShotPlaceStep>(*this, ShotStepText(stepVerb, shot.name), index, shot, false));
 }
 
 void TShotEditor::DuplicateShot()

@@ -20,6 +20,7 @@
 #include "editortestkit.h"
 #include "export/planoptions.h"
 #include "export/shotlistcsv.h"
+#include "../printout/printouttestkit.h"
 #include "model/appsettings.h"
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
@@ -30,18 +31,8 @@ namespace fs = std::filesystem;
 
 constexpr int kShots = 4;
 
-// The standard output of a shell command.
-std::string CommandOutput(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    if (!pipe)
-        return output;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), read);
-    return output;
-}
+// The poppler tools, as the printed plan's own tests use them.
+using sw::printout::test::CommandOutput;
 
 std::string PdfInfo(const QString& pdf)
 {
@@ -50,9 +41,7 @@ std::string PdfInfo(const QString& pdf)
 
 int PageCount(const QString& pdf)
 {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromStdString(PdfInfo(pdf)));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    return sw::printout::test::PageCount(pdf.toStdString());
 }
 
 // "(A4)" or "(letter)", as pdfinfo names the first page's size.
