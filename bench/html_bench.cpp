@@ -13,8 +13,8 @@ namespace {
 std::string TypedText(std::size_t size)
 {
     const std::vector<std::string> pieces = {
-        "Le plan s'ouvre sur la rue d\xE9serte. ", "Une porte claque, ", "<b>Marie</b> se retourne.",
-        "\r\n", "\r\n", "\r\n\r\n", "\r\n \r\n", "\r\n<ul>\r\n<li>cam\xE9ra\r\n<li>son\r\n</ul>\r\n",
+        "Le plan s'ouvre sur la rue déserte. ", "Une porte claque, ", "<b>Marie</b> se retourne.",
+        "\r\n", "\r\n", "\r\n\r\n", "\r\n \r\n", "\r\n<ul>\r\n<li>caméra\r\n<li>son\r\n</ul>\r\n",
         "<dir>\r\nnote\r\n</dir>", "\r\n\r\n\r\n\r\n", "<BR><p>", "<p><p><br>"};
     std::mt19937 random(42);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);

@@ -22,7 +22,7 @@ ProjectDocument FullProject()
     ProjectDocument document;
     for (std::size_t i = 0; i < kShotCount; ++i) {
         TEvent& shot = document.EventList.AddEvent();
-        shot.action = "Le personnage traverse la pi\xE8" "ce et ouvre la fen\xEA" "tre.";
+        shot.action = "Le personnage traverse la pièce et ouvre la fenêtre.";
         shot.sound = "Bruit de pas";
         shot.dialogue = i % 3 == 0 ? std::string(300, 'd') : std::string("Bonjour.");
         shot.cam.duration = "12";

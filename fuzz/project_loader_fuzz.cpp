@@ -1,6 +1,7 @@
 // Any byte sequence given to the project loader ends in a loaded project or
 // in sw::Error, and a failed load leaves the document as it was. A project
-// that loads saves, and what it saves opens again and saves the same bytes.
+// that loads holds UTF-8 texts only, saves, and what it saves opens again and
+// saves the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "model/error.h"
+#include "model/utf8.h"
 #include "document/projectfile.h"
 #include "style/stylespecs.h"
 
@@ -61,6 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
+
+    // Whatever bytes a string held, the model's text is UTF-8.
+    if (!sw::IsValidUtf8(document.GenInfo.ToText()) || !sw::IsValidUtf8(document.Report.ToText()))
+        std::abort();
+    for (std::size_t i = 0; i < document.EventList.Count(); ++i)
+        if (!sw::IsValidUtf8(document.EventList.Event(i).ToText()))
+            std::abort();
 
     // Every field a load gives back can be stored again, so saving does not throw.
     const std::string saved = sw::ProjectFileBytes(document);

@@ -35,7 +35,7 @@
 namespace sw {
 
 namespace fs = std::filesystem;
-using uitext::ToCp1252;
+using uitext::ToUtf8;
 using uitext::ToQString;
 using namespace widgets;
 
@@ -127,7 +127,7 @@ void TmainForm::ConnectEditors()
         if (filling_)
             return;
         app_.Project().Report.text = uitext::FromEditorText(rapMemo->toPlainText());
-        app_.Project().Report.caption = ToCp1252(RapLabel->text());
+        app_.Project().Report.caption = ToUtf8(RapLabel->text());
         MarkModified();
     });
     connectLine(extRapNameEd, app_.Project().Report.fileName);

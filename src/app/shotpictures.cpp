@@ -23,7 +23,7 @@
 namespace sw {
 
 namespace fs = std::filesystem;
-using uitext::ToCp1252;
+using uitext::ToUtf8;
 using uitext::ToQString;
 
 namespace {
@@ -188,7 +188,7 @@ void TShotPictures::getImgBtnClick(int k)
         prompts_.ChoosePicture(dialogParent_, uitext::PathToQString(paths_.ImgDir),
                                [this](QWidget* chooser) { return ImportChosenFile(chooser); });
     // Shown again also without a choice: the file may have changed meanwhile.
-    TakeImage(k, chosen ? ToCp1252(*chosen) : names_[static_cast<std::size_t>(k)]);
+    TakeImage(k, chosen ? ToUtf8(*chosen) : names_[static_cast<std::size_t>(k)]);
 }
 
 std::optional<std::string> TShotPictures::Import(QWidget* parent, const fs::path& source)

@@ -26,7 +26,7 @@ struct TProjectPaths;
 // The picture panel of the breakdown tab: the shot's start picture and its
 // end picture, each in a box of its own with the button that opens the
 // picture chooser. A picture is known by its file name inside the project's
-// image folder (Windows-1252, as in the model); the panel keeps that name
+// image folder, as in the model; the panel keeps that name
 // whatever becomes of the file, and a picture whose file cannot be shown
 // shows its name in the box instead.
 class TShotPictures : public QObject {

@@ -14,7 +14,7 @@ namespace sw {
 
 namespace {
 
-using uitext::ToCp1252;
+using uitext::ToUtf8;
 using uitext::ToQString;
 
 struct PrimaryColour {
@@ -39,7 +39,7 @@ bool ExecuteNetColors(TNetColors& colors, QWidget* parent)
     TNetCForm form(colors.PickerSortType(), colors.HexOption(), parent);
     if (form.exec() != QDialog::Accepted)
         return false;
-    colors.Accept(form.ChosenText(), form.ChosenValue(), ToCp1252(form.HexLabel->text()),
+    colors.Accept(form.ChosenText(), form.ChosenValue(), ToUtf8(form.HexLabel->text()),
                   form.hexCheck->isChecked());
     return true;
 }
@@ -234,11 +234,11 @@ void TNetCForm::PrimCBoxMouseMove(int x, int y)
 void TNetCForm::PrimCBoxMouseDown()
 {
     const std::string name = PrimaryName(primaryPosition_);
-    SetChosenText(hexCheck->isChecked() ? ToCp1252(HexLabel->text()) : name);
+    SetChosenText(hexCheck->isChecked() ? ToUtf8(HexLabel->text()) : name);
     chosenValue_ = PrimaryColor(primaryPosition_);
     setWindowTitle(NetColLabel->text());
     rememberedName_ = name;
-    rememberedHex_ = ToCp1252(HexLabel->text());
+    rememberedHex_ = ToUtf8(HexLabel->text());
     PaintChosen(chosenValue_);
 }
 
@@ -265,7 +265,7 @@ void TNetCForm::ColorBoxMouseDown()
     rememberedName_ = colorList_.Entry(i).name;
     setWindowTitle(QStringLiteral("index: %1 ").arg(i + 1) + ToQString(rememberedName_));
     ShowInfo(i);
-    rememberedHex_ = ToCp1252(HexLabel->text());
+    rememberedHex_ = ToUtf8(HexLabel->text());
     SetChosenText(hexCheck->isChecked() ? rememberedHex_ : rememberedName_);
     chosenValue_ = colorList_.Entry(i).rgb;
     PaintChosen(chosenValue_);

@@ -17,7 +17,7 @@ namespace sw {
 
 namespace {
 
-using uitext::ToCp1252;
+using uitext::ToUtf8;
 using uitext::ToQString;
 
 
@@ -210,10 +210,10 @@ void TStyleDlg::ShowElement(int index)
 
 void TStyleDlg::ApplySize(const QString& sizeText)
 {
-    const int size = StrToInt(ToCp1252(sizeText));
+    const int size = StrToInt(ToUtf8(sizeText));
     TStyleSpecs& e = prefs_.elements.at(static_cast<std::size_t>(curElement_));
     e.fontSize = size;
-    e.fontSizeText = ToCp1252(sizeText);
+    e.fontSizeText = ToUtf8(sizeText);
     SetSampleSize(size);
 }
 
@@ -225,16 +225,16 @@ void TStyleDlg::StoreElement(int index)
     int size = e.fontSize;
     std::string sizeText = e.fontSizeText;
     try {
-        size = StrToInt(ToCp1252(SizeEdit->currentText()));
-        sizeText = ToCp1252(SizeEdit->currentText());
+        size = StrToInt(ToUtf8(SizeEdit->currentText()));
+        sizeText = ToUtf8(SizeEdit->currentText());
     } catch (const Error& error) {
         const QSignalBlocker blocker(SizeEdit);
         SizeEdit->setEditText(ToQString(e.fontSizeText));
         showMessage(uitext::FromUtf8(error.what()));
     }
-    e.fontFace = ToCp1252(textPanel->font().family());
+    e.fontFace = ToUtf8(textPanel->font().family());
     e.fontSizeText = sizeText;
-    e.colorName = ToCp1252(FntColShape->ColorName());
+    e.colorName = ToUtf8(FntColShape->ColorName());
     e.fontSize = size;
     e.alignIndex = ParAlign->parIndex();
     e.colorValue = FntColShape->Color();
@@ -246,13 +246,13 @@ void TStyleDlg::StoreElement(int index)
         e.background = prefs_.BGColor;
     } else {
         e.backgroundValue = textPanel->Color();
-        e.background = ToCp1252(textPanel->ColorName());
+        e.background = ToUtf8(textPanel->ColorName());
     }
     e.options = uitext::FromEditorText(OptionMemo->toPlainText());
     if (index == 0) {
-        prefs_.BGColor = ToCp1252(textPanel->ColorName());
+        prefs_.BGColor = ToUtf8(textPanel->ColorName());
         prefs_.BGSysCol = textPanel->Color();
-        prefs_.BodyColor = ToCp1252(FntColShape->ColorName());
+        prefs_.BodyColor = ToUtf8(FntColShape->ColorName());
         prefs_.BodySysCol = FntColShape->Color();
         prefs_.PMargin = uitext::FromLineText(sMargin->text()).substr(0, kMaxPageMarginLength);
     }
@@ -302,7 +302,7 @@ void TStyleDlg::SizeChanged()
     // the end of the edit.
     int size = 0;
     try {
-        size = StrToInt(ToCp1252(SizeEdit->currentText()));
+        size = StrToInt(ToUtf8(SizeEdit->currentText()));
     } catch (const Error&) {
         return;
     }
@@ -315,7 +315,7 @@ void TStyleDlg::SizeEditFinished()
     const TStyleSpecs& e = prefs_.elements.at(static_cast<std::size_t>(curElement_));
     const QString text = SizeEdit->currentText();
     try {
-        StrToInt(ToCp1252(text));
+        StrToInt(ToUtf8(text));
     } catch (const Error& error) {
         {
             const QSignalBlocker blocker(SizeEdit);
@@ -343,13 +343,13 @@ void TStyleDlg::textPanelMouseDown()
     }
     TStyleSpecs& e = prefs_.elements.at(static_cast<std::size_t>(curElement_));
     e.backgroundValue = textPanel->Color();
-    e.background = ToCp1252(textPanel->ColorName());
+    e.background = ToUtf8(textPanel->ColorName());
     e.transparent = bgColChk->isChecked();
     // A transparent element shows the page background: picking its background
     // changes the page background.
     if (bgColChk->isChecked()) {
         prefs_.BGSysCol = textPanel->Color();
-        prefs_.BGColor = ToCp1252(textPanel->ColorName());
+        prefs_.BGColor = ToUtf8(textPanel->ColorName());
         lnkExPanel->SetColor(textPanel->Color());
     }
 }
@@ -385,11 +385,11 @@ void TStyleDlg::StorePageValues()
 
 void TStyleDlg::StorePageBackground()
 {
-    prefs_.BGColor = ToCp1252(textPanel->ColorName());
+    prefs_.BGColor = ToUtf8(textPanel->ColorName());
     prefs_.BGSysCol = textPanel->Color();
     prefs_.elements[0].backgroundValue = textPanel->Color();
     prefs_.elements[0].background = prefs_.BGColor;
-    prefs_.LinkColor = ToCp1252(LinkColShape->ColorName());
+    prefs_.LinkColor = ToUtf8(LinkColShape->ColorName());
     prefs_.LinkSysColor = LinkColShape->Color();
 }
 

@@ -23,6 +23,7 @@
 #include "dialogs/fixeddialog.h"
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
+#include "qtshared/codepageguard.h"
 #include "qtshared/uitext.h"
 
 namespace sw {
@@ -273,6 +274,10 @@ void TStyleDlg::ConnectHandlers()
     connect(btnGetPrefs, &QPushButton::clicked, this,
             [this] { Command([this] { btnGetPrefsClick(); }); });
     connect(btnDefVal, &QPushButton::clicked, this, [this] { Command([this] { btnDefValClick(); }); });
+    // What is typed here also goes to style files, which hold Windows-1252 only.
+    for (QLineEdit* edit : {StyleNameEd, FNameCBo->lineEdit(), sMargin, sPadding})
+        TCodePageGuard::Guard(edit);
+    TCodePageGuard::Guard(OptionMemo);
     connect(okBtn, &QPushButton::clicked, this, [this] { Command([this] { okBtnClick(); }); });
     connect(mresetNames, &QAction::triggered, this, [this] { Command([this] { mresetNamesClick(); }); });
     connect(mLCopy, &QAction::triggered, this, [this] { Command([this] { mLCopyClick(); }); });

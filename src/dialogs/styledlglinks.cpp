@@ -14,7 +14,7 @@
 
 namespace sw {
 
-using uitext::ToCp1252;
+using uitext::ToUtf8;
 using uitext::ToQString;
 
 void TStyleDlg::ShowLinkState(int index)
@@ -28,7 +28,7 @@ void TStyleDlg::ShowLinkState(int index)
 void TStyleDlg::StoreLinkState(int index)
 {
     TLinkSpecs& link = prefs_.links.at(static_cast<std::size_t>(index));
-    link.colorName = ToCp1252(LinkColShape->ColorName());
+    link.colorName = ToUtf8(LinkColShape->ColorName());
     link.colorValue = LinkColShape->Color();
     link.underline = lnkDecCheck->isChecked();
 }

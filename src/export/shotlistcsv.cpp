@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "export/shotrows.h"
-#include "model/cp1252.h"
 #include "model/error.h"
 #include "model/filebytes.h"
 
@@ -49,21 +48,23 @@ void AppendRow(std::string& out, const Fields& fields)
 
 void AppendShot(std::string& out, const ShotRow& row)
 {
-    const std::string fields[] = {std::to_string(row.number),
-                                  Cp1252ToUtf8(row.name),
-                                  Cp1252ToUtf8(row.action),
-                                  Cp1252ToUtf8(row.sound),
-                                  Cp1252ToUtf8(row.dialogue),
-                                  std::to_string(row.durationSeconds),
-                                  Cp1252ToUtf8(row.cumulatedText),
-                                  Cp1252ToUtf8(row.framing),
-                                  Cp1252ToUtf8(row.angle),
-                                  Cp1252ToUtf8(row.pan),
-                                  Cp1252ToUtf8(row.travel),
-                                  Cp1252ToUtf8(row.zoom),
-                                  Cp1252ToUtf8(row.effect),
-                                  Cp1252ToUtf8(row.startPicture),
-                                  Cp1252ToUtf8(row.endPicture)};
+    const std::string number = std::to_string(row.number);
+    const std::string duration = std::to_string(row.durationSeconds);
+    const std::string_view fields[] = {number,
+                                       row.name,
+                                       row.action,
+                                       row.sound,
+                                       row.dialogue,
+                                       duration,
+                                       row.cumulatedText,
+                                       row.framing,
+                                       row.angle,
+                                       row.pan,
+                                       row.travel,
+                                       row.zoom,
+                                       row.effect,
+                                       row.startPicture,
+                                       row.endPicture};
     AppendRow(out, fields);
 }
 

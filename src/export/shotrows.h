@@ -9,7 +9,7 @@ namespace sw {
 struct ProjectDocument;
 
 // One shot as every output of the plan shows it (the printed plan, the CSV).
-// Texts are the model's Windows-1252 bytes.
+// Texts are the model's UTF-8.
 struct ShotRow {
     std::size_t number = 0; // from 1
     std::string name;

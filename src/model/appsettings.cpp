@@ -254,7 +254,7 @@ void TAppSettings::ReadFromProfile(const IniFile& ini)
     SaveID = ini.ReadBool(kGeneral, "SaveID", true);
     AutoLoad = ini.ReadBool(kGeneral, "AutoLoad", false);
     LastFileName = ReadText(ini, kGeneral, "LastFileName");
-    AuthorName = Utf8ToCp1252(ReadText(ini, kGeneral, "AuthorName"));
+    AuthorName = ReadText(ini, kGeneral, "AuthorName");
     HelpAddress = ReadText(ini, kGeneral, "HelpAddress");
     registerFType = ini.ReadBool(kPrefs, "registerFType", false);
     noJSPlan = ini.ReadBool(kPrefs, "noJSPlan", false);
@@ -290,7 +290,7 @@ void TAppSettings::WriteToProfile(IniFile& ini) const
     ini.WriteBool(kGeneral, "SaveID", SaveID);
     ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
     WriteText(ini, kGeneral, "LastFileName", LastFileName.string());
-    WriteText(ini, kGeneral, "AuthorName", Cp1252ToUtf8(AuthorName));
+    WriteText(ini, kGeneral, "AuthorName", AuthorName);
     // The guide's address is a line of its own only when one was given, so
     // that an ordinary settings file holds the six keys alone.
     if (HelpAddress.empty()) {

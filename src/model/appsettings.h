@@ -50,10 +50,9 @@ struct TWindowPlace {
 // The application's preferences kept between runs, read once at start-up and
 // written once at the end of the run.
 //
-// The file is UTF-8 text (paths are kept exactly as the file system names
-// them), while AuthorName is held in memory as Windows-1252 like every text of
-// the model. A value holding a line break (a multi-line author name) is stored
-// on one line with "\r", "\n" and "\\" standing for CR, LF and a backslash,
+// The file is UTF-8 text, like every text of the model (paths are kept
+// exactly as the file system names them). A value holding a line break (a
+// multi-line author name) is stored on one line with "\r", "\n" and "\\" standing for CR, LF and a backslash,
 // and the key is followed by <key>Escaped=1; values without line breaks are
 // stored as they are, without that companion key.
 class TAppSettings {
@@ -63,7 +62,7 @@ public:
 
     bool SaveID = true;             // a new project starts with AuthorName
     bool AutoLoad = false;          // reopen LastFileName at start-up
-    std::string AuthorName;         // Windows-1252; may hold CR LF
+    std::string AuthorName;         // may hold CR LF
     bool registerFType = false;     // the ".vid" type was registered once
     bool noJSPlan = false;          // default of the page settings' no-viewer option
     std::filesystem::path LastFileName;  // project current at the end of the last run

@@ -7,32 +7,32 @@
 
 namespace sw {
 
-// The camera vocabulary, in Windows-1252. A shot's camera index selects an
+// The camera vocabulary. A shot's camera index selects an
 // entry of the editor's lists and a published word; a movement value v > 0 is
 // entry v - 1 of its editor list, and its value 0 prints nothing.
 
 // Published words. A framing is published as the entry the user chose in the
 // editor, with a space for the editor's hyphen.
 inline constexpr std::array<std::string_view, 8> FramingWords = {
-    "g\xE9n\xE9ral", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "gros plan", "tr\xE8s gros plan"};
+    "général", "pied", "cuisse", "ceinture", "buste", "épaule", "gros plan", "très gros plan"};
 inline constexpr std::array<std::string_view, 6> AngleWords = {
-    "normal", "niveau", "l\xE9g\xE8re plong\xE9" "e", "plong\xE9" "e", "l\xE9g\xE8re contre-plong\xE9" "e",
-    "contre-plong\xE9" "e"};
-inline constexpr std::array<std::string_view, 4> PanWords = {"noPan", "pan. lat\xE9ral", "pan. vertical", "circulaire"};
+    "normal", "niveau", "légère plongée", "plongée", "légère contre-plongée",
+    "contre-plongée"};
+inline constexpr std::array<std::string_view, 4> PanWords = {"noPan", "pan. latéral", "pan. vertical", "circulaire"};
 inline constexpr std::array<std::string_view, 6> TravelWords = {
-    "noTrav", "avant", "arri\xE8re", "lat\xE9ral", "vertical", "circulaire"};
-inline constexpr std::array<std::string_view, 3> ZoomWords = {"noZoom", "zoom avant", "zoom arri\xE8re"};
+    "noTrav", "avant", "arrière", "latéral", "vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 3> ZoomWords = {"noZoom", "zoom avant", "zoom arrière"};
 
 // The editor's lists.
 inline constexpr std::array<std::string_view, 8> FramingEntries = {
-    "g\xE9n\xE9ral", "pied", "cuisse", "ceinture", "buste", "\xE9paule", "gros-plan", "tr\xE8s gros plan"};
+    "général", "pied", "cuisse", "ceinture", "buste", "épaule", "gros-plan", "très gros plan"};
 inline constexpr std::array<std::string_view, 6> AngleEntries = {
-    "normal", "niveau", "l\xE9g\xE8re plong\xE9" "e", "plong\xE9" "e", "l\xE9g\xE8re contre-plong\xE9" "e",
-    "contre-plong\xE9" "e"};
-inline constexpr std::array<std::string_view, 3> PanEntries = {"lat\xE9ral", "vertical", "circulaire"};
+    "normal", "niveau", "légère plongée", "plongée", "légère contre-plongée",
+    "contre-plongée"};
+inline constexpr std::array<std::string_view, 3> PanEntries = {"latéral", "vertical", "circulaire"};
 inline constexpr std::array<std::string_view, 5> TravelEntries = {
-    "avant", "arri\xE8re", "lat\xE9ral", "vertical", "circulaire"};
-inline constexpr std::array<std::string_view, 2> ZoomEntries = {"avant", "arri\xE8re"};
+    "avant", "arrière", "latéral", "vertical", "circulaire"};
+inline constexpr std::array<std::string_view, 2> ZoomEntries = {"avant", "arrière"};
 
 // The number of values each index may take: the editor's entries, plus "no
 // movement" for the three movements.

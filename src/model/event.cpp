@@ -7,7 +7,7 @@ namespace sw {
 
 std::string TEvent::ToText() const
 {
-    const std::string shotLabel = " » du plan « " + Cp1252ToUtf8(name);
+    const std::string shotLabel = " » du plan « " + name;
     std::string form;
     AppendField(form, name, "Nom", shotLabel);
     AppendField(form, action, "Action", shotLabel);

@@ -11,7 +11,8 @@ namespace sw {
 // profile functions do: sections and keys are found whatever their letter
 // case, a value is the rest of its line after "=" with the blanks around it
 // removed, and writing a key keeps every other line of the file where it was.
-// Texts are Windows-1252 bytes; lines are written with CR LF.
+// Texts are bytes, in the encoding of the file (the caller converts them);
+// lines are written with CR LF.
 class IniFile {
 public:
     // A missing file gives an empty profile; an unreadable one throws sw::Error.

@@ -3,7 +3,7 @@
 #include <set>
 #include <system_error>
 
-#include "model/cp1252.h"
+#include "model/utf8.h"
 #include "model/error.h"
 #include "model/eventlist.h"
 #include "model/filebytes.h"
@@ -34,13 +34,17 @@ std::string WithoutEndDots(std::string text)
     return text.substr(first, last - first + 1);
 }
 
-// The Windows-1252 stem cut to kMaxPictureStem characters.
+// The stem in plain letters, one "_" for each character that has none, cut
+// to kMaxPictureStem characters.
 std::string SafeStem(const std::filesystem::path& source)
 {
-    std::string stem = StripAccents(Utf8ToCp1252(source.stem().string()));
-    for (char& c : stem)
-        if (!IsKeptInName(c))
-            c = '_';
+    const std::string stripped = StripAccents(ValidUtf8(source.stem().string()));
+    std::string stem;
+    stem.reserve(stripped.size());
+    for (std::size_t pos = 0; pos < stripped.size();) {
+        const char32_t cp = DecodeUtf8(stripped, pos);
+        stem += cp < 0x80 && IsKeptInName(static_cast<char>(cp)) ? static_cast<char>(cp) : '_';
+    }
     stem = WithoutEndDots(std::move(stem));
     if (stem.size() > kMaxPictureStem)
         stem = WithoutEndDots(stem.substr(0, kMaxPictureStem));
@@ -65,7 +69,7 @@ std::string Quoted(std::string_view utf8)
 [[noreturn]] void ThrowCannotPlace(const std::filesystem::path& imgDir, const std::string& name,
                                    const std::string& reason)
 {
-    throw Error("L'image " + Quoted(Cp1252ToUtf8(name)) + " ne peut pas être écrite dans le dossier "
+    throw Error("L'image " + Quoted(name) + " ne peut pas être écrite dans le dossier "
                 + Quoted(imgDir.string()) + " : " + reason);
 }
 
@@ -155,7 +159,7 @@ std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::st
     CreateFolder(imgDir, safeName);
     for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
         const std::string name = CandidateName(safeName, attempt);
-        const std::filesystem::path file = imgDir / std::filesystem::path(Cp1252ToUtf8(name));
+        const std::filesystem::path file = imgDir / std::filesystem::path(name);
         switch (OccupantOf(file, bytes)) {
         case Occupant::SameBytes: return name;
         case Occupant::OtherFile: continue;

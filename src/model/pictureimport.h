@@ -9,7 +9,7 @@ namespace sw {
 
 class TEventList;
 
-// The name of a picture's copy in the image folder (Windows-1252, plain):
+// The name of a picture's copy in the image folder (plain ASCII):
 // the source's stem with its accents stripped, every character other than a
 // letter, a digit, "-", "_" or "." written "_", and ".jpg" for extension,
 // since every imported picture is a JPEG. Dots inside the stem stay
@@ -24,7 +24,7 @@ inline constexpr std::size_t kMaxPictureStem = 120;
 // or, when a different file already has that name, under "<stem>-2<ext>",
 // "<stem>-3<ext>"…; when one of those names already holds the same bytes,
 // nothing is written, so that a picture imported twice is kept once. The file
-// is written atomically. Returns the name used (Windows-1252). Throws sw::Error
+// is written atomically. Returns the name used. Throws sw::Error
 // "L'image « <name> » ne peut pas être écrite dans le dossier « <folder> » : <reason>".
 std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::string& safeName,
                               std::string_view bytes);
@@ -34,7 +34,7 @@ std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::st
 // folder to the new one, created when needed. A file of the same name already
 // in the new folder is kept: with the same bytes it counts as copied, with
 // other bytes the picture is reported. A missing source or a failed copy is
-// reported too. Returns the reported names (Windows-1252) in the order the
+// reported too. Returns the reported names in the order the
 // shots first use them; nothing to do when both folders are the same.
 std::vector<std::string> CopyProjectPictures(const TEventList& shots, const std::filesystem::path& fromImgDir,
                                              const std::filesystem::path& toImgDir);

@@ -27,18 +27,18 @@ bool EndsWithNoCase(std::string_view text, std::string_view ending)
 
 } // namespace
 
-bool IsPlainPictureName(std::string_view cp1252Name)
+bool IsPlainPictureName(std::string_view name)
 {
-    if (cp1252Name.empty() || cp1252Name == "." || cp1252Name == "..")
+    if (name.empty() || name == "." || name == "..")
         return false;
-    return cp1252Name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
-std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view cp1252Name)
+std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view name)
 {
-    if (imgDir.empty() || !IsPlainPictureName(cp1252Name))
+    if (imgDir.empty() || !IsPlainPictureName(name))
         return std::nullopt;
-    return imgDir / std::filesystem::path(Cp1252ToUtf8(cp1252Name));
+    return imgDir / std::filesystem::path(name);
 }
 
 bool IsPictureFileName(std::string_view fileName)

@@ -6,14 +6,14 @@
 
 namespace sw {
 
-// Whether a shot's picture name (Windows-1252) names a file directly inside
+// Whether a shot's picture name names a file directly inside
 // the image folder: not empty, not "." or "..", and free of folder
 // separators ("/" or "\") and of NUL, which would cut the name short.
-bool IsPlainPictureName(std::string_view cp1252Name);
+bool IsPlainPictureName(std::string_view name);
 
 // The picture's file inside the image folder, or nothing when the folder is
 // not known or the name is not plain. The file need not exist.
-std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view cp1252Name);
+std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view name);
 
 // Whether the picture chooser lists a file of the image folder: a name ending
 // in .jpg, .jpeg, .png, .bmp, .gif or .webp in any letter case, not hidden.

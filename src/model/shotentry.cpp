@@ -2,27 +2,24 @@
 
 #include "model/eventlist.h"
 #include "model/textconv.h"
+#include "model/utf8.h"
 
 namespace sw {
 
 namespace {
 
-// The text with its accents stripped and its plain letters in lower case, so
-// that two spellings of one word compare equal.
+// The text with its accents stripped and its letters in lower case, so that
+// two spellings of one word compare equal.
 std::string FoldedText(std::string_view text)
 {
-    std::string folded = StripAccents(text);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
+    return FoldLetterCase(StripAccents(text));
 }
 
 } // namespace
 
 std::string ShotEntryText(std::size_t index, const TEvent& shot)
 {
-    return IntToStr(static_cast<long long>(index) + 1) + ". " + shot.name + " \x97 "
+    return IntToStr(static_cast<long long>(index) + 1) + ". " + shot.name + " — "
            + IntToStr(DurationSeconds(shot.cam.duration)) + " s";
 }
 

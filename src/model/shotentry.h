@@ -9,8 +9,7 @@
 namespace sw {
 
 // The shot list's entry of a shot: its number (index + 1), its name and its
-// duration in whole seconds, "3. Escalier \x97 4 s" (0x97 is the em dash of
-// Windows-1252). A duration that is no whole number counts as 0 s.
+// duration in whole seconds, "3. Escalier — 4 s". A duration that is no whole number counts as 0 s.
 std::string ShotEntryText(std::size_t index, const TEvent& shot);
 
 // Whether the shot's name or action text holds filter, whatever the letter

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/cp1252.h"
+#include "model/utf8.h"
 #include "model/error.h"
 
 namespace sw {
@@ -91,7 +91,7 @@ int StrToInt(std::string_view text)
 {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw Error("'" + Cp1252ToUtf8(text) + "' is not a valid integer value");
+        throw Error("'" + ValidUtf8(text) + "' is not a valid integer value");
     return value;
 }
 
@@ -104,7 +104,7 @@ bool StrToBool(std::string_view text)
         return true;
     if (EqualsNoCase(text, "False"))
         return false;
-    throw Error("'" + Cp1252ToUtf8(text) + "' is not a valid boolean value");
+    throw Error("'" + ValidUtf8(text) + "' is not a valid boolean value");
 }
 
 std::string IntToStr(long long value)
@@ -125,11 +125,17 @@ std::string Trim(std::string_view text)
 
 std::string StripAccents(std::string_view text)
 {
-    std::string result(text);
-    for (char& ch : result) {
-        const auto code = static_cast<unsigned char>(ch);
-        if (code >= 0xC0)
-            ch = kPlainLetters[code - 0xC0];
+    // The letters U+00C0 to U+00FF are the two bytes C3 80 to C3 BF.
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code == 0xC3 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            result += kPlainLetters[static_cast<unsigned char>(text[i + 1]) & 0x3F];
+            ++i;
+        } else {
+            result += text[i];
+        }
     }
     return result;
 }

@@ -21,11 +21,12 @@ std::string IntToStr(long long value);
 // The text without the blanks and control characters (codes 0 to 32) at either end.
 std::string Trim(std::string_view text);
 
-// Replaces accented letters by plain ones, one character for one, for link
-// targets and picture file names. The French letters follow the classic table (both "Ç" and "ç" give
-// "c"); every other letter from 0xC0 up gives its base letter with its case
-// ("Ê" "E", "Ñ" "N", "ÿ" "y", "Æ" "A", "Ø" "O", "ß" "s", "Þ" "T", "Ð" "D"), and
-// the multiplication and division signs give "_". Characters below 0xC0 stay.
+// Replaces the accented letters of Latin-1 by plain ones, one character for
+// one, for link targets and picture file names. The French letters follow the
+// classic table (both "Ç" and "ç" give "c"); every other letter from U+00C0 up
+// gives its base letter with its case ("Ê" "E", "Ñ" "N", "ÿ" "y", "Æ" "A",
+// "Ø" "O", "ß" "s", "Þ" "T", "Ð" "D"), and the multiplication and division
+// signs give "_". Every other character stays.
 std::string StripAccents(std::string_view text);
 
 } // namespace sw

@@ -46,12 +46,13 @@ std::string ValueReader::GetString()
         ThrowInvalidValue();
     TakeByte();
     switch (tag) {
+    // The short and long strings hold Windows-1252 bytes, the model UTF-8.
     case kTagShortString:
-        return std::string(TakeBytes(TakeLittleEndian(1)));
+        return Cp1252ToUtf8(TakeBytes(TakeLittleEndian(1)));
     case kTagLongString:
-        return std::string(TakeBytes(TakeLittleEndian(4)));
+        return Cp1252ToUtf8(TakeBytes(TakeLittleEndian(4)));
     case kTagUtf8String:
-        return Utf8ToCp1252(TakeBytes(TakeLittleEndian(4)));
+        return ValidUtf8(TakeBytes(TakeLittleEndian(4)));
     default: {
         const std::uint64_t units = TakeLittleEndian(4);
         const std::string_view raw = TakeBytes(units * 2);
@@ -59,7 +60,7 @@ std::string ValueReader::GetString()
         for (std::size_t i = 0; i < units; ++i)
             utf16[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[2 * i])
                                              | (static_cast<unsigned char>(raw[2 * i + 1]) << 8));
-        return Utf16ToCp1252(utf16);
+        return Utf16ToUtf8(utf16);
     }
     }
 }

@@ -17,7 +17,8 @@ public:
 
     // Tags 2, 3 and 4; narrow values are sign-extended.
     std::int32_t GetInteger();
-    // Tags 6, 12, 18 (UTF-16) and 20 (UTF-8); the result is Windows-1252.
+    // Tags 6 and 12 (Windows-1252), 18 (UTF-16) and 20 (UTF-8); the result is
+    // UTF-8, a malformed sequence read as U+FFFD.
     std::string GetString();
     void GetListBegin();
     void GetListEnd();

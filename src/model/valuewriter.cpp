@@ -22,17 +22,16 @@ void ValueWriter::PutInteger(std::int32_t value)
     }
 }
 
-void ValueWriter::PutString(std::string_view cp1252)
+void ValueWriter::PutString(std::string_view utf8)
 {
     bool ascii = true;
-    for (char c : cp1252) {
+    for (char c : utf8) {
         if (static_cast<unsigned char>(c) >= 128) {
             ascii = false;
             break;
         }
     }
-    const std::string utf8 = ascii ? std::string() : Cp1252ToUtf8(cp1252);
-    const std::string_view payload = ascii ? cp1252 : std::string_view(utf8);
+    const std::string_view payload = utf8;
     if (payload.size() > std::numeric_limits<std::uint32_t>::max())
         throw Error("Stream write error");
     if (!ascii) {

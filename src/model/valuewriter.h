@@ -12,9 +12,9 @@ class ValueWriter {
 public:
     // Tag 2, 3 or 4, whichever is the narrowest that holds the value.
     void PutInteger(std::int32_t value);
-    // Plain ASCII as tag 6 (up to 255 bytes) or 12; any text with a byte of
-    // 128 or more as UTF-8 under tag 20.
-    void PutString(std::string_view cp1252);
+    // Plain ASCII as tag 6 (up to 255 bytes) or 12; any other UTF-8 text
+    // under tag 20.
+    void PutString(std::string_view utf8);
     void PutListBegin();
     void PutListEnd();
 

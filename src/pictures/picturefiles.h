@@ -13,7 +13,7 @@
 namespace sw {
 
 // Brings a picture from anywhere into the image folder and returns the name
-// of its copy there (Windows-1252, plain; see SafePictureName and
+// of its copy there (plain ASCII; see SafePictureName and
 // PlacePictureBytes). A JPEG (recognised by its content) that needs no EXIF
 // rotation and whose longer side is at most maxSide is copied byte for byte;
 // any other picture is turned upright, scaled down so that its longer side is

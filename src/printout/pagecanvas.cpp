@@ -162,14 +162,14 @@ void PageCanvas::DrawRule(double y)
     painter_->drawLine(QPointF(0, y), QPointF(device_.width(), y));
 }
 
-void PageCanvas::DrawPicture(const QRectF& box, const std::string& cp1252Name)
+void PageCanvas::DrawPicture(const QRectF& box, const std::string& pictureName)
 {
-    if (cp1252Name.empty())
+    if (pictureName.empty())
         return;
     const double pixelsPerDot = device_.logicalDpiX() / kPictureDpi;
     const QSize pictureBox(std::max(1, static_cast<int>(std::floor(box.width() / pixelsPerDot))),
                            std::max(1, static_cast<int>(std::floor(box.height() / pixelsPerDot))));
-    const PictureRequest request{PictureFile(imgDir_, cp1252Name).value_or(std::filesystem::path()), pictureBox};
+    const PictureRequest request{PictureFile(imgDir_, pictureName).value_or(std::filesystem::path()), pictureBox};
     if (!Drawing()) {
         if (notedPictures_ && !request.file.empty())
             notedPictures_->push_back(request);
@@ -179,7 +179,7 @@ void PageCanvas::DrawPicture(const QRectF& box, const std::string& cp1252Name)
     if (!request.file.empty())
         picture = pictures_ ? pictures_->Take(request) : LoadPictureForBox(request.file, request.box);
     if (picture.isNull()) {
-        DrawPlaceholder(box, uitext::ToQString(cp1252Name));
+        DrawPlaceholder(box, uitext::ToQString(pictureName));
         return;
     }
     QSizeF printed = QSizeF(picture.size()).scaled(box.size(), Qt::KeepAspectRatio);

@@ -55,7 +55,7 @@ public:
     // The picture fitted in the box in its proportions and centred, decoded at
     // no more than 200 dpi of its printed size; a framed placeholder with its
     // name when it cannot be read.
-    void DrawPicture(const QRectF& box, const std::string& cp1252Name);
+    void DrawPicture(const QRectF& box, const std::string& pictureName);
 
     // Wrapped lines flowing over as many pages as they need, from Y(). false
     // when stopped.

@@ -12,7 +12,7 @@ struct ProjectDocument;
 namespace sw::printout {
 
 // One shot as the printed parts show it: the core's row, its texts ready for Qt. Pictures
-// keep their Windows-1252 names, by which they are found in the image folder.
+// keep their model names, by which they are found in the image folder.
 struct PrintedShot {
     QString number;
     QString name;

@@ -8,7 +8,7 @@
 
 namespace sw {
 
-// The recurring pieces of the published HTML pages. Texts are Windows-1252.
+// The recurring pieces of the published HTML pages. Texts are UTF-8.
 // The head and heading pieces end their lines with "\n", the converted texts
 // with "\r\n"; the publisher writes every line break as CR LF.
 

@@ -264,7 +264,7 @@ void THTMPublish::TakeLayoutPrefs()
 void THTMPublish::CheckCoverPage() const
 {
     if (!IsPlainFileName(coverPage))
-        throw Error("Le nom de la page de couverture \"" + Cp1252ToUtf8(coverPage)
+        throw Error("Le nom de la page de couverture \"" + coverPage
                     + "\" n'est pas un simple nom de fichier : le site n'a pas été publié.");
 }
 
@@ -279,7 +279,8 @@ void THTMPublish::SavePage(const std::string& fileName)
 {
     // The pages are made again by every publication: replaced whole, but not
     // worth waiting for the disk.
-    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes(), Durability::Rebuildable);
+    WriteFileAtomically(siteDir_ / fileName, SiteBytes(page.FinishedBytes(), SiteTextKindOf(fileName), siteBytes_),
+                        Durability::Rebuildable);
     writtenFiles_.push_back(fileName);
 }
 
@@ -296,7 +297,7 @@ std::string THTMPublish::MetaBlock() const
 std::string THTMPublish::MenuStyleBlock() const
 {
     std::string block = "<STYLE TYPE=\"text/css\">\r\n<!-- \r\nbody{ margin:0; background:";
-    Append(block, project_.StylePrefs.elements[kMenuStyleElement].background, "; color:yellow;", kCrLf,
+    Append(block, CssEscaped(project_.StylePrefs.elements[kMenuStyleElement].background), "; color:yellow;", kCrLf,
            "text-align:center; font-family:\"courier new\"; font-size:11pt;}", kCrLf,
            "a { font-weight:bold; color:white; text-decoration:none;} ", kCrLf,
            "a:visited { color:white;} a:link { color:white;} ", kCrLf,
@@ -375,8 +376,8 @@ void THTMPublish::WriteMenu()
 
     StartPage(HtmlHead(MenuStyleBlock(), "", "", project_.GenInfo.title));
     Append(page, kBodyStart, shots, entry("synops.htm\" target=\"main", "synopsis", kDash),
-           entry("action.htm\" target=\"main", "continuit\xE9", kDash),
-           entry("ActDec.htm\" target=\"main", "d\xE9" "coupage", kDash), storyboard, report, back, "</BODY></HTML>");
+           entry("action.htm\" target=\"main", "continuité", kDash),
+           entry("ActDec.htm\" target=\"main", "découpage", kDash), storyboard, report, back, "</BODY></HTML>");
     SavePage("menu.htm");
 }
 
@@ -459,12 +460,12 @@ void THTMPublish::WriteSynopsis()
         credits = "<H4>R&eacute;alisation:</H4>\r\n<div class=indent1>\r\n";
         Append(credits, authors, note, "</div>", kCrLf, "<br><p>");
     } else {
-        credits = SectionBlock("R\xE9" "alisation:", info.creator);
+        credits = SectionBlock("Réalisation:", info.creator);
         credits.append(kCrLf);
     }
     StartPage(ContentHead(info.title));
     Append(page, TitleBanner(), kCrLf, SectionBanner(SiteSection::Synopsis), kCrLf, credits, kCrLf,
-           SectionBlock("Id\xE9" "e:", info.idea), SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
+           SectionBlock("Idée:", info.idea), SectionBlock("Synopsis:", info.synopsis), "</BODY></HTML>", kCrLf);
     SavePage("synops.htm");
 }
 

@@ -20,7 +20,7 @@ enum class SiteSection {
     Storyboard,
 };
 
-// The date texts a publication writes, in Windows-1252: the short date of the
+// The date texts a publication writes: the short date of the
 // pages' META block and the day, date and time of the update lines.
 struct PublishDates {
     std::string shortDate;
@@ -85,6 +85,8 @@ private:
 
     // The page being written, in its final bytes; one buffer for every page.
     PageText page;
+    // The page's bytes in the site's code page, when it holds more than ASCII.
+    std::string siteBytes_;
     bool showShots = false;
     bool showStoryboard = false;
     bool showReport = false;

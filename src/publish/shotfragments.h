@@ -12,7 +12,7 @@ class TEventList;
 
 // The pieces of HTML and JavaScript that the published pages make of the
 // shots. Every fragment reads the shots and changes nothing; texts are
-// Windows-1252. Shot indexes are 0-based; an index outside the list fails
+// UTF-8. Shot indexes are 0-based; an index outside the list fails
 // with the list's index error.
 
 // Which page's table the continuity cells are laid out for.

@@ -1,6 +1,10 @@
 #include "publish/uconvert.h"
 
 #include <array>
+#include <cstdio>
+#include <cstring>
+
+#include "model/cp1252.h"
 
 namespace sw {
 
@@ -27,6 +31,129 @@ std::string_view LetterEntityName(unsigned char code)
     if (code < 0xC0 || code == kTimes || code == kDivide)
         return {};
     return kEntityNames[code - 0xC0];
+}
+
+char* WriteScriptEscape(char* to, char32_t codePoint)
+{
+    const auto writeUnit = [&to](unsigned unit) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        *to++ = '\\';
+        *to++ = 'u';
+        for (int shift = 12; shift >= 0; shift -= 4)
+            *to++ = kHex[(unit >> shift) & 0xF];
+    };
+    if (codePoint >= 0x10000) {
+        const char32_t offset = codePoint - 0x10000;
+        writeUnit(0xD800 + (offset >> 10));
+        writeUnit(0xDC00 + (offset & 0x3FF));
+    } else {
+        writeUnit(codePoint);
+    }
+    return to;
+}
+
+char* WriteScriptCharacter(char* to, std::string_view text, std::size_t& pos)
+{
+    const std::size_t start = pos;
+    const char32_t cp = DecodeUtf8(text, pos);
+    if (cp != kReplacementCharacter && CodePointToCp1252(cp)) {
+        std::memcpy(to, text.data() + start, pos - start);
+        return to + (pos - start);
+    }
+    return WriteScriptEscape(to, cp);
+}
+
+namespace {
+
+void AppendReference(std::string& out, char32_t cp)
+{
+    out += "&#";
+    out += std::to_string(static_cast<unsigned long>(cp));
+    out += ';';
+}
+
+void AppendCssEscape(std::string& out, char32_t cp)
+{
+    char escape[16];
+    // The blank ends the escape, so that a hexadecimal digit after it is read
+    // as a letter of its own.
+    const int length = std::snprintf(escape, sizeof escape, "\\%X ", static_cast<unsigned>(cp));
+    out.append(escape, static_cast<std::size_t>(length));
+}
+
+void AppendScriptEscape(std::string& out, char32_t cp)
+{
+    char escape[12];
+    out.append(escape, WriteScriptEscape(escape, cp));
+}
+
+bool IsAscii(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::string CssEscaped(std::string_view text)
+{
+    if (IsAscii(text))
+        return std::string(text);
+    std::string result;
+    result.reserve(text.size() + 8);
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = DecodeUtf8(text, pos);
+        if (cp != kReplacementCharacter && CodePointToCp1252(cp))
+            result.append(text.substr(start, pos - start));
+        else
+            AppendCssEscape(result, cp);
+    }
+    return result;
+}
+
+SiteTextKind SiteTextKindOf(std::string_view fileName)
+{
+    const auto endsWith = [fileName](std::string_view extension) {
+        if (fileName.size() < extension.size())
+            return false;
+        const std::string_view end = fileName.substr(fileName.size() - extension.size());
+        for (std::size_t i = 0; i < end.size(); ++i) {
+            char c = end[i];
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            if (c != extension[i])
+                return false;
+        }
+        return true;
+    };
+    if (endsWith(".css"))
+        return SiteTextKind::StyleSheet;
+    if (endsWith(".js"))
+        return SiteTextKind::Script;
+    return SiteTextKind::Page;
+}
+
+std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string& buffer)
+{
+    if (IsAscii(utf8))
+        return utf8;
+    buffer.clear();
+    buffer.reserve(utf8.size());
+    switch (kind) {
+    case SiteTextKind::Page:
+        AppendAsCp1252(buffer, utf8, AppendReference);
+        break;
+    case SiteTextKind::StyleSheet:
+        AppendAsCp1252(buffer, utf8, AppendCssEscape);
+        break;
+    case SiteTextKind::Script:
+        AppendAsCp1252(buffer, utf8, AppendScriptEscape);
+        break;
+    }
+    return buffer;
 }
 
 std::string EncodeEntities(std::string_view text)

@@ -10,10 +10,15 @@
 
 namespace sw {
 
-// Character conversions of the published site. Texts are Windows-1252.
+// Character conversions of the published site. Texts are UTF-8, as in the
+// model; the pages become Windows-1252 when they are written (SiteBytes),
+// where each character the code page cannot hold becomes a reference. Inside
+// a script string or a style sheet such a reference would be read as it is,
+// so the escapers for those places write their own escapes for it.
 
-// Replaces every letter from 0xC0 to 0xFF (not the multiplication and division
-// signs) by its HTML 4 named entity ("é" gives "&eacute;"); touches nothing else.
+// Replaces every letter from U+00C0 to U+00FF (not the multiplication and
+// division signs) by its HTML 4 named entity ("é" gives "&eacute;"); touches
+// nothing else.
 std::string EncodeEntities(std::string_view text);
 
 // The HTML 4 entity name of a character from 0xC0 up ("eacute" for "é"), or
@@ -24,20 +29,24 @@ std::string_view LetterEntityName(unsigned char code);
 template <typename Out>
 void AppendEncodedEntities(Out& out, std::string_view text)
 {
+    // The letters U+00C0 to U+00FF are the two bytes C3 80 to C3 BF.
     std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         // Most characters are plain ASCII: tested here before any call.
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (code < 0xC0)
+        if (static_cast<unsigned char>(text[i]) != 0xC3)
             continue;
-        const std::string_view name = LetterEntityName(code);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) != 0x80)
+            continue;
+        const std::string_view name = LetterEntityName(static_cast<unsigned char>(0xC0 | (next & 0x3F)));
         if (name.empty())
             continue;
         out.append(text.substr(runStart, i - runStart));
         out.append("&"_crlf);
         out.append(name);
         out.append(";"_crlf);
-        runStart = i + 1;
+        runStart = i + 2;
+        ++i;
     }
     out.append(text.substr(runStart));
 }
@@ -49,15 +58,48 @@ std::string EscapeChar(char ch, std::string_view text);
 std::string RemoveChar(char ch, std::string_view text);
 
 // The text fit for a double-quoted JavaScript string: line breaks and
-// backslashes removed, then a backslash before every '"', '(' and ')'.
+// backslashes removed, then a backslash before every '"', '(' and ')', and
+// each character Windows-1252 cannot hold written "\uXXXX" (two of them for a
+// character beyond U+FFFF).
 std::string JsEscape(std::string_view text);
 
 // The text with every double quote written as "&quot;", for attribute values.
 std::string QuoteAttribute(std::string_view text);
 
 // A file name for a double-quoted JavaScript string: a backslash before every
-// backslash and double quote, so that the script reads back the same name.
+// backslash and double quote, and "\uXXXX" for each character Windows-1252
+// cannot hold, so that the script reads back the same name.
 std::string ScriptFileName(std::string_view name);
+
+// The text for a style sheet or a STYLE element: each character Windows-1252
+// cannot hold written as a CSS escape, "\141 " for "Ł".
+std::string CssEscaped(std::string_view text);
+
+// What kind of file of the site a text is written to, which decides how a
+// character Windows-1252 cannot hold is written.
+enum class SiteTextKind {
+    Page,        // "&#321;", a numeric character reference
+    StyleSheet,  // "\\141 ", a CSS escape
+    Script,      // "\\u0141", a script escape
+};
+
+// The kind of a site file, from its name's extension: ".css" and ".js" files,
+// pages otherwise.
+SiteTextKind SiteTextKindOf(std::string_view fileName);
+
+// The UTF-8 text as the site's Windows-1252 bytes, each character the code
+// page cannot hold written as kind says. A text of plain ASCII is returned as
+// it is; any other is converted into buffer, whose memory serves again.
+std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string& buffer);
+
+// Writes the script escape of one character ("\u0141", or a surrogate pair)
+// at to; returns the end of what it wrote, at most 12 bytes.
+char* WriteScriptEscape(char* to, char32_t codePoint);
+
+// Writes the character that starts at text[pos], a byte of 0x80 or more, as
+// it is when Windows-1252 holds it and as its script escape otherwise; moves
+// pos past it.
+char* WriteScriptCharacter(char* to, std::string_view text, std::size_t& pos);
 
 // Appends QuoteAttribute(text) to out (a std::string or a PageText).
 template <typename Out>
@@ -72,9 +114,9 @@ void AppendQuotedAttribute(Out& out, std::string_view text)
     out.append(text.substr(runStart));
 }
 
-// What JsEscape does with each character: keeps it, drops it, or writes a
-// backslash before it.
-enum class JsCharRule : unsigned char { Kept, Dropped, Escaped };
+// What JsEscape does with each byte: keeps it, drops it, writes a backslash
+// before it, or reads the character it starts.
+enum class JsCharRule : unsigned char { Kept, Dropped, Escaped, NonAscii };
 
 inline constexpr auto kJsCharRules = [] {
     struct Table {
@@ -84,6 +126,8 @@ inline constexpr auto kJsCharRules = [] {
         table.rule[dropped] = JsCharRule::Dropped;
     for (const unsigned char escaped : {'"', '(', ')'})
         table.rule[escaped] = JsCharRule::Escaped;
+    for (int byte = 0x80; byte < 0x100; ++byte)
+        table.rule[byte] = JsCharRule::NonAscii;
     return table;
 }();
 
@@ -92,10 +136,16 @@ template <typename Out>
 void AppendJsEscaped(Out& out, std::string_view text)
 {
     // The breaks are dropped, so the result holds none: written in place,
-    // at most two bytes for one.
-    AppendBreakFree(out, 2 * text.size(), [text](char* to) {
-        for (const char ch : text) {
+    // at most three bytes for one (a character of two bytes escaped).
+    AppendBreakFree(out, 3 * text.size(), [text](char* to) {
+        for (std::size_t pos = 0; pos < text.size();) {
+            const char ch = text[pos];
             const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(ch)];
+            if (rule == JsCharRule::NonAscii) {
+                to = WriteScriptCharacter(to, text, pos);
+                continue;
+            }
+            ++pos;
             if (rule == JsCharRule::Dropped)
                 continue;
             if (rule == JsCharRule::Escaped)
@@ -112,7 +162,16 @@ void AppendScriptFileName(Out& out, std::string_view name)
 {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] != '\\' && name[i] != '"')
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte >= 0x80) {
+            out.append(name.substr(runStart, i - runStart));
+            std::size_t pos = i;
+            AppendBreakFree(out, 12, [&](char* to) { return WriteScriptCharacter(to, name, pos); });
+            runStart = pos;
+            i = pos - 1;
+            continue;
+        }
+        if (byte != '\\' && byte != '"')
             continue;
         out.append(name.substr(runStart, i - runStart));
         out.append("\\"_crlf);

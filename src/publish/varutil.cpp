@@ -16,33 +16,6 @@ namespace sw {
 
 namespace {
 
-// True when text holds at least one multi-byte UTF-8 sequence and nothing
-// that is not UTF-8.
-bool LooksLikeUtf8(std::string_view text)
-{
-    bool multiByte = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        if (lead >= 0xF0 && lead <= 0xF4)
-            length = 4;
-        else if (lead >= 0xE0)
-            length = 3;
-        else if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2;
-        else if (lead >= 0x80)
-            return false;
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        multiByte = multiByte || length > 1;
-        i += length;
-    }
-    return multiByte;
-}
-
 std::locale UserLocale()
 {
     try {
@@ -122,19 +95,17 @@ std::tm LocalNow()
     return local;
 }
 
-// The user's locale may write UTF-8; the site is Windows-1252.
-std::string InSiteCodePage(std::string text)
+// The user's locale may write its own 8-bit code page rather than UTF-8.
+std::string AsModelText(std::string text)
 {
-    if (LooksLikeUtf8(text))
-        text = Utf8ToCp1252(text);
-    return text;
+    return IsValidUtf8(text) ? text : Cp1252ToUtf8(text);
 }
 
 } // namespace
 
 std::string NowText(const std::tm& moment, const std::locale& locale)
 {
-    return InSiteCodePage(DayName(moment.tm_wday + 1) + ", " + FormatTime(moment, locale, 'x') + "  "
+    return AsModelText(DayName(moment.tm_wday + 1) + ", " + FormatTime(moment, locale, 'x') + "  "
                           + FormatTime(moment, locale, 'X'));
 }
 
@@ -145,7 +116,7 @@ std::string NowText()
 
 std::string ShortDateText(const std::tm& moment, const std::locale& locale)
 {
-    return InSiteCodePage(FormatTime(moment, locale, 'x'));
+    return AsModelText(FormatTime(moment, locale, 'x'));
 }
 
 std::string ShortDateText()

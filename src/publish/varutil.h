@@ -12,7 +12,7 @@ namespace sw {
 class Notifier;
 
 // Small unrelated helpers of the publisher and of the one-line text forms.
-// Texts are Windows-1252 unless said otherwise.
+// Texts are UTF-8.
 
 // Makes sure the folder exists, creating it (and any missing parent) when it
 // does not. When announce is true and the folder was created, tells the user
@@ -37,7 +37,7 @@ std::filesystem::path ImageFolderOf(const std::filesystem::path& siteFolder);
 std::string DayName(int day);
 
 // The moment's day name, ", ", its date in the locale's short date format, two
-// blanks and its time in the locale's time format, as Windows-1252 text.
+// blanks and its time in the locale's time format.
 // tm_wday must be set.
 std::string NowText(const std::tm& moment, const std::locale& locale);
 
@@ -45,7 +45,7 @@ std::string NowText(const std::tm& moment, const std::locale& locale);
 // environment names, else the classic one).
 std::string NowText();
 
-// The moment's date in the locale's short date format, in Windows-1252.
+// The moment's date in the locale's short date format.
 std::string ShortDateText(const std::tm& moment, const std::locale& locale);
 
 // ShortDateText of today in the user's locale.

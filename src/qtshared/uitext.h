@@ -6,28 +6,24 @@
 
 #include <QString>
 
-#include "model/cp1252.h"
-
-// Conversions between the model's Windows-1252 texts and paths and the
-// widgets' texts.
+// Conversions between the model's UTF-8 texts and paths and the widgets'
+// texts.
 namespace sw::uitext {
 
-inline QString ToQString(std::string_view cp1252)
+inline QString ToQString(std::string_view utf8)
 {
-    const std::u16string utf16 = Cp1252ToUtf16(cp1252);
-    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline std::string ToCp1252(const QString& text)
+inline std::string ToUtf8(const QString& text)
 {
-    return Utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                             static_cast<std::size_t>(text.size())));
+    return text.toStdString();
 }
 
 // Multi-line model texts keep CR LF breaks; the text widgets work with LF.
-inline QString ToEditorText(std::string_view cp1252)
+inline QString ToEditorText(std::string_view utf8)
 {
-    QString text = ToQString(cp1252);
+    QString text = ToQString(utf8);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -37,7 +33,7 @@ inline std::string FromEditorText(const QString& text)
     QString crlf = text;
     crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return ToCp1252(crlf);
+    return ToUtf8(crlf);
 }
 
 // A one-line edit's text for the model: a pasted line break becomes a blank,
@@ -48,7 +44,7 @@ inline std::string FromLineText(const QString& text)
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return ToCp1252(line);
+    return ToUtf8(line);
 }
 
 // UTF-8 messages (sw::Error, notifications) for message boxes.

@@ -38,7 +38,7 @@ void SetEditorText(QPlainTextEdit* memo, const std::string& text);
 // The main window shows a hint when the mouse enters a control with a tag.
 void SetHintTag(QWidget* widget, int tag);
 
-// A drop-down list of the model's Windows-1252 entries, the first selected.
+// A drop-down list of the model's entries, the first selected.
 template <std::size_t N>
 QComboBox* AddCombo(QWidget* parent, const char* name, const std::array<std::string_view, N>& entries)
 {

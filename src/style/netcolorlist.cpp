@@ -174,10 +174,9 @@ bool ParseHex(std::string_view digits, std::uint32_t& value)
     return ec == std::errc() && end == digits.data() + digits.size();
 }
 
-// The message is UTF-8 like every error text; the colour text is Windows-1252.
 std::string InvalidInteger(std::string_view text)
 {
-    return "'" + Cp1252ToUtf8(text) + "' is not a valid integer value";
+    return "'" + ValidUtf8(text) + "' is not a valid integer value";
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "model/cp1252.h"
+#include "model/error.h"
+#include "model/filebytes.h"
 #include "model/textconv.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
@@ -48,18 +51,38 @@ constexpr std::array<ColourValueKey, 5> kColourValueKeys = {{
     {"VLinkSysColor", &TStylePrefs::VLinkSysColor, 0x008000},
 }};
 
-std::string CutPageMargin(std::string margin)
+std::string CutPageMargin(const std::string& margin)
 {
-    if (margin.size() > kMaxPageMarginLength)
-        margin.resize(kMaxPageMarginLength);
-    return margin;
+    return CutToCharacters(margin, kMaxPageMarginLength);
+}
+
+// A style file is Windows-1252 text; the profile in memory is UTF-8 like the
+// model. A missing file gives an empty profile.
+IniFile LoadStyleFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec))
+        return IniFile();
+    return IniFile::FromBytes(Cp1252ToUtf8(ReadFileBytes(file)));
+}
+
+// Writes the profile atomically in Windows-1252; a character the code page
+// cannot hold stops the write before anything reaches the disk.
+void SaveStyleFile(const IniFile& ini, const std::filesystem::path& file)
+{
+    const std::string bytes = Utf8ToCp1252Exactly(ini.Bytes(), "le fichier de styles « " + file.string() + " »");
+    try {
+        WriteFileAtomically(file, bytes);
+    } catch (const Error&) {
+        throw Error("Unable to write to " + file.string());
+    }
 }
 
 } // namespace
 
 void TStylePrefs::SaveToIni(const std::filesystem::path& file) const
 {
-    IniFile ini = IniFile::Load(file);
+    IniFile ini = LoadStyleFile(file);
     for (const ColourNameKey& colour : kColourNameKeys)
         ini.WriteString(kSection, colour.key, this->*colour.member);
     for (const ColourValueKey& colour : kColourValueKeys)
@@ -69,7 +92,7 @@ void TStylePrefs::SaveToIni(const std::filesystem::path& file) const
     ini.WriteString(kSection, "PMargin", PMargin);
     for (int i = 0; i < kStyleElementCount; ++i)
         ini.WriteString(kSection, ElementKey(i), elements[static_cast<std::size_t>(i)].ToText());
-    ini.Save(file);
+    SaveStyleFile(ini, file);
 }
 
 // Values are assigned as they are read: a bad number in an element stops the
@@ -77,7 +100,7 @@ void TStylePrefs::SaveToIni(const std::filesystem::path& file) const
 // elements so that transparent elements take the new page background.
 void TStylePrefs::LoadFromIni(const std::filesystem::path& file)
 {
-    const IniFile ini = IniFile::Load(file);
+    const IniFile ini = LoadStyleFile(file);
     for (const ColourNameKey& colour : kColourNameKeys)
         this->*colour.member = ini.ReadString(kSection, colour.key, colour.importDefault);
     for (const ColourValueKey& colour : kColourValueKeys)

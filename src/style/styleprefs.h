@@ -47,8 +47,10 @@ public:
     // The CSS text of the style set.
     std::string BuildStyleSheet() const;
 
-    // Style file (".sprf", section "STYLEPREFS"); other sections and keys of
-    // an existing file are kept. Throws sw::Error "Unable to write to <file>".
+    // Style file (".sprf", section "STYLEPREFS", Windows-1252 text); other
+    // sections and keys of an existing file are kept. Throws sw::Error with
+    // CharacterOutsideCp1252Message when a text holds a character the file
+    // cannot, before anything is written, or "Unable to write to <file>".
     void SaveToIni(const std::filesystem::path& file) const;
     // Reads a style file; missing keys take their defaults. A bad number in
     // an element stops the load with sw::Error, keeping what was read before.

@@ -7,7 +7,7 @@
 namespace sw {
 
 // One style element: the CSS rule of one selector. An element with an empty
-// selector is idle. Texts are Windows-1252.
+// selector is idle. Texts are UTF-8.
 class TStyleSpecs {
 public:
     TStyleSpecs() = default;

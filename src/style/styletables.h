@@ -42,7 +42,7 @@ inline constexpr std::array<TBasicColor, 18> BasicColors = {{
 // Alignment words by alignment index.
 inline constexpr std::array<const char*, 4> AlignNames = {"left", "right", "center", "justify"};
 
-// One row of an element table. Texts are Windows-1252.
+// One row of an element table. Texts are UTF-8.
 struct TStyleRow {
     const char* selector;
     const char* shortName;

@@ -41,9 +41,9 @@ sw::ProjectDocument SampleProject()
 {
     sw::ProjectDocument project;
     project.StylePrefs.ApplyAppStyleTable();
-    project.GenInfo.title = "\xC9t\xE9";  // "Été" in Windows-1252
+    project.GenInfo.title = "Été";  // "Été" in Windows-1252
     project.GenInfo.creator = "Marie\r\nPaul";
-    project.GenInfo.idea = "Une id\xE9" "e.";
+    project.GenInfo.idea = "Une idée.";
     for (const char* name : {"Ouverture", "Rue", "Fin"}) {
         sw::TEvent& shot = project.EventList.AddEvent();
         shot.name = name;

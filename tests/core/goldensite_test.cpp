@@ -48,15 +48,15 @@ ProjectDocument GoldenProject()
     project.StylePrefs.ApplyAppStyleTable();
 
     TGenInfo& info = project.GenInfo;
-    info.title = "L'\xE9t\xE9 \"chaud\"";
-    info.creator = "Anne Dupr\xE9\r\nBob \"le grand\"";
-    info.comment = "Tourn\xE9 en juin.\r\n\r\nDeux jours\rpas plus.";
-    info.idea = "Une <i>id\xE9" "e</i> simple\nsur deux lignes";
+    info.title = "L'été \"chaud\"";
+    info.creator = "Anne Dupré\r\nBob \"le grand\"";
+    info.comment = "Tourné en juin.\r\n\r\nDeux jours\rpas plus.";
+    info.idea = "Une <i>idée</i> simple\nsur deux lignes";
     info.synopsis = "Il pleut.\r\n\r\n\r\nIl fait beau.\r\n<ul>\r\n<li>un\r\n<li>deux (2)\r\n</ul>\r\n"
                     "<dir>\r\nretrait\r\n</dir>  <br>  <br> fin\\";
 
     project.Report.caption = "Rapport de tournage";
-    project.Report.text = "Ligne un\r\nLigne deux\r\n\r\nLigne \xE0 trois\n<p><p>fin";
+    project.Report.text = "Ligne un\r\nLigne deux\r\n\r\nLigne à trois\n<p><p>fin";
     project.Report.fileName = "rapport.htm";
 
     struct ShotText {
@@ -69,11 +69,11 @@ ProjectDocument GoldenProject()
         const char* picture;
     };
     const ShotText shots[] = {
-        {"Ouverture", "Elle entre (lentement) dans la pi\xE8" "ce.\r\nElle regarde la fen\xEAtre.", "Pluie \"forte\"",
-         "", "10", "Lumi\xE8re douce\r\nflou", "ouverture.jpg"},
-        {"La \"rue\"", "Il sort\rvite.", "", "Elle: Il est l\xE0 ?\nLui: Non.", "55", "", ""},
-        {"Caf\xE9", "Back\\slash et <b>gras</b>", "Tonnerre\r\nau loin", "\xAB Bonjour \xBB", " 7 ", "fondu",
-         "caf\xE9 \"noir\".jpg"},
+        {"Ouverture", "Elle entre (lentement) dans la pièce.\r\nElle regarde la fenêtre.", "Pluie \"forte\"",
+         "", "10", "Lumière douce\r\nflou", "ouverture.jpg"},
+        {"La \"rue\"", "Il sort\rvite.", "", "Elle: Il est là ?\nLui: Non.", "55", "", ""},
+        {"Café", "Back\\slash et <b>gras</b>", "Tonnerre\r\nau loin", "« Bonjour »", " 7 ", "fondu",
+         "café \"noir\".jpg"},
         {"", "", "", "", "", "", ""},
         {"Nuit", "Tout est noir.\r\n\r\n", "Silence", "(rien)", "3", "", "nuit\\1.png"},
         {"Fin", "Elle part.", "Musique", "Adieu.", "30", "noir", "fin.jpg"},
@@ -130,7 +130,7 @@ ProjectDocument ExternalReportVariant()
 {
     ProjectDocument project = GoldenProject();
     project.Report.isExternal = true;
-    project.Report.fileName = "mon rapport d\xE9tails.htm";
+    project.Report.fileName = "mon rapport détails.htm";
     project.HTMPrefs.coverSpecs.separator = false;
     return project;
 }

@@ -6,6 +6,7 @@
 
 #include "publish/ghtml.h"
 #include "publish/uconvert.h"
+#include "model/utf8.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ using sw::TextToHtml;
 
 TEST(EncodeEntitiesTest, ReplacesLatinLettersOnly)
 {
-    EXPECT_EQ(sw::EncodeEntities("R\xE9" "alisation: <b>\xD7</b> & co"), "R&eacute;alisation: <b>\xD7</b> & co");
-    EXPECT_EQ(sw::EncodeEntities("\xC6\xDF\xFE\xF7\xFF\xC0"), "&AElig;&szlig;&thorn;\xF7&yuml;&Agrave;");
-    EXPECT_EQ(sw::EncodeEntities("\xAB\xB0\xA9 &#164; \"x\""), "\xAB\xB0\xA9 &#164; \"x\"");
+    EXPECT_EQ(sw::EncodeEntities("Réalisation: <b>×</b> & co"), "R&eacute;alisation: <b>×</b> & co");
+    EXPECT_EQ(sw::EncodeEntities("Æßþ÷ÿÀ"), "&AElig;&szlig;&thorn;÷&yuml;&Agrave;");
+    EXPECT_EQ(sw::EncodeEntities("«°© &#164; \"x\""), "«°© &#164; \"x\"");
     EXPECT_EQ(sw::EncodeEntities(""), "");
 }
 
@@ -25,9 +26,11 @@ TEST(EncodeEntitiesTest, EveryLetterGetsANamedEntity)
 {
     int encoded = 0;
     for (int code = 0xC0; code <= 0xFF; ++code) {
-        const std::string result = sw::EncodeEntities(std::string(1, static_cast<char>(code)));
+        std::string letter;
+        sw::AppendUtf8(letter, static_cast<char32_t>(code));
+        const std::string result = sw::EncodeEntities(letter);
         if (code == 0xD7 || code == 0xF7) {
-            EXPECT_EQ(result.size(), 1U);
+            EXPECT_EQ(result, letter);
             continue;
         }
         ASSERT_GE(result.size(), 4U) << code;
@@ -36,21 +39,25 @@ TEST(EncodeEntitiesTest, EveryLetterGetsANamedEntity)
         ++encoded;
     }
     EXPECT_EQ(encoded, 62);
-    EXPECT_EQ(sw::EncodeEntities("\xD0\xF0\xDE\xE7"), "&ETH;&eth;&THORN;&ccedil;");
+    EXPECT_EQ(sw::EncodeEntities("ÐðÞç"), "&ETH;&eth;&THORN;&ccedil;");
 }
 
 TEST(StripAccentsTest, FrenchLettersAndOthers)
 {
-    EXPECT_EQ(sw::StripAccents("\xC7" "a \xE9t\xE9"), "ca ete");
+    EXPECT_EQ(sw::StripAccents("Ça été"), "ca ete");
     EXPECT_EQ(sw::StripAccents("menu.htm"), "menu.htm");
-    EXPECT_EQ(sw::StripAccents("../p\xE8re.html"), "../pere.html");
-    EXPECT_EQ(sw::StripAccents("\xC0\xC2\xC8\xC9\xCB\xCE\xCF\xD4\xD9\xDB\xDC"), "AAEEEIIOUUU");
-    EXPECT_EQ(sw::StripAccents("\xE0\xE2\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC"), "aaceeeeiiouuu");
+    EXPECT_EQ(sw::StripAccents("../père.html"), "../pere.html");
+    EXPECT_EQ(sw::StripAccents("ÀÂÈÉËÎÏÔÙÛÜ"), "AAEEEIIOUUU");
+    EXPECT_EQ(sw::StripAccents("àâçèéêëîïôùûü"), "aaceeeeiiouuu");
     // Letters outside the French table keep one plain letter of the same case.
-    EXPECT_EQ(sw::StripAccents("\xCA\xD1\xC4\xFF\xC6\xD8\xDF\xD7\xF7"), "ENAyAOs__");
-    EXPECT_EQ(sw::StripAccents("\xAB\xB0 x"), "\xAB\xB0 x");
+    EXPECT_EQ(sw::StripAccents("ÊÑÄÿÆØß×÷"), "ENAyAOs__");
+    EXPECT_EQ(sw::StripAccents("«° x"), "«° x");
+    // Other alphabets keep their letters; the pages write them as references.
+    EXPECT_EQ(sw::StripAccents("Łódź Ελένη"), "Łodź Ελένη");
     for (int code = 0xC0; code <= 0xFF; ++code) {
-        const std::string result = sw::StripAccents(std::string(1, static_cast<char>(code)));
+        std::string letter;
+        sw::AppendUtf8(letter, static_cast<char32_t>(code));
+        const std::string result = sw::StripAccents(letter);
         ASSERT_EQ(result.size(), 1U);
         EXPECT_LT(static_cast<unsigned char>(result[0]), 0x80) << code;
     }
@@ -65,18 +72,53 @@ TEST(ScriptEscapeTest, RemoveEscapeAndJsEscape)
     EXPECT_EQ(sw::JsEscape("a\\\"b\rc\nd"), "a\\\"bcd");
 }
 
+// ---- Characters the site's code page cannot hold ----
+
+TEST(SiteCharactersTest, ScriptStringsEscapeWhatTheCodePageCannotHold)
+{
+    // Western letters stay for the page's code page; the others become
+    // script escapes, a character beyond U+FFFF a surrogate pair.
+    EXPECT_EQ(sw::JsEscape("café Łukasz \"Ω\" 🎬"), "café \\u0141ukasz \\\"\\u03A9\\\" \\uD83C\\uDFAC");
+    EXPECT_EQ(sw::JsEscape("€‰"), "€‰");
+    EXPECT_EQ(sw::JsEscape("a\xC3("), "a\\uFFFD\\(");
+    EXPECT_EQ(sw::ScriptFileName("Дом\\\"é.jpg"), "\\u0414\\u043E\\u043C\\\\\\\"é.jpg");
+}
+
+TEST(SiteCharactersTest, StyleTextsUseCssEscapes)
+{
+    EXPECT_EQ(sw::CssEscaped("Łódź Sans"), "\\141 ód\\17A  Sans");
+    EXPECT_EQ(sw::CssEscaped("Times New Roman"), "Times New Roman");
+    EXPECT_EQ(sw::CssEscaped("✓"), "\\2713 ");
+}
+
+TEST(SiteCharactersTest, PagesBecomeWindows1252WithReferencesForTheRest)
+{
+    std::string buffer;
+    const std::string_view ascii = "<P>plain</P>";
+    EXPECT_EQ(sw::SiteBytes(ascii, sw::SiteTextKind::Page, buffer).data(), ascii.data());
+    EXPECT_EQ(sw::SiteBytes("été Łukasz 🎬 “q”", sw::SiteTextKind::Page, buffer),
+              "\xE9t\xE9 &#321;ukasz &#127916; \x93q\x94");
+    EXPECT_EQ(sw::SiteBytes("font-family:\"Łato\";", sw::SiteTextKind::StyleSheet, buffer),
+              "font-family:\"\\141 ato\";");
+    EXPECT_EQ(sw::SiteBytes("// Ω é", sw::SiteTextKind::Script, buffer), "// \\u03A9 \xE9");
+    EXPECT_EQ(sw::SiteBytes("bad \xFF", sw::SiteTextKind::Page, buffer), "bad &#65533;");
+    EXPECT_EQ(sw::SiteTextKindOf("vStyle.css"), sw::SiteTextKind::StyleSheet);
+    EXPECT_EQ(sw::SiteTextKindOf("vScript.JS"), sw::SiteTextKind::Script);
+    EXPECT_EQ(sw::SiteTextKindOf("index.htm"), sw::SiteTextKind::Page);
+}
+
 // ---- Head and small pieces ----
 
 TEST(HtmlPiecesTest, TitleBorderHeadingPair)
 {
     EXPECT_EQ(sw::DocType(), "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">");
     EXPECT_EQ(sw::TitleTag(""), "");
-    EXPECT_EQ(sw::TitleTag("\xC9t\xE9"), "<TITLE>\xC9t\xE9</TITLE>");
+    EXPECT_EQ(sw::TitleTag("Été"), "<TITLE>Été</TITLE>");
     EXPECT_EQ(sw::FrameBorderAttr(""), "BORDER=0 FRAMEBORDER=0");
     EXPECT_EQ(sw::FrameBorderAttr("2"), "BORDER=2 FRAMEBORDER=2");
     EXPECT_EQ(sw::HeadingTag("Plans", "", 1), "<H1>Plans</H1>\n");
     EXPECT_EQ(sw::HeadingTag("Plans", "rev", 1), "<H1 class=rev>Plans</H1>\n");
-    EXPECT_EQ(sw::HeadingTag("Id\xE9" "e:", "", 4), "<H4>Id&eacute;e:</H4>\n");
+    EXPECT_EQ(sw::HeadingTag("Idée:", "", 4), "<H4>Id&eacute;e:</H4>\n");
     EXPECT_EQ(sw::HeadingTag("x", "", 65535), "<H65535>x</H65535>\n");
     EXPECT_EQ(sw::SpacedPair("<br>", 0), "<br> <br>");
     EXPECT_EQ(sw::SpacedPair("<p>", 3), "<p>    <p>");
@@ -106,7 +148,7 @@ TEST(HtmlPiecesTest, LinkAndFrameset)
 {
     EXPECT_EQ(sw::LinkTag("synops.htm\" target=\"main", "synopsis"),
               "<A HREF=\"synops.htm\" target=\"main\">synopsis</A>");
-    EXPECT_EQ(sw::LinkTag("d\xE9" "coupage.htm", "d\xE9" "coupage"),
+    EXPECT_EQ(sw::LinkTag("découpage.htm", "découpage"),
               "<A HREF=\"decoupage.htm\">d&eacute;coupage</A>");
     EXPECT_EQ(sw::FramesetPage("*,20", "<META>\n", "Film", "", "main.htm\" name=\"main\"",
                                "menu.htm\" name=\"menu\" scrolling=no"),
@@ -234,7 +276,7 @@ TEST(TextToHtmlTest, AgreesWithTheRulesOnRandomTexts)
 {
     const std::vector<std::string> pieces = {
         "<br>", "<BR>", "<Br>", "<p>", "<P>", "<dir>", "<DIR>", "</dir>", "<li>", "<LI>", "<ul>",
-        "</ul>", "<ol>", "<blockquote>", "<BlockQ", "</", "<", "br>", "p>", "a", "b", "\xE9", " ",
+        "</ul>", "<ol>", "<blockquote>", "<BlockQ", "</", "<", "br>", "p>", "a", "b", "é", " ",
         "  ", "     ", "\t", "\r\n", "\r\n", "\r\n", "\r", "\n", "\r\n\r\n"};
     std::mt19937 random(20061);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);

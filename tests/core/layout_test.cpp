@@ -44,7 +44,7 @@ TEST(LayoutPrefs, TextFormsRoundTrip)
     THTMPrefs prefs;
     prefs.frameSpecs = {"15%", true, "3", true, "spare text"};
     prefs.menuSpecs = {false, true, false, true, "http://exemple.fr/films.html"};
-    prefs.coverSpecs = {true, "entr\xE9" "e.htm", false, " 80% "};
+    prefs.coverSpecs = {true, "entrée.htm", false, " 80% "};
     prefs.pageSpecs = {"100%", "", true};
     THTMPrefs read(false);
     read.frameSpecs.FromText(prefs.frameSpecs.ToText());
@@ -57,7 +57,7 @@ TEST(LayoutPrefs, TextFormsRoundTrip)
     EXPECT_FALSE(read.menuSpecs.showShots);
     EXPECT_TRUE(read.menuSpecs.showStoryboard);
     EXPECT_EQ(read.menuSpecs.returnUrl, "http://exemple.fr/films.html");
-    EXPECT_EQ(read.coverSpecs.coverFile, "entr\xE9" "e.htm");
+    EXPECT_EQ(read.coverSpecs.coverFile, "entrée.htm");
     EXPECT_EQ(read.coverSpecs.separatorWidth, " 80% ");  // text fields keep their blanks
     EXPECT_EQ(read.pageSpecs.tableMargin, "");
     EXPECT_TRUE(read.pageSpecs.noJSPlan);
@@ -149,7 +149,7 @@ TEST(LayoutBlock, WrongValueFails)
 TEST(LayoutEquality, CopyIsEqual)
 {
     THTMPrefs original(true);
-    original.coverSpecs.coverFile = "entr\xE9" "e.htm";
+    original.coverSpecs.coverFile = "entrée.htm";
     const THTMPrefs copy = original;
     EXPECT_TRUE(copy == original);
     EXPECT_FALSE(copy == THTMPrefs(false));

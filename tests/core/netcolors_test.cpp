@@ -88,7 +88,7 @@ TEST(NetColorList, ColourTextFormConvertsBack)
     EXPECT_THROW(TextToColor("red"), Error);
     EXPECT_THROW(TextToColor(""), Error);
     // The error text is UTF-8, whatever the code page of the colour text.
-    EXPECT_EQ(test::ErrorOf([] { TextToColor("\xE9"); }), "'\xC3\xA9' is not a valid integer value");
+    EXPECT_EQ(test::ErrorOf([] { TextToColor("é"); }), "'\xC3\xA9' is not a valid integer value");
 }
 
 TEST(NetColorList, SortByHexPutsBlackFirstAndWhiteLast)

@@ -330,8 +330,8 @@ TEST(ProjectFile, SavingAndLoadingGiveTheSameBytes)
     TemporaryFolder folder;
     const fs::path file = folder.Path() / "film.vid";
     ProjectDocument document = EditedDocument();
-    document.GenInfo.synopsis = "Il \xE9tait une fois\r\n\x80 et \x9C";
-    document.EventList.Event(1).name = "plan \xE9t\xE9";
+    document.GenInfo.synopsis = "Il était une fois\r\n€ et œ";
+    document.EventList.Event(1).name = "plan été";
     document.EventList.Event(1).dialogue = std::string(300, 'd');
     document.Report.isExternal = true;
     document.FileVersion = 1;
@@ -341,7 +341,7 @@ TEST(ProjectFile, SavingAndLoadingGiveTheSameBytes)
 
     ProjectDocument loaded;
     LoadProject(loaded, file);
-    EXPECT_EQ(loaded.EventList.EventName(1), "plan \xE9t\xE9");
+    EXPECT_EQ(loaded.EventList.EventName(1), "plan été");
     EXPECT_EQ(loaded.GenInfo.synopsis, document.GenInfo.synopsis);
     const fs::path again = folder.Path() / "again.vid";
     SaveProject(loaded, again);
@@ -466,7 +466,7 @@ TEST(ProjectFile, TheSeedFilesOfEveryVersionLoad)
         versions.push_back(document.FileVersion);
         if (document.FileVersion != 3 || document.EventList.Count() > 0) {
             EXPECT_EQ(document.EventList.Count(), 3u) << name;
-            EXPECT_EQ(document.EventList.EventName(1), "plan \xE9t\xE9") << name;
+            EXPECT_EQ(document.EventList.EventName(1), "plan été") << name;
         }
     }
     EXPECT_EQ(versions, (std::vector<std::int32_t>{0, 1, 2, 3, 3}));

@@ -65,9 +65,9 @@ protected:
 
         project_.StylePrefs.elements[9].background = "black";
         TGenInfo& info = project_.GenInfo;
-        info.title = "\xC9t\xE9";
+        info.title = "Été";
         info.creator = "Anne\r\nBob";
-        info.idea = "Une <i>id\xE9" "e</i>";
+        info.idea = "Une <i>idée</i>";
         info.synopsis = "Il pleut.\r\n\r\nFin.";
         project_.Report.caption = "Rapport de production";
         project_.Report.text = "Ligne un\r\nLigne deux";
@@ -251,7 +251,7 @@ TEST_F(PublishTest, MenuEntriesFollowTheLayout)
     EXPECT_TRUE(Page("menu.htm").ends_with(
         Crlf(fixedEntries + "<A HREF=\"../index.html\" target=\"_top\" title=\"retour\">&#164;</A>\n</BODY></HTML>\n")));
 
-    menu.returnUrl = "../p\xE8re.html";
+    menu.returnUrl = "../père.html";
     menu.showReport = true;
     project_.Report.isExternal = true;
     project_.Report.fileName = "rapport.htm";

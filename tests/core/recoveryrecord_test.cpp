@@ -72,7 +72,7 @@ TEST(IsoDateTime, IsTheDateAndTimeToTheSecondWithAnOptionalZone)
 
 TEST(RecoveryRecord, TheFuzzSeedsAreRecordsThatRead)
 {
-    const std::filesystem::path seeds = std::filesystem::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "settings_reader";
+    const std::filesystem::path seeds = std::filesystem::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "recovery_record";
     int records = 0;
     for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
         if (entry.path().extension() != ".rec")
@@ -81,7 +81,7 @@ TEST(RecoveryRecord, TheFuzzSeedsAreRecordsThatRead)
         const RecoveryRecord record = RecoveryRecord::FromBytes(test::ReadAll(entry.path()));
         EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()), record) << entry.path();
     }
-    EXPECT_EQ(records, 3);
+    EXPECT_EQ(records, 4);
 }
 
 } // namespace

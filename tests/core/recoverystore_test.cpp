@@ -30,7 +30,7 @@ ProjectDocument Project(const std::string& title, int shots)
     ProjectDocument document;
     document.GenInfo.title = title;
     for (int i = 0; i < shots; ++i)
-        document.EventList.AddEvent().action = "plan " + std::to_string(i) + "\r\nl\xE0";
+        document.EventList.AddEvent().action = "plan " + std::to_string(i) + "\r\nlà";
     document.StylePrefs.DefFontFace = "Courier";
     return document;
 }
@@ -83,7 +83,7 @@ TEST(RecoveryStore, WritesListsReadsAndRemovesARecovery)
     RecoveryStore store(folder.Path() / "state" / "recovery");  // made on the first write
     EXPECT_TRUE(store.List().empty());
 
-    ProjectDocument document = Project("Le \"grand\" \xE9t\xE9", 3);
+    ProjectDocument document = Project("Le \"grand\" été", 3);
     document.FileVersion = 2;  // as read from an older file: a recovery copy leaves it
     const auto savedAt = std::chrono::system_clock::now();
     const RecoveryEntry written = store.Write(document, original, savedAt);
@@ -115,7 +115,7 @@ TEST(RecoveryStore, WritesListsReadsAndRemovesARecovery)
     ProjectDocument opened;
     LoadProject(opened, saved);
     EXPECT_EQ(ProjectFileBytes(recovered), ProjectFileBytes(opened));
-    EXPECT_EQ(recovered.GenInfo.title, "Le \"grand\" \xE9t\xE9");
+    EXPECT_EQ(recovered.GenInfo.title, "Le \"grand\" été");
     EXPECT_EQ(recovered.EventList.Count(), 3u);
 
     store.Remove(entries[0]);
@@ -287,7 +287,7 @@ TEST(RecoveryStore, WritesTheBytesAlreadyMadeAsItWritesTheDocument)
 {
     TemporaryFolder folder;
     RecoveryStore store(folder.Path());
-    const ProjectDocument document = Project("d\xE9j\xE0 fait", 2);
+    const ProjectDocument document = Project("déjà fait", 2);
     const RecoveryEntry fromDocument = store.Write(document, "/films/a.vid");
     const RecoveryEntry fromBytes = store.WriteBytes(ProjectFileBytes(document), "/films/b.vid");
     EXPECT_EQ(ReadAll(fromBytes.recoveryFile), ReadAll(fromDocument.recoveryFile));

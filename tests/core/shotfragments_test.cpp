@@ -36,11 +36,11 @@ TEST(ContinuityCellsTest, KindOneKeepsTheActionHeadingAndPastesRaw)
 {
     TEventList events;
     AddShot(events, "");
-    AddShot(events, "a <i>b</i>\r\nc", "", "\xE9t\xE9");
+    AddShot(events, "a <i>b</i>\r\nc", "", "été");
 
     EXPECT_EQ(ContinuityCells(events, 0, CellLayout::BreakdownTable), "<TD vAlign=top>\r\n<b>action:</b> <br>\r\n\r\n\r\n</TD>");
     EXPECT_EQ(ContinuityCells(events, 1, CellLayout::BreakdownTable),
-              "<TD vAlign=top>\r\n<b>action:</b> a <i>b</i>\r\nc<br>\r\n\r\n<b>dialogue: </b>\xE9t\xE9\r\n</TD>");
+              "<TD vAlign=top>\r\n<b>action:</b> a <i>b</i>\r\nc<br>\r\n\r\n<b>dialogue: </b>été\r\n</TD>");
 }
 
 TEST(ImageBlockTest, ScaleAndPictureChooseTheBlock)
@@ -108,8 +108,8 @@ TEST(CamTextTest, WithoutMovementTheMovementLineIsEmpty)
     TEventList events;
     events.AddEvent();
 
-    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> g\xE9n\xE9ral<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> <br>\r\n");
-    EXPECT_EQ(CamText(events, 0, CamTextForm::TableCell), "<TD vAlign=top width=65%>\r\n<b>C:</b> g\xE9n\xE9ral<br>\r\n<b>A:</b> normal<br>\r\n"
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> général<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> <br>\r\n");
+    EXPECT_EQ(CamText(events, 0, CamTextForm::TableCell), "<TD vAlign=top width=65%>\r\n<b>C:</b> général<br>\r\n<b>A:</b> normal<br>\r\n"
                                      "<b>M:</b> <br>\r\n</TD>\r\n");
 }
 
@@ -123,12 +123,12 @@ TEST(CamTextTest, MovementsComeInPanTravellingZoomOrder)
     cam.travel = 1;
     cam.zoom = 2;
 
-    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> gros plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
-                                     "<b>M:</b> pan. vertical<br>\r\ntrav. avant<br>\r\nzoom arri\xE8re<br>\r\n<br>\r\n");
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> gros plan<br>\r\n<b>A:</b> légère plongée<br>\r\n"
+                                     "<b>M:</b> pan. vertical<br>\r\ntrav. avant<br>\r\nzoom arrière<br>\r\n<br>\r\n");
     cam.framing = 7;
     cam.pan = 0;
     cam.zoom = 0;
-    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> tr\xE8s gros plan<br>\r\n<b>A:</b> l\xE9g\xE8re plong\xE9" "e<br>\r\n"
+    EXPECT_EQ(CamText(events, 0, CamTextForm::Bare), "<b>C:</b> très gros plan<br>\r\n<b>A:</b> légère plongée<br>\r\n"
                                      "<b>M:</b> trav. avant<br>\r\n<br>\r\n");
 }
 
@@ -162,8 +162,8 @@ TEST(ShotsPageBlocksTest, OneBlockPerShotUnderItsAnchor)
 {
     TEventList events;
     events.AddEvent().cam.duration = "50";
-    TEvent& shot = AddShot(events, "Caf\xE9", "Bruit", "Oui");
-    shot.name = "Sc\xE8ne";
+    TEvent& shot = AddShot(events, "Café", "Bruit", "Oui");
+    shot.name = "Scène";
     shot.cam.duration = "15";
     shot.cam.startImage = "b.jpg";
     shot.cam.zoom = 1;
@@ -174,7 +174,7 @@ TEST(ShotsPageBlocksTest, OneBlockPerShotUnderItsAnchor)
                       "<P class=center> <IMG SRC=\"img/b.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10> "
                       "<BR CLEAR=ALL>\r\n</DIV>\r\n"
                       "<DIV class=topMenu> \r\n<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> \r\n<H5>CAM</H5>\r\n"
-                      "<b>C:</b> g\xE9n\xE9ral<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> zoom avant<br>\r\n<br>\r\n</TD>\r\n"
+                      "<b>C:</b> général<br>\r\n<b>A:</b> normal<br>\r\n<b>M:</b> zoom avant<br>\r\n<br>\r\n</TD>\r\n"
                       "<TD vAlign=top> \r\n<H5>Temps</H5>\r\n"
                       "<span class=sTime>15s.</span><br>\r\n<b>cumul:</b><br>\r\n<span class=sTime>1m. 5s.</span>\r\n"
                       "</TD>\r\n</TR></TABLE>\r\n</DIV><br clear=all>\r\n"
@@ -214,7 +214,7 @@ TEST(JSDataTest, RecordsAreScriptEscaped)
         "p[1].action= \"ligne unligne \\(deux\\)\"\r\n"
         "p[1].snd= \"\"\r\n"
         "p[1].dlg= \"Il dit \\\"non\\\"\"\r\n"
-        "p[1].CAM= \"<b>C:</b> g\xE9n\xE9ral<br><b>A:</b> normal<br><b>M:</b> <br>\"\r\n"
+        "p[1].CAM= \"<b>C:</b> général<br><b>A:</b> normal<br><b>M:</b> <br>\"\r\n"
         "p[1].time= \"<span class=sTime>5s.</span><br><b>cumul:</b><br><span class=sTime>5s.</span>\";\r\n\n";
     const std::size_t start = data.find("p[1]= new pData();");
     const std::size_t end = data.find("p[2]= new pData();");

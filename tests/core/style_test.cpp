@@ -134,8 +134,8 @@ TEST(StyleTables, EveryElementOfTheConstructedSet)
     // the unit descriptions fill empty descriptions in the style dialog
     const std::array<const char*, kStyleElementCount> descriptions = {
         "Texte courant", "Titre principal", "Sous-titre principal", "Titre de section niveau 1",
-        "Titre de section niveau 2", "Titre de section niveau 3", "En-t\xEAte et pied de page",
-        "T\xEAtes de cellule de tableau", "Cellules de tableau", "Citation retrait", "Style modifiable",
+        "Titre de section niveau 2", "Titre de section niveau 3", "En-tête et pied de page",
+        "Têtes de cellule de tableau", "Cellules de tableau", "Citation retrait", "Style modifiable",
         "Style modifiable", "", "", "", "",
     };
     for (std::size_t i = 0; i < kStyleElementCount; ++i)
@@ -152,7 +152,7 @@ TEST(StyleTables, EveryElementOfTheStartUpSet)
     };
     const std::array<Row, kStyleElementCount> expected = {{
         {"Body;WHITE;Arial;10;3;black;0;1;2%,7%;;;", "Normal",
-         "Texte courant, utilis\xE9 partout, couleur g\xE9n\xE9rale"},
+         "Texte courant, utilisé partout, couleur générale"},
         {"H1;white;Arial;22;2;navy;8388608;1;;;;", "Titre 1", "Titre principal"},
         {"H2;white;Arial;18;2;navy;8388608;1;;;;", "Sous-titre 1", ""},
         {"H3;white;Arial;16;2;navy;8388608;1;;;;", "Sous-titre 2",
@@ -161,14 +161,14 @@ TEST(StyleTables, EveryElementOfTheStartUpSet)
          "Sous-titre secondaire, identificateur de sections 2"},
         {"H5;white;Arial;11;2;maroon;128;1;;;;", "Sous-titre 4",
          "Sous-titre secondaire, identificateur de sections 3"},
-        {"H6;white;Arial;9;2;teal;8421376;1;;;;", "En-t\xEAte", "En-t\xEAte et pied de page"},
+        {"H6;white;Arial;9;2;teal;8421376;1;;;;", "En-tête", "En-tête et pied de page"},
         {"Blockquote;white;Arial;10;3;black;0;1;;;;", "Retrait", "Section"},
         {"TD;white;Arial;10;3;black;0;1;;;;", "Tableau", "Texte2, cellules de tableau"},
-        {"TH;black;Arial;10;2;yellow;65535;0;;;;", "T\xEAte cell. ", "En-t\xEAtes de cellules du tableau"},
+        {"TH;black;Arial;10;2;yellow;65535;0;;;;", "Tête cell. ", "En-têtes de cellules du tableau"},
         {".cell;white;Arial;10;0;black;0;1;;;;", "Cellule", "Texte3, cellules de tableau"},
-        {".rev;white;Arial;9;2;black;0;1;;;;", "rev", "Revision, messages de mise \xE0 jour"},
+        {".rev;white;Arial;9;2;black;0;1;;;;", "rev", "Revision, messages de mise à jour"},
         {".note;white;Arial;8;3;black;0;1;;;;", "note", ""},
-        {".num;white;Arial;10;0;red;255;1;;;;", "numeros", "Num\xE9ros, identification des plans"},
+        {".num;white;Arial;10;0;red;255;1;;;;", "numeros", "Numéros, identification des plans"},
         {";white;Arial;10;0;black;0;1;;;;", "", ""},
         {";white;Arial;10;0;black;0;1;;;;", "", ""},
     }};
@@ -190,7 +190,7 @@ TEST(StylePrefs, StartUpAppliesTheApplicationTable)
     EXPECT_EQ(prefs.elements[9].ToText(), "TH;black;Arial;10;2;yellow;65535;0;;;;");
     EXPECT_FALSE(prefs.elements[9].transparent);
     EXPECT_EQ(prefs.elements[9].backgroundValue, 0);
-    EXPECT_EQ(prefs.shortNames[9], "T\xEAte cell. ");
+    EXPECT_EQ(prefs.shortNames[9], "Tête cell. ");
     EXPECT_EQ(prefs.descriptions[2], "");
     EXPECT_EQ(prefs.elements[14].selector, "");
     EXPECT_EQ(prefs.elements[15].fontSize, 10);

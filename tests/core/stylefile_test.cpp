@@ -90,15 +90,15 @@ TEST(IniFile, WritingKeepsOtherLinesInPlace)
 {
     IniFile ini = IniFile::FromBytes("; my settings\r\n[GENERAL]\r\nSaveID=1\r\nAuthor=Anne\r\n\r\n"
                                      "[Other]\r\nkeep=this\r\n");
-    ini.WriteString("general", "AUTHOR", "B\xE9" "atrice");
+    ini.WriteString("general", "AUTHOR", "Béatrice");
     ini.WriteInteger("GENERAL", "AutoLoad", -3);
     ini.WriteBool("PREFS", "noJSPlan", true);
-    EXPECT_EQ(ini.Bytes(), "; my settings\r\n[GENERAL]\r\nSaveID=1\r\nAUTHOR=B\xE9" "atrice\r\nAutoLoad=-3\r\n\r\n"
+    EXPECT_EQ(ini.Bytes(), "; my settings\r\n[GENERAL]\r\nSaveID=1\r\nAUTHOR=Béatrice\r\nAutoLoad=-3\r\n\r\n"
                            "[Other]\r\nkeep=this\r\n\r\n[PREFS]\r\nnoJSPlan=1\r\n");
     ini.DeleteKey("general", "saveid");
     ini.DeleteKey("general", "absent");
     EXPECT_FALSE(ini.KeyExists("GENERAL", "SaveID"));
-    EXPECT_EQ(ini.ReadString("GENERAL", "Author", ""), "B\xE9" "atrice");
+    EXPECT_EQ(ini.ReadString("GENERAL", "Author", ""), "Béatrice");
 }
 
 TEST(IniFile, DeletingARepeatedKeyRemovesEveryLineOfItInItsSection)
@@ -355,7 +355,7 @@ TEST(StyleBlock, RoundTripIncludesLinkStates)
     source.links[1].underline = true;
     source.links[2].colorName = "olive";
     source.links[2].colorValue = 0x008080;
-    source.elements[7].fontFace = "Tr\xE8s";  // non-ASCII goes through UTF-8
+    source.elements[7].fontFace = "Très";  // non-ASCII goes through UTF-8
     source.PMargin = "1%";
     ValueWriter writer;
     source.SaveToWriter(writer);
@@ -365,7 +365,7 @@ TEST(StyleBlock, RoundTripIncludesLinkStates)
     target.LoadFromReader(reader);
     EXPECT_EQ(target.LinksToText(), source.LinksToText());
     EXPECT_EQ(target.links[2].state, "visited");
-    EXPECT_EQ(target.elements[7].fontFace, "Tr\xE8s");
+    EXPECT_EQ(target.elements[7].fontFace, "Très");
     EXPECT_EQ(target.PMargin, "1%");
     EXPECT_EQ(target.BuildStyleSheet(), source.BuildStyleSheet());
 }

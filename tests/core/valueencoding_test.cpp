@@ -48,9 +48,11 @@ TEST(ValueWriter, AsciiStringsAreShortOrLongAndAccentedOnesUtf8)
     EXPECT_EQ(StringBytes("abc"), Bytes({0x06, 0x03, 0x61, 0x62, 0x63}));
     EXPECT_EQ(StringBytes(std::string(255, 'x')), Bytes({0x06, 0xFF}) + std::string(255, 'x'));
     EXPECT_EQ(StringBytes(std::string(300, 'y')), Bytes({0x0C, 0x2C, 0x01, 0x00, 0x00}) + std::string(300, 'y'));
-    EXPECT_EQ(StringBytes("\xE9"), Bytes({0x14, 0x02, 0x00, 0x00, 0x00, 0xC3, 0xA9}));
+    EXPECT_EQ(StringBytes("é"), Bytes({0x14, 0x02, 0x00, 0x00, 0x00, 0xC3, 0xA9}));
     // An accented text stays UTF-8 however short, and its length counts bytes.
-    EXPECT_EQ(StringBytes("a\x80"), Bytes({0x14, 0x04, 0x00, 0x00, 0x00, 0x61, 0xE2, 0x82, 0xAC}));
+    EXPECT_EQ(StringBytes("a€"), Bytes({0x14, 0x04, 0x00, 0x00, 0x00, 0x61, 0xE2, 0x82, 0xAC}));
+    // Any other character is stored the same way.
+    EXPECT_EQ(StringBytes("Ł🎬"), Bytes({0x14, 0x06, 0x00, 0x00, 0x00, 0xC5, 0x81, 0xF0, 0x9F, 0x8E, 0xAC}));
 }
 
 TEST(ValueWriter, ListsAreJustTheirTags)
@@ -71,7 +73,8 @@ TEST(ValueReader, ReadsBackEveryValueInOrder)
     writer.PutString("");
     writer.PutString("abc");
     writer.PutString(std::string(300, 'y'));
-    writer.PutString("caf\xE9 \x80 \x9C");
+    writer.PutString("café € œ");
+    writer.PutString("Łukasz Dvořák Ελένη Дмитрий Nguyễn ✓ 🎬");
     writer.PutListEnd();
 
     ValueReader reader(writer.Bytes());
@@ -82,7 +85,8 @@ TEST(ValueReader, ReadsBackEveryValueInOrder)
     EXPECT_EQ(reader.GetString(), "");
     EXPECT_EQ(reader.GetString(), "abc");
     EXPECT_EQ(reader.GetString(), std::string(300, 'y'));
-    EXPECT_EQ(reader.GetString(), "caf\xE9 \x80 \x9C");
+    EXPECT_EQ(reader.GetString(), "café € œ");
+    EXPECT_EQ(reader.GetString(), "Łukasz Dvořák Ελένη Дмитрий Nguyễn ✓ 🎬");
     EXPECT_TRUE(reader.AtListEnd());
     reader.GetListEnd();
     EXPECT_EQ(reader.Remaining(), 0u);
@@ -97,13 +101,26 @@ TEST(ValueReader, EmptyListIsAtItsEndRightAway)
     reader.GetListEnd();
 }
 
-TEST(ValueReader, AcceptsUtf16AndMapsForeignCharactersToTheReplacement)
+TEST(ValueReader, KeepsEveryCharacterOfEachStringKind)
 {
-    // "é€" then U+221E (infinity), which Windows-1252 does not hold.
-    ValueReader reader(Bytes({0x12, 0x03, 0x00, 0x00, 0x00, 0xE9, 0x00, 0xAC, 0x20, 0x1E, 0x22}));
-    EXPECT_EQ(reader.GetString(), "\xE9\x80?");
+    // "é€" then U+221E (infinity), then a clapper board as a surrogate pair.
+    ValueReader utf16(Bytes({0x12, 0x05, 0x00, 0x00, 0x00, 0xE9, 0x00, 0xAC, 0x20, 0x1E, 0x22, 0x3C, 0xD8, 0xAC, 0xDF}));
+    EXPECT_EQ(utf16.GetString(), "é€∞🎬");
     ValueReader utf8(Bytes({0x14, 0x03, 0x00, 0x00, 0x00, 0xE2, 0x88, 0x9E}));
-    EXPECT_EQ(utf8.GetString(), "?");
+    EXPECT_EQ(utf8.GetString(), "∞");
+    // Short and long strings are Windows-1252 bytes.
+    ValueReader shortString(Bytes({0x06, 0x04, 0x63, 0x61, 0x66, 0xE9}));
+    EXPECT_EQ(shortString.GetString(), "café");
+    ValueReader longString(Bytes({0x0C, 0x01, 0x00, 0x00, 0x00, 0x80}));
+    EXPECT_EQ(longString.GetString(), "€");
+}
+
+TEST(ValueReader, MalformedUtf8AndLoneSurrogatesReadAsTheReplacementCharacter)
+{
+    ValueReader utf8(Bytes({0x14, 0x03, 0x00, 0x00, 0x00, 0x61, 0xC3, 0x28}));
+    EXPECT_EQ(utf8.GetString(), "a\xEF\xBF\xBD(");
+    ValueReader utf16(Bytes({0x12, 0x01, 0x00, 0x00, 0x00, 0x00, 0xD8}));
+    EXPECT_EQ(utf16.GetString(), "\xEF\xBF\xBD");
 }
 
 TEST(ValueReader, WrongTagsAreInvalidPropertyValues)

@@ -77,7 +77,7 @@ private slots:
             ini << "[PREFS]\r\nAutoSaveSeconds=1\r\n";
         }
         const sw::RecoveryStore store(Path("state") / "shotweave" / "recovery");
-        const std::string changed = original.GenInfo.title + " apr\xE8s la panne";
+        const std::string changed = original.GenInfo.title + " après la panne";
 
         QProcess editor;
         QProcessEnvironment environment = Environment();

@@ -208,7 +208,7 @@ private slots:
         sw::ProjectDocument original = ProjectTitled("Avant");
         sw::SaveProject(original, film);
         const std::string before = ReadBytes(film);
-        editor.Store().Write(ProjectTitled("Apr\xE8s la panne"), film, DecemberAfternoon());
+        editor.Store().Write(ProjectTitled("Après la panne"), film, DecemberAfternoon());
         editor.Store().Write(ProjectTitled("Sans nom"), {}, DecemberAfternoon());
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Recover};
         editor.form->FormShow({});
@@ -231,7 +231,7 @@ private slots:
         editor.Trigger("mSave");
         sw::ProjectDocument reopened;
         sw::LoadProject(reopened, film);
-        QCOMPARE(reopened.GenInfo.title, std::string("Apr\xE8s la panne"));
+        QCOMPARE(reopened.GenInfo.title, std::string("Après la panne"));
         const std::vector<sw::RecoveryEntry> left = editor.Store().List();
         QCOMPARE(left.size(), std::size_t(1));
         QVERIFY(left[0].originalFile.empty());
@@ -241,8 +241,8 @@ private slots:
     {
         AutoSaveEditor editor(false);
         const fs::path film = editor.FilePath("film.vid");
-        const sw::RecoveryEntry filmCopy = editor.Store().Write(ProjectTitled("Gard\xE9"), film, DecemberAfternoon());
-        const sw::RecoveryEntry newCopy = editor.Store().Write(ProjectTitled("Jet\xE9"), {}, DecemberAfternoon());
+        const sw::RecoveryEntry filmCopy = editor.Store().Write(ProjectTitled("Gardé"), film, DecemberAfternoon());
+        const sw::RecoveryEntry newCopy = editor.Store().Write(ProjectTitled("Jeté"), {}, DecemberAfternoon());
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Ignore, RecoveryAnswer::Delete};
         editor.form->FormShow({});
 
@@ -270,7 +270,7 @@ private slots:
     {
         AutoSaveEditor editor(false);
         const sw::RecoveryEntry cut =
-            editor.Store().Write(ProjectTitled("Coup\xE9"), editor.FilePath("film.vid"), DecemberAfternoon());
+            editor.Store().Write(ProjectTitled("Coupé"), editor.FilePath("film.vid"), DecemberAfternoon());
         const std::string cutBytes = ReadBytes(cut.recoveryFile).substr(0, 20);
         WriteBytes(cut.recoveryFile, cutBytes);
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Delete};

@@ -71,8 +71,8 @@ QString OpenFilm(swtest::Editor& editor)
     const QString imgDir = editor.Path(QStringLiteral("film/img"));
     QDir().mkpath(imgDir);
     sw::ProjectDocument document;
-    document.GenInfo.title = "L'\xE9t\xE9 au jardin";
-    document.GenInfo.creator = "Ana\r\nL\xE9o";
+    document.GenInfo.title = "L'été au jardin";
+    document.GenInfo.creator = "Ana\r\nLéo";
     for (int index = 0; index < kShots; ++index) {
         sw::TEvent& shot = document.EventList.AddEvent();
         shot.name = "plan " + std::to_string(index + 1);

@@ -137,7 +137,7 @@ private slots:
         dialog.ReadDialog();
         QCOMPARE(prefs.frameSpecs.ToText(), std::string("35;1;3;0;;"));
         QCOMPARE(prefs.menuSpecs.ToText(), std::string("1;0;1;1;../accueil.html;"));
-        QCOMPARE(prefs.coverSpecs.ToText(), std::string("1;\xE9t\xE9.htm;0;400;"));
+        QCOMPARE(prefs.coverSpecs.ToText(), std::string("1;été.htm;0;400;"));
         QCOMPARE(prefs.pageSpecs.ToText(), std::string("80%;2;1;"));
         // A pasted line break stays out of the one-line fields.
         dialog.mLnkChk->edit()->setText(QStringLiteral("../a\r\nb.html\n"));

@@ -160,7 +160,7 @@ private slots:
         QVERIFY(before.size() >= 2);
         const std::string start = before[0].first;
         QVERIFY(!start.empty());
-        QVERIFY(fs::remove(ImageFolder(file) / sw::Cp1252ToUtf8(start)));
+        QVERIFY(fs::remove(ImageFolder(file) / start));
         const QString placeholder = QStringLiteral("image introuvable : ") + sw::uitext::ToQString(start);
 
         {
@@ -211,9 +211,9 @@ private slots:
                 if (name.empty())
                     continue;
                 ++pictures;
-                const fs::path copied = ImageFolder(copy) / sw::Cp1252ToUtf8(name);
+                const fs::path copied = ImageFolder(copy) / name;
                 QVERIFY2(fs::is_regular_file(copied), name.c_str());
-                QCOMPARE(ReadBytes(copied), ReadBytes(ImageFolder(file) / sw::Cp1252ToUtf8(name)));
+                QCOMPARE(ReadBytes(copied), ReadBytes(ImageFolder(file) / name));
             }
         QVERIFY(pictures > 0);
 
@@ -232,14 +232,14 @@ private slots:
         const fs::path file = CopyExample(PathOf(dir) / "avant");
         const PictureNames before = ShotPictures(file);
         const std::string gone = before[0].first;
-        QVERIFY(fs::remove(ImageFolder(file) / sw::Cp1252ToUtf8(gone)));
+        QVERIFY(fs::remove(ImageFolder(file) / gone));
         QTemporaryDir other;
         const fs::path copy = PathOf(other) / "apres.vid";
         // A different picture of the same name already in the new folder stays.
         const std::string taken = before[1].first;
         QVERIFY(!taken.empty() && taken != gone);
         fs::create_directories(ImageFolder(copy));
-        const fs::path takenCopy = ImageFolder(copy) / sw::Cp1252ToUtf8(taken);
+        const fs::path takenCopy = ImageFolder(copy) / taken;
         QVERIFY(Picture(8, 8, Qt::green).save(Q(takenCopy), "JPEG"));
         const std::string kept = ReadBytes(takenCopy);
 

@@ -53,7 +53,7 @@ QStringList PictureNamesInOrder(const fs::path& file)
     for (std::size_t i = 0; i < document.EventList.Count(); ++i) {
         const sw::TEvent& shot = document.EventList.Event(i);
         for (const std::string& name : {shot.cam.startImage, shot.cam.endImage}) {
-            const QString text = QString::fromStdString(sw::Cp1252ToUtf8(name));
+            const QString text = QString::fromStdString(name);
             if (!name.empty() && !names.contains(text))
                 names << text;
         }
@@ -107,10 +107,10 @@ private slots:
                 QImage picture(40, 30, QImage::Format_RGB32);
                 picture.fill(Qt::darkCyan);
                 for (const std::string& name : pictures)
-                    QVERIFY(picture.save(Q(imgDir / sw::Cp1252ToUtf8(name)), "JPEG"));
+                    QVERIFY(picture.save(Q(imgDir / name), "JPEG"));
             }
             for (const std::string& name : pictures)
-                QVERIFY2(fs::is_regular_file(imgDir / sw::Cp1252ToUtf8(name)), name.c_str());
+                QVERIFY2(fs::is_regular_file(imgDir / name), name.c_str());
         }
         const std::string expected = swtest::CoreResavedBytes(file);
 
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(swtest::ReadBytes(copy), expected);
         if (withPictures)
             for (const std::string& name : pictures)
-                QVERIFY2(fs::is_regular_file(root / "copie" / "img" / sw::Cp1252ToUtf8(name)), name.c_str());
+                QVERIFY2(fs::is_regular_file(root / "copie" / "img" / name), name.c_str());
     }
 
     void aNewProjectSavedReopenedAndSavedAgainIsWrittenTheSame()

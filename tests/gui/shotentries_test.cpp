@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(Entries(list), (QStringList{Entry(1, QStringLiteral("plan 1"), 2), Entry(2, QStringLiteral("Escalier"), 4),
                                              Entry(3, QStringLiteral("Éclair"), 7), Entry(4, QStringLiteral("Rue"), 1)}));
         // The model keeps the bare names.
-        QCOMPARE(editor.Project().EventList.EventName(2), std::string("\xC9" "clair"));
+        QCOMPARE(editor.Project().EventList.EventName(2), std::string("Éclair"));
 
         // Renaming and moving bring the entries up to date.
         editor.prompts.nameAnswer = QStringLiteral("Ouverture");
@@ -289,7 +289,7 @@ private slots:
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(editor.form->Shots().CurIndex(), 0);
-        QCOMPARE(editor.Project().EventList.EventAction(1), std::string("tap\xE9"));
+        QCOMPARE(editor.Project().EventList.EventAction(1), std::string("tapé"));
         QVERIFY(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText().isEmpty());
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("tapé"));

@@ -194,7 +194,7 @@ private slots:
         AddShot(editor, QStringLiteral("Entrée"));
         QCOMPARE(editor.prompts.namePrompts, QStringList{QStringLiteral("nom du plan")});
         QCOMPARE(Names(list), (QStringList{"plan 1", "Entrée"}));
-        QCOMPARE(editor.Project().EventList.EventName(1), std::string("Entr\xE9" "e"));
+        QCOMPARE(editor.Project().EventList.EventName(1), std::string("Entrée"));
         QVERIFY(editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
 
         // Closing the name dialog without "Accepter" keeps the default name.
@@ -335,7 +335,7 @@ private slots:
         // The shot takes the picture when it is stored.
         QVERIFY(editor.Project().EventList.Event(0).cam.startImage.empty());
         editor.form->Shots().StoreEvent(0);
-        QCOMPARE(editor.Project().EventList.Event(0).cam.startImage, std::string("d\xE9" "but.jpg"));
+        QCOMPARE(editor.Project().EventList.Event(0).cam.startImage, std::string("début.jpg"));
 
         // A chooser closed without a file keeps the picture.
         editor.prompts.pictureAnswer.reset();
@@ -350,8 +350,8 @@ private slots:
         QCOMPARE(image->toolTip(), QStringLiteral("broken.jpg"));
 
         // The end picture is scaled to fit its own box, like the start picture.
-        editor.form->Shots().ShowImage(0, "d\xE9" "but.jpg");
-        editor.form->Shots().ShowImage(1, "d\xE9" "but.jpg");
+        editor.form->Shots().ShowImage(0, "début.jpg");
+        editor.form->Shots().ShowImage(1, "début.jpg");
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
         auto* endImage = editor.Find<QLabel>("Image2");

@@ -512,11 +512,11 @@ private slots:
         const QString installed = dialog.FNameCBo->itemText(0);
         edit->setText(installed.toUpper());
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToCp1252(installed));
+        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToUtf8(installed));
 
         dialog.FNameCBo->setCurrentIndex(1);
         emit dialog.FNameCBo->activated(1);
-        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToCp1252(dialog.FNameCBo->itemText(1)));
+        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToUtf8(dialog.FNameCBo->itemText(1)));
         // Shown again, an element whose font is not installed keeps its name.
         dialog.ElemListBox->setCurrentRow(0);
         prefs.elements[3].fontFace = "Police absente";

@@ -25,13 +25,13 @@ std::string LongAction()
 {
     std::string action;
     for (int word = 1; action.size() < 3000; ++word)
-        action += "\xC9lan" + std::to_string(word) + " vers la fen\xEAtre, ";
+        action += "Élan" + std::to_string(word) + " vers la fenêtre, ";
     return action;
 }
 
 std::string ShotName(int index)
 {
-    return "Plan n\xB0" + std::to_string(index + 1) + " : la cour";
+    return "Plan n°" + std::to_string(index + 1) + " : la cour";
 }
 
 // 13 shots: the first with the long action and nothing else to say, the others
@@ -41,9 +41,9 @@ ProjectDocument MakeProject(const fs::path& imgDir)
 {
     fs::create_directories(imgDir);
     ProjectDocument project;
-    project.GenInfo.title = "Le grand \xE9t\xE9";
-    project.GenInfo.creator = "Anne Martin\r\nBruno L\xE9vy";
-    project.GenInfo.idea = "Une id\xE9" "e simple : la pluie revient.";
+    project.GenInfo.title = "Le grand été";
+    project.GenInfo.creator = "Anne Martin\r\nBruno Lévy";
+    project.GenInfo.idea = "Une idée simple : la pluie revient.";
     project.GenInfo.synopsis = "Il pleut sur la ville.\r\n\r\nPuis le soleil revient sur la cour.";
     for (int index = 0; index < kShots; ++index) {
         TEvent& shot = project.EventList.AddEvent();
@@ -54,10 +54,10 @@ ProjectDocument MakeProject(const fs::path& imgDir)
         if (index == 0) {
             shot.action = LongAction();
         } else {
-            shot.action = "Elle entre dans la pi\xE8" "ce " + std::to_string(index) + ".\r\nElle s'assoit.";
+            shot.action = "Elle entre dans la pièce " + std::to_string(index) + ".\r\nElle s'assoit.";
             shot.sound = "Pluie forte " + std::to_string(index);
             shot.dialogue = "Lui : Tu viens " + std::to_string(index) + " ?";
-            shot.cam.effect = "Lumi\xE8re douce " + std::to_string(index);
+            shot.cam.effect = "Lumière douce " + std::to_string(index);
         }
         shot.cam.startImage = "debut" + std::to_string(index) + ".jpg";
         WritePicture(imgDir / shot.cam.startImage, 1600, 1200, index);
@@ -98,7 +98,7 @@ TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
     // Content order keeps each cell's lines together, whatever the columns.
     std::string text = WithoutBlanks(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -"));
     // A row going on over the next page has that page's header and headings within it.
-    for (const std::string& heading : {WithoutBlanks(Cp1252ToUtf8(project_.GenInfo.title)),
+    for (const std::string& heading : {WithoutBlanks(project_.GenInfo.title),
                                        std::string("N°NomActionSonDialogue")})
         for (std::size_t at; (at = text.find(heading)) != std::string::npos;)
             text.erase(at, heading.size());
@@ -106,8 +106,8 @@ TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
     for (std::size_t index = 0; index < project_.EventList.Count(); ++index) {
         const TEvent& shot = project_.EventList.Event(index);
         for (const std::string* field : {&shot.name, &shot.action, &shot.sound, &shot.dialogue, &shot.cam.effect})
-            EXPECT_NE(text.find(WithoutBlanks(Cp1252ToUtf8(*field))), std::string::npos)
-                << "shot " << index + 1 << ": " << Cp1252ToUtf8(*field);
+            EXPECT_NE(text.find(WithoutBlanks(*field)), std::string::npos)
+                << "shot " << index + 1 << ": " << *field;
     }
     for (const char* expected : {"Anne Martin", "Bruno Lévy", "la pluie revient", "Puis le soleil revient"})
         EXPECT_NE(text.find(WithoutBlanks(expected)), std::string::npos) << expected;
@@ -144,7 +144,7 @@ TEST_F(PrintoutTest, TitleAuthorsAndPaperGoInTheFile)
 
 TEST_F(PrintoutTest, TheMetadataNamesTheTitleAndEachAuthor)
 {
-    project_.GenInfo.title = "Le grand \xE9t\xE9 & <la pluie>";
+    project_.GenInfo.title = "Le grand été & <la pluie>";
     const std::string meta = CommandOutput("pdfinfo -meta " + Quoted(Write("meta.pdf", PlanOptions())));
     const auto has = [&meta](const std::string& pattern) { return Contains(meta, pattern); };
     EXPECT_TRUE(has("<dc:title>\\s*<rdf:Alt>\\s*<rdf:li xml:lang=\"x-default\">"
