@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "worldwords.h"
+
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "model/valuewriter.h"
@@ -350,6 +352,57 @@ TEST(ProjectFile, SavingAndLoadingGiveTheSameBytes)
     // Accented texts are stored as UTF-8 (tag 20).
     EXPECT_NE(first.find("\x14"), std::string::npos);
     EXPECT_NE(first.find("plan \xC3\xA9t\xC3\xA9"), std::string::npos);
+}
+
+TEST(ProjectFile, WordsOfEveryScriptComeBackWholeFromEveryTextOfTheFile)
+{
+    TemporaryFolder folder;
+    const fs::path file = folder.Path() / "monde.vid";
+    ProjectDocument document = EditedDocument();
+    const std::string words = swtest::kWorldWords;
+    document.GenInfo.title = words;
+    document.GenInfo.creator = words + "\r\n" + words;
+    document.GenInfo.synopsis = words;
+    TEvent& shot = document.EventList.Event(1);
+    shot.name = words;
+    shot.action = words;
+    shot.cam.effect = words;
+    shot.cam.startImage = "Őrség 日本.jpg";
+    document.Report.caption = words;
+    document.Report.text = words;
+    document.StylePrefs.elements[3].fontFace = "Łato";
+    document.HTMPrefs.menuSpecs.returnUrl = "../Дом.html";
+    SaveProject(document, file);
+
+    ProjectDocument loaded;
+    LoadProject(loaded, file);
+    EXPECT_EQ(loaded.GenInfo.ToText(), document.GenInfo.ToText());
+    EXPECT_EQ(loaded.EventList.Event(1).ToText(), shot.ToText());
+    EXPECT_EQ(loaded.Report.ToText(), document.Report.ToText());
+    EXPECT_EQ(loaded.StylePrefs.elements[3].fontFace, "Łato");
+    EXPECT_EQ(loaded.HTMPrefs.menuSpecs.returnUrl, "../Дом.html");
+    EXPECT_EQ(ProjectFileBytes(loaded), ReadFileBytes(file));
+    EXPECT_EQ(ReadFileBytes(file).find('?'), std::string::npos);
+}
+
+// A file written before the model held UTF-8 keeps its bytes: Windows-1252
+// short strings read as their characters and accented texts are still tag 20.
+TEST(ProjectFile, AFileOfWesternTextsIsResavedByteForByte)
+{
+    for (const char* seed : {"v3.vid", "v3-unicode.vid"}) {
+        const std::string bytes = ReadFileBytes(fs::path(SHOTWEAVE_TEST_DATA_DIR) / "seeds" / "project_loader" / seed);
+        ProjectDocument loaded;
+        LoadProjectBytes(loaded, bytes);
+        EXPECT_EQ(ProjectFileBytes(loaded), bytes) << seed;
+    }
+    // A short string with a Windows-1252 byte, as another program may write it.
+    ProjectDocument plain;
+    plain.GenInfo.title = "Cafe";
+    std::string bytes = ProjectFileBytes(plain);
+    bytes[bytes.find("Cafe") + 3] = '\xE9';
+    ProjectDocument loaded;
+    LoadProjectBytes(loaded, bytes);
+    EXPECT_EQ(loaded.GenInfo.title, "Café");
 }
 
 TEST(ProjectFile, NoShotsIsAnEmptyListBlock)

@@ -16,6 +16,7 @@
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "document/projectdocument.h"
+#include "worldwords.h"
 
 namespace sw {
 namespace {
@@ -467,6 +468,38 @@ TEST_F(PublishTest, DoubleQuotesInMetaAttributesAreEscaped)
     EXPECT_NE(frameset.find("<TITLE>Le \"grand\" <b>film</b></TITLE>"), std::string::npos);
     EXPECT_NE(Page("action.htm").find("<H6>A \"B\" & C</H6>"), std::string::npos);
     EXPECT_NE(Page("synops.htm").find("<H3>Le \"grand\" <b>film</b></H3>"), std::string::npos);
+}
+
+// The pages are Windows-1252: a character it cannot hold is written as a
+// numeric reference in HTML, as a script escape in the script and as a CSS
+// escape in the style sheets, never as "?".
+TEST_F(PublishTest, WordsOfEveryScriptReachThePagesAsReferencesAndEscapes)
+{
+    project_.GenInfo.title = "Dvořák 🎬";
+    project_.GenInfo.creator = swtest::kWorldWords;
+    TEvent& shot = project_.EventList.Event(0);
+    shot.name = "Ελένη";
+    shot.action = "Дмитрий ✓";
+    shot.cam.startImage = "Őrség.jpg";
+    project_.StylePrefs.elements[1].fontFace = "Łato";
+    project_.StylePrefs.elements[9].background = "Ωmega";
+    Publish();
+
+    EXPECT_NE(Page("index.html").find("<TITLE>Dvo&#345;\xE1k &#127916;</TITLE>"), std::string::npos);
+    EXPECT_NE(Page("synops.htm").find("<H3>Dvo&#345;&aacute;k &#127916;</H3>"), std::string::npos);
+    EXPECT_NE(Page("action.htm").find("<H6>&#321;ukasz Dvo&#345;&aacute;k &#336;rs&eacute;g Nguy&#7877;n "
+                                      "&#917;&#955;&#941;&#957;&#951; &#1044;&#1084;&#1080;&#1090;&#1088;&#1080;&#1081; "),
+              std::string::npos);
+    EXPECT_NE(Page("action.htm").find("&#1044;&#1084;&#1080;&#1090;&#1088;&#1080;&#1081; &#10003;"), std::string::npos);
+    EXPECT_NE(Page("storyBrd.htm").find("img/&#336;rs\xE9g.jpg"), std::string::npos);
+    const std::string script = Page("vScript.js");
+    EXPECT_NE(script.find("\"\\u0395\\u03BB\\u03AD\\u03BD\\u03B7\""), std::string::npos);
+    EXPECT_NE(script.find("p[0].pict= \"\\u0150rs\xE9g.jpg\""), std::string::npos);
+    EXPECT_NE(Page("vStyle.css").find("font-family:\"\\141 ato\";"), std::string::npos);
+    EXPECT_NE(Page("menu.htm").find("background:\\3A9 mega;"), std::string::npos);
+    for (const std::string& name : FilesInSite())
+        for (const char* lost : {"Dvo?", "?ukasz", "?rs", "?ato", "? ", "??"})
+            EXPECT_EQ(Page(name).find(lost), std::string::npos) << name << ": " << lost;
 }
 
 TEST_F(PublishTest, CoverNameOutsideTheSiteFolderIsRefused)

@@ -5,9 +5,10 @@
 // project file; SHOTWEAVE_IMPORTED, optionally, a project saved by the editor
 // with pictures it imported. The example is copied into a temporary folder and
 // published there twice: as it is (script-driven shot viewer) and with its
-// layout switched to the plain shots page; the imported project is copied and
-// published beside them. Each site is opened from file:// and from a loopback
-// HTTP server.
+// layout switched to the plain shots page, and with words of many scripts in
+// its title, its first shot and the name of that shot's picture; the imported
+// project is copied and published beside them. Each site is opened from
+// file:// and from a loopback HTTP server.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -50,8 +51,16 @@ const example = process.env.SHOTWEAVE_EXAMPLE;
 const imported = process.env.SHOTWEAVE_IMPORTED;
 const IMPORTED_PICTURE = 'Ete_a_la_plage.jpg';
 
+// Words of six scripts and an emoji: none of them may be lost on the way to
+// the browser.
+const WORLD_WORDS = 'Łukasz Dvořák Őrség Nguyễn Ελένη Дмитрий Երևան თბილისი 日本 ✓ → 🎬';
+const WORLD_TITLE = `Le film de ${WORLD_WORDS}`;
+const WORLD_PICTURE = 'Őrség 日本 🎬.jpg';
+
 let workDir;
 let scriptSite;
+let worldSite;
+let worldShots;
 let plainSite;
 let importedSite;
 let shots;
@@ -65,6 +74,64 @@ function publish(projectFile) {
   const siteDir = path.join(path.dirname(projectFile), path.basename(projectFile).split('.')[0]);
   assert.equal(output, `Le film ${path.basename(projectFile)} est maintenant publié dans le dossier ${siteDir}/.\n`);
   return siteDir;
+}
+
+// The values of a project file, each its tag and its payload: enough to change
+// a string and write the file again byte for byte.
+function readValues(bytes) {
+  const sizes = { 0: 0, 1: 0, 2: 1, 3: 2, 4: 4 };
+  const values = [];
+  let at = 0;
+  while (at < bytes.length) {
+    const tag = bytes[at++];
+    let size = sizes[tag];
+    if (tag === 6) size = bytes[at++];
+    else if (tag === 12 || tag === 20) { size = bytes.readUInt32LE(at); at += 4; }
+    assert.notEqual(size, undefined, `tag ${tag} at ${at - 1}`);
+    values.push({ tag, payload: bytes.subarray(at, at + size) });
+    at += size;
+  }
+  return values;
+}
+
+function writeValues(values) {
+  return Buffer.concat(values.flatMap(({ tag, payload }) => {
+    if (tag === 6) return [Buffer.from([tag, payload.length]), payload];
+    if (tag === 12 || tag === 20) {
+      const length = Buffer.alloc(4);
+      length.writeUInt32LE(payload.length);
+      return [Buffer.from([tag]), length, payload];
+    }
+    return [Buffer.from([tag]), payload];
+  }));
+}
+
+const textOf = ({ tag, payload }) => (tag === 20 ? payload.toString('utf8')
+  : new TextDecoder('windows-1252').decode(payload));
+const utf8Value = (text) => ({ tag: 20, payload: Buffer.from(text, 'utf8') });
+
+// The example with the world's words in its title and in the name and the
+// action of its first shot with a picture, whose picture file is copied under
+// a name of many scripts too.
+function worldProject(projectFile) {
+  const bytes = fs.readFileSync(projectFile);
+  const values = readValues(bytes);
+  assert.deepEqual(writeValues(values), bytes, 'the project file is read value by value');
+  const strings = values.filter((value) => value.tag === 6 || value.tag === 12 || value.tag === 20);
+  const info = textOf(strings[0]).split('||||');
+  info[0] = WORLD_TITLE;
+  values[values.indexOf(strings[0])] = utf8Value(info.join('||||'));
+  const firstInList = values.findIndex((value) => value.tag === 1) + 1;
+  const shotIndex = values.findIndex((value, index) => index >= firstInList && value.tag !== 0
+    && textOf(value).split('||||')[7]);
+  const shot = textOf(values[shotIndex]).split('||||');
+  const imgDir = path.join(path.dirname(projectFile), path.basename(projectFile).split('.')[0], 'img');
+  fs.copyFileSync(path.join(imgDir, shot[7]), path.join(imgDir, WORLD_PICTURE));
+  shot[0] = WORLD_WORDS;
+  shot[1] = `${WORLD_WORDS} "entre" (vite)`;
+  shot[7] = WORLD_PICTURE;
+  values[shotIndex] = utf8Value(shot.join('||||'));
+  fs.writeFileSync(projectFile, writeValues(values));
 }
 
 function copyExample(name) {
@@ -174,9 +241,9 @@ async function waitForFrameFile(page, name, file) {
 
 // The entry page and the menu appear, and every menu entry opens its page in
 // the main frame.
-async function checkEntryAndMenu(page, shotList = shots) {
+async function checkEntryAndMenu(page, shotList = shots, title = 'Le parapluie') {
   const main = await waitForFrameFile(page, 'main', 'main.htm');
-  assert.equal(await main.locator('h1').innerText(), 'Le parapluie');
+  assert.equal(await main.locator('h1').innerText(), title);
   assert.match(await main.locator('body').innerText(), /Dernière mise à jour: \S+, /);
 
   const menu = await waitForFrameFile(page, 'menu', 'menu.htm');
@@ -317,6 +384,14 @@ describe('published site of the example film', { timeout: 300000 }, () => {
     shots = readShots(scriptSite);
     assert.ok(shots.length >= 6, 'the example has several shots');
 
+    const worldFile = copyExample('world');
+    worldProject(worldFile);
+    worldSite = publish(worldFile);
+    worldShots = readShots(worldSite);
+    const worldShot = worldShots.find((shot) => shot.name === WORLD_WORDS);
+    assert.ok(worldShot, 'the script holds the shot name whole');
+    assert.equal(worldShot.pict, WORLD_PICTURE);
+
     if (imported) {
       // The project file and its site folder, with the imported pictures.
       const target = path.join(workDir, 'imported');
@@ -370,6 +445,19 @@ describe('published site of the example film', { timeout: 300000 }, () => {
         assert.deepEqual(errors, []);
         await page.close();
       });
+
+    test(`words of many scripts, opened over ${how}`, async () => {
+      const { page, errors } = await openSite(worldSite, how);
+      const menu = await checkEntryAndMenu(page, worldShots, WORLD_TITLE);
+      await checkScriptViewer(page, menu, worldShots);
+      // The continuity page writes them as references, which the browser reads back.
+      await menu.locator('a', { hasText: 'continuité' }).click();
+      const continuity = await waitForFrameFile(page, 'main', 'action.htm');
+      const shown = await continuity.locator('body').innerText();
+      assert.ok(shown.includes(`${WORLD_WORDS} "entre" (vite)`), shown);
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
 
     test(`plain mode, opened over ${how}`, async () => {
       const { page, errors } = await openSite(plainSite, how);

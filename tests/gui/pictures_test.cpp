@@ -23,7 +23,6 @@
 #include "dialogs/getfiledlg.h"
 #include "document/projectfile.h"
 #include "editortestkit.h"
-#include "model/cp1252.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
 

@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "document/projectfile.h"
 #include "editortestkit.h"
-#include "model/cp1252.h"
+#include "worldwords.h"
 #include "publish/varutil.h"
 
 namespace {
@@ -143,6 +145,42 @@ private slots:
         if (withPictures)
             for (const std::string& name : pictures)
                 QVERIFY2(fs::is_regular_file(root / "copie" / "img" / name), name.c_str());
+    }
+
+    // What a crew from anywhere types, through an input method, comes back
+    // whole from a file whose own name is not Western either.
+    void wordsOfEveryScriptTypedInTheEditorComeBackAfterSavingAndReopening()
+    {
+        QTemporaryDir dir;
+        const fs::path file = fs::path(dir.path().toStdString()) / "Дом 日本.vid";
+        const QString words = QString::fromUtf8(swtest::kWorldWords);
+        const char* const fields[] = {"titleEd", "CreatorMemo", "actionMemo", "effetMemo"};
+        {
+            swtest::Editor editor;
+            for (const char* field : fields) {
+                QWidget* widget = editor.Find<QWidget>(field);
+                widget->setFocus();
+                QInputMethodEvent typed;
+                typed.setCommitString(words);
+                QApplication::sendEvent(widget, &typed);
+            }
+            editor.ClickShot(0);
+            QCOMPARE(editor.Project().GenInfo.title, std::string(swtest::kWorldWords));
+            editor.prompts.fileToSave = Q(file);
+            editor.Trigger("mSave");
+            QVERIFY(fs::is_regular_file(file));
+        }
+        swtest::Editor editor;
+        editor.prompts.fileToOpen = Q(file);
+        editor.Trigger("mOuvrir");
+        QCOMPARE(editor.Find<QLineEdit>("titleEd")->text(), words);
+        for (const char* memo : {"CreatorMemo", "actionMemo", "effetMemo"})
+            QCOMPARE(editor.Find<QPlainTextEdit>(memo)->toPlainText(), words);
+        QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
+        const sw::TEvent& shot = editor.Project().EventList.Event(0);
+        QCOMPARE(shot.action, std::string(swtest::kWorldWords));
+        QCOMPARE(shot.cam.effect, std::string(swtest::kWorldWords));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("roundtrip-world-words"));
     }
 
     void aNewProjectSavedReopenedAndSavedAgainIsWrittenTheSame()

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "qtshared/codepageguard.h"
 #include "qtshared/uitext.h"
 #include "dialogs/fontcombo.h"
 #include "dialogs/parallignbutton.h"
@@ -55,6 +56,15 @@ struct ButtonHost {
 QColor TextColour(const QWidget* widget)
 {
     return widget->palette().color(QPalette::WindowText);
+}
+
+// Types text as an input method commits it, which is how letters that no key
+// of the keyboard bears reach a field.
+void Type(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
 }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint at = {3, 3})
@@ -522,6 +532,51 @@ private slots:
         prefs.elements[3].fontFace = "Police absente";
         dialog.ElemListBox->setCurrentRow(3);
         QCOMPARE(dialog.FNameCBo->currentText(), QString("Police absente"));
+    }
+
+    // A style file holds Windows-1252 only: a character beyond it is taken out
+    // of the field as it is typed, and the field says why.
+    void charactersAStyleFileCannotHoldAreRefusedWhereTheyAreTyped()
+    {
+        QTemporaryDir folder;
+        TStylePrefs prefs = StartUpSet();
+        TStyleDlg dialog(prefs);
+        QStringList messages;
+        dialog.showMessage = [&](const QString& message) { messages << message; };
+        dialog.chooseExportFile = [&](const QString&) { return folder.filePath(QStringLiteral("monde.sprf")); };
+        dialog.show();
+        dialog.ElemListBox->setCurrentRow(3);
+        QLineEdit* font = dialog.FNameCBo->lineEdit();
+        font->clear();
+        Type(font, QStringLiteral("Łato Sé"));
+        QCOMPARE(font->text(), QStringLiteral("ato Sé"));
+        auto* guard = font->findChild<sw::TCodePageGuard*>();
+        QVERIFY(guard);
+        QCOMPARE(guard->LastRefusal(), QStringLiteral("Le caractère « Ł » (U+0141) ne peut pas être enregistré dans un "
+                                                      "fichier de styles, qui n'accepte que les caractères d'Europe "
+                                                      "occidentale."));
+        QTest::keyClick(font, Qt::Key_Return);
+        QCOMPARE(prefs.elements[3].fontFace, std::string("ato Sé"));
+
+        // Pasted into the options, a whole text loses only what cannot be kept.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.OptionMemo->setFocus();
+        QTest::keyClicks(dialog.OptionMemo, QStringLiteral("x"));
+        dialog.OptionMemo->insertPlainText(QStringLiteral("content: \"→ Дом €\";"));
+        QCOMPARE(dialog.OptionMemo->toPlainText(), QStringLiteral("xcontent: \"  €\";"));
+        QVERIFY(dialog.OptionMemo->findChild<sw::TCodePageGuard*>()->LastRefusal().contains(QStringLiteral("« → »")));
+        dialog.sMargin->setFocus();
+        Type(dialog.sMargin, QStringLiteral("2✓px"));
+        QCOMPARE(dialog.sMargin->text(), QStringLiteral("2px"));
+
+        // A set that came with such a character from a project is not lost
+        // in a half-written file: the export says why and writes nothing.
+        prefs.elements[5].fontFace = "Дом";
+        dialog.btnSavePrefs->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("« Д » (U+0414)")), qPrintable(messages.first()));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("monde.sprf"))));
     }
 
     void acceptStoresThePageValues()

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "worldwords.h"
+
 #include <algorithm>
 
 #include "model/cp1252.h"
@@ -111,6 +113,39 @@ TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
     }
     for (const char* expected : {"Anne Martin", "Bruno Lévy", "la pluie revient", "Puis le soleil revient"})
         EXPECT_NE(text.find(WithoutBlanks(expected)), std::string::npos) << expected;
+}
+
+// The plan is drawn with DejaVu Sans, which holds Latin, Greek, Cyrillic,
+// Armenian and Georgian; what it lacks is left to Qt's font fallback, and no
+// character is ever printed as "?".
+TEST_F(PrintoutTest, WordsOfEveryScriptArePrinted)
+{
+    const std::string words = swtest::kWorldWords;
+    project_.GenInfo.title = "Un film de " + words;
+    project_.GenInfo.creator = words;
+    project_.EventList.Event(0).name = words;
+    project_.EventList.Event(0).action = words;
+    // The only question marks of the plan are those of the dialogues.
+    for (std::size_t i = 0; i < project_.EventList.Count(); ++i)
+        project_.EventList.Event(i).dialogue.clear();
+    const fs::path pdf = Write("monde.pdf", PlanOptions());
+    const std::string text = CommandOutput("pdftotext -raw " + Quoted(pdf) + " -");
+    const auto count = [&text](const std::string& word) {
+        int found = 0;
+        for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+            ++found;
+        return found;
+    };
+    // The title heads every page; the authors, the name and the action are
+    // on the first page and in the tables.
+    for (const char* word : swtest::kPrintedWorldWords)
+        EXPECT_GE(count(word), 4) << word << "\n" << text.substr(0, 2000);
+    EXPECT_EQ(text.find('?'), std::string::npos) << text.substr(0, 2000);
+    const std::string info = CommandOutput("pdfinfo " + Quoted(pdf));
+    EXPECT_NE(info.find("Un film de " + words), std::string::npos) << info;
+    // Its first pages, to look at.
+    if (const char* folder = std::getenv("SHOTWEAVE_SCREENSHOTS"); folder && *folder)
+        CommandOutput("pdftoppm -r 60 -l 2 -png " + Quoted(pdf) + " " + Quoted(fs::path(folder) / "monde"));
 }
 
 TEST_F(PrintoutTest, EveryPageIsHeadedAndNumbered)
