@@ -83,7 +83,7 @@ const std::filesystem::path& PhotoFile(const ScratchFolder& folder)
 {
     static const std::filesystem::path file = [&] {
         const std::filesystem::path photo = folder.Path() / "IMG_20240501_183012.jpg";
-        WriteFileAtomically(photo, PhotoJpeg());
+        WriteFileAtomically(photo, PhotoJpeg(), LinkPolicy::WriteThroughLink);
         return photo;
     }();
     return file;

@@ -345,8 +345,12 @@ bool TDocumentController::SaveProjectFile()
 void TDocumentController::mPrefsClick()
 {
     TAppSettings& settings = app_.Settings();
+    const TAppSettings before = settings;
     prompts_.EditPreferences(dialogParent_, settings);
     autoSaver_->SetIntervalSeconds(settings.AutoSaveSeconds);
+    // Kept at once: a run that ends in a crash does not lose them.
+    if (!(settings == before))
+        RunUserCommand(prompts_, dialogParent_, [this] { app_.WriteSettings(); });
 }
 
 void TDocumentController::Style1Click()

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "dialogs/fixeddialog.h"
+#include "model/filebytes.h"
 #include "pictures/picturefiles.h"
 #include "qtshared/uitext.h"
 
@@ -21,6 +22,8 @@ namespace {
 // file is no picture.
 QSize UprightSize(const QString& file)
 {
+    if (!IsRegularFile(uitext::QStringToPath(file)))
+        return {};
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
     const QSize stored = reader.size();

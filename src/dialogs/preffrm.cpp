@@ -13,9 +13,6 @@ namespace sw {
 
 namespace {
 
-// An hour between two copies is the longest wait the dialog offers.
-constexpr int kMaxAutoSaveSeconds = 3600;
-
 TAppSettings SettingsWith(bool autoLoad, bool saveID, bool showAboutAtStart)
 {
     TAppSettings settings;
@@ -54,7 +51,7 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     AutoSaveLabel->setObjectName(QStringLiteral("AutoSaveLabel"));
     AutoSaveSpin = new QSpinBox(this);
     AutoSaveSpin->setObjectName(QStringLiteral("AutoSaveSpin"));
-    AutoSaveSpin->setRange(0, kMaxAutoSaveSeconds);
+    AutoSaveSpin->setRange(0, TAppSettings::kMaxAutoSaveSeconds);
     AutoSaveSpin->setSuffix(QStringLiteral(" s"));
     AutoSaveSpin->setValue(settings.AutoSaveSeconds);
     AutoSaveSpin->setToolTip(QStringLiteral("0 : pas d'enregistrement de secours"));

@@ -27,7 +27,7 @@ namespace {
 
 void WriteProjectBytes(ProjectDocument& document, const std::filesystem::path& file, std::string_view bytes)
 {
-    WriteFileAtomically(file, bytes);
+    WriteFileAtomically(file, bytes, LinkPolicy::WriteThroughLink);
     document.FileVersion = kProjectFileVersion;
 }
 
@@ -50,7 +50,7 @@ void KeepPreviousVersion(const std::filesystem::path& file)
         error = TryReadFileBytes(file, previous);
     const std::filesystem::path backup = BackupFileOf(file);
     if (!error)
-        error = TryWriteFileAtomically(backup, previous);
+        error = TryWriteFileAtomically(backup, previous, LinkPolicy::ReplaceLink);
     // A backup of a private project stays private.
     if (!error)
         std::filesystem::permissions(backup, status.permissions(), error);

@@ -81,7 +81,7 @@ std::string ShotListCsv(const ProjectDocument& project)
 
 void WriteShotListCsv(const std::filesystem::path& file, const ProjectDocument& project)
 {
-    if (const std::error_code error = TryWriteFileAtomically(file, ShotListCsv(project)))
+    if (const std::error_code error = TryWriteFileAtomically(file, ShotListCsv(project), LinkPolicy::WriteThroughLink))
         throw Error("Le fichier « " + file.filename().string() + " » ne peut pas être écrit : "
                     + error.message());
 }

@@ -260,6 +260,10 @@ void TAppSettings::ReadFromProfile(const IniFile& ini)
     noJSPlan = ini.ReadBool(kPrefs, "noJSPlan", false);
     MaxPictureSide = ReadCount(ini, kMaxPictureSideKey, kDefaultMaxPictureSide);
     AutoSaveSeconds = ReadCount(ini, kAutoSaveSecondsKey, kDefaultAutoSaveSeconds);
+    // Past an hour the interval is a hand-edited mistake, and the timer's
+    // milliseconds would overflow.
+    if (AutoSaveSeconds > kMaxAutoSaveSeconds)
+        AutoSaveSeconds = kDefaultAutoSaveSeconds;
     KeepBackup = ini.ReadBool(kPrefs, kKeepBackupKey, true);
     ExportParts = ini.ReadString(kExport, "Parts", "");
     ExportGrid = ini.ReadString(kExport, "Grid", "");

@@ -59,6 +59,7 @@ class TAppSettings {
 public:
     static constexpr int kDefaultMaxPictureSide = 1600;
     static constexpr int kDefaultAutoSaveSeconds = 60;
+    static constexpr int kMaxAutoSaveSeconds = 3600;
 
     bool SaveID = true;             // a new project starts with AuthorName
     bool AutoLoad = false;          // reopen LastFileName at start-up
@@ -100,7 +101,8 @@ public:
 
     // Reads the keys from the settings file; a missing file, section or key, or
     // a flag that is not an integer, gives the default; so does a file that
-    // cannot be read, and a negative MaxPictureSide or AutoSaveSeconds.
+    // cannot be read, a negative MaxPictureSide, and an AutoSaveSeconds
+    // outside 0 to kMaxAutoSaveSeconds.
     void ReadSettings(const std::filesystem::path& iniFile);
     // ReadSettings from a profile already in memory.
     void ReadFromProfile(const IniFile& ini);

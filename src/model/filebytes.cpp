@@ -1,7 +1,9 @@
 #include "model/filebytes.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
@@ -21,14 +23,45 @@ std::string FullPath(const std::filesystem::path& file)
     return (full.empty() ? file : full).string();
 }
 
+// What the reading and writing below return for a file that is neither a
+// regular file nor a folder; no errno says it.
+constexpr int kNotRegular = -1;
+
+class NotRegularCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "shotweave.file"; }
+    std::string message(int) const override { return kNotRegularFileReason; }
+};
+
+std::error_code ErrorCode(int error)
+{
+    static const NotRegularCategory notRegular;
+    if (error == kNotRegular)
+        return {1, notRegular};
+    return {error, std::generic_category()};
+}
+
+std::string Reason(int error)
+{
+    return error == kNotRegular ? std::string(kNotRegularFileReason) : std::string(std::strerror(error));
+}
+
 [[noreturn]] void ThrowCannotOpen(const std::filesystem::path& file, int error)
 {
-    throw Error("Cannot open file \"" + FullPath(file) + "\". " + std::strerror(error));
+    throw Error("Cannot open file \"" + FullPath(file) + "\". " + Reason(error));
 }
 
 [[noreturn]] void ThrowCannotCreate(const std::filesystem::path& file, int error)
 {
-    throw Error("Cannot create file \"" + FullPath(file) + "\". " + std::strerror(error));
+    throw Error("Cannot create file \"" + FullPath(file) + "\". " + Reason(error));
+}
+
+// 0 for a regular file, EISDIR for a folder, kNotRegular for anything else.
+int RegularFileCheck(const struct stat& info)
+{
+    if (S_ISREG(info.st_mode))
+        return 0;
+    return S_ISDIR(info.st_mode) ? EISDIR : kNotRegular;
 }
 
 // Closes the descriptor when it leaves scope, unless it was closed already.
@@ -92,6 +125,24 @@ std::string TemporaryName(const std::string& name, int attempt)
            + std::to_string(attempt) + ".tmp";
 }
 
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+// The process that wrote a temporary file of name, from the file's own name;
+// 0 when entry is no such file.
+pid_t WriterOfTemporaryFile(std::string_view entry, std::string_view name)
+{
+    const std::size_t prefix = name.size() + 2;
+    if (entry.size() <= prefix + kTemporaryEnd.size() || entry[0] != '.' || entry.substr(1, name.size()) != name
+        || entry[prefix - 1] != '.' || !entry.ends_with(kTemporaryEnd))
+        return 0;
+    pid_t pid = 0;
+    const char* const start = entry.data() + prefix;
+    const auto [end, error] = std::from_chars(start, entry.data() + entry.size(), pid);
+    if (error != std::errc() || end == start || *end != '-' || pid <= 0)
+        return 0;
+    return pid;
+}
+
 int WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -111,16 +162,23 @@ int WriteAll(int fd, std::string_view bytes)
 // Reads the whole file into bytes; 0 or the errno of the failure.
 int ReadAllBytes(const std::filesystem::path& file, std::string& bytes)
 {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // A special file is refused before it is opened: opening a pipe waits for
+    // its writer, and a device may never end.
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        return errno;
+    if (const int error = RegularFileCheck(info))
+        return error;
+    // Not blocking either should the name have become a pipe since.
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0)
         return errno;
-    struct stat info {};
     if (::fstat(fd.Get(), &info) != 0)
         return errno;
-    if (S_ISDIR(info.st_mode))
-        return EISDIR;
+    if (const int error = RegularFileCheck(info))
+        return error;
     bytes.clear();
-    if (S_ISREG(info.st_mode) && info.st_size > 0)
+    if (info.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
@@ -139,25 +197,37 @@ int ReadAllBytes(const std::filesystem::path& file, std::string& bytes)
 
 // Replaces the file atomically; 0 or the errno of the failure, the target
 // untouched and the temporary file removed.
-int ReplaceFile(const std::filesystem::path& file, std::string_view bytes, Durability durability)
+int ReplaceFile(const std::filesystem::path& requested, std::string_view bytes, LinkPolicy links,
+                Durability durability)
 {
+    const std::filesystem::path file = links == LinkPolicy::WriteThroughLink ? FinalTarget(requested) : requested;
     const std::filesystem::path folder = file.parent_path();
     const std::string name = file.filename().string();
     if (name.empty())
         return EISDIR;
 
     // A target that exists keeps its permissions; a new one gets the usual
-    // 0666 less the umask, as the open below gives it.
+    // 0666 less the umask, as the open below gives it. A link that is
+    // replaced is not looked through.
     struct stat existing {};
-    const bool exists = ::stat(file.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return EISDIR;
+    const bool found = (links == LinkPolicy::WriteThroughLink ? ::stat(file.c_str(), &existing)
+                                                              : ::lstat(file.c_str(), &existing))
+        == 0;
+    const bool exists = found && !S_ISLNK(existing.st_mode);
+    if (exists)
+        if (const int error = RegularFileCheck(existing))
+            return error;
+    if (links == LinkPolicy::WriteThroughLink)
+        RemoveLeftoverTemporaryFiles(file);
 
+    const mode_t mode = exists ? (existing.st_mode & 07777) : 0666;
     std::filesystem::path temporaryPath;
     int fdValue = -1;
     for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
         temporaryPath = folder / TemporaryName(name, attempt);
-        fdValue = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Created with the file's own permissions (less the umask, which the
+        // fchmod below gives back), never more open than the file.
+        fdValue = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777);
         if (fdValue < 0 && errno != EEXIST)
             return errno;
     }
@@ -166,7 +236,7 @@ int ReplaceFile(const std::filesystem::path& file, std::string_view bytes, Durab
     FileDescriptor fd(fdValue);
     TemporaryFile temporary(temporaryPath);
 
-    if (exists && ::fchmod(fd.Get(), existing.st_mode & 07777) != 0)
+    if (exists && ::fchmod(fd.Get(), mode) != 0)
         return errno;
     if (const int error = WriteAll(fd.Get(), bytes))
         return error;
@@ -190,6 +260,48 @@ int ReplaceFile(const std::filesystem::path& file, std::string_view bytes, Durab
 
 } // namespace
 
+bool IsRegularFile(const std::filesystem::path& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::filesystem::path FinalTarget(const std::filesystem::path& file)
+{
+    std::filesystem::path current = file;
+    // As many links as the system follows itself.
+    for (int link = 0; link < 40; ++link) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            break;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current;
+}
+
+int RemoveLeftoverTemporaryFiles(const std::filesystem::path& file)
+{
+    const std::string name = file.filename().string();
+    const std::filesystem::path folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    int removed = 0;
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string entry = entries->path().filename().string();
+        const pid_t writer = WriterOfTemporaryFile(entry, name);
+        // A running writer may be in the middle of its write.
+        if (writer == 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH)
+            continue;
+        if (::unlink(entries->path().c_str()) == 0)
+            ++removed;
+    }
+    return removed;
+}
+
 std::string ReadFileBytes(const std::filesystem::path& file)
 {
     std::string bytes;
@@ -198,20 +310,21 @@ std::string ReadFileBytes(const std::filesystem::path& file)
     return bytes;
 }
 
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, Durability durability)
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, LinkPolicy links,
+                         Durability durability)
 {
-    if (const int error = ReplaceFile(file, bytes, durability))
+    if (const int error = ReplaceFile(file, bytes, links, durability))
         ThrowCannotCreate(file, error);
 }
 
 std::error_code TryReadFileBytes(const std::filesystem::path& file, std::string& bytes)
 {
-    return {ReadAllBytes(file, bytes), std::generic_category()};
+    return ErrorCode(ReadAllBytes(file, bytes));
 }
 
-std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, LinkPolicy links)
 {
-    return {ReplaceFile(file, bytes, Durability::Synced), std::generic_category()};
+    return ErrorCode(ReplaceFile(file, bytes, links, Durability::Synced));
 }
 
 } // namespace sw

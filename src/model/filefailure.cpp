@@ -1,5 +1,10 @@
 #include "model/filefailure.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include "model/filebytes.h"
+
 namespace sw {
 
 namespace {
@@ -35,6 +40,11 @@ bool StartsWith(std::string_view text, std::string_view start)
 // failure while reading comes from its content.
 std::string ReadFailure(const std::filesystem::path& file, std::string_view reason, const char* kind)
 {
+    if (StartsWith(reason, "Cannot open file") && reason.ends_with(kNotRegularFileReason))
+        return "Le fichier " + NameOf(file) + " ne peut pas être ouvert : ce n'est pas un fichier ordinaire, "
+               "mais un tube, un périphérique ou une prise.";
+    if (StartsWith(reason, "Cannot open file") && reason.ends_with(std::strerror(EISDIR)))
+        return "Le fichier " + NameOf(file) + " ne peut pas être ouvert : c'est un dossier.";
     if (StartsWith(reason, "Cannot open file"))
         return "Le fichier " + NameOf(file) + " ne peut pas \xC3\xAAtre ouvert : il est introuvable ou illisible.";
     return "Le fichier " + NameOf(file) + " ne peut pas \xC3\xAAtre ouvert : il est ab\xC3\xAEm\xC3\xA9 ou n'est pas "

@@ -94,7 +94,7 @@ bool WriteFile(const std::filesystem::path& file, const std::string& text)
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     try {
-        WriteFileAtomically(file, text);
+        WriteFileAtomically(file, text, LinkPolicy::ReplaceLink);
         return true;
     } catch (const Error&) {
         return false;

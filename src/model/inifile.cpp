@@ -252,7 +252,7 @@ std::string IniFile::Bytes() const
 void IniFile::Save(const std::filesystem::path& file) const
 {
     try {
-        WriteFileAtomically(file, Bytes());
+        WriteFileAtomically(file, Bytes(), LinkPolicy::WriteThroughLink);
     } catch (const Error&) {
         throw Error("Unable to write to " + file.string());
     }

@@ -140,7 +140,7 @@ bool CopyPicture(const std::filesystem::path& from, const std::filesystem::path&
     case Occupant::OtherFile: return false;
     case Occupant::Nothing: break;
     }
-    return !TryWriteFileAtomically(to, bytes);
+    return !TryWriteFileAtomically(to, bytes, LinkPolicy::ReplaceLink);
 }
 
 } // namespace
@@ -165,7 +165,7 @@ std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::st
         case Occupant::OtherFile: continue;
         case Occupant::Nothing: break;
         }
-        if (const std::error_code error = TryWriteFileAtomically(file, bytes))
+        if (const std::error_code error = TryWriteFileAtomically(file, bytes, LinkPolicy::ReplaceLink))
             ThrowCannotPlace(imgDir, name, error.message());
         return name;
     }

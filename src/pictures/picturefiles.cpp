@@ -127,7 +127,9 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
 
 QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
 {
-    if (box.isEmpty())
+    // A pipe would keep the reader waiting for its writer, a device reading
+    // without end: only a regular file is a picture.
+    if (box.isEmpty() || !IsRegularFile(file))
         return {};
     QImageReader reader(ToQString(file));
     reader.setDecideFormatFromContent(true);

@@ -24,8 +24,8 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
 
 // The picture decoded once at the largest size that fits the box in its
 // proportions (a large photo is never decoded whole), turned upright from its
-// EXIF orientation. A null image when the file cannot be read as a picture or
-// the box is empty.
+// EXIF orientation. A null image when the file cannot be read as a picture, is
+// no regular file (a pipe, a device: never waited for), or the box is empty.
 QImage LoadPictureForBox(const std::filesystem::path& file, QSize box);
 
 // The file dialog's filters: "Images (*.bmp *.BMP *.gif *.GIF *.jpg …)" with

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "model/error.h"
+#include "model/filebytes.h"
+#include "model/filefailure.h"
 #include "model/notifier.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
@@ -53,8 +55,11 @@ private:
 ProjectDocument ReadProjectFile(const std::filesystem::path& file)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
+    if (!std::filesystem::exists(file, error))
         throw Error("Le fichier " + file.string() + " n'existe pas.");
+    // A folder, a pipe or a device: the message says which, and nothing is read.
+    if (!std::filesystem::is_regular_file(file, error))
+        RunFileAction(FileAction::OpenProject, file, [&file] { ReadFileBytes(file); });
     ProjectDocument project;
     project.StylePrefs.ApplyAppStyleTable();
     LoadProject(project, file);

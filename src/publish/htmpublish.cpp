@@ -280,7 +280,7 @@ void THTMPublish::SavePage(const std::string& fileName)
     // The pages are made again by every publication: replaced whole, but not
     // worth waiting for the disk.
     WriteFileAtomically(siteDir_ / fileName, SiteBytes(page.FinishedBytes(), SiteTextKindOf(fileName), siteBytes_),
-                        Durability::Rebuildable);
+                        LinkPolicy::ReplaceLink, Durability::Rebuildable);
     writtenFiles_.push_back(fileName);
 }
 

@@ -167,7 +167,10 @@ std::string IsoLocalTime(std::chrono::system_clock::time_point time)
 }
 
 RecoveryStore::RecoveryStore(fs::path folder, FileWriter writeFile)
-    : folder_(std::move(folder)), writeFile_(writeFile ? std::move(writeFile) : FileWriter(TryWriteFileAtomically))
+    : folder_(std::move(folder)),
+      writeFile_(writeFile ? std::move(writeFile) : FileWriter([](const fs::path& file, std::string_view bytes) {
+          return TryWriteFileAtomically(file, bytes, LinkPolicy::ReplaceLink);
+      }))
 {
 }
 
@@ -205,6 +208,10 @@ RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs:
 
     std::error_code error;
     fs::create_directories(folder_, error);
+    // The copies are the user's work: the folder is theirs alone, as a
+    // private project's copies would otherwise not be.
+    if (!error)
+        fs::permissions(folder_, fs::perms::owner_all, error);
     if (error)
         ThrowCopyNotWritten(entry.recoveryFile, error.message());
     std::error_code ignored;
@@ -217,6 +224,18 @@ RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs:
         if (!hadRecord)
             fs::remove(entry.recoveryFile, ignored);
         ThrowRecordNotWritten(entry.recordFile, error.message());
+    }
+    // A copy has the permissions of the project it was made of: a private
+    // project's copy stays private wherever it is moved.
+    if (!entry.originalFile.empty()) {
+        const fs::file_status original = fs::status(entry.originalFile, ignored);
+        if (fs::is_regular_file(original)) {
+            const fs::perms kept = original.permissions() & (fs::perms::owner_read | fs::perms::owner_write
+                                                             | fs::perms::group_read | fs::perms::group_write
+                                                             | fs::perms::others_read | fs::perms::others_write);
+            fs::permissions(entry.recoveryFile, kept, ignored);
+            fs::permissions(entry.recordFile, kept, ignored);
+        }
     }
     return entry;
 }

@@ -72,7 +72,7 @@ void SaveStyleFile(const IniFile& ini, const std::filesystem::path& file)
 {
     const std::string bytes = Utf8ToCp1252Exactly(ini.Bytes(), "le fichier de styles « " + file.string() + " »");
     try {
-        WriteFileAtomically(file, bytes);
+        WriteFileAtomically(file, bytes, LinkPolicy::WriteThroughLink);
     } catch (const Error&) {
         throw Error("Unable to write to " + file.string());
     }

@@ -342,11 +342,12 @@ TEST(AutoSaveAndBackup, ComeBackFromTheFileAndLeaveItWhenSetBack)
     EXPECT_TRUE(read.KeepBackup);
 }
 
-TEST(AutoSaveAndBackup, ANegativeOrBrokenValueGivesTheDefault)
+TEST(AutoSaveAndBackup, ANegativeBrokenOrTooLongValueGivesTheDefault)
 {
     TemporaryFolder folder;
     const auto file = folder.Path() / "s.ini";
-    for (const std::string value : {"-1", "soixante", "", "12abc", "99999999999"}) {
+    // 2147484 and 4294968 seconds overflow the timer's milliseconds.
+    for (const std::string value : {"-1", "soixante", "", "12abc", "99999999999", "3601", "2147484", "4294968"}) {
         WriteAll(file, "[PREFS]\r\nAutoSaveSeconds=" + value + "\r\nKeepBackup=" + value + "\r\n");
         const sw::TAppSettings read = ReadFrom(file);
         EXPECT_EQ(read.AutoSaveSeconds, 60) << value;
@@ -357,6 +358,10 @@ TEST(AutoSaveAndBackup, ANegativeOrBrokenValueGivesTheDefault)
     const sw::TAppSettings read = ReadFrom(file);
     EXPECT_EQ(read.AutoSaveSeconds, 30);
     EXPECT_FALSE(read.KeepBackup);
+    for (const int kept : {0, 1, 3600}) {
+        WriteAll(file, "[PREFS]\r\nAutoSaveSeconds=" + std::to_string(kept) + "\r\n");
+        EXPECT_EQ(ReadFrom(file).AutoSaveSeconds, kept);
+    }
 }
 
 TEST(SettingsProfile, WhatReadsBackWritesAndReadsBackEqual)

@@ -162,7 +162,7 @@ void RegenerateGolden(const fs::path& published, const fs::path& golden)
     fs::remove_all(golden);
     fs::create_directories(golden);
     for (const std::string& name : FilesIn(published))
-        WriteFileAtomically(golden / name, ReadFileBytes(published / name));
+        WriteFileAtomically(golden / name, ReadFileBytes(published / name), LinkPolicy::WriteThroughLink);
 }
 
 void ExpectSameSite(const ProjectDocument& project, const std::string& variant)

@@ -34,11 +34,11 @@ TEST(FileBytes, WritesAndReplacesAtomically)
     TemporaryFolder folder;
     const fs::path file = folder.Path() / "a.vid";
     const std::string bytes("\x02\x03\x00\xFF", 4);
-    WriteFileAtomically(file, bytes);
+    WriteFileAtomically(file, bytes, LinkPolicy::WriteThroughLink);
     EXPECT_EQ(ReadFileBytes(file), bytes);
-    WriteFileAtomically(file, "second");
+    WriteFileAtomically(file, "second", LinkPolicy::WriteThroughLink);
     EXPECT_EQ(ReadFileBytes(file), "second");
-    WriteFileAtomically(file, "");
+    WriteFileAtomically(file, "", LinkPolicy::WriteThroughLink);
     EXPECT_EQ(ReadFileBytes(file), "");
     EXPECT_EQ(EntryCount(folder.Path()), 1u); // no temporary file left behind
 }
@@ -47,9 +47,9 @@ TEST(FileBytes, AReplacedFileKeepsItsPermissions)
 {
     TemporaryFolder folder;
     const fs::path file = folder.Path() / "a.vid";
-    WriteFileAtomically(file, "one");
+    WriteFileAtomically(file, "one", LinkPolicy::WriteThroughLink);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    WriteFileAtomically(file, "two");
+    WriteFileAtomically(file, "two", LinkPolicy::WriteThroughLink);
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(ReadFileBytes(file), "two");
@@ -72,14 +72,14 @@ TEST(FileBytes, AFailedWriteLeavesTheOldFileAndNoTemporary)
     const fs::path blocker = folder.Path() / "plain";
     WriteAll(blocker, "keep");
     const fs::path impossible = blocker / "a.vid";
-    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(impossible, "x"); }),
+    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(impossible, "x", LinkPolicy::WriteThroughLink); }),
               "Cannot create file \"" + impossible.string() + "\". Not a directory");
 
     // A target that is a folder cannot be replaced either.
     const fs::path sub = folder.Path() / "sub.vid";
     fs::create_directory(sub);
     WriteAll(sub / "inside", "kept");
-    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(sub, "x"); }),
+    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(sub, "x", LinkPolicy::WriteThroughLink); }),
               "Cannot create file \"" + sub.string() + "\". Is a directory");
     EXPECT_EQ(ReadFileBytes(sub / "inside"), "kept");
     EXPECT_EQ(ReadFileBytes(blocker), "keep");

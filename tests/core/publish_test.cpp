@@ -276,7 +276,7 @@ TEST_F(PublishTest, MenuEntriesFollowTheLayout)
 
 TEST_F(PublishTest, ExternalReportLeavesAnEarlierReportPage)
 {
-    WriteFileAtomically(site_ / "sRp.htm", "old");
+    WriteFileAtomically(site_ / "sRp.htm", "old", LinkPolicy::WriteThroughLink);
     project_.Report.isExternal = true;
     project_.Report.fileName = "rapport.htm";
     Publish();

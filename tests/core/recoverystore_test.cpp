@@ -305,7 +305,7 @@ TEST(RecoveryStore, AFullDiskStopsTheWriteWithTheCopysNameUntilThereIsRoomAgain)
     int writes = 0;
     const RecoveryStore store(folder.Path() / "recovery", [&](const fs::path& file, std::string_view bytes) {
         ++writes;
-        return full ? std::make_error_code(std::errc::no_space_on_device) : TryWriteFileAtomically(file, bytes);
+        return full ? std::make_error_code(std::errc::no_space_on_device) : TryWriteFileAtomically(file, bytes, LinkPolicy::ReplaceLink);
     });
     const fs::path copy = store.RecoveryFileFor("/films/court.vid");
     EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), "/films/court.vid"); }),

@@ -299,7 +299,7 @@ private slots:
             sw::RecoveryStore(editor.RecoveryFolder(), [&](const fs::path& file, std::string_view bytes) {
                 ++tries;
                 return full ? std::make_error_code(std::errc::no_space_on_device)
-                            : sw::TryWriteFileAtomically(file, bytes);
+                            : sw::TryWriteFileAtomically(file, bytes, sw::LinkPolicy::ReplaceLink);
             }));
         QSignalSpy shown(editor.StatusBar(), &QStatusBar::messageChanged);
 
@@ -371,6 +371,13 @@ private slots:
         QVERIFY(!editor.app->Settings().KeepBackup);
         QCOMPARE(editor.app->Settings().AutoSaveSeconds, 45);
         QCOMPARE(editor.AutoSaver().Interval(), std::chrono::milliseconds(45000));
+        // The settings file has them at once, before any quit: a crash keeps them.
+        {
+            sw::TAppSettings written;
+            written.ReadSettings(editor.FilePath("shotweave.ini"));
+            QVERIFY(!written.KeepBackup);
+            QCOMPARE(written.AutoSaveSeconds, 45);
+        }
 
         // Shown again as set; closed by its window, it changes nothing.
         editor.prompts.preferenceSteps = [](sw::TPrefFrm& dialog) {

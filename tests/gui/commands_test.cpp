@@ -463,6 +463,17 @@ private slots:
         QVERIFY(lostFile.app->Paths().CurrentFile.empty());
         QCOMPARE(lostFile.Find<QListWidget>("vListBox")->count(), 0);
         QVERIFY(!QDir(lostFile.Path(QStringLiteral("parti"))).exists());
+
+        // A last file that is a device is refused at once, never read.
+        swtest::Editor device(false);
+        device.app->Settings().AutoLoad = true;
+        device.app->Settings().LastFileName = "/dev/zero";
+        device.form->FormShow({});
+        QCOMPARE(device.prompts.messages.size(), 1);
+        QVERIFY2(device.prompts.messages.first().contains(QStringLiteral("« zero » ne peut pas être ouvert : ce n'est pas "
+                                                                         "un fichier ordinaire")),
+                 qPrintable(device.prompts.messages.first()));
+        QVERIFY(device.app->Paths().CurrentFile.empty());
     }
 
     void theExampleFilmEditedSavedReopenedAndPublished()

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,6 +53,37 @@ TEST(CommandLinePdfTest, TheProgramDrawsThePlanWithoutADisplayAndLeavesTheProjec
     EXPECT_NE(ReadText(err).find("plan.pdf"), std::string::npos);
     EXPECT_EQ(RunProgram("--pdf " + Quoted(project), err), "exit 2\n");
     EXPECT_EQ(ReadText(project), before);
+}
+
+// A pipe named as a picture would keep the drawing waiting for a writer, a
+// device named as the project would be read without end: both are refused at
+// once (the timeout turns a wait into a failure, never into a stuck run).
+TEST(CommandLinePdfTest, APipeOrADeviceIsRefusedAtOnce)
+{
+    ScratchFolder temp;
+    const fs::path example = fs::path(SHOTWEAVE_SOURCE_DIR) / "examples" / "court-metrage";
+    fs::copy(example, temp.Path(), fs::copy_options::recursive);
+    const fs::path project = temp.Path() / "court.vid";
+    const fs::path imgDir = temp.Path() / "court" / "img";
+    int pipes = 0;
+    for (const auto& entry : fs::directory_iterator(imgDir)) {
+        fs::remove(entry.path());
+        ASSERT_EQ(::mkfifo(entry.path().c_str(), 0600), 0);
+        ++pipes;
+    }
+    ASSERT_GT(pipes, 0);
+    const fs::path err = temp.Path() / "err.txt";
+    const fs::path pdf = temp.Path() / "plan.pdf";
+    EXPECT_EQ(CommandOutput("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " SHOTWEAVE_PROGRAM
+                            " --pdf " + Quoted(project) + " " + Quoted(pdf) + " 2>/dev/null; echo \"exit $?\""),
+              pdf.string() + "\nexit 0\n");
+    EXPECT_NE(CommandOutput("pdftotext " + Quoted(pdf) + " -").find("image introuvable"), std::string::npos);
+
+    EXPECT_EQ(CommandOutput("timeout 60 " SHOTWEAVE_PROGRAM " --pdf /dev/zero " + Quoted(pdf) + " 2>" + Quoted(err)
+                            + "; echo \"exit $?\""),
+              "exit 1\n");
+    EXPECT_NE(ReadText(err).find("zero"), std::string::npos) << ReadText(err);
+    EXPECT_NE(ReadText(err).find("pas un fichier ordinaire"), std::string::npos) << ReadText(err);
 }
 
 } // namespace
