@@ -36,12 +36,20 @@ void AppendAsCp1252(std::string& out, std::string_view utf8, Outside outside)
         const auto byte = static_cast<unsigned char>(utf8[pos]);
         if (byte < 0x80) {
             // Runs of ASCII are copied whole.
-            std::size_t end = pos + 1;
-            while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80)
-                ++end;
-            out.append(utf8.substr(pos, end - pos));
+            const std::size_t end = FirstNonAscii(utf8, pos);
+            out.append(utf8.data() + pos, end - pos);
             pos = end;
             continue;
+        }
+        // The Latin-1 letters and signs, U+00A0 to U+00FF, are their own byte.
+        if ((byte == 0xC2 || byte == 0xC3) && pos + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[pos + 1]);
+            const unsigned latin1 = ((byte & 0x1Fu) << 6) | (next & 0x3Fu);
+            if ((next & 0xC0) == 0x80 && latin1 >= 0xA0) {
+                out += static_cast<char>(latin1);
+                pos += 2;
+                continue;
+            }
         }
         const char32_t cp = DecodeUtf8(utf8, pos);
         if (const std::optional<char> cp1252 = CodePointToCp1252(cp))

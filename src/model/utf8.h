@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,24 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
+
+// The index of the first byte of 0x80 or more at or after from, or the
+// text's size: most text is ASCII, looked at eight bytes at a time.
+inline std::size_t FirstNonAscii(std::string_view text, std::size_t from)
+{
+    const char* at = text.data() + from;
+    const char* const end = text.data() + text.size();
+    while (end - at >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, sizeof word);
+        if (word & 0x8080808080808080ull)
+            break;
+        at += 8;
+    }
+    while (at < end && static_cast<unsigned char>(*at) < 0x80)
+        ++at;
+    return static_cast<std::size_t>(at - text.data());
+}
 
 bool IsValidUtf8(std::string_view bytes);
 

@@ -279,7 +279,9 @@ void THTMPublish::SavePage(const std::string& fileName)
 {
     // The pages are made again by every publication: replaced whole, but not
     // worth waiting for the disk.
-    WriteFileAtomically(siteDir_ / fileName, SiteBytes(page.FinishedBytes(), SiteTextKindOf(fileName), siteBytes_),
+    const std::span<char> bytes = page.FinishedBytesToRewrite();
+    WriteFileAtomically(siteDir_ / fileName,
+                        SiteBytesInPlace(bytes.data(), bytes.size(), SiteTextKindOf(fileName), siteBytes_),
                         LinkPolicy::ReplaceLink, Durability::Rebuildable);
     writtenFiles_.push_back(fileName);
 }

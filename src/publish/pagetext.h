@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -89,6 +90,13 @@ public:
     // The page's bytes, its last line ended by CR LF as every page ends.
     // Nothing may be appended afterwards but after a Clear.
     std::string_view FinishedBytes();
+    // FinishedBytes, which the caller may rewrite in place (never longer)
+    // until the next Clear.
+    std::span<char> FinishedBytesToRewrite()
+    {
+        const std::size_t size = FinishedBytes().size();
+        return {bytes_.get(), size};
+    }
 
     std::size_t size() const { return size_; }
     // Makes room for size bytes in all.

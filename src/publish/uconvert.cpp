@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "model/cp1252.h"
 
@@ -52,7 +54,7 @@ char* WriteScriptEscape(char* to, char32_t codePoint)
     return to;
 }
 
-char* WriteScriptCharacter(char* to, std::string_view text, std::size_t& pos)
+char* WriteOtherScriptCharacter(char* to, std::string_view text, std::size_t& pos)
 {
     const std::size_t start = pos;
     const char32_t cp = DecodeUtf8(text, pos);
@@ -89,10 +91,7 @@ void AppendScriptEscape(std::string& out, char32_t cp)
 
 bool IsAscii(std::string_view text)
 {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return FirstNonAscii(text, 0) == text.size();
 }
 
 } // namespace
@@ -138,22 +137,64 @@ SiteTextKind SiteTextKindOf(std::string_view fileName)
 
 std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string& buffer)
 {
-    if (IsAscii(utf8))
+    const std::size_t firstNonAscii = FirstNonAscii(utf8, 0);
+    if (firstNonAscii == utf8.size())
         return utf8;
-    buffer.clear();
+    buffer.assign(utf8.data(), firstNonAscii);
     buffer.reserve(utf8.size());
+    const std::string_view rest = utf8.substr(firstNonAscii);
     switch (kind) {
     case SiteTextKind::Page:
-        AppendAsCp1252(buffer, utf8, AppendReference);
+        AppendAsCp1252(buffer, rest, AppendReference);
         break;
     case SiteTextKind::StyleSheet:
-        AppendAsCp1252(buffer, utf8, AppendCssEscape);
+        AppendAsCp1252(buffer, rest, AppendCssEscape);
         break;
     case SiteTextKind::Script:
-        AppendAsCp1252(buffer, utf8, AppendScriptEscape);
+        AppendAsCp1252(buffer, rest, AppendScriptEscape);
         break;
     }
     return buffer;
+}
+
+std::string_view SiteBytesInPlace(char* utf8, std::size_t size, SiteTextKind kind, std::string& buffer)
+{
+    const std::string_view text(utf8, size);
+    std::size_t from = FirstNonAscii(text, 0);
+    char* out = utf8 + from;
+    while (from < size) {
+        const auto lead = static_cast<unsigned char>(utf8[from]);
+        if (lead < 0x80) {
+            // Runs of ASCII move down whole; out never passes from.
+            const std::size_t end = FirstNonAscii(text, from);
+            std::memmove(out, utf8 + from, end - from);
+            out += end - from;
+            from = end;
+            continue;
+        }
+        if ((lead == 0xC2 || lead == 0xC3) && from + 1 < size) {
+            const auto next = static_cast<unsigned char>(utf8[from + 1]);
+            const unsigned latin1 = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+            if ((next & 0xC0) == 0x80 && latin1 >= 0xA0) {
+                *out++ = static_cast<char>(latin1);
+                from += 2;
+                continue;
+            }
+        }
+        std::size_t after = from;
+        const char32_t cp = DecodeUtf8(text, after);
+        const std::optional<char> cp1252 = cp == kReplacementCharacter ? std::nullopt : CodePointToCp1252(cp);
+        if (!cp1252) {
+            // A reference is longer than the character: the rest goes to the buffer.
+            buffer.assign(utf8, out);
+            std::string converted;
+            buffer.append(SiteBytes(text.substr(from), kind, converted));
+            return buffer;
+        }
+        *out++ = *cp1252;
+        from = after;
+    }
+    return {utf8, static_cast<std::size_t>(out - utf8)};
 }
 
 std::string EncodeEntities(std::string_view text)

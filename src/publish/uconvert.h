@@ -92,14 +92,37 @@ SiteTextKind SiteTextKindOf(std::string_view fileName);
 // it is; any other is converted into buffer, whose memory serves again.
 std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string& buffer);
 
+// SiteBytes that converts the text where it stands when the code page holds
+// every character (each is then no longer than its UTF-8 form), and into
+// buffer from the first one it cannot hold.
+std::string_view SiteBytesInPlace(char* utf8, std::size_t size, SiteTextKind kind, std::string& buffer);
+
 // Writes the script escape of one character ("\u0141", or a surrogate pair)
 // at to; returns the end of what it wrote, at most 12 bytes.
 char* WriteScriptEscape(char* to, char32_t codePoint);
 
+// WriteScriptCharacter for a character other than a Latin-1 one.
+char* WriteOtherScriptCharacter(char* to, std::string_view text, std::size_t& pos);
+
 // Writes the character that starts at text[pos], a byte of 0x80 or more, as
 // it is when Windows-1252 holds it and as its script escape otherwise; moves
 // pos past it.
-char* WriteScriptCharacter(char* to, std::string_view text, std::size_t& pos);
+inline char* WriteScriptCharacter(char* to, std::string_view text, std::size_t& pos)
+{
+    // Latin-1's letters and signs, U+00A0 to U+00FF, the accents of most
+    // texts, are kept without decoding.
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if ((lead == 0xC2 || lead == 0xC3) && pos + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[pos + 1]);
+        if ((next & 0xC0) == 0x80 && (lead == 0xC3 || next >= 0xA0)) {
+            to[0] = static_cast<char>(lead);
+            to[1] = static_cast<char>(next);
+            pos += 2;
+            return to + 2;
+        }
+    }
+    return WriteOtherScriptCharacter(to, text, pos);
+}
 
 // Appends QuoteAttribute(text) to out (a std::string or a PageText).
 template <typename Out>
@@ -126,7 +149,11 @@ inline constexpr auto kJsCharRules = [] {
         table.rule[dropped] = JsCharRule::Dropped;
     for (const unsigned char escaped : {'"', '(', ')'})
         table.rule[escaped] = JsCharRule::Escaped;
-    for (int byte = 0x80; byte < 0x100; ++byte)
+    // The bytes of Latin-1's characters (leads C2 and C3, and every
+    // continuation byte) are copied as they are, as before the model held
+    // UTF-8: the script file's conversion writes what its code page lacks.
+    // A lead of any other character is read here, for its escape.
+    for (int byte = 0xC4; byte < 0x100; ++byte)
         table.rule[byte] = JsCharRule::NonAscii;
     return table;
 }();
@@ -163,7 +190,7 @@ void AppendScriptFileName(Out& out, std::string_view name)
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(name[i]);
-        if (byte >= 0x80) {
+        if (byte >= 0xC4) {
             out.append(name.substr(runStart, i - runStart));
             std::size_t pos = i;
             AppendBreakFree(out, 12, [&](char* to) { return WriteScriptCharacter(to, name, pos); });
