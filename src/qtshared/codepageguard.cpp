@@ -1,5 +1,8 @@
 #include "qtshared/codepageguard.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
