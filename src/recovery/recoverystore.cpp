@@ -208,13 +208,13 @@ RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs:
 
     std::error_code error;
     fs::create_directories(folder_, error);
-    // The copies are the user's work: the folder is theirs alone, as a
-    // private project's copies would otherwise not be.
-    if (!error)
-        fs::permissions(folder_, fs::perms::owner_all, error);
     if (error)
         ThrowCopyNotWritten(entry.recoveryFile, error.message());
+    // The copies are the user's work: the folder is theirs alone. A folder
+    // that cannot be narrowed (not the user's own) still takes the copies,
+    // each with its project's permissions below.
     std::error_code ignored;
+    fs::permissions(folder_, fs::perms::owner_all, ignored);
     const bool hadRecord = fs::is_regular_file(entry.recordFile, ignored);
     if ((error = writeFile_(entry.recoveryFile, projectBytes)))
         ThrowCopyNotWritten(entry.recoveryFile, error.message());
