@@ -10,7 +10,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "model/cp1252.h"
 #include "model/error.h"
 #include "model/inifile.h"
 

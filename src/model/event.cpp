@@ -1,6 +1,5 @@
 #include "model/event.h"
 
-#include "model/cp1252.h"
 #include "model/textform.h"
 
 namespace sw {

@@ -2,28 +2,13 @@
 
 #include <array>
 
-#include "model/cp1252.h"
+#include "model/textconv.h"
 
 namespace sw {
 
 namespace {
 
 constexpr std::array<std::string_view, 6> kChooserExtensions = {".jpg", ".jpeg", ".png", ".bmp", ".gif", ".webp"};
-
-bool EndsWithNoCase(std::string_view text, std::string_view ending)
-{
-    if (text.size() < ending.size())
-        return false;
-    const std::string_view tail = text.substr(text.size() - ending.size());
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        char c = tail[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != ending[i])
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 

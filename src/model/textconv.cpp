@@ -107,6 +107,21 @@ bool StrToBool(std::string_view text)
     throw Error("'" + ValidUtf8(text) + "' is not a valid boolean value");
 }
 
+bool EndsWithNoCase(std::string_view text, std::string_view ending)
+{
+    if (text.size() < ending.size())
+        return false;
+    const std::string_view tail = text.substr(text.size() - ending.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char c = tail[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != ending[i])
+            return false;
+    }
+    return true;
+}
+
 std::string IntToStr(long long value)
 {
     return std::to_string(value);

@@ -18,6 +18,10 @@ bool StrToBool(std::string_view text);
 
 std::string IntToStr(long long value);
 
+// Whether text ends with ending, whatever the case of its ASCII letters;
+// ending is given in lower case (".jpg").
+bool EndsWithNoCase(std::string_view text, std::string_view ending);
+
 // The text without the blanks and control characters (codes 0 to 32) at either end.
 std::string Trim(std::string_view text);
 

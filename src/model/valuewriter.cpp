@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "model/cp1252.h"
 #include "model/error.h"
 #include "model/valuetags.h"
 

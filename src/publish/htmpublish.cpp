@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "layout/htmprefs.h"
-#include "model/cp1252.h"
 #include "model/error.h"
 #include "model/eventlist.h"
 #include "model/filebytes.h"

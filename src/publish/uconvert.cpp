@@ -115,22 +115,9 @@ std::string CssEscaped(std::string_view text)
 
 SiteTextKind SiteTextKindOf(std::string_view fileName)
 {
-    const auto endsWith = [fileName](std::string_view extension) {
-        if (fileName.size() < extension.size())
-            return false;
-        const std::string_view end = fileName.substr(fileName.size() - extension.size());
-        for (std::size_t i = 0; i < end.size(); ++i) {
-            char c = end[i];
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-            if (c != extension[i])
-                return false;
-        }
-        return true;
-    };
-    if (endsWith(".css"))
+    if (EndsWithNoCase(fileName, ".css"))
         return SiteTextKind::StyleSheet;
-    if (endsWith(".js"))
+    if (EndsWithNoCase(fileName, ".js"))
         return SiteTextKind::Script;
     return SiteTextKind::Page;
 }

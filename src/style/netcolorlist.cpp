@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/cp1252.h"
+#include "model/utf8.h"
 #include "model/error.h"
 #include "model/textconv.h"
 
