@@ -23,7 +23,7 @@ std::string TAutoSaver::WriteCopy(const RecoveryStore& store, const TRecoverySna
             && std::filesystem::exists(store.RecoveryFileFor(snapshot.originalFile), ignored))
             return {};
         written = {};
-        store.WriteBytes(bytes, snapshot.originalFile);
+        store.WriteBytes(bytes, snapshot.originalFile, std::chrono::system_clock::now(), snapshot.originalHash);
         written = {snapshot.originalFile, std::move(bytes)};
     } catch (const std::exception& error) {
         return error.what();
@@ -117,9 +117,16 @@ void TAutoSaver::ReportProblem(const std::string& problem)
     emit problemChanged(QStringLiteral("Enregistrement de secours impossible : ") + uitext::FromUtf8(problem));
 }
 
-void TAutoSaver::Adopt(const std::filesystem::path& originalFile)
+void TAutoSaver::Adopt(const RecoveryEntry& entry)
 {
-    copies_.insert(originalFile);
+    WaitForWrite();
+    copies_.insert(entry.originalFile);
+    try {
+        store_.Claim(entry);
+    } catch (...) {
+        adopted_.push_back(entry);
+        throw;
+    }
 }
 
 void TAutoSaver::DiscardCopies()
@@ -129,6 +136,10 @@ void TAutoSaver::DiscardCopies()
     while (!copies_.empty()) {
         store_.RemoveFor(*copies_.begin());
         copies_.erase(copies_.begin());
+    }
+    while (!adopted_.empty()) {
+        store_.Remove(adopted_.back());
+        adopted_.pop_back();
     }
 }
 

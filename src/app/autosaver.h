@@ -1,12 +1,14 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -23,6 +25,9 @@ namespace sw {
 struct TRecoverySnapshot {
     ProjectDocument project;
     std::filesystem::path originalFile;
+    // StableHash of the original's bytes as last read or written, which the
+    // record keeps; nothing when unknown.
+    std::optional<std::uint64_t> originalHash;
 };
 
 // Writes a recovery copy of the project every interval while it has unsaved
@@ -65,8 +70,10 @@ public:
     bool IsWriting() const;
     void WaitForWrite();
 
-    // The copy of originalFile read back at start-up belongs to this run.
-    void Adopt(const std::filesystem::path& originalFile);
+    // The copy read back at start-up belongs to this run: it is rewritten
+    // under this editor's name (RecoveryStore::Claim). Throws sw::Error when
+    // it cannot be; the copy is then still removed with this run's.
+    void Adopt(const RecoveryEntry& entry);
     // Once the write on its way is done, removes every copy of this run: its
     // work was saved or discarded. Throws sw::Error when one cannot be removed.
     void DiscardCopies();
@@ -104,6 +111,7 @@ private:
     QFutureWatcher<std::string> write_;
     std::shared_ptr<TWrittenCopy> written_ = std::make_shared<TWrittenCopy>();
     std::set<std::filesystem::path> copies_;  // the originals of this run's copies
+    std::vector<RecoveryEntry> adopted_;      // copies of another run not yet made this run's
     bool problemShown_ = false;
 };
 

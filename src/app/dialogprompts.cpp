@@ -82,6 +82,42 @@ RecoveryAnswer TDialogPrompts::AskRecovery(QWidget* parent, const QString& text)
     return RecoveryAnswer::Ignore;
 }
 
+LockedAnswer TDialogPrompts::AskOpenLocked(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Si vous l'enregistrez tous les deux, l'un remplacera le travail de l'autre. "
+                                          "En lecture seule, vos modifications s'enregistrent sous un autre nom."));
+    QPushButton* readOnly = box.addButton(QStringLiteral("Ouvrir en lecture seule"), QMessageBox::AcceptRole);
+    QPushButton* anyway = box.addButton(QStringLiteral("Ouvrir quand même"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(readOnly);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == readOnly)
+        return LockedAnswer::ReadOnly;
+    if (box.clickedButton() == anyway)
+        return LockedAnswer::OpenAnyway;
+    return LockedAnswer::Cancel;
+}
+
+DiskChangeAnswer TDialogPrompts::AskChangedOnDisk(QWidget* parent, const QString& text, const QString& choices)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(choices);
+    QPushButton* save = box.addButton(QStringLiteral("Enregistrer quand même"), QMessageBox::AcceptRole);
+    QPushButton* reload = box.addButton(QStringLiteral("Recharger"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    // Nothing is replaced by a hasty Enter or Escape.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return DiskChangeAnswer::SaveAnyway;
+    if (box.clickedButton() == reload)
+        return DiskChangeAnswer::Reload;
+    return DiskChangeAnswer::Cancel;
+}
+
 bool TDialogPrompts::AskYesNo(QWidget* parent, const QString& text, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton, parent);

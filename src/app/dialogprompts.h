@@ -19,6 +19,8 @@ public:
     void Inform(QWidget* parent, const QString& text) override;
     SaveAnswer AskSaveChanges(QWidget* parent) override;
     RecoveryAnswer AskRecovery(QWidget* parent, const QString& text) override;
+    LockedAnswer AskOpenLocked(QWidget* parent, const QString& text) override;
+    DiskChangeAnswer AskChangedOnDisk(QWidget* parent, const QString& text, const QString& choices) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& question) override;
     QString ChooseProjectToOpen(QWidget* parent, const QString& startFolder) override;
     QString ChooseProjectToSave(QWidget* parent, const QString& startFolder) override;

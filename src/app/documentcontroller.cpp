@@ -17,6 +17,7 @@
 #include "app/valuestep.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
+#include "model/filebytes.h"
 #include "model/filefailure.h"
 #include "model/notifier.h"
 #include "model/pictureimport.h"
@@ -48,9 +49,11 @@ TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts,
                                          QWidget* dialogParent)
     : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent),
       history_(std::make_unique<TUndoHistory>()),
-      autoSaver_(std::make_unique<TAutoSaver>(RecoveryStore(app.RecoveryFolder()),
-                                              [this] { return RecoverySnapshot(); }))
+      fileGuard_(std::make_unique<TProjectFileGuard>(NewEditorIdentity(), prompts, dialogParent))
 {
+    // The recovery copies and the lock bear one name: this editor's.
+    autoSaver_ = std::make_unique<TAutoSaver>(RecoveryStore(app.RecoveryFolder(), {}, fileGuard_->Self()),
+                                              [this] { return RecoverySnapshot(); });
     QObject::connect(history_.get(), &TUndoHistory::modifiedChanged, history_.get(),
                      [this](bool modified) { view_.ShowModified(modified); });
 }
@@ -94,7 +97,9 @@ void TDocumentController::StartUp(const QStringList& arguments)
 void TDocumentController::ShowTitle()
 {
     const fs::path& file = app_.Paths().CurrentFile;
-    const QString name = file.empty() ? QStringLiteral("Sans titre") : uitext::PathToQString(file.filename());
+    QString name = file.empty() ? QStringLiteral("Sans titre") : uitext::PathToQString(file.filename());
+    if (fileGuard_->IsReadOnly(file))
+        name += QStringLiteral(" (lecture seule)");
     view_.ShowTitle(name + QStringLiteral("[*] — Shotweave"), file.empty() ? QString() : uitext::PathToQString(file));
 }
 
@@ -143,17 +148,35 @@ ProjectDocument TDocumentController::EmptyProjectToRead() const
 
 void TDocumentController::OpenCurrentFile(const fs::path& file)
 {
+    if (const std::optional<HoldMode> mode = fileGuard_->AskBeforeOpen(file))
+        ReadProjectFile(file, *mode);
+}
+
+void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
+{
     ProjectDocument loaded = EmptyProjectToRead();
-    RunFileAction(FileAction::OpenProject, file, [&loaded, &file] { LoadProject(loaded, file); });
+    std::uint64_t hash = 0;
+    RunFileAction(FileAction::OpenProject, file, [&loaded, &file, &hash] { hash = LoadProject(loaded, file); });
     TakeProjectFolders(file);
+    // What a save cut short by a crash left beside the file goes now.
+    RemoveLeftoverTemporaryFiles(FinalTarget(file));
 
     view_.ResetDocument();
     app_.Project() = std::move(loaded);
     app_.Paths().CurrentFile = file;
+    HoldFile(file, hash, mode);
     view_.ShowLoadedProject();
     ShowTitle();
     StartHistory();
     DiscardRecoveryCopies();
+}
+
+void TDocumentController::HoldFile(const fs::path& file, std::optional<std::uint64_t> hash, HoldMode mode)
+{
+    const std::string user = app_.Settings().AuthorName.empty() ? LoginName() : app_.Settings().AuthorName;
+    const QString note = fileGuard_->Hold(file, hash, mode, user);
+    if (!note.isEmpty())
+        view_.ShowNote(note);
 }
 
 // ---------------------------------------------------------------- recovery
@@ -161,14 +184,14 @@ void TDocumentController::OpenCurrentFile(const fs::path& file)
 bool TDocumentController::OfferRecovery()
 {
     const std::optional<RecoveryEntry> chosen = TRecoveryOffer(autoSaver_->Store(), prompts_, dialogParent_).Ask();
-    if (!chosen)
-        return false;
-    OpenRecovered(*chosen);
-    return true;
+    return chosen && OpenRecovered(*chosen);
 }
 
-void TDocumentController::OpenRecovered(const RecoveryEntry& entry)
+bool TDocumentController::OpenRecovered(const RecoveryEntry& entry)
 {
+    std::optional<HoldMode> mode = HoldMode::Normal;
+    if (!entry.originalFile.empty() && !(mode = fileGuard_->AskBeforeOpen(entry.originalFile)))
+        return false;
     ProjectDocument loaded = EmptyProjectToRead();
     autoSaver_->Store().Read(entry, loaded);
     TProjectPaths& paths = app_.Paths();
@@ -180,13 +203,18 @@ void TDocumentController::OpenRecovered(const RecoveryEntry& entry)
     view_.ResetDocument();
     app_.Project() = std::move(loaded);
     paths.CurrentFile = entry.originalFile;
+    // The original as the copy's editor knew it: a save asks when it has
+    // changed since.
+    if (!entry.originalFile.empty())
+        HoldFile(entry.originalFile, entry.originalHash, *mode);
     view_.ShowLoadedProject();
-    // The copy stays until the work is saved or dropped, as this run's own.
-    autoSaver_->Adopt(entry.originalFile);
     // The recovered work is not in its file: modified, with a history of its own.
     StartHistory();
     MarkModified();
     ShowTitle();
+    // The copy stays until the work is saved or dropped, as this run's own.
+    autoSaver_->Adopt(entry);
+    return true;
 }
 
 std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
@@ -195,7 +223,8 @@ std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
         return std::nullopt;
     // The texts typed into the shown shot reach the model, as before a save.
     view_.StoreEditedShot();
-    return TRecoverySnapshot{app_.Project(), app_.Paths().CurrentFile};
+    const fs::path& file = app_.Paths().CurrentFile;
+    return TRecoverySnapshot{app_.Project(), file, fileGuard_->KnownHash(file)};
 }
 
 void TDocumentController::DiscardRecoveryCopies()
@@ -234,9 +263,10 @@ bool TDocumentController::MayClose()
     RunUserCommand(prompts_, dialogParent_, [this, &mayClose] { mayClose = MaySaveChanges(); });
     if (!mayClose)
         return false;
-    // A normal quit leaves no recovery copy behind.
+    // A normal quit leaves no recovery copy behind, and no lock.
     autoSaver_->Stop();
     DiscardRecoveryCopies();
+    fileGuard_->Forget();
     RunUserCommand(prompts_, dialogParent_, [this] { app_.WriteSettings(); });
     return true;
 }
@@ -254,6 +284,7 @@ void TDocumentController::mNewClick()
     if (!MaySaveChanges())
         return;
     app_.Paths().ClearProject();
+    fileGuard_->Forget();
     ShowTitle();
     view_.ResetDocument();
     view_.AddFirstShot(true);
@@ -296,11 +327,16 @@ bool TDocumentController::SaveProjectAs()
     const fs::path previous = paths.CurrentFile;
     const fs::path previousImgDir = paths.ImgDir;
     paths.CurrentFile = fs::absolute(uitext::QStringToPath(chosen));
+    bool saved = false;
     try {
-        SaveProjectFile();
+        saved = SaveProjectFile();
     } catch (...) {
         paths.CurrentFile = previous;
         throw;
+    }
+    if (!saved) {
+        paths.CurrentFile = previous;
+        return false;
     }
     // The new name has a site folder of its own: the pictures come along.
     if (!previousImgDir.empty())
@@ -325,14 +361,30 @@ void TDocumentController::CopyPicturesFrom(const fs::path& previousImgDir)
 bool TDocumentController::SaveProjectFile()
 {
     TProjectPaths& paths = app_.Paths();
-    if (paths.CurrentFile.empty())
+    // A file held read-only is saved under another name only.
+    if (paths.CurrentFile.empty() || fileGuard_->IsReadOnly(paths.CurrentFile))
         return SaveProjectAs();
     view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
+    bool keepBackup = app_.Settings().KeepBackup;
+    switch (fileGuard_->CheckBeforeSave(paths.CurrentFile, BackupFileOf(paths.CurrentFile))) {
+    case SaveCheck::Save:
+        break;
+    case SaveCheck::SaveKeepingOther:
+        keepBackup = true;  // the other version is not lost
+        break;
+    case SaveCheck::Reload:
+        ReadProjectFile(paths.CurrentFile, HoldMode::Normal);
+        return false;
+    case SaveCheck::Cancel:
+        return false;
+    }
     // A save under a new name keeps a backup only of a file it replaces.
-    RunFileAction(FileAction::SaveProject, paths.CurrentFile, [this, &paths] {
-        SaveProjectWithBackup(app_.Project(), paths.CurrentFile, app_.Settings().KeepBackup);
+    std::uint64_t hash = 0;
+    RunFileAction(FileAction::SaveProject, paths.CurrentFile, [this, &paths, keepBackup, &hash] {
+        hash = SaveProjectWithBackup(app_.Project(), paths.CurrentFile, keepBackup);
     });
+    HoldFile(paths.CurrentFile, hash, HoldMode::Normal);
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
     MarkSaved();

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include "app/projectfileguard.h"
+
 class QUrl;
 
 class QWidget;
@@ -16,6 +18,7 @@ struct PlanOptions;
 class ProjectDocument;
 class TAutoSaver;
 class TDocumentView;
+class TProjectFileGuard;
 class TEditorApp;
 class TUndoHistory;
 class TUserPrompts;
@@ -50,6 +53,8 @@ public:
     // "Sans titre" for a project without a file, with the modified marker.
     void ShowTitle();
     TAutoSaver& AutoSaver() { return *autoSaver_; }
+    // The project file's lock and the hash of its bytes last read or written.
+    TProjectFileGuard& FileGuard() { return *fileGuard_; }
 
     // The project at start-up: the recovery copies are offered first (a
     // recovered one is the project), then the first argument's file, the
@@ -91,13 +96,18 @@ private:
     // The current project emptied as before reading a file into it, so that
     // what cannot be read leaves the open project.
     ProjectDocument EmptyProjectToRead() const;
-    // Opens file as the project; a file that cannot be read changes nothing.
+    // Opens file as the project, once the user chose how when another
+    // editor holds it; a file that cannot be read changes nothing.
     void OpenCurrentFile(const std::filesystem::path& file);
+    void ReadProjectFile(const std::filesystem::path& file, HoldMode mode);
+    // The file is now the project's: held as mode, its lock's note shown.
+    void HoldFile(const std::filesystem::path& file, std::optional<std::uint64_t> hash, HoldMode mode);
     // The recovery copies offered; true when one became the project.
     bool OfferRecovery();
     // The copy as the project, under its original file name and folders,
-    // modified: the user decides when it replaces the original.
-    void OpenRecovered(const RecoveryEntry& entry);
+    // modified: the user decides when it replaces the original. False when
+    // the user cancelled, the original being open in another editor.
+    bool OpenRecovered(const RecoveryEntry& entry);
     // What an autosave writes; nothing when the project has no unsaved changes.
     std::optional<TRecoverySnapshot> RecoverySnapshot();
     // Removes this run's recovery copies; one that cannot be is reported.
@@ -129,6 +139,7 @@ private:
     QWidget* dialogParent_;
     std::unique_ptr<TUndoHistory> history_;
     bool browseAfterPublish_ = false;
+    std::unique_ptr<TProjectFileGuard> fileGuard_;
     std::unique_ptr<TAutoSaver> autoSaver_;
 };
 

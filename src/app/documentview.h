@@ -27,6 +27,8 @@ public:
     virtual void ShowTitle(const QString& title, const QString& fullPath) = 0;
     // Whether the project has changes not yet saved: the title's marker.
     virtual void ShowModified(bool modified) = 0;
+    // A passing note in the status bar.
+    virtual void ShowNote(const QString& note) = 0;
 };
 
 } // namespace sw

@@ -35,6 +35,13 @@
 namespace sw {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// How long a note stays in the status bar.
+constexpr int kNoteMilliseconds = 20000;
+
+} // namespace
 using uitext::ToUtf8;
 using uitext::ToQString;
 using namespace widgets;
@@ -283,6 +290,12 @@ void TmainForm::ShowTitle(const QString& title, const QString& fullPath)
 void TmainForm::ShowModified(bool modified)
 {
     setWindowModified(modified);
+}
+
+void TmainForm::ShowNote(const QString& note)
+{
+    statusBar()->showMessage(note, kNoteMilliseconds);
+    statusBar()->setToolTip(note);
 }
 
 void TmainForm::PageControlChange(int index)

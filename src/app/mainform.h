@@ -72,6 +72,7 @@ private:
     void ShowCreator(const std::string& creator) override;
     void ShowTitle(const QString& title, const QString& fullPath) override;
     void ShowModified(bool modified) override;
+    void ShowNote(const QString& note) override;
 
     // The controls and their layouts (mainformtabs.cpp).
     void BuildControls();

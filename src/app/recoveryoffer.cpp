@@ -1,11 +1,13 @@
 #include "app/recoveryoffer.h"
 
 #include <exception>
+#include <system_error>
 
 #include <QDateTime>
 #include <QLocale>
 
 #include "app/userprompts.h"
+#include "document/projectfile.h"
 #include "qtshared/uitext.h"
 
 namespace sw {
@@ -18,6 +20,10 @@ TRecoveryOffer::TRecoveryOffer(const RecoveryStore& store, TUserPrompts& prompts
 std::optional<RecoveryEntry> TRecoveryOffer::Ask() const
 {
     for (const RecoveryEntry& entry : store_.List()) {
+        // Another editor's copy of work still open there is not this run's
+        // to offer.
+        if (entry.editorRunning)
+            continue;
         if (!entry.IsReadable()) {
             prompts_.Inform(parent_, uitext::FromUtf8(entry.problem));
             continue;
@@ -48,8 +54,14 @@ QString TRecoveryOffer::Question(const RecoveryEntry& entry)
 {
     const QString name = entry.originalFile.empty() ? QStringLiteral("Sans titre")
                                                     : uitext::PathToQString(entry.originalFile.filename());
-    return QStringLiteral("Shotweave s'est arrêté sans enregistrer. Récupérer le travail du ")
-           + FrenchDateTime(entry.savedAt) + QStringLiteral(" sur « ") + name + QStringLiteral(" » ?");
+    QString question = QStringLiteral("Shotweave s'est arrêté sans enregistrer. Récupérer le travail du ")
+                       + FrenchDateTime(entry.savedAt) + QStringLiteral(" sur « ") + name + QStringLiteral(" » ?");
+    std::error_code ignored;
+    if (entry.originalHash && std::filesystem::exists(entry.originalFile, ignored)
+        && FileChangedSince(entry.originalFile, *entry.originalHash))
+        question += QStringLiteral(" Le fichier a changé sur le disque depuis : son enregistrement vous demandera "
+                                   "quelle version garder.");
+    return question;
 }
 
 QString TRecoveryOffer::FrenchDateTime(const std::string& isoTime)

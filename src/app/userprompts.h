@@ -34,6 +34,14 @@ using ProgressWork = std::function<bool(const ProgressStep& step)>;
 // "Ignorer" keeps it for a later start, "Supprimer" deletes it.
 enum class RecoveryAnswer { Recover, Ignore, Delete };
 
+// Answer to « « court.vid » est déjà ouvert dans Shotweave par … »:
+// "Ouvrir en lecture seule", "Ouvrir quand même" or "Annuler".
+enum class LockedAnswer { ReadOnly, OpenAnyway, Cancel };
+
+// Answer to « Le fichier « court.vid » a changé sur le disque … »:
+// "Enregistrer quand même", "Recharger" or "Annuler".
+enum class DiskChangeAnswer { SaveAnyway, Reload, Cancel };
+
 // Everything the main window asks the user or shows in a window of its own:
 // message boxes, file dialogs and the secondary dialogs. The editor uses
 // TDialogPrompts; tests answer in its place.
@@ -47,6 +55,11 @@ public:
     virtual SaveAnswer AskSaveChanges(QWidget* parent) = 0;
     // The recovery copy's question (text), with Récupérer / Ignorer / Supprimer.
     virtual RecoveryAnswer AskRecovery(QWidget* parent, const QString& text) = 0;
+    // The file another running editor holds (text says who and since when).
+    virtual LockedAnswer AskOpenLocked(QWidget* parent, const QString& text) = 0;
+    // The file changed on disk since it was read or written (text), before a
+    // save; choices says what the answers do.
+    virtual DiskChangeAnswer AskChangedOnDisk(QWidget* parent, const QString& text, const QString& choices) = 0;
     // A message followed by a question, with Oui / Non: true for Oui.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& question) = 0;
     // The project file to open or to save as; empty when cancelled.

@@ -5,6 +5,7 @@
 
 #include "model/error.h"
 #include "model/filebytes.h"
+#include "model/stablehash.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
 
@@ -72,13 +73,14 @@ std::filesystem::path BackupFileOf(const std::filesystem::path& file)
     return backup;
 }
 
-void SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup)
+std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup)
 {
     // A field that cannot be stored fails the save before the backup is touched.
     const std::string bytes = ProjectFileBytes(document);
     if (keepBackup)
         KeepPreviousVersion(file);
     WriteProjectBytes(document, file, bytes);
+    return StableHash(bytes);
 }
 
 void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
@@ -102,9 +104,19 @@ void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
     document = std::move(loaded);
 }
 
-void LoadProject(ProjectDocument& document, const std::filesystem::path& file)
+std::uint64_t LoadProject(ProjectDocument& document, const std::filesystem::path& file)
 {
-    LoadProjectBytes(document, ReadFileBytes(file));
+    const std::string bytes = ReadFileBytes(file);
+    LoadProjectBytes(document, bytes);
+    return StableHash(bytes);
+}
+
+bool FileChangedSince(const std::filesystem::path& file, std::uint64_t knownHash)
+{
+    std::string bytes;
+    if (TryReadFileBytes(file, bytes))
+        return true;
+    return StableHash(bytes) != knownHash;
 }
 
 } // namespace sw

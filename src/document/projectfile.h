@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -31,17 +32,25 @@ std::filesystem::path BackupFileOf(const std::filesystem::path& file);
 // written, nothing is saved, the file is untouched and sw::Error
 // « La version précédente de « FILE » ne peut pas être gardée dans
 // « FILE~ » : <reason> » is thrown. The backup has the file's permissions.
-void SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup);
+// Returns StableHash of the bytes written, which the editor keeps to tell
+// later whether another program replaced the file (FileChangedSince).
+std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup);
 
 // Reads a project file of any version (above 3 reads like 3) into the
 // document. The file is read into a copy of the document reset as for a new
 // project (shots, general information and report text emptied; report
 // settings, layout and style kept, since older versions lack them), and the
 // copy replaces the document only when the whole file was read. On any error
-// the document is exactly as before.
-void LoadProject(ProjectDocument& document, const std::filesystem::path& file);
+// the document is exactly as before. Returns StableHash of the bytes read.
+std::uint64_t LoadProject(ProjectDocument& document, const std::filesystem::path& file);
 
 // LoadProject from bytes already in memory.
 void LoadProjectBytes(ProjectDocument& document, std::string_view bytes);
+
+// Whether the file's bytes are no longer those whose StableHash is known: it
+// was replaced, changed or removed since it was last read or written. A file
+// that cannot be read counts as changed. The file time is not looked at: a
+// copy or a sync tool may keep it, and a touch changes nothing.
+bool FileChangedSince(const std::filesystem::path& file, std::uint64_t knownHash);
 
 } // namespace sw

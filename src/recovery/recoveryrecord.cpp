@@ -3,6 +3,7 @@
 #include "model/appsettings.h"
 #include "model/error.h"
 #include "model/inifile.h"
+#include "model/stablehash.h"
 
 namespace sw {
 
@@ -11,21 +12,22 @@ namespace {
 constexpr std::string_view kSection = "RECOVERY";
 constexpr std::string_view kOriginalKey = "Original";
 constexpr std::string_view kSavedAtKey = "SavedAt";
+constexpr std::string_view kEditorKey = "Editor";
+constexpr std::string_view kHostKey = "Host";
+constexpr std::string_view kOriginalHashKey = "OriginalHash";
 
-bool IsDigit(char c)
+std::optional<std::uint64_t> HashOfHex(std::string_view hex)
 {
-    return c >= '0' && c <= '9';
-}
-
-// Whether text matches pattern, where '9' stands for any digit.
-bool MatchesPattern(std::string_view text, std::string_view pattern)
-{
-    if (text.size() != pattern.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (pattern[i] == '9' ? !IsDigit(text[i]) : text[i] != pattern[i])
-            return false;
-    return true;
+    if (hex.size() != 16)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : hex) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint64_t>(digit);
+    }
+    return value;
 }
 
 std::string Quoted(const std::string& text)
@@ -44,20 +46,17 @@ std::string_view Unquoted(std::string_view value)
 
 } // namespace
 
-bool IsIsoDateTime(std::string_view text)
-{
-    constexpr std::string_view kDateTime = "9999-99-99T99:99:99";
-    if (text.size() < kDateTime.size() || !MatchesPattern(text.substr(0, kDateTime.size()), kDateTime))
-        return false;
-    const std::string_view zone = text.substr(kDateTime.size());
-    return zone.empty() || zone == "Z" || MatchesPattern(zone, "+99:99") || MatchesPattern(zone, "-99:99");
-}
-
 std::string RecoveryRecord::Bytes() const
 {
     IniFile ini;
     ini.WriteString(kSection, kOriginalKey, Quoted(EscapeLineBreaks(originalFile.string())));
     ini.WriteString(kSection, kSavedAtKey, savedAt);
+    if (editor) {
+        ini.WriteString(kSection, kEditorKey, editor->Token());
+        ini.WriteString(kSection, kHostKey, Quoted(EscapeLineBreaks(editor->host)));
+    }
+    if (originalHash)
+        ini.WriteString(kSection, kOriginalHashKey, Hex16(*originalHash));
     return ini.Bytes();
 }
 
@@ -74,6 +73,12 @@ RecoveryRecord RecoveryRecord::FromBytes(std::string_view bytes)
     record.savedAt = ini.ReadString(kSection, kSavedAtKey, "");
     if (!IsIsoDateTime(record.savedAt))
         throw Error("la fiche ne dit pas à quelle heure la copie a été faite");
+    // An editor or a hash that cannot be read is as good as none: the copy
+    // is offered, and its original is not taken for unchanged.
+    record.editor = EditorIdentity::FromToken(
+        ini.ReadString(kSection, kEditorKey, ""),
+        UnescapeLineBreaks(std::string(Unquoted(ini.ReadString(kSection, kHostKey, "")))));
+    record.originalHash = HashOfHex(ini.ReadString(kSection, kOriginalHashKey, ""));
     return record;
 }
 

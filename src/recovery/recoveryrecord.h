@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/editoridentity.h"
+#include "model/isotime.h"
 
 namespace sw {
 
@@ -17,9 +22,23 @@ namespace sw {
 // at its ends stay, and CR, LF and backslashes are stored as "\r", "\n" and
 // "\\" (EscapeLineBreaks) so that any path the system allows fits one line.
 // SavedAt is ISO 8601 local time, to the second, with the offset from UTC.
+//
+// Two more keys follow when known:
+//
+//   Editor=12345-987654-1
+//   Host=atelier
+//   OriginalHash=0123456789abcdef
+//
+// Editor and Host name the editor that writes the copy (EditorIdentity): a
+// copy is offered at start-up only once that editor is gone. OriginalHash is
+// StableHash of the original's bytes as that editor last read or wrote them,
+// so that the file can be seen to have changed since. A record without them
+// (written before they existed) is of an editor long gone.
 struct RecoveryRecord {
     std::filesystem::path originalFile;  // empty for a project never saved
     std::string savedAt;
+    std::optional<EditorIdentity> editor;
+    std::optional<std::uint64_t> originalHash;
 
     // The bytes of the record's file, lines ended by CR LF.
     std::string Bytes() const;
@@ -32,9 +51,5 @@ struct RecoveryRecord {
 
     bool operator==(const RecoveryRecord&) const = default;
 };
-
-// Whether the text is an ISO 8601 date and time to the second
-// ("2026-12-09T06:03:12"), optionally followed by "Z" or an offset "+01:00".
-bool IsIsoDateTime(std::string_view text);
 
 } // namespace sw

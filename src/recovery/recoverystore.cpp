@@ -1,7 +1,6 @@
 #include "recovery/recoverystore.h"
 
 #include <cstdint>
-#include <ctime>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -9,6 +8,7 @@
 #include "document/projectfile.h"
 #include "model/error.h"
 #include "model/filebytes.h"
+#include "model/stablehash.h"
 #include "recovery/recoveryrecord.h"
 
 namespace sw {
@@ -55,27 +55,6 @@ fs::path AbsolutePath(const fs::path& file)
     return (error ? file : absolute).lexically_normal();
 }
 
-// FNV-1a over the path's bytes: the same name from one run to the next and
-// on every machine, which std::hash does not promise.
-std::uint64_t StableHash(const std::string& bytes)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-std::string Hex16(std::uint64_t value)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string hex(16, '0');
-    for (int i = 15; i >= 0; --i, value >>= 4)
-        hex[static_cast<std::size_t>(i)] = kHex[value & 0x0F];
-    return hex;
-}
-
 // The stem as a readable part of a name: control characters replaced, no
 // leading dot (the temporary files of atomic writes start with one), cut at a
 // character's start.
@@ -99,6 +78,20 @@ std::string ReadableStem(const fs::path& original)
 bool EndsWith(const std::string& text, std::string_view end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The editor of this machine whose token ends a copy's name; nothing for a
+// name without one.
+std::optional<EditorIdentity> EditorOfName(const fs::path& recoveryFile)
+{
+    const std::string stem = recoveryFile.stem().string();
+    std::size_t start = stem.size();
+    for (int dashes = 0; dashes < 3; ++dashes) {
+        start = start == 0 ? std::string::npos : stem.rfind('-', start - 1);
+        if (start == std::string::npos)
+            return std::nullopt;
+    }
+    return EditorIdentity::FromToken(std::string_view(stem).substr(start + 1), ThisHostName());
 }
 
 // The names, without extension, of the copies and records in the folder.
@@ -148,39 +141,22 @@ fs::path RecoveryFolderPath(const EnvironmentLookup& environment)
     return XdgBaseDirectory(environment, "XDG_STATE_HOME", ".local/state") / "shotweave" / "recovery";
 }
 
-std::string IsoLocalTime(std::chrono::system_clock::time_point time)
-{
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
-    std::tm fields{};
-    char text[40];
-    std::size_t length = 0;
-    if (::localtime_r(&seconds, &fields) != nullptr)
-        length = std::strftime(text, sizeof text - 1, "%Y-%m-%dT%H:%M:%S%z", &fields);
-    if (length < 5)
-        return "1970-01-01T00:00:00Z";
-    // strftime writes the offset as "+0100"; the extended form has a colon
-    // before the minutes.
-    text[length] = text[length - 1];
-    text[length - 1] = text[length - 2];
-    text[length - 2] = ':';
-    return std::string(text, length + 1);
-}
-
-RecoveryStore::RecoveryStore(fs::path folder, FileWriter writeFile)
+RecoveryStore::RecoveryStore(fs::path folder, FileWriter writeFile, EditorIdentity owner)
     : folder_(std::move(folder)),
       writeFile_(writeFile ? std::move(writeFile) : FileWriter([](const fs::path& file, std::string_view bytes) {
           return TryWriteFileAtomically(file, bytes, LinkPolicy::ReplaceLink);
-      }))
+      })),
+      owner_(std::move(owner))
 {
 }
 
 fs::path RecoveryStore::RecoveryFileFor(const fs::path& originalFile) const
 {
+    const std::string owner = "-" + owner_.Token() + std::string(kCopyExtension);
     if (originalFile.empty())
-        return folder_ / (std::string(kNeverSavedName) + std::string(kCopyExtension));
+        return folder_ / (std::string(kNeverSavedName) + owner);
     const fs::path original = AbsolutePath(originalFile);
-    return folder_
-           / (ReadableStem(original) + "-" + Hex16(StableHash(original.string())) + std::string(kCopyExtension));
+    return folder_ / (ReadableStem(original) + "-" + Hex16(StableHash(original.string())) + owner);
 }
 
 fs::path RecoveryStore::RecordFileOf(const fs::path& recoveryFile)
@@ -191,20 +167,43 @@ fs::path RecoveryStore::RecordFileOf(const fs::path& recoveryFile)
 }
 
 RecoveryEntry RecoveryStore::Write(const ProjectDocument& document, const fs::path& originalFile,
-                                   std::chrono::system_clock::time_point savedAt) const
+                                   std::chrono::system_clock::time_point savedAt,
+                                   std::optional<std::uint64_t> originalHash) const
 {
-    return WriteBytes(ProjectFileBytes(document), originalFile, savedAt);
+    return WriteBytes(ProjectFileBytes(document), originalFile, savedAt, originalHash);
 }
 
 RecoveryEntry RecoveryStore::WriteBytes(std::string_view projectBytes, const fs::path& originalFile,
-                                        std::chrono::system_clock::time_point savedAt) const
+                                        std::chrono::system_clock::time_point savedAt,
+                                        std::optional<std::uint64_t> originalHash) const
+{
+    return WriteRecorded(projectBytes, originalFile, IsoLocalTime(savedAt), originalHash);
+}
+
+RecoveryEntry RecoveryStore::Claim(const RecoveryEntry& entry) const
+{
+    std::string bytes;
+    if (const std::error_code error = TryReadFileBytes(entry.recoveryFile, bytes))
+        throw Error(CopyNotRead(entry.recoveryFile, error.message()));
+    RecoveryEntry claimed = WriteRecorded(bytes, entry.originalFile, entry.savedAt, entry.originalHash);
+    if (claimed.recoveryFile != entry.recoveryFile)
+        Remove(entry);
+    return claimed;
+}
+
+RecoveryEntry RecoveryStore::WriteRecorded(std::string_view projectBytes, const fs::path& originalFile,
+                                           std::string savedAt, std::optional<std::uint64_t> originalHash) const
 {
     RecoveryEntry entry;
     entry.originalFile = originalFile.empty() ? fs::path() : AbsolutePath(originalFile);
     entry.recoveryFile = RecoveryFileFor(entry.originalFile);
     entry.recordFile = RecordFileOf(entry.recoveryFile);
-    entry.savedAt = IsoLocalTime(savedAt);
-    const std::string recordBytes = RecoveryRecord{entry.originalFile, entry.savedAt}.Bytes();
+    entry.savedAt = std::move(savedAt);
+    entry.editor = owner_;
+    entry.originalHash = originalHash;
+    entry.editorRunning = true;
+    const std::string recordBytes
+        = RecoveryRecord{entry.originalFile, entry.savedAt, entry.editor, entry.originalHash}.Bytes();
 
     std::error_code error;
     fs::create_directories(folder_, error);
@@ -245,20 +244,35 @@ RecoveryEntry RecoveryStore::Inspect(const fs::path& recoveryFile) const
     RecoveryEntry entry;
     entry.recoveryFile = recoveryFile;
     entry.recordFile = RecordFileOf(recoveryFile);
-    std::string recordBytes;
-    if (const std::error_code error = TryReadFileBytes(entry.recordFile, recordBytes)) {
-        entry.problem = RecordNotRead(entry.recordFile, error.message());
+    // A record that cannot be read is a problem, unless the copy's name says
+    // a running editor made it: that editor may be between writing its copy
+    // and its record.
+    const auto recordProblem = [&](const std::string& reason) {
+        if (std::optional<EditorIdentity> named = EditorOfName(recoveryFile);
+            named && !(*named == owner_) && IsRunning(*named)) {
+            entry.editor = std::move(named);
+            entry.editorRunning = true;
+        } else {
+            entry.problem = RecordNotRead(entry.recordFile, reason);
+        }
         return entry;
-    }
+    };
+    std::string recordBytes;
+    if (const std::error_code error = TryReadFileBytes(entry.recordFile, recordBytes))
+        return recordProblem(error.message());
     try {
         RecoveryRecord record = RecoveryRecord::FromBytes(recordBytes);
         entry.originalFile = std::move(record.originalFile);
         entry.savedAt = std::move(record.savedAt);
+        entry.editor = std::move(record.editor);
+        entry.originalHash = record.originalHash;
     } catch (const Error& error) {
-        entry.problem = RecordNotRead(entry.recordFile, error.what());
-        return entry;
+        return recordProblem(error.what());
     }
-    entry.problem = CopyProblem(recoveryFile);
+    // Another running editor's copy is its own business: not read here.
+    entry.editorRunning = entry.editor && IsRunning(*entry.editor);
+    if (!entry.editorRunning || entry.editor == owner_)
+        entry.problem = CopyProblem(recoveryFile);
     return entry;
 }
 

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -10,16 +12,14 @@
 
 #include "document/projectdocument.h"
 #include "model/appsettings.h"
+#include "model/editoridentity.h"
+#include "model/isotime.h"
 
 namespace sw {
 
 // $XDG_STATE_HOME/shotweave/recovery ($XDG_STATE_HOME defaults to
 // ~/.local/state, and a relative value is ignored, as for the settings).
 std::filesystem::path RecoveryFolderPath(const EnvironmentLookup& environment = ProcessEnvironment);
-
-// The time as ISO 8601 local time to the second, with its offset from UTC:
-// "2026-12-09T06:03:12+01:00".
-std::string IsoLocalTime(std::chrono::system_clock::time_point time);
 
 // One recovery found in the store's folder: a project copy and its record.
 struct RecoveryEntry {
@@ -29,6 +29,12 @@ struct RecoveryEntry {
     // (and for an entry whose record cannot be read).
     std::filesystem::path originalFile;
     std::string savedAt;  // ISO 8601 local time, as the record gives it
+    // The editor that wrote it, when the record says; see RecoveryRecord.
+    std::optional<EditorIdentity> editor;
+    // StableHash of the original as that editor last read or wrote it.
+    std::optional<std::uint64_t> originalHash;
+    // Whether that editor still runs: its copy is its own, not to be offered.
+    bool editorRunning = false;
     // Empty when the copy and its record both read; otherwise the French
     // message that says which file cannot be read and why.
     std::string problem;
@@ -36,8 +42,9 @@ struct RecoveryEntry {
     bool IsReadable() const { return problem.empty(); }
 };
 
-// The autosaved copies of projects, in one folder: one copy per project file,
-// and one for the project never saved, each with a side record (see
+// The autosaved copies of projects, in one folder: one copy per project file
+// and editor, and one for each editor's project never saved, each with a
+// side record (see
 // RecoveryRecord) saying which file it was made of and when. A copy holds
 // exactly the bytes SaveProject would write; the project's own file and the
 // document are never touched. Both files are replaced atomically and synced,
@@ -53,13 +60,18 @@ public:
     // disk would, for tests.
     using FileWriter = std::function<std::error_code(const std::filesystem::path&, std::string_view)>;
 
-    explicit RecoveryStore(std::filesystem::path folder, FileWriter writeFile = {});
+    // The store of one editor, owner: its copies bear its name, so that two
+    // editors never write one copy.
+    explicit RecoveryStore(std::filesystem::path folder, FileWriter writeFile = {},
+                           EditorIdentity owner = NewEditorIdentity());
 
     const std::filesystem::path& Folder() const { return folder_; }
+    const EditorIdentity& Owner() const { return owner_; }
 
-    // The copy of the project file, a stable name made of the file's stem and
-    // a hash of its absolute path ("court-0123456789abcdef.vid"), or of the
-    // project never saved when originalFile is empty ("nouveau-projet.vid").
+    // The owner's copy of the project file, a name made of the file's stem,
+    // a hash of its absolute path and the owner's token
+    // ("court-0123456789abcdef-12345-987654-1.vid"), or of the project never
+    // saved when originalFile is empty ("nouveau-projet-12345-987654-1.vid").
     std::filesystem::path RecoveryFileFor(const std::filesystem::path& originalFile) const;
     // The record beside a copy: the same name ending in ".rec".
     static std::filesystem::path RecordFileOf(const std::filesystem::path& recoveryFile);
@@ -69,16 +81,27 @@ public:
     // missing. Throws sw::Error « La copie de secours « FILE » ne peut pas
     // être écrite : <reason> » (or the error of a field that cannot be
     // stored); a copy whose first record cannot be written is removed again.
+    // originalHash is StableHash of the original's bytes as the editor last
+    // read or wrote them, kept in the record.
     RecoveryEntry Write(const ProjectDocument& document, const std::filesystem::path& originalFile,
-                        std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now()) const;
+                        std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now(),
+                        std::optional<std::uint64_t> originalHash = {}) const;
     // Write with the project file's bytes already made (ProjectFileBytes), so
     // that the editor takes them on its own thread and writes them on another.
     RecoveryEntry WriteBytes(std::string_view projectBytes, const std::filesystem::path& originalFile,
-                             std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now()) const;
+                             std::chrono::system_clock::time_point savedAt = std::chrono::system_clock::now(),
+                             std::optional<std::uint64_t> originalHash = {}) const;
+
+    // The copy of a gone editor, recovered by the owner, becomes the
+    // owner's: written under its name, with the same time and original hash,
+    // and the old copy removed. Throws sw::Error as Write and Remove do; the
+    // old copy is kept when the new one cannot be written.
+    RecoveryEntry Claim(const RecoveryEntry& entry) const;
 
     // Every recovery of the folder, by file name; none when the folder does
     // not exist. A copy without a record, a record without a copy, or either
-    // of them unreadable is listed with its problem.
+    // of them unreadable is listed with its problem. The copy of an editor
+    // still running is listed as such, without its project being read.
     std::vector<RecoveryEntry> List() const;
 
     // Reads the entry's copy into the document, all-or-nothing as LoadProject
@@ -90,16 +113,19 @@ public:
     // Throws sw::Error « La copie de secours « FILE » ne peut pas être
     // supprimée : <reason> ».
     void Remove(const RecoveryEntry& entry) const;
-    // Removes the recovery of originalFile (empty: the project never saved),
-    // as after that project was saved; nothing when there is none.
+    // Removes the owner's recovery of originalFile (empty: the project never
+    // saved), as after that project was saved; nothing when there is none.
     void RemoveFor(const std::filesystem::path& originalFile) const;
 
 private:
     // The entry of one copy name, with its problem if any.
     RecoveryEntry Inspect(const std::filesystem::path& recoveryFile) const;
+    RecoveryEntry WriteRecorded(std::string_view projectBytes, const std::filesystem::path& originalFile,
+                                std::string savedAt, std::optional<std::uint64_t> originalHash) const;
 
     std::filesystem::path folder_;
     FileWriter writeFile_;
+    EditorIdentity owner_;
 };
 
 } // namespace sw

@@ -14,7 +14,7 @@ using test::ErrorOf;
 
 TEST(RecoveryRecord, IsWrittenAsAnIniFileAndReadBack)
 {
-    const RecoveryRecord record{"/home/anne/films/\xC3\xA9t\xC3\xA9/court.vid", "2026-12-09T06:03:12+01:00"};
+    const RecoveryRecord record{"/home/anne/films/\xC3\xA9t\xC3\xA9/court.vid", "2026-12-09T06:03:12+01:00", {}, {}};
     EXPECT_EQ(record.Bytes(), "[RECOVERY]\r\nOriginal=\"/home/anne/films/\xC3\xA9t\xC3\xA9/court.vid\"\r\n"
                               "SavedAt=2026-12-09T06:03:12+01:00\r\n");
     EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()), record);
@@ -22,7 +22,7 @@ TEST(RecoveryRecord, IsWrittenAsAnIniFileAndReadBack)
 
 TEST(RecoveryRecord, AProjectNeverSavedHasAnEmptyOriginal)
 {
-    const RecoveryRecord record{"", "2026-12-09T06:03:12Z"};
+    const RecoveryRecord record{"", "2026-12-09T06:03:12Z", {}, {}};
     EXPECT_EQ(record.Bytes(), "[RECOVERY]\r\nOriginal=\"\"\r\nSavedAt=2026-12-09T06:03:12Z\r\n");
     EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()).originalFile, std::filesystem::path());
 }
@@ -30,8 +30,27 @@ TEST(RecoveryRecord, AProjectNeverSavedHasAnEmptyOriginal)
 TEST(RecoveryRecord, AnyPathComesBackWhole)
 {
     for (const std::string path : {" /lead", "/trail ", "/a\r\nb\\c.vid", "/\\n\\\\", "/\"quoted\"", "\"", "/t\tab"}) {
-        const RecoveryRecord record{path, "2026-01-02T03:04:05-05:00"};
+        const RecoveryRecord record{path, "2026-01-02T03:04:05-05:00", {}, {}};
         EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()), record) << path;
+    }
+}
+
+TEST(RecoveryRecord, NamesItsEditorAndTheOriginalItsEditorKnew)
+{
+    const RecoveryRecord record{"/films/court.vid", "2026-12-09T06:03:12Z",
+                                EditorIdentity{"atelier \"2\"", 4321, 987654, 2}, 0x0123456789abcdefull};
+    EXPECT_EQ(record.Bytes(), "[RECOVERY]\r\nOriginal=\"/films/court.vid\"\r\nSavedAt=2026-12-09T06:03:12Z\r\n"
+                              "Editor=4321-987654-2\r\nHost=\"atelier \"2\"\"\r\nOriginalHash=0123456789abcdef\r\n");
+    EXPECT_EQ(RecoveryRecord::FromBytes(record.Bytes()), record);
+}
+
+TEST(RecoveryRecord, AnEditorOrHashThatCannotBeReadIsNone)
+{
+    for (const std::string extra : {"Editor=12-x-1\nOriginalHash=12345\n", "Editor=-3-4-5\nOriginalHash=0123456789ABCDEF\n",
+                                    "Editor=1-2\nOriginalHash=0123456789abcdefa\n", "Editor=1-2-3-\nOriginalHash=g123456789abcdef\n"}) {
+        const RecoveryRecord record = RecoveryRecord::FromBytes("[RECOVERY]\nOriginal=\"\"\nSavedAt=2026-12-09T06:03:12\n" + extra);
+        EXPECT_FALSE(record.editor) << extra;
+        EXPECT_FALSE(record.originalHash) << extra;
     }
 }
 

@@ -21,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Environment;
 using test::ErrorOf;
+using test::GoneEditor;
 using test::ReadAll;
 using test::TemporaryFolder;
 using test::WriteAll;
@@ -98,8 +99,9 @@ TEST(RecoveryStore, WritesListsReadsAndRemovesARecovery)
     ProjectDocument savedDocument = document;
     SaveProject(savedDocument, saved);
     EXPECT_EQ(ReadAll(written.recoveryFile), ReadAll(saved));
-    EXPECT_EQ(ReadAll(written.recordFile),
-              "[RECOVERY]\r\nOriginal=\"" + original.string() + "\"\r\nSavedAt=" + written.savedAt + "\r\n");
+    EXPECT_EQ(ReadAll(written.recordFile), "[RECOVERY]\r\nOriginal=\"" + original.string() + "\"\r\nSavedAt="
+                                               + written.savedAt + "\r\nEditor=" + store.Owner().Token()
+                                               + "\r\nHost=\"" + ThisHostName() + "\"\r\n");
 
     const std::vector<RecoveryEntry> entries = store.List();
     ASSERT_EQ(entries.size(), 1u);
@@ -144,16 +146,21 @@ TEST(RecoveryStore, KeepsOneCopyPerProjectFileAndOneForTheProjectNeverSaved)
     ASSERT_EQ(names.size(), 6u);
     for (const fs::path& original : {court, otherCourt}) {
         const std::string name = store.RecoveryFileFor(original).filename().string();
-        // "court-" and 16 hexadecimal digits.
-        ASSERT_EQ(name.size(), 26u) << name;
+        // "court-", 16 hexadecimal digits, then the editor's token.
+        const std::string owner = "-" + store.Owner().Token() + ".vid";
+        ASSERT_EQ(name.size(), 22u + owner.size()) << name;
         EXPECT_EQ(name.substr(0, 6), "court-");
         EXPECT_EQ(name.substr(6, 16).find_first_not_of("0123456789abcdef"), std::string::npos) << name;
-        EXPECT_EQ(name.substr(22), ".vid");
-        // The name is the same for another store on the folder, in another run.
-        EXPECT_EQ(RecoveryStore(store.Folder()).RecoveryFileFor(original), store.RecoveryFileFor(original));
+        EXPECT_EQ(name.substr(22), owner);
+        // The name is the same for the same editor, in any store on the
+        // folder; another editor has its own.
+        EXPECT_EQ(RecoveryStore(store.Folder(), {}, store.Owner()).RecoveryFileFor(original),
+                  store.RecoveryFileFor(original));
+        EXPECT_NE(RecoveryStore(store.Folder()).RecoveryFileFor(original), store.RecoveryFileFor(original));
     }
     EXPECT_NE(store.RecoveryFileFor(court), store.RecoveryFileFor(otherCourt));
-    EXPECT_EQ(store.RecoveryFileFor({}), store.Folder() / "nouveau-projet.vid");
+    const std::string neverSaved = "nouveau-projet-" + store.Owner().Token();
+    EXPECT_EQ(store.RecoveryFileFor({}), store.Folder() / (neverSaved + ".vid"));
     EXPECT_EQ(RecoveryStore::RecordFileOf(store.Folder() / "nouveau-projet.vid"), store.Folder() / "nouveau-projet.rec");
 
     const std::vector<RecoveryEntry> entries = store.List();
@@ -260,6 +267,69 @@ TEST(RecoveryStore, AFailedWriteSaysWhichCopyAndLeavesNothingHalfWritten)
     EXPECT_TRUE(store.List().empty());
 }
 
+TEST(RecoveryStore, TwoEditorsNeverShareACopyAndARunningOnesIsNotOffered)
+{
+    TemporaryFolder folder;
+    const fs::path recovery = folder.Path() / "recovery";
+    const RecoveryStore anne(recovery);
+    const RecoveryStore bruno(recovery);
+    const fs::path court = folder.Path() / "court.vid";
+    const RecoveryEntry anneCopy = anne.Write(Project("Anne", 1), court, std::chrono::system_clock::now(), 42u);
+    const RecoveryEntry brunoCopy = bruno.Write(Project("Bruno", 2), court);
+    const RecoveryEntry anneNew = anne.Write(Project("nouveau d'Anne", 1), {});
+    const RecoveryEntry brunoNew = bruno.Write(Project("nouveau de Bruno", 1), {});
+    EXPECT_NE(anneCopy.recoveryFile, brunoCopy.recoveryFile);
+    EXPECT_NE(anneNew.recoveryFile, brunoNew.recoveryFile);
+
+    // A copy left by an editor that is gone; one of a record from before
+    // records named their editor.
+    const RecoveryStore gone(recovery, {}, GoneEditor());
+    const RecoveryEntry goneCopy = gone.Write(Project("parti", 3), court);
+    WriteAll(recovery / "ancien.vid", ReadAll(goneCopy.recoveryFile));
+    WriteAll(recovery / "ancien.rec", "[RECOVERY]\r\nOriginal=\"/films/ancien.vid\"\r\nSavedAt=2026-12-09T06:03:12Z\r\n");
+
+    // A third editor starting now sees the running editors' copies as theirs.
+    const RecoveryStore starting(recovery);
+    std::vector<fs::path> offered;
+    for (const RecoveryEntry& entry : starting.List())
+        if (!entry.editorRunning)
+            offered.push_back(entry.recoveryFile);
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (std::vector<fs::path>{recovery / "ancien.vid", goneCopy.recoveryFile}));
+
+    // Each removes its own copy only.
+    anne.RemoveFor(court);
+    EXPECT_FALSE(fs::exists(anneCopy.recoveryFile));
+    EXPECT_TRUE(fs::exists(brunoCopy.recoveryFile));
+    EXPECT_EQ(ReadAll(anneNew.recoveryFile), ProjectFileBytes(Project("nouveau d'Anne", 1)));
+    EXPECT_EQ(ReadAll(brunoNew.recoveryFile), ProjectFileBytes(Project("nouveau de Bruno", 1)));
+}
+
+TEST(RecoveryStore, ARecoveredCopyBecomesTheRecoveringEditors)
+{
+    TemporaryFolder folder;
+    const fs::path court = folder.Path() / "court.vid";
+    const RecoveryStore gone(folder.Path(), {}, GoneEditor());
+    const RecoveryEntry left = gone.Write(Project("parti", 3), court, std::chrono::system_clock::now(), 7u);
+    const RecoveryStore store(folder.Path());
+    std::vector<RecoveryEntry> entries = store.List();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_FALSE(entries[0].editorRunning);
+    EXPECT_EQ(entries[0].originalHash, 7u);
+
+    const RecoveryEntry claimed = store.Claim(entries[0]);
+    EXPECT_EQ(claimed.recoveryFile, store.RecoveryFileFor(court));
+    EXPECT_EQ(claimed.savedAt, left.savedAt);
+    EXPECT_EQ(claimed.originalHash, 7u);
+    EXPECT_EQ(ReadAll(claimed.recoveryFile), ProjectFileBytes(Project("parti", 3)));
+    EXPECT_FALSE(fs::exists(left.recoveryFile));
+    EXPECT_FALSE(fs::exists(left.recordFile));
+    entries = store.List();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].editorRunning);
+    EXPECT_EQ(entries[0].editor, store.Owner());
+}
+
 TEST(RecoveryStore, ACopyWhoseRecordCannotBeWrittenIsNotLeftBehind)
 {
     TemporaryFolder folder;
@@ -268,7 +338,7 @@ TEST(RecoveryStore, ACopyWhoseRecordCannotBeWrittenIsNotLeftBehind)
     fs::create_directories(record);  // a folder where the record goes cannot be replaced
     EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), {}); }),
               "La fiche de la copie de secours « " + record.string() + " » ne peut pas être écrite : Is a directory");
-    EXPECT_EQ(FileNames(store.Folder()), std::vector<std::string>{"nouveau-projet.rec"});
+    EXPECT_EQ(FileNames(store.Folder()), std::vector<std::string>{record.filename().string()});
 }
 
 TEST(RecoveryStore, AFieldThatCannotBeStoredWritesNoCopy)

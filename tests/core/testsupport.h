@@ -14,10 +14,25 @@
 #include <string>
 #include <system_error>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "model/appsettings.h"
+#include "model/editoridentity.h"
 #include "model/error.h"
 
 namespace sw::test {
+
+// An editor of this machine whose process has ended: a child that exited.
+inline EditorIdentity GoneEditor()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return EditorIdentity{ThisHostName(), child, 12345, 1};
+}
 
 // A fresh folder of its own under the system's temporary folder, removed with
 // its content afterwards.

@@ -20,9 +20,11 @@
 
 #include "app/autosaver.h"
 #include "app/recoveryoffer.h"
+#include "core/testsupport.h"
 #include "document/projectfile.h"
 #include "editortestkit.h"
 #include "model/filebytes.h"
+#include "model/stablehash.h"
 #include "qtshared/uitext.h"
 #include "recovery/recoverystore.h"
 
@@ -69,7 +71,10 @@ struct AutoSaveEditor : swtest::Editor {
     using Editor::Editor;
 
     sw::TAutoSaver& AutoSaver() const { return form->Document().AutoSaver(); }
-    sw::RecoveryStore Store() const { return sw::RecoveryStore(RecoveryFolder()); }
+    // The editor's own copies.
+    const sw::RecoveryStore& Store() const { return AutoSaver().Store(); }
+    // Copies left by an editor that stopped without saving.
+    sw::RecoveryStore PastRun() const { return sw::RecoveryStore(RecoveryFolder(), {}, sw::test::GoneEditor()); }
     fs::path FilePath(const char* name) const { return Path(QLatin1String(name)).toStdString(); }
     QStatusBar* StatusBar() const { return Find<QStatusBar>("statusBar"); }
 
@@ -208,8 +213,8 @@ private slots:
         sw::ProjectDocument original = ProjectTitled("Avant");
         sw::SaveProject(original, film);
         const std::string before = ReadBytes(film);
-        editor.Store().Write(ProjectTitled("Après la panne"), film, DecemberAfternoon());
-        editor.Store().Write(ProjectTitled("Sans nom"), {}, DecemberAfternoon());
+        editor.PastRun().Write(ProjectTitled("Après la panne"), film, DecemberAfternoon(), sw::StableHash(before));
+        editor.PastRun().Write(ProjectTitled("Sans nom"), {}, DecemberAfternoon());
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Recover};
         editor.form->FormShow({});
 
@@ -237,12 +242,46 @@ private slots:
         QVERIFY(left[0].originalFile.empty());
     }
 
+    void aCopyWhoseOriginalChangedSinceAsksBeforeReplacingIt()
+    {
+        AutoSaveEditor editor(false);
+        const fs::path film = editor.FilePath("film.vid");
+        sw::ProjectDocument original = ProjectTitled("Avant");
+        sw::SaveProject(original, film);
+        const std::string before = ReadBytes(film);
+        editor.PastRun().Write(ProjectTitled("Après la panne"), film, DecemberAfternoon(), sw::StableHash(before));
+        // Another editor saved the file after the copy was made.
+        sw::ProjectDocument other = ProjectTitled("Version de Bruno");
+        sw::SaveProject(other, film);
+        const std::string theirs = ReadBytes(film);
+        editor.prompts.recoveryAnswers = {RecoveryAnswer::Recover};
+        editor.form->FormShow({});
+        QCOMPARE(editor.prompts.recoveryQuestions.size(), 1);
+        QVERIFY(editor.prompts.recoveryQuestions[0].endsWith(
+            QStringLiteral("Le fichier a changé sur le disque depuis : son enregistrement vous demandera quelle "
+                           "version garder.")));
+        QCOMPARE(editor.Find<QLineEdit>("titleEd")->text(), QStringLiteral("Après la panne"));
+
+        // Annuler leaves Bruno's file; saving anyway keeps it as the backup.
+        editor.Trigger("mSave");
+        QCOMPARE(editor.prompts.diskChangeTexts.size(), 2);
+        QCOMPARE(ReadBytes(film), theirs);
+        editor.app->Settings().KeepBackup = false;
+        editor.prompts.diskChangeAnswers = {sw::DiskChangeAnswer::SaveAnyway};
+        editor.Trigger("mSave");
+        QCOMPARE(ReadBytes(sw::BackupFileOf(film)), theirs);
+        sw::ProjectDocument reopened;
+        sw::LoadProject(reopened, film);
+        QCOMPARE(reopened.GenInfo.title, std::string("Après la panne"));
+        QVERIFY(!editor.form->Document().IsModified());
+    }
+
     void ignoredCopiesStayAndDeletedOnesGo()
     {
         AutoSaveEditor editor(false);
         const fs::path film = editor.FilePath("film.vid");
-        const sw::RecoveryEntry filmCopy = editor.Store().Write(ProjectTitled("Gardé"), film, DecemberAfternoon());
-        const sw::RecoveryEntry newCopy = editor.Store().Write(ProjectTitled("Jeté"), {}, DecemberAfternoon());
+        const sw::RecoveryEntry filmCopy = editor.PastRun().Write(ProjectTitled("Gardé"), film, DecemberAfternoon());
+        const sw::RecoveryEntry newCopy = editor.PastRun().Write(ProjectTitled("Jeté"), {}, DecemberAfternoon());
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Ignore, RecoveryAnswer::Delete};
         editor.form->FormShow({});
 
@@ -270,7 +309,7 @@ private slots:
     {
         AutoSaveEditor editor(false);
         const sw::RecoveryEntry cut =
-            editor.Store().Write(ProjectTitled("Coupé"), editor.FilePath("film.vid"), DecemberAfternoon());
+            editor.PastRun().Write(ProjectTitled("Coupé"), editor.FilePath("film.vid"), DecemberAfternoon());
         const std::string cutBytes = ReadBytes(cut.recoveryFile).substr(0, 20);
         WriteBytes(cut.recoveryFile, cutBytes);
         editor.prompts.recoveryAnswers = {RecoveryAnswer::Delete};

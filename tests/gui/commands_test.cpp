@@ -450,7 +450,10 @@ private slots:
         swtest::Editor autoLoad(false);
         autoLoad.app->Settings().AutoLoad = true;
         autoLoad.app->Settings().LastFileName = file.toStdString();
+        // The first editor still holds the file: this one opens it anyway.
+        autoLoad.prompts.lockedAnswers = {sw::LockedAnswer::OpenAnyway};
         autoLoad.form->FormShow({});
+        QCOMPARE(autoLoad.prompts.lockedTexts.size(), 1);
         QCOMPARE(autoLoad.form->windowTitle(), swtest::WindowTitleFor(file));
         QCOMPARE(Names(autoLoad.Find<QListWidget>("vListBox")), (QStringList{"ouverture", "plan 2"}));
 

@@ -111,6 +111,10 @@ public:
     int progressSteps = 0;                 // steps reported to the progress boxes
     QStringList recoveryQuestions;         // the recovery copies offered at start-up
     std::deque<sw::RecoveryAnswer> recoveryAnswers;  // answers given, Ignorer once empty
+    QStringList lockedTexts;               // « … est déjà ouvert dans Shotweave par … »
+    std::deque<sw::LockedAnswer> lockedAnswers;  // answers given, Annuler once empty
+    QStringList diskChangeTexts;           // « Le fichier … a changé sur le disque … », then what the answers do
+    std::deque<sw::DiskChangeAnswer> diskChangeAnswers;  // answers given, Annuler once empty
     // When set, the preferences dialog is the real one, shown without
     // waiting; these steps act in it as the user would.
     std::function<void(sw::TPrefFrm&)> preferenceSteps;
@@ -143,6 +147,24 @@ public:
             return sw::RecoveryAnswer::Ignore;
         const sw::RecoveryAnswer answer = recoveryAnswers.front();
         recoveryAnswers.pop_front();
+        return answer;
+    }
+    sw::LockedAnswer AskOpenLocked(QWidget*, const QString& text) override
+    {
+        lockedTexts << text;
+        if (lockedAnswers.empty())
+            return sw::LockedAnswer::Cancel;
+        const sw::LockedAnswer answer = lockedAnswers.front();
+        lockedAnswers.pop_front();
+        return answer;
+    }
+    sw::DiskChangeAnswer AskChangedOnDisk(QWidget*, const QString& text, const QString& choices) override
+    {
+        diskChangeTexts << text << choices;
+        if (diskChangeAnswers.empty())
+            return sw::DiskChangeAnswer::Cancel;
+        const sw::DiskChangeAnswer answer = diskChangeAnswers.front();
+        diskChangeAnswers.pop_front();
         return answer;
     }
     bool AskYesNo(QWidget*, const QString& text, const QString& question) override
