@@ -1,5 +1,6 @@
 #include "publish/htmpublish.h"
 
+#include <cassert>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -267,9 +268,9 @@ void THTMPublish::CheckCoverPage() const
                     + "\" n'est pas un simple nom de fichier : le site n'a pas été publié.");
 }
 
-void THTMPublish::StartPage(std::string_view start)
+void THTMPublish::StartPage(std::string_view start, SiteTextKind kind)
 {
-    page.Clear();
+    page.ClearForSite(kind);
     page.append(start);
 }
 
@@ -278,10 +279,8 @@ void THTMPublish::SavePage(const std::string& fileName)
 {
     // The pages are made again by every publication: replaced whole, but not
     // worth waiting for the disk.
-    const std::span<char> bytes = page.FinishedBytesToRewrite();
-    WriteFileAtomically(siteDir_ / fileName,
-                        SiteBytesInPlace(bytes.data(), bytes.size(), SiteTextKindOf(fileName), siteBytes_),
-                        LinkPolicy::ReplaceLink, Durability::Rebuildable);
+    assert(page.Kind() == SiteTextKindOf(fileName));
+    WriteFileAtomically(siteDir_ / fileName, page.FinishedBytes(), LinkPolicy::ReplaceLink, Durability::Rebuildable);
     writtenFiles_.push_back(fileName);
 }
 
@@ -558,14 +557,14 @@ void THTMPublish::WriteReport()
 
 void THTMPublish::WriteStylesheet()
 {
-    StartPage(project_.StylePrefs.BuildStyleSheet());
+    StartPage(project_.StylePrefs.BuildStyleSheet(), SiteTextKind::StyleSheet);
     page.append(kStyleCorrection);
     SavePage("vStyle.css");
 }
 
 void THTMPublish::WriteScript()
 {
-    StartPage("// JavaScript data and routines from Shotweave\r\n");
+    StartPage("// JavaScript data and routines from Shotweave\r\n", SiteTextKind::Script);
     AppendJSData(page, project_.EventList);
     page.append(kScriptRoutines);
     SavePage("vScript.js");

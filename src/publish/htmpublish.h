@@ -53,7 +53,7 @@ public:
 private:
     void TakeLayoutPrefs();
     void CheckCoverPage() const;
-    void StartPage(std::string_view start);
+    void StartPage(std::string_view start, SiteTextKind kind = SiteTextKind::Page);
     void SavePage(const std::string& fileName);
 
     void WriteFrameset();
@@ -83,10 +83,9 @@ private:
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
 
-    // The page being written, in its final bytes; one buffer for every page.
+    // The page being written, in its final bytes (Windows-1252); one buffer
+    // for every page.
     PageText page;
-    // The page's bytes in the site's code page, when it holds more than ASCII.
-    std::string siteBytes_;
     bool showShots = false;
     bool showStoryboard = false;
     bool showReport = false;

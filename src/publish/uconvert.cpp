@@ -144,46 +144,6 @@ std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string
     return buffer;
 }
 
-std::string_view SiteBytesInPlace(char* utf8, std::size_t size, SiteTextKind kind, std::string& buffer)
-{
-    const std::string_view text(utf8, size);
-    std::size_t from = FirstNonAscii(text, 0);
-    char* out = utf8 + from;
-    while (from < size) {
-        const auto lead = static_cast<unsigned char>(utf8[from]);
-        if (lead < 0x80) {
-            // Runs of ASCII move down whole; out never passes from.
-            const std::size_t end = FirstNonAscii(text, from);
-            std::memmove(out, utf8 + from, end - from);
-            out += end - from;
-            from = end;
-            continue;
-        }
-        if ((lead == 0xC2 || lead == 0xC3) && from + 1 < size) {
-            const auto next = static_cast<unsigned char>(utf8[from + 1]);
-            const unsigned latin1 = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
-            if ((next & 0xC0) == 0x80 && latin1 >= 0xA0) {
-                *out++ = static_cast<char>(latin1);
-                from += 2;
-                continue;
-            }
-        }
-        std::size_t after = from;
-        const char32_t cp = DecodeUtf8(text, after);
-        const std::optional<char> cp1252 = cp == kReplacementCharacter ? std::nullopt : CodePointToCp1252(cp);
-        if (!cp1252) {
-            // A reference is longer than the character: the rest goes to the buffer.
-            buffer.assign(utf8, out);
-            std::string converted;
-            buffer.append(SiteBytes(text.substr(from), kind, converted));
-            return buffer;
-        }
-        *out++ = *cp1252;
-        from = after;
-    }
-    return {utf8, static_cast<std::size_t>(out - utf8)};
-}
-
 std::string EncodeEntities(std::string_view text)
 {
     std::string result;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // StripAccents, which the link targets use, belongs to the model's text conversions.
 #include "model/textconv.h"
@@ -11,8 +12,9 @@
 namespace sw {
 
 // Character conversions of the published site. Texts are UTF-8, as in the
-// model; the pages become Windows-1252 when they are written (SiteBytes),
-// where each character the code page cannot hold becomes a reference. Inside
+// model; the pages become Windows-1252 as they are filled (PageText's site
+// mode, or SiteBytes for a text on its own), where each character the code
+// page cannot hold becomes a reference. Inside
 // a script string or a style sheet such a reference would be read as it is,
 // so the escapers for those places write their own escapes for it.
 
@@ -75,14 +77,6 @@ std::string ScriptFileName(std::string_view name);
 // cannot hold written as a CSS escape, "\141 " for "Ł".
 std::string CssEscaped(std::string_view text);
 
-// What kind of file of the site a text is written to, which decides how a
-// character Windows-1252 cannot hold is written.
-enum class SiteTextKind {
-    Page,        // "&#321;", a numeric character reference
-    StyleSheet,  // "\\141 ", a CSS escape
-    Script,      // "\\u0141", a script escape
-};
-
 // The kind of a site file, from its name's extension: ".css" and ".js" files,
 // pages otherwise.
 SiteTextKind SiteTextKindOf(std::string_view fileName);
@@ -91,11 +85,6 @@ SiteTextKind SiteTextKindOf(std::string_view fileName);
 // page cannot hold written as kind says. A text of plain ASCII is returned as
 // it is; any other is converted into buffer, whose memory serves again.
 std::string_view SiteBytes(std::string_view utf8, SiteTextKind kind, std::string& buffer);
-
-// SiteBytes that converts the text where it stands when the code page holds
-// every character (each is then no longer than its UTF-8 form), and into
-// buffer from the first one it cannot hold.
-std::string_view SiteBytesInPlace(char* utf8, std::size_t size, SiteTextKind kind, std::string& buffer);
 
 // Writes the script escape of one character ("\u0141", or a surrogate pair)
 // at to; returns the end of what it wrote, at most 12 bytes.
@@ -158,29 +147,60 @@ inline constexpr auto kJsCharRules = [] {
     return table;
 }();
 
+// The most bytes JsEscape writes for one: "\\uFFFD" for a malformed byte.
+inline constexpr std::size_t kMaxJsEscapedGrowth = 6;
+
+// Writes JsEscape(text) at to; returns the end of what it wrote, at most
+// kMaxJsEscapedGrowth bytes for one. SiteBytes writes the site's Windows-1252 bytes for a
+// script file, UTF-8 otherwise.
+template <bool SiteBytes>
+char* WriteJsEscaped(char* to, std::string_view text)
+{
+    // Every byte of 0x80 or more is read as a character on a site page;
+    // otherwise Latin-1's bytes are kept as they are.
+    static constexpr auto kRules = [] {
+        auto table = kJsCharRules;
+        if (SiteBytes)
+            for (int byte = 0x80; byte < 0xC4; ++byte)
+                table.rule[byte] = JsCharRule::NonAscii;
+        return table;
+    }();
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char ch = text[pos];
+        const JsCharRule rule = kRules.rule[static_cast<unsigned char>(ch)];
+        if (rule == JsCharRule::NonAscii) {
+            if constexpr (SiteBytes) {
+                const char* at = text.data() + pos;
+                to = WriteSiteCharacter(to, at, text.data() + text.size(), SiteTextKind::Script);
+                pos = static_cast<std::size_t>(at - text.data());
+            } else {
+                to = WriteScriptCharacter(to, text, pos);
+            }
+            continue;
+        }
+        ++pos;
+        if (rule == JsCharRule::Dropped)
+            continue;
+        if (rule == JsCharRule::Escaped)
+            *to++ = '\\';
+        *to++ = ch;
+    }
+    return to;
+}
+
 // Appends JsEscape(text) to out (a std::string or a PageText), in one pass.
 template <typename Out>
 void AppendJsEscaped(Out& out, std::string_view text)
 {
-    // The breaks are dropped, so the result holds none: written in place,
-    // at most three bytes for one (a character of two bytes escaped).
-    AppendBreakFree(out, 3 * text.size(), [text](char* to) {
-        for (std::size_t pos = 0; pos < text.size();) {
-            const char ch = text[pos];
-            const JsCharRule rule = kJsCharRules.rule[static_cast<unsigned char>(ch)];
-            if (rule == JsCharRule::NonAscii) {
-                to = WriteScriptCharacter(to, text, pos);
-                continue;
-            }
-            ++pos;
-            if (rule == JsCharRule::Dropped)
-                continue;
-            if (rule == JsCharRule::Escaped)
-                *to++ = '\\';
-            *to++ = ch;
+    // The breaks are dropped, so the result holds none: written in place.
+    const std::size_t maxSize = kMaxJsEscapedGrowth * text.size();
+    if constexpr (std::is_same_v<Out, PageText>) {
+        if (out.IsSite()) {
+            out.AppendFinalBreakFree(maxSize, [text](char* to) { return WriteJsEscaped<true>(to, text); });
+            return;
         }
-        return to;
-    });
+    }
+    AppendBreakFree(out, maxSize, [text](char* to) { return WriteJsEscaped<false>(to, text); });
 }
 
 // Appends ScriptFileName(name) to out, in one pass.

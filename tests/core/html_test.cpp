@@ -84,6 +84,23 @@ TEST(SiteCharactersTest, ScriptStringsEscapeWhatTheCodePageCannotHold)
     std::string buffer;
     EXPECT_EQ(sw::SiteBytes(sw::JsEscape("a\xC3("), sw::SiteTextKind::Script, buffer), "a\\uFFFD\\(");
     EXPECT_EQ(sw::ScriptFileName("Дом\\\"é.jpg"), "\\u0414\\u043E\\u043C\\\\\\\"é.jpg");
+    // Malformed bytes, each six bytes long once escaped, fit where they go.
+    const std::string broken(40, '\xFF');
+    std::string escapes;
+    for (int i = 0; i < 40; ++i)
+        escapes += "\\uFFFD";
+    EXPECT_EQ(sw::JsEscape(broken), escapes);
+    sw::PageText script;
+    script.ClearForSite(sw::SiteTextKind::Script);
+    sw::AppendJsEscaped(script, broken);
+    EXPECT_EQ(script.FinishedBytes(), escapes + "\r\n");
+    sw::PageText page;
+    page.ClearForSite(sw::SiteTextKind::Page);
+    page.append(broken);
+    std::string references;
+    for (int i = 0; i < 40; ++i)
+        references += "&#65533;";
+    EXPECT_EQ(page.FinishedBytes(), references + "\r\n");
 }
 
 TEST(SiteCharactersTest, StyleTextsUseCssEscapes)
