@@ -165,25 +165,32 @@ char* WriteJsEscaped(char* to, std::string_view text)
                 table.rule[byte] = JsCharRule::NonAscii;
         return table;
     }();
-    for (std::size_t pos = 0; pos < text.size();) {
-        const char ch = text[pos];
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at != end) {
+        const char ch = *at;
         const JsCharRule rule = kRules.rule[static_cast<unsigned char>(ch)];
+        // Most bytes are kept: they go first.
+        if (rule == JsCharRule::Kept) {
+            *to++ = ch;
+            ++at;
+            continue;
+        }
         if (rule == JsCharRule::NonAscii) {
             if constexpr (SiteBytes) {
-                const char* at = text.data() + pos;
-                to = WriteSiteCharacter(to, at, text.data() + text.size(), SiteTextKind::Script);
-                pos = static_cast<std::size_t>(at - text.data());
+                to = WriteSiteCharacter(to, at, end, SiteTextKind::Script);
             } else {
+                std::size_t pos = static_cast<std::size_t>(at - text.data());
                 to = WriteScriptCharacter(to, text, pos);
+                at = text.data() + pos;
             }
             continue;
         }
-        ++pos;
-        if (rule == JsCharRule::Dropped)
-            continue;
-        if (rule == JsCharRule::Escaped)
+        ++at;
+        if (rule == JsCharRule::Escaped) {
             *to++ = '\\';
-        *to++ = ch;
+            *to++ = ch;
+        }
     }
     return to;
 }
