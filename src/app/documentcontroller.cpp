@@ -213,7 +213,8 @@ bool TDocumentController::OpenRecovered(const RecoveryEntry& entry)
     MarkModified();
     ShowTitle();
     // The copy stays until the work is saved or dropped, as this run's own.
-    autoSaver_->Adopt(entry);
+    // One that cannot be renamed is told; the recovered work stays open.
+    RunUserCommand(prompts_, dialogParent_, [this, &entry] { autoSaver_->Adopt(entry); });
     return true;
 }
 

@@ -326,6 +326,29 @@ private slots:
         QCOMPARE(editor.ShotNames(), QStringList{QStringLiteral("plan 1")});
     }
 
+    void aRecoveredCopyThatCannotBeMadeThisRunsStaysOpenAndKept()
+    {
+        AutoSaveEditor editor(false);
+        const fs::path film = editor.FilePath("film.vid");
+        const sw::RecoveryEntry left = editor.PastRun().Write(ProjectTitled("Sauvé"), film, DecemberAfternoon());
+        // A full disk: the copy cannot be written again under this editor's name.
+        editor.AutoSaver().UseStore(sw::RecoveryStore(
+            editor.RecoveryFolder(),
+            [](const fs::path&, std::string_view) { return std::make_error_code(std::errc::no_space_on_device); },
+            editor.AutoSaver().Store().Owner()));
+        editor.prompts.recoveryAnswers = {RecoveryAnswer::Recover};
+        editor.form->FormShow({});
+        QCOMPARE(editor.Find<QLineEdit>("titleEd")->text(), QStringLiteral("Sauvé"));
+        QCOMPARE(editor.app->Paths().CurrentFile, film);
+        QVERIFY(editor.prompts.messages.last().startsWith(QStringLiteral("La copie de secours « ")));
+        QVERIFY(editor.prompts.messages.last().contains(QStringLiteral("ne peut pas être écrite")));
+        QVERIFY(fs::exists(left.recoveryFile));
+        // Dropping the work drops its copy.
+        editor.prompts.saveAnswers = {SaveAnswer::No};
+        editor.Trigger("mNew");
+        QVERIFY(!fs::exists(left.recoveryFile));
+    }
+
     void aFailedAutosaveIsShownOnceAndTriedAgain()
     {
         AutoSaveEditor editor;
