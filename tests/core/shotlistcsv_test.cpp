@@ -1,5 +1,7 @@
 #include "export/shotlistcsv.h"
 
+#include <cctype>
+
 #include <gtest/gtest.h>
 
 #include "worldwords.h"
@@ -109,6 +111,25 @@ TEST(ShotRowsTest, TheFramingWordIsThePublishedOneAndTheEntryTheEditorsOne)
     }
 }
 
+TEST(ShotListCsvTest, TextsAreDataNotFormulas)
+{
+    sw::ProjectDocument project;
+    sw::TEvent& shot = AddShot(project, "=HYPERLINK(\"http://x\")", "-5");
+    shot.action = "+1+1";
+    shot.sound = "@SUM(A1)";
+    shot.dialogue = "- Non. - Si.";
+    shot.cam.effect = "-(2)";
+    shot.cam.startImage = "\tcmd";
+    shot.cam.endImage = "-=1";
+    AddShot(project, "-1 plan", "12").action = "\rsuite";
+    const std::string csv = sw::ShotListCsv(project);
+    // A negative duration is still a number; a dialogue line "- " stays as typed.
+    EXPECT_NE(csv.find("\r\n1;\"'=HYPERLINK(\"\"http://x\"\")\";'+1+1;'@SUM(A1);- Non. - Si.;0;"), std::string::npos)
+        << csv;
+    EXPECT_NE(csv.find(";'-(2);'\tcmd;'-=1\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n2;'-1 plan;\"'\rsuite\";;;12;"), std::string::npos) << csv;
+}
+
 // ------------------------------------------------ read back by Python's csv
 
 // A text drawn from what makes CSV hard: accents (é, œ, €), other scripts
@@ -116,7 +137,8 @@ TEST(ShotRowsTest, TheFramingWordIsThePublishedOneAndTheEntryTheEditorsOne)
 std::string RandomText(std::mt19937& random)
 {
     static const std::vector<std::string> pieces = {
-        "a", "Z", " ", "é", "œ", "€", "\"", ";", ",", "\r\n", "\n", "''", "À la", "x\"y", "  ",
+        "a", "Z", " ", "é", "œ", "€", "\"", ";", ",", "\r\n", "\n", "''", "À la", "x\"y", "  ", "=", "+", "@",
+        "-", "- ", "1", "(", "\t",
         swtest::kWorldWords, "Ελένη", "Дмитрий", "✓", "🎬"};
     std::uniform_int_distribution<std::size_t> length(0, 12);
     std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
@@ -146,6 +168,20 @@ sw::ProjectDocument RandomProject(std::mt19937& random)
     return project;
 }
 
+// The cell a spreadsheet reads for a text: with an apostrophe before what it
+// would run as a formula.
+std::string AsData(const std::string& text)
+{
+    if (text.empty())
+        return text;
+    const char first = text[0];
+    const char second = text.size() > 1 ? text[1] : '\0';
+    const bool formula = first == '=' || first == '+' || first == '@' || first == '\t' || first == '\r'
+                         || (first == '-' && (std::isdigit(static_cast<unsigned char>(second)) || second == '('
+                                              || second == '='));
+    return formula ? "'" + text : text;
+}
+
 std::string Hex(const std::string& utf8)
 {
     if (utf8.empty())
@@ -171,10 +207,11 @@ std::string ExpectedFields(const sw::ProjectDocument& project)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const sw::TEvent& shot = project.EventList.Event(i);
         const sw::ShotRow& row = rows[i];
-        const std::string fields[] = {std::to_string(i + 1), shot.name, shot.action, shot.sound, shot.dialogue,
+        const std::string fields[] = {std::to_string(i + 1), AsData(shot.name), AsData(shot.action),
+                                      AsData(shot.sound), AsData(shot.dialogue),
                                       std::to_string(sw::DurationSeconds(shot.cam.duration)), row.cumulatedText,
-                                      row.framing, row.angle, row.pan, row.travel, row.zoom, shot.cam.effect,
-                                      shot.cam.startImage, shot.cam.endImage};
+                                      row.framing, row.angle, row.pan, row.travel, row.zoom, AsData(shot.cam.effect),
+                                      AsData(shot.cam.startImage), AsData(shot.cam.endImage)};
         for (std::size_t f = 0; f < std::size(fields); ++f)
             expected += (f ? " " : "") + Hex(fields[f]);
         expected += "\n";
