@@ -300,7 +300,7 @@ std::string TitleTag(std::string_view title)
 {
     if (title.empty())
         return {};
-    return Join({"<TITLE>", title, "</TITLE>"});
+    return Join({"<TITLE>", EscapeHtmlText(title), "</TITLE>"});
 }
 
 std::string FrameBorderAttr(std::string_view width)
@@ -339,7 +339,7 @@ std::string HeadingTag(std::string_view text, std::string_view cls, std::uint16_
 {
     const std::string number = std::to_string(level);
     const std::string attribute = cls.empty() ? std::string() : Join({" class=", cls});
-    return Join({"<H", number, attribute, ">", EncodeEntities(text), "</H", number, ">\n"});
+    return Join({"<H", number, attribute, ">", EncodeEntities(EscapeHtmlText(text)), "</H", number, ">\n"});
 }
 
 std::string SpacedPair(std::string_view tag, std::uint16_t n)
@@ -381,6 +381,40 @@ std::string TextToHtml(std::string_view text)
 std::string LinkTag(std::string_view target, std::string_view caption)
 {
     return Join({"<A HREF=\"", StripAccents(target), "\">", EncodeEntities(caption), "</A>"});
+}
+
+bool IsHtmlLength(std::string_view text)
+{
+    std::size_t digits = 0;
+    std::size_t at = 0;
+    bool point = false;
+    for (; at < text.size(); ++at) {
+        if (text[at] >= '0' && text[at] <= '9')
+            ++digits;
+        else if (text[at] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (text.empty())
+        return true;
+    const std::string_view unit = text.substr(at);
+    return digits > 0 && (unit.empty() || unit == "%" || unit == "*" || unit == "px");
+}
+
+bool IsSafeLinkAddress(std::string_view address)
+{
+    // Browsers drop the blanks and control characters around an address and
+    // the tabs and line breaks inside it before reading its scheme.
+    std::string cleaned;
+    for (const char c : address)
+        if (static_cast<unsigned char>(c) > 0x20 && c != 0x7F)
+            cleaned += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::size_t colon = cleaned.find(':');
+    if (colon == std::string::npos || cleaned.find_first_of("/?#") < colon)
+        return true;  // no scheme: relative
+    const std::string_view scheme = std::string_view(cleaned).substr(0, colon);
+    return scheme == "http" || scheme == "https" || scheme == "mailto";
 }
 
 std::string FramesetPage(std::string_view rows, std::string_view headExtra, std::string_view title,

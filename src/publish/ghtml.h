@@ -19,7 +19,8 @@ inline constexpr CrLfText kCrLf = "\r\n"_crlf;
 // "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">"
 std::string DocType();
 
-// "<TITLE>" + title + "</TITLE>", or the empty text for an empty title.
+// "<TITLE>" + title + "</TITLE>", or the empty text for an empty title; the
+// title is plain text (EscapeHtmlText).
 std::string TitleTag(std::string_view title);
 
 // "BORDER=w FRAMEBORDER=w", with w "0" when width is empty.
@@ -34,7 +35,8 @@ std::string HtmlHead(std::string_view extra, std::string_view script, std::strin
 // The document start with extra and the title on one tab-indented line.
 std::string PlainHtmlHead(std::string_view extra, std::string_view title);
 
-// One heading line "<Hn class=cls>text</Hn>\n"; the text is entity-encoded,
+// One heading line "<Hn class=cls>text</Hn>\n"; the text is plain text,
+// escaped (EscapeHtmlText) and entity-encoded,
 // the class attribute left out when cls is empty.
 std::string HeadingTag(std::string_view text, std::string_view cls, std::uint16_t level);
 
@@ -49,6 +51,16 @@ std::string TextToHtml(std::string_view text);
 // "<A HREF=\"" + target without accents + "\">" + caption entity-encoded + "</A>".
 // target may carry further attributes after a closing quote of its own.
 std::string LinkTag(std::string_view target, std::string_view caption);
+
+// Whether text can be pasted as the value of a length attribute (a width, a
+// height, a border): empty, or a number (digits, one decimal point) followed
+// by nothing, "%", "*" or "px".
+bool IsHtmlLength(std::string_view text);
+
+// Whether an address may be a link of the site: relative (no scheme), or in
+// http:, https: or mailto:. The scheme is read as a browser reads it, after
+// removing the blanks and control characters it ignores.
+bool IsSafeLinkAddress(std::string_view address);
 
 // A whole page of two frames in rows; frame1 and frame2 are a file name
 // followed by its closing quote and any further attributes.

@@ -216,6 +216,7 @@ void THTMPublish::SetDates(PublishDates dates)
 void THTMPublish::Publish()
 {
     writtenFiles_.clear();
+    warnings_.clear();
     std::error_code error;
     if (!std::filesystem::is_directory(siteDir_, error))
         throw Error("Le dossier du site " + siteDir_.string() + " est introuvable.");
@@ -250,13 +251,40 @@ void THTMPublish::TakeLayoutPrefs()
     showStoryboard = prefs.menuSpecs.showStoryboard;
     showReport = prefs.menuSpecs.showReport;
     noJSPlan = prefs.pageSpecs.noJSPlan;
-    menuHeight = prefs.frameSpecs.menuHeight;
-    frameBorder = prefs.frameSpecs.borderVisible ? prefs.frameSpecs.borderWidth : std::string("0");
+    // The values pasted into attributes are lengths, and the address a
+    // relative or web one: a project from elsewhere cannot add attributes or
+    // run script through them.
+    const THTMPrefs defaults;
+    menuHeight = LayoutLength(prefs.frameSpecs.menuHeight, defaults.frameSpecs.menuHeight, "la hauteur du menu");
+    frameBorder = prefs.frameSpecs.borderVisible
+                      ? LayoutLength(prefs.frameSpecs.borderWidth, defaults.frameSpecs.borderWidth,
+                                     "la largeur des bordures")
+                      : std::string("0");
     coverPage = prefs.coverSpecs.separateCover ? prefs.coverSpecs.coverFile : std::string("main.htm");
-    returnUrl = prefs.menuSpecs.returnLink ? prefs.menuSpecs.returnUrl : std::string();
-    separatorWidth = prefs.coverSpecs.separator ? prefs.coverSpecs.separatorWidth : std::string();
-    tableWidth = prefs.pageSpecs.tableWidth;
-    tableMargin = prefs.pageSpecs.tableMargin;
+    returnUrl.clear();
+    if (prefs.menuSpecs.returnLink) {
+        if (IsSafeLinkAddress(prefs.menuSpecs.returnUrl))
+            returnUrl = EscapeHtmlAttribute(prefs.menuSpecs.returnUrl);
+        else
+            warnings_.push_back("L'adresse du lien de retour « " + prefs.menuSpecs.returnUrl
+                                + " » n'est ni relative, ni en http:, https: ou mailto: : le lien de retour n'est "
+                                  "pas publié.");
+    }
+    separatorWidth = prefs.coverSpecs.separator
+                         ? LayoutLength(prefs.coverSpecs.separatorWidth, defaults.coverSpecs.separatorWidth,
+                                        "la largeur du séparateur")
+                         : std::string();
+    tableWidth = LayoutLength(prefs.pageSpecs.tableWidth, defaults.pageSpecs.tableWidth, "la largeur des tableaux");
+    tableMargin = LayoutLength(prefs.pageSpecs.tableMargin, defaults.pageSpecs.tableMargin, "la marge des tableaux");
+}
+
+std::string THTMPublish::LayoutLength(const std::string& value, const std::string& fallback, std::string_view what)
+{
+    if (IsHtmlLength(value))
+        return value;
+    warnings_.push_back("La mise en page donne « " + value + " » pour " + std::string(what)
+                        + ", qui n'est pas une longueur : « " + fallback + " » est publié à la place.");
+    return fallback;
 }
 
 // The cover's name comes from the project file; anything but a plain file
@@ -289,8 +317,8 @@ std::string THTMPublish::MetaBlock() const
     const TGenInfo& info = project_.GenInfo;
     std::string block = "<META http-equiv=\"Content-Type\" content=\"text/html\">\n<META name=\"GENERATOR\" content=\"";
     Append(block, "Shotweave ", "by ", "Zeblin", "\">", "\n", "<META name=\"DESCRIPTION\" content=\"",
-           QuoteAttribute(info.title), "\">", kCrLf, "<META name=\"CREATION\" content=\"", dates_.shortDate, "\">",
-           kCrLf, "<META name=\"AUTHOR\" content=\"", QuoteAttribute(info.creator), "\">", kCrLf);
+           EscapeHtmlAttribute(info.title), "\">", kCrLf, "<META name=\"CREATION\" content=\"", dates_.shortDate,
+           "\">", kCrLf, "<META name=\"AUTHOR\" content=\"", EscapeHtmlAttribute(info.creator), "\">", kCrLf);
     return block;
 }
 
@@ -308,14 +336,15 @@ std::string THTMPublish::MenuStyleBlock() const
 
 std::string THTMPublish::TitleBanner() const
 {
-    return "<H3>" + EncodeEntities(project_.GenInfo.title) + "</H3>";
+    return "<H3>" + EncodeEntities(EscapeHtmlText(project_.GenInfo.title)) + "</H3>";
 }
 
 // The end of the pages built around one table: the creator under it.
 std::string THTMPublish::TablePageEnd() const
 {
     std::string end = "</TABLE>";
-    Append(end, kCrLf, "<H6>", EncodeEntities(project_.GenInfo.creator), "</H6>", kCrLf, "</BODY></HTML>", kCrLf);
+    Append(end, kCrLf, "<H6>", EncodeEntities(EscapeHtmlText(project_.GenInfo.creator)), "</H6>", kCrLf,
+           "</BODY></HTML>", kCrLf);
     return end;
 }
 
@@ -344,7 +373,7 @@ std::string THTMPublish::SectionPageHead(SiteSection section) const
 void THTMPublish::WriteFrameset()
 {
     StartPage(FramesetPage("*," + menuHeight, MetaBlock(), project_.GenInfo.title, frameBorder,
-                           coverPage + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
+                           EscapeHtmlAttribute(coverPage) + "\" name=\"main\"", "menu.htm\" name=\"menu\" scrolling=no"));
     SavePage("index.html");
     WriteMenu();
     WriteCover();
@@ -368,7 +397,12 @@ void THTMPublish::WriteMenu()
     std::string report;
     if (showReport) {
         const std::string reportPage = project_.Report.ReportFileName();
-        report = entry(reportPage + "\" target=\"main", "rapport", kDash);
+        if (IsSafeLinkAddress(reportPage))
+            report = entry(EscapeHtmlAttribute(reportPage) + "\" target=\"main", "rapport", kDash);
+        else
+            warnings_.push_back("L'adresse du rapport « " + reportPage
+                                + " » n'est ni relative, ni en http:, https: ou mailto: : le lien vers le rapport "
+                                  "n'est pas publié.");
     }
     std::string back;
     if (!returnUrl.empty())
@@ -456,11 +490,11 @@ void THTMPublish::WriteSynopsis()
         std::string note = "<div class=topMenu><b>Note:</b><br>\r\n";
         Append(note, TextToHtml(info.comment), "<br></div>", kCrLf, "<br clear=all>", kCrLf);
         std::string authors = "<div class=topLeft>\r\n";
-        Append(authors, TextToHtml(info.creator), "</div>", kCrLf, "<P>", kCrLf);
+        Append(authors, TextToHtml(EscapeHtmlText(info.creator)), "</div>", kCrLf, "<P>", kCrLf);
         credits = "<H4>R&eacute;alisation:</H4>\r\n<div class=indent1>\r\n";
         Append(credits, authors, note, "</div>", kCrLf, "<br><p>");
     } else {
-        credits = SectionBlock("Réalisation:", info.creator);
+        credits = SectionBlock("Réalisation:", EscapeHtmlText(info.creator));
         credits.append(kCrLf);
     }
     StartPage(ContentHead(info.title));

@@ -47,11 +47,18 @@ public:
     // name; a page that cannot be written stops the publication there.
     void Publish();
 
+    // What the last Publish left out or replaced because the project held a
+    // value that would have broken the pages, in French, for the user.
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+
     // The file names written by the last Publish, in the order written.
     const std::vector<std::string>& WrittenFiles() const { return writtenFiles_; }
 
 private:
     void TakeLayoutPrefs();
+    // value when it is a length (IsHtmlLength); fallback otherwise, with a
+    // warning naming what it is for.
+    std::string LayoutLength(const std::string& value, const std::string& fallback, std::string_view what);
     void CheckCoverPage() const;
     void StartPage(std::string_view start, SiteTextKind kind = SiteTextKind::Page);
     void SavePage(const std::string& fileName);
@@ -82,6 +89,7 @@ private:
     std::optional<PublishDates> fixedDates_;
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
+    std::vector<std::string> warnings_;
 
     // The page being written, in its final bytes (Windows-1252); one buffer
     // for every page.

@@ -100,7 +100,9 @@ void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16
 {
     out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>"_crlf);
     AppendNumber(out, index + 1);
-    Append(out, ". </b></span>"_crlf, shot.name, "<br>\r\n"_crlf);
+    out.append(". </b></span>"_crlf);
+    AppendEscapedHtmlText(out, shot.name);
+    out.append("<br>\r\n"_crlf);
     AppendImageBlock(out, shot, scale);
     out.append("</TD>"_crlf);
 }
@@ -126,12 +128,15 @@ void AppendCamText(Out& out, const TEvent& shot, CamTextForm form)
 template <typename Out>
 void AppendTimeText(Out& out, const TEvent& shot, const std::string& cumulText, TimeTextForm form)
 {
-    if (form == TimeTextForm::Bare)
-        Append(out, "<span class=sTime>"_crlf, shot.cam.duration,
-               "s.</span><br>\r\n<b>cumul:</b><br>\r\n<span class=sTime>"_crlf, cumulText, "</span>\r\n"_crlf);
-    else
-        Append(out, "<TD vAlign=top>\r\n<div class=sTime>"_crlf, shot.cam.duration,
-               "s.</div>\r\n<br><b>Tot:</b><br> "_crlf, cumulText, "\r\n</TD>\r\n"_crlf);
+    if (form == TimeTextForm::Bare) {
+        out.append("<span class=sTime>"_crlf);
+        AppendEscapedHtmlText(out, shot.cam.duration);
+        Append(out, "s.</span><br>\r\n<b>cumul:</b><br>\r\n<span class=sTime>"_crlf, cumulText, "</span>\r\n"_crlf);
+    } else {
+        out.append("<TD vAlign=top>\r\n<div class=sTime>"_crlf);
+        AppendEscapedHtmlText(out, shot.cam.duration);
+        Append(out, "s.</div>\r\n<br><b>Tot:</b><br> "_crlf, cumulText, "\r\n</TD>\r\n"_crlf);
+    }
 }
 
 template <typename Out>
@@ -210,7 +215,8 @@ void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan)
             out.append(")\">"_crlf);
         }
         // The link's line ends with a lone LF, which a page writes CR LF.
-        Append(out, events.Event(index).name, "</a><br>"_crlf, "\n");
+        AppendEscapedHtmlText(out, events.Event(index).name);
+        Append(out, "</a><br>"_crlf, "\n");
     }
 }
 
@@ -234,7 +240,7 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events)
         out.append("<A NAME=\"p"_crlf);
         AppendNumber(out, index);
         out.append("\">\r\n<H4>"_crlf);
-        AppendEncodedEntities(out, shot.name);
+        AppendEncodedEntities(out, NeedsHtmlEscape(shot.name) ? EscapeHtmlText(shot.name) : shot.name);
         out.append("</H4>\r\n<DIV class=topLeft> \r\n"_crlf);
         if (!shot.cam.startImage.empty()) {
             out.append("<P class=center> <IMG SRC=\"img/"_crlf);
@@ -291,14 +297,18 @@ void AppendJSData(Out& out, const TEventList& events)
 
         Append(out, Unbroken{record}, "= new pData();\r\n"_crlf, Unbroken{record}, ".index= \""_crlf,
                Unbroken{number}, "\"\r\n"_crlf, Unbroken{record}, ".name= \""_crlf);
-        AppendJsEscaped(out, shot.name);
+        // The viewer pastes the name and the picture into the page: they are
+        // made plain text and an attribute's value before the script's escapes.
+        AppendJsEscaped(out, NeedsHtmlEscape(shot.name) ? EscapeHtmlText(shot.name) : shot.name);
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".pict= \""_crlf);
         if (shot.cam.startImage.empty())
             out.append("blank"_crlf);
         else
-            AppendScriptFileName(out, shot.cam.startImage);
+            AppendScriptFileName(out, NeedsAttributeEscape(shot.cam.startImage)
+                                          ? EscapeHtmlAttribute(shot.cam.startImage)
+                                          : shot.cam.startImage);
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".action= \""_crlf);
         AppendJsEscaped(out, shot.action);
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".snd= \""_crlf);

@@ -1,6 +1,7 @@
 #include "publish/sitepublication.h"
 
 #include "document/projectdocument.h"
+#include "model/notifier.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"
 
@@ -28,6 +29,8 @@ std::string PublishProjectSite(const ProjectDocument& project, const std::filesy
     const SiteFolders folders = PrepareSiteFolders(projectFile, &notifier);
     THTMPublish publisher(project, folders.SiteDir);
     publisher.Publish();
+    for (const std::string& warning : publisher.Warnings())
+        notifier.Inform(warning);
     return PublishedMessage(projectFile, folders.SiteDir);
 }
 

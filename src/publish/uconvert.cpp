@@ -193,6 +193,24 @@ std::string QuoteAttribute(std::string_view text)
     return quoted;
 }
 
+std::string EscapeHtmlText(std::string_view text)
+{
+    if (!NeedsHtmlEscape(text))
+        return std::string(text);
+    std::string escaped;
+    escaped.reserve(text.size() + 8);
+    AppendEscapedHtmlText(escaped, text);
+    return escaped;
+}
+
+std::string EscapeHtmlAttribute(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size() + 8);
+    AppendQuotedAttribute(escaped, EscapeHtmlText(text));
+    return escaped;
+}
+
 std::string ScriptFileName(std::string_view name)
 {
     std::string result;

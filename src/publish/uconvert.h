@@ -68,6 +68,41 @@ std::string JsEscape(std::string_view text);
 // The text with every double quote written as "&quot;", for attribute values.
 std::string QuoteAttribute(std::string_view text);
 
+// Whether the text holds "&", "<" or ">", which a plain text (a name, a
+// title, a duration) cannot be pasted into a page with.
+inline bool NeedsHtmlEscape(std::string_view text)
+{
+    return text.find_first_of("&<>") != std::string_view::npos;
+}
+
+// Whether the text holds "&", "<", ">" or '"', which a plain text cannot be
+// pasted into a double-quoted attribute with.
+inline bool NeedsAttributeEscape(std::string_view text)
+{
+    return text.find_first_of("&<>\"") != std::string_view::npos;
+}
+
+// A plain text for a page's text: "&", "<" and ">" written "&amp;", "&lt;"
+// and "&gt;"; a quote stays, as in the headings.
+std::string EscapeHtmlText(std::string_view text);
+// A plain text for a double-quoted attribute: EscapeHtmlText, and '"' written
+// "&quot;".
+std::string EscapeHtmlAttribute(std::string_view text);
+
+// Appends EscapeHtmlText(text) to out (a std::string or a PageText).
+template <typename Out>
+void AppendEscapedHtmlText(Out& out, std::string_view text)
+{
+    std::size_t runStart = 0;
+    for (std::size_t at = text.find_first_of("&<>"); at != std::string_view::npos;
+         at = text.find_first_of("&<>", runStart)) {
+        out.append(text.substr(runStart, at - runStart));
+        out.append(text[at] == '&' ? "&amp;"_crlf : text[at] == '<' ? "&lt;"_crlf : "&gt;"_crlf);
+        runStart = at + 1;
+    }
+    out.append(text.substr(runStart));
+}
+
 // A file name for a double-quoted JavaScript string: a backslash before every
 // backslash and double quote, and "\uXXXX" for each character Windows-1252
 // cannot hold, so that the script reads back the same name.

@@ -16,6 +16,7 @@
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "document/projectdocument.h"
+#include "publish/ghtml.h"
 #include "worldwords.h"
 
 namespace sw {
@@ -456,18 +457,21 @@ TEST_F(PublishTest, EveryFileHasCrLfLineEnds)
     }
 }
 
-TEST_F(PublishTest, DoubleQuotesInMetaAttributesAreEscaped)
+TEST_F(PublishTest, TitleAndCreatorArePlainTextWhereverPasted)
 {
     project_.GenInfo.title = "Le \"grand\" <b>film</b>";
     project_.GenInfo.creator = "A \"B\" & C";
-    Publish();
+    const std::vector<std::string> written = Publish();
     const std::string frameset = Page("index.html");
-    EXPECT_NE(frameset.find("<META name=\"DESCRIPTION\" content=\"Le &quot;grand&quot; <b>film</b>\">\r\n"),
+    EXPECT_NE(frameset.find("<META name=\"DESCRIPTION\" content=\"Le &quot;grand&quot; &lt;b&gt;film&lt;/b&gt;\">\r\n"),
               std::string::npos);
-    EXPECT_NE(frameset.find("<META name=\"AUTHOR\" content=\"A &quot;B&quot; & C\">\r\n"), std::string::npos);
-    EXPECT_NE(frameset.find("<TITLE>Le \"grand\" <b>film</b></TITLE>"), std::string::npos);
-    EXPECT_NE(Page("action.htm").find("<H6>A \"B\" & C</H6>"), std::string::npos);
-    EXPECT_NE(Page("synops.htm").find("<H3>Le \"grand\" <b>film</b></H3>"), std::string::npos);
+    EXPECT_NE(frameset.find("<META name=\"AUTHOR\" content=\"A &quot;B&quot; &amp; C\">\r\n"), std::string::npos);
+    // A quote in text stays, as in the headings.
+    EXPECT_NE(frameset.find("<TITLE>Le \"grand\" &lt;b&gt;film&lt;/b&gt;</TITLE>"), std::string::npos);
+    EXPECT_NE(Page("action.htm").find("<H6>A \"B\" &amp; C</H6>"), std::string::npos);
+    EXPECT_NE(Page("synops.htm").find("<H3>Le \"grand\" &lt;b&gt;film&lt;/b&gt;</H3>"), std::string::npos);
+    for (const std::string& name : written)
+        EXPECT_EQ(Page(name).find("<b>film"), std::string::npos) << name;
 }
 
 // The pages are Windows-1252: a character it cannot hold is written as a
@@ -560,6 +564,98 @@ TEST(PublishDatesTest, CurrentDatesAreFilled)
     const PublishDates dates = CurrentPublishDates();
     EXPECT_FALSE(dates.shortDate.empty());
     EXPECT_NE(dates.nowText.find(", "), std::string::npos);
+}
+
+} // namespace
+} // namespace sw
+
+// ------------------------------------------------ a project from elsewhere
+
+namespace sw {
+namespace {
+
+class ReceivedProjectTest : public PublishTest {};
+
+TEST_F(ReceivedProjectTest, APayloadInAPlainFieldIsShownNeverRun)
+{
+    const std::string payload = "\"><script>alert(1)</script><img src=x onerror=alert(2)>";
+    project_.GenInfo.title = payload;
+    project_.GenInfo.creator = payload;
+    TEvent& shot = project_.EventList.Event(0);
+    shot.name = payload;
+    shot.cam.duration = payload;
+    shot.cam.startImage = "a.jpg\" onerror=\"alert(3)";
+    project_.Report.caption = payload;
+    const std::vector<std::string> written = Publish();
+    for (const std::string& name : written) {
+        const std::string page = Page(name);
+        EXPECT_EQ(page.find("<script>alert"), std::string::npos) << name;
+        EXPECT_EQ(page.find("<img src=x"), std::string::npos) << name;
+        EXPECT_EQ(page.find("\" onerror=\"alert"), std::string::npos) << name;
+        EXPECT_EQ(page.find("\\\" onerror=\\\"alert"), std::string::npos) << name;
+    }
+    // Shown as typed: escaped where pasted.
+    EXPECT_NE(Page("synops.htm").find("<H3>\"&gt;&lt;script&gt;alert(1)&lt;/script&gt;&lt;img src=x "
+                                      "onerror=alert(2)&gt;</H3>"),
+              std::string::npos);
+    EXPECT_NE(Page("vScript.js").find("p[0].name= \"\\\"&gt;&lt;script&gt;alert\\(1\\)&lt;/script&gt;"), std::string::npos);
+    const std::string script = Page("vScript.js");
+    EXPECT_NE(script.find("p[0].pict= \"a.jpg&quot; onerror=&quot;alert(3)\""), std::string::npos);
+    EXPECT_NE(Page("ActDec.htm").find("<div class=sTime>\"&gt;&lt;script&gt;"), std::string::npos);
+}
+
+TEST_F(ReceivedProjectTest, LayoutValuesAreLengthsAndTheReturnLinkAWebAddress)
+{
+    THTMPrefs& prefs = project_.HTMPrefs;
+    prefs.frameSpecs.menuHeight = "20 onload=alert(1)";
+    prefs.frameSpecs.borderVisible = true;
+    prefs.frameSpecs.borderWidth = "2";
+    prefs.pageSpecs.tableWidth = "90% onmouseover=alert(1)";
+    prefs.pageSpecs.tableMargin = "7";
+    prefs.coverSpecs.separatorWidth = "50%";
+    prefs.menuSpecs.returnLink = true;
+    prefs.menuSpecs.returnUrl = " JavaScript:alert(1)";
+    THTMPublish publisher(project_, site_);
+    publisher.Publish();
+    EXPECT_EQ(publisher.Warnings(),
+              (std::vector<std::string>{
+                  "La mise en page donne « 20 onload=alert(1) » pour la hauteur du menu, qui n'est pas une longueur : "
+                  "« 20 » est publié à la place.",
+                  "L'adresse du lien de retour «  JavaScript:alert(1) » n'est ni relative, ni en http:, https: ou "
+                  "mailto: : le lien de retour n'est pas publié.",
+                  "La mise en page donne « 90% onmouseover=alert(1) » pour la largeur des tableaux, qui n'est pas une "
+                  "longueur : « 90% » est publié à la place."}));
+    EXPECT_NE(Page("index.html").find("<FRAMESET ROWS=\"*,20\""), std::string::npos);
+    EXPECT_NE(Page("index.html").find("BORDER=2 FRAMEBORDER=2"), std::string::npos);
+    EXPECT_NE(Page("action.htm").find("<table width=90% cellspacing=1 cellPadding=7"), std::string::npos);
+    EXPECT_EQ(Page("menu.htm").find("alert"), std::string::npos);
+    EXPECT_NE(Page("main.htm").find("<HR WIDTH=50%>"), std::string::npos);
+
+    // A web address is linked, its quote and ampersand written for the attribute.
+    prefs.menuSpecs.returnUrl = "https://example.org/?a=1&b=\"2\"";
+    THTMPublish again(project_, site_);
+    again.Publish();
+    EXPECT_NE(Page("menu.htm").find("<A HREF=\"https://example.org/?a=1&amp;b=&quot;2&quot;\" target=\"_top\""),
+              std::string::npos)
+        << Page("menu.htm");
+}
+
+TEST(LinkAddressTest, OnlyRelativeAndWebAddressesAreLinks)
+{
+    for (const char* safe : {"", "../index.html", "rapport.htm", "http://a.b/", "HTTPS://a.b", "mailto:x@y.z",
+                             "dossier/a:b.htm", "?q=javascript:x", "#javascript:x"})
+        EXPECT_TRUE(IsSafeLinkAddress(safe)) << safe;
+    for (const char* unsafe : {"javascript:alert(1)", " JavaScript:x", "java\tscript:x", "java\nscript:x",
+                               "\x01javascript:x", "vbscript:x", "data:text/html,<script>", "file:///etc/passwd"})
+        EXPECT_FALSE(IsSafeLinkAddress(unsafe)) << unsafe;
+}
+
+TEST(HtmlLengthTest, NumbersPercentagesAndPixels)
+{
+    for (const char* length : {"", "0", "20", "90%", "1.5", "3*", "12px"})
+        EXPECT_TRUE(IsHtmlLength(length)) << length;
+    for (const char* other : {"%", ".", "20 onload=x", "90%\"", "1.2.3", "px", "-1", "12em", "1 0"})
+        EXPECT_FALSE(IsHtmlLength(other)) << other;
 }
 
 } // namespace

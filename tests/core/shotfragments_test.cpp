@@ -63,7 +63,9 @@ TEST(ImageBlockTest, APictureNameWithAQuoteOrBackslashBreaksNeitherAttributeNorS
     AddShot(events, "Vue").cam.startImage = "a\"b\\c.jpg";
 
     EXPECT_EQ(ImageBlock(events, 0, 0), "<P class=center>\r\n<IMG SRC=\"img/a&quot;b\\c.jpg\" BORDER=0 >\r\n<BR>\r\n");
-    EXPECT_NE(JSData(events).find("p[0].pict= \"a\\\"b\\\\c.jpg\"\r\n"), std::string::npos);
+    // The viewer pastes the name into an attribute: the quote is the
+    // attribute's, the backslash the script's.
+    EXPECT_NE(JSData(events).find("p[0].pict= \"a&quot;b\\\\c.jpg\"\r\n"), std::string::npos);
 }
 
 TEST(ShotCellTest, NumbersFromOneAndWrapsTheImageBlock)
@@ -72,8 +74,9 @@ TEST(ShotCellTest, NumbersFromOneAndWrapsTheImageBlock)
     AddShot(events, "x");
     AddShot(events, "y").name = "Fin <b>";
 
-    EXPECT_EQ(ShotCell(events, 1, 0),
-              "<TD vAlign=top  width=20%>\r\n<span class=num><b>2. </b></span>Fin <b><br>\r\n<P class=center>\r\n</TD>");
+    // The name is plain text.
+    EXPECT_EQ(ShotCell(events, 1, 0), "<TD vAlign=top  width=20%>\r\n<span class=num><b>2. </b></span>Fin &lt;b&gt;<br>\r\n"
+                                      "<P class=center>\r\n</TD>");
 }
 
 TEST(TimeTextTest, LoneDefaultShotInBothKinds)

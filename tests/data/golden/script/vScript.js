@@ -25,7 +25,7 @@ p[1].time= "<span class=sTime>55s.</span><br><b>cumul:</b><br><span class=sTime>
 p[2]= new pData();
 p[2].index= "2"
 p[2].name= "Café"
-p[2].pict= "café \"noir\".jpg"
+p[2].pict= "café &quot;noir&quot;.jpg"
 p[2].action= "Backslash et <b>gras</b>"
 p[2].snd= "Tonnerreau loin"
 p[2].dlg= "« Bonjour »"
