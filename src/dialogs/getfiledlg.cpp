@@ -120,9 +120,13 @@ void TGetFileDlg::FillFileList()
     const QDir folder(folder_);
     const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     const QFileIconProvider icons;
-    for (const QFileInfo& file : files)
-        if (IsPictureFileName(file.fileName().toStdString()))
+    // A link to a file outside the folder is no picture of the project.
+    const std::filesystem::path imgDir = uitext::QStringToPath(folder_);
+    for (const QFileInfo& file : files) {
+        const std::string name = uitext::ToUtf8(file.fileName());
+        if (IsPictureFileName(name) && PictureFile(imgDir, name))
             new QListWidgetItem(icons.icon(file), file.fileName(), FileListBox);
+    }
 }
 
 void TGetFileDlg::FileListBoxClick(QListWidgetItem* item)

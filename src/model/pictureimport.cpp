@@ -151,6 +151,39 @@ std::string SafePictureName(const std::filesystem::path& source)
     return (stem.empty() ? std::string(kEmptyStemName) : stem) + std::string(kPictureExtension);
 }
 
+bool JpegIsComplete(std::string_view bytes)
+{
+    const auto byte = [&bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+    if (bytes.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return false;
+    std::size_t at = 2;
+    while (at + 1 < bytes.size()) {
+        if (byte(at) != 0xFF)
+            return false;
+        const unsigned char marker = byte(at + 1);
+        if (marker == 0xFF) {  // a fill byte before the marker
+            ++at;
+            continue;
+        }
+        at += 2;
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;  // no length
+        if (at + 1 >= bytes.size())
+            return false;
+        at += (static_cast<std::size_t>(byte(at)) << 8) | byte(at + 1);
+        if (marker != 0xDA)
+            continue;
+        // After a scan's header come its coded data, up to the next marker
+        // other than a restart: a 0xFF there is followed by 0x00.
+        while (at + 1 < bytes.size()
+               && !(byte(at) == 0xFF && byte(at + 1) != 0x00 && (byte(at + 1) < 0xD0 || byte(at + 1) > 0xD7)))
+            ++at;
+    }
+    return false;
+}
+
 std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::string& safeName,
                               std::string_view bytes)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,6 +21,16 @@ class TEventList;
 std::string SafePictureName(const std::filesystem::path& source);
 
 inline constexpr std::size_t kMaxPictureStem = 120;
+
+// The most pixels a picture may have to be decoded at all: a small file that
+// claims a huge size (a PNG of 30,000 × 30,000) is refused from its header,
+// before any memory is taken for it.
+inline constexpr std::int64_t kMaxPicturePixels = 100'000'000;
+
+// Whether the JPEG's bytes reach the end marker of its image: a file cut short
+// (an interrupted copy or download) does not. The markers are walked from the
+// start, so that the end of an EXIF thumbnail is not taken for the image's.
+bool JpegIsComplete(std::string_view bytes);
 
 // Puts the bytes in the image folder, created when missing, under safeName
 // or, when a different file already has that name, under "<stem>-2<ext>",

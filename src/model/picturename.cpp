@@ -23,7 +23,16 @@ std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& im
 {
     if (imgDir.empty() || !IsPlainPictureName(name))
         return std::nullopt;
-    return imgDir / std::filesystem::path(name);
+    std::filesystem::path file = imgDir / std::filesystem::path(name);
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) {
+        const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+        const std::filesystem::path folder = std::filesystem::weakly_canonical(imgDir, error);
+        const std::filesystem::path inside = target.lexically_relative(folder);
+        if (error || inside.empty() || *inside.begin() == "..")
+            return std::nullopt;
+    }
+    return file;
 }
 
 bool IsPictureFileName(std::string_view fileName)

@@ -12,7 +12,9 @@ namespace sw {
 bool IsPlainPictureName(std::string_view name);
 
 // The picture's file inside the image folder, or nothing when the folder is
-// not known or the name is not plain. The file need not exist.
+// not known, the name is not plain, or the name is a symbolic link whose
+// target lies outside the folder: a project from elsewhere cannot show,
+// print or copy a private file through a link. The file need not exist.
 std::optional<std::filesystem::path> PictureFile(const std::filesystem::path& imgDir, std::string_view name);
 
 // Whether the picture chooser lists a file of the image folder: a name ending

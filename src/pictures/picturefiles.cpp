@@ -1,6 +1,8 @@
 #include "pictures/picturefiles.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include <QBuffer>
@@ -30,6 +32,25 @@ QString ToQString(const std::filesystem::path& path)
 [[noreturn]] void ThrowNotAPicture(const std::filesystem::path& source)
 {
     throw Error("Le fichier « " + source.filename().string() + " » n'est pas une image lisible.");
+}
+
+// Whether a picture of that stored size may be decoded (kMaxPicturePixels).
+bool IsDecodableSize(QSize size)
+{
+    return size.isValid() && static_cast<std::int64_t>(size.width()) * size.height() <= kMaxPicturePixels;
+}
+
+// Qt refuses to allocate more than this for one picture, whatever its header
+// claims: four bytes for each of the most pixels allowed, and some room.
+constexpr int kAllocationLimitMegabytes = 512;
+
+void LimitPictureMemory()
+{
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+        return true;
+    }();
+    (void)limited;
 }
 
 bool IsJpeg(std::string_view bytes)
@@ -101,9 +122,11 @@ QImage DecodeUpright(QImageReader& reader, QSize storedSize, const std::filesyst
 
 std::string ImportPicture(const std::filesystem::path& source, const std::filesystem::path& imgDir, int maxSide)
 {
+    LimitPictureMemory();
     std::string bytes;
     if (TryReadFileBytes(source, bytes))
         ThrowNotAPicture(source);
+
     // The reader works on the bytes in place: a 12-megapixel photo is not copied.
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
@@ -113,6 +136,14 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
     const QSize stored = reader.size();
     if (!reader.canRead() || !stored.isValid())
         ThrowNotAPicture(source);
+    // A JPEG cut short still decodes, grey at the bottom: it is refused
+    // rather than copied as if whole.
+    if (IsJpeg(bytes) && !JpegIsComplete(bytes))
+        throw Error("Le fichier « " + source.filename().string() + " » n'est pas une image lisible : il est tronqué.");
+    if (!IsDecodableSize(stored))
+        throw Error("Le fichier « " + source.filename().string() + " » est une image trop grande ("
+                    + std::to_string(stored.width()) + " × " + std::to_string(stored.height())
+                    + " pixels ; " + std::to_string(kMaxPicturePixels / 1'000'000) + " millions au plus).");
 
     const QSize wanted = ImportedSize(stored, maxSide);
     const bool keepsBytes = IsJpeg(bytes) && reader.format() == "jpeg" && wanted == stored
@@ -131,10 +162,11 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
     // without end: only a regular file is a picture.
     if (box.isEmpty() || !IsRegularFile(file))
         return {};
+    LimitPictureMemory();
     QImageReader reader(ToQString(file));
     reader.setDecideFormatFromContent(true);
     const QSize stored = reader.size();
-    if (!stored.isValid())
+    if (!IsDecodableSize(stored))
         return {};
     // The box holds the upright picture; the reader scales the stored one.
     const bool turned = IsQuarterTurn(reader.transformation());

@@ -19,13 +19,16 @@ namespace sw {
 // any other picture is turned upright, scaled down so that its longer side is
 // maxSide (never enlarged) and written as a JPEG of quality 90. maxSide 0
 // keeps every size. Throws sw::Error "Le fichier « <name> » n'est pas une
-// image lisible." and writes nothing when the source is not a readable picture.
+// image lisible." and writes nothing when the source is not a readable picture
+// (also a JPEG cut short, « … : il est tronqué. »), or « … est une image trop
+// grande … » when its header claims more than kMaxPicturePixels.
 std::string ImportPicture(const std::filesystem::path& source, const std::filesystem::path& imgDir, int maxSide);
 
 // The picture decoded once at the largest size that fits the box in its
 // proportions (a large photo is never decoded whole), turned upright from its
 // EXIF orientation. A null image when the file cannot be read as a picture, is
-// no regular file (a pipe, a device: never waited for), or the box is empty.
+// no regular file (a pipe, a device: never waited for), claims more than
+// kMaxPicturePixels, or the box is empty.
 QImage LoadPictureForBox(const std::filesystem::path& file, QSize box);
 
 // The file dialog's filters: "Images (*.bmp *.BMP *.gif *.GIF *.jpg …)" with
