@@ -169,6 +169,8 @@ void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
     ShowTitle();
     StartHistory();
     DiscardRecoveryCopies();
+    if (const std::size_t unknown = app_.Project().UnknownTrailingBytes; unknown > 0)
+        prompts_.Inform(dialogParent_, uitext::FromUtf8(UnknownDataMessage(file, unknown)));
 }
 
 void TDocumentController::HoldFile(const fs::path& file, std::optional<std::uint64_t> hash, HoldMode mode)
@@ -367,6 +369,15 @@ bool TDocumentController::SaveProjectFile()
         return SaveProjectAs();
     view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
+    // Data of a later version that this one did not read is not written back.
+    if (const std::size_t unknown = app_.Project().UnknownTrailingBytes; unknown > 0
+        && !prompts_.AskYesNo(dialogParent_,
+                              QStringLiteral("« ") + uitext::PathToQString(paths.CurrentFile.filename())
+                                  + QStringLiteral(" » se termine par %1 octets que cette version de Shotweave ne "
+                                                   "connaît pas : l'enregistrer les supprimera.")
+                                        .arg(unknown),
+                              QStringLiteral("Enregistrer quand même ?")))
+        return false;
     bool keepBackup = app_.Settings().KeepBackup;
     switch (fileGuard_->CheckBeforeSave(paths.CurrentFile, BackupFileOf(paths.CurrentFile))) {
     case SaveCheck::Save:

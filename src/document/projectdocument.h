@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "layout/htmprefs.h"
@@ -19,6 +20,10 @@ struct ProjectDocument {
     TStylePrefs StylePrefs;
     // The version of the last file read; 3 once a file has been written.
     std::int32_t FileVersion = 3;
+    // The bytes after the style block of the last file read, which this
+    // version does not know (a later version's data): not kept, so a save
+    // drops them; 0 once a file has been written.
+    std::size_t UnknownTrailingBytes = 0;
 
     // Empties the texts of the idea and report tabs as a new project has
     // them; shots, layout and style stay.

@@ -30,6 +30,7 @@ void WriteProjectBytes(ProjectDocument& document, const std::filesystem::path& f
 {
     WriteFileAtomically(file, bytes, LinkPolicy::WriteThroughLink);
     document.FileVersion = kProjectFileVersion;
+    document.UnknownTrailingBytes = 0;
 }
 
 [[noreturn]] void ThrowBackupFailed(const std::filesystem::path& file, const std::error_code& reason)
@@ -100,8 +101,16 @@ void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
         loaded.HTMPrefs.LoadFromReader(reader);
     if (loaded.FileVersion > 0)
         loaded.StylePrefs.LoadFromReader(reader);
+    loaded.UnknownTrailingBytes = reader.Remaining();
 
     document = std::move(loaded);
+}
+
+std::string UnknownDataMessage(const std::filesystem::path& file, std::size_t bytes)
+{
+    return "Le fichier « " + file.filename().string() + " » se termine par " + std::to_string(bytes)
+           + " octets que cette version de Shotweave ne connaît pas : ils sont ignorés, et un enregistrement les "
+             "supprimera.";
 }
 
 std::uint64_t LoadProject(ProjectDocument& document, const std::filesystem::path& file)

@@ -44,6 +44,10 @@ std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesy
 // the document is exactly as before. Returns StableHash of the bytes read.
 std::uint64_t LoadProject(ProjectDocument& document, const std::filesystem::path& file);
 
+// The warning for a file whose last bytes this version does not know
+// (ProjectDocument::UnknownTrailingBytes).
+std::string UnknownDataMessage(const std::filesystem::path& file, std::size_t bytes);
+
 // LoadProject from bytes already in memory.
 void LoadProjectBytes(ProjectDocument& document, std::string_view bytes);
 

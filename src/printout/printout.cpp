@@ -15,6 +15,7 @@
 #include "printout/parts.h"
 #include "printout/pdfmetadata.h"
 #include "printout/printedshot.h"
+#include "export/printlimits.h"
 #include "qtshared/uitext.h"
 
 namespace sw::printout {
@@ -78,9 +79,12 @@ bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::v
 
 } // namespace
 
-bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& project, const std::filesystem::path& imgDir,
+bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& userProject, const std::filesystem::path& imgDir,
                const PlanOptions& options, const PrintProgress& progress)
 {
+    // A text too long to lay out is printed cut, with its mark.
+    ProjectDocument project = userProject;
+    CutLongTextsForPrint(project);
     SetPaper(device, options.paper);
     const std::vector<PrintedShot> shots = PrintedShots(project);
     const QString title = FilmTitle(project);

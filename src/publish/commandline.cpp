@@ -10,6 +10,7 @@
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "export/exporttarget.h"
+#include "export/printlimits.h"
 #include "export/shotlistcsv.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
@@ -52,7 +53,7 @@ private:
 // Reads a project file as the editor does at start-up: the application's
 // style table and the layout defaults, which a file without layout or style
 // block keeps.
-ProjectDocument ReadProjectFile(const std::filesystem::path& file)
+ProjectDocument ReadProjectFile(const std::filesystem::path& file, Notifier& notifier)
 {
     std::error_code error;
     if (!std::filesystem::exists(file, error))
@@ -63,6 +64,8 @@ ProjectDocument ReadProjectFile(const std::filesystem::path& file)
     ProjectDocument project;
     project.StylePrefs.ApplyAppStyleTable();
     LoadProject(project, file);
+    if (project.UnknownTrailingBytes > 0)
+        notifier.Inform(UnknownDataMessage(file, project.UnknownTrailingBytes));
     return project;
 }
 
@@ -70,7 +73,7 @@ ProjectDocument ReadProjectFile(const std::filesystem::path& file)
 std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& notifier)
 {
     const std::filesystem::path file = std::filesystem::absolute(argument);
-    return PublishProjectSite(ReadProjectFile(file), file, notifier);
+    return PublishProjectSite(ReadProjectFile(file, notifier), file, notifier);
 }
 
 struct ExportArguments {
@@ -119,20 +122,25 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     return parsed;
 }
 
-void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf)
+void ExportPdf(const ExportArguments& arguments, const PlanPdfWriter& writePdf, std::ostream& err)
 {
     CheckExportIsNotTheProject(arguments.project, arguments.output);
-    const ProjectDocument project = ReadProjectFile(arguments.project);
+    StreamNotifier notifier(err);
+    ProjectDocument project = ReadProjectFile(arguments.project, notifier);
+    // What the plan cannot hold whole is cut, with a mark, and said here.
+    for (const std::string& warning : CutLongTextsForPrint(project))
+        err << "shotweave: attention : " << warning << "\n";
     // The pictures are those the editor shows: the image folder of the site
     // beside the file, which is only read.
     const std::filesystem::path imgDir = ImageFolderOf(SiteFolderOf(arguments.project));
     writePdf(arguments.output, project, imgDir, arguments.options);
 }
 
-void ExportCsv(const ExportArguments& arguments)
+void ExportCsv(const ExportArguments& arguments, std::ostream& err)
 {
     CheckExportIsNotTheProject(arguments.project, arguments.output);
-    WriteShotListCsv(arguments.output, ReadProjectFile(arguments.project));
+    StreamNotifier notifier(err);
+    WriteShotListCsv(arguments.output, ReadProjectFile(arguments.project, notifier));
 }
 
 int ReportFailure(std::ostream& err, const std::exception& error)
@@ -153,9 +161,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     try {
         if (pdf)
-            ExportPdf(*arguments, writePdf);
+            ExportPdf(*arguments, writePdf, err);
         else
-            ExportCsv(*arguments);
+            ExportCsv(*arguments, err);
     } catch (const std::exception& error) {
         return ReportFailure(err, error);
     }

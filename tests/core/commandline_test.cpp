@@ -7,6 +7,7 @@
 
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
+#include "export/printlimits.h"
 #include "export/shotlistcsv.h"
 #include "model/valuewriter.h"
 #include "publish/commandline.h"
@@ -262,6 +263,53 @@ TEST(CommandLineExportTest, PdfHandsTheProjectItsPicturesAndTheChosenGridAndPape
     EXPECT_TRUE(chosen.options.firstPage && chosen.options.continuity && chosen.options.breakdown
                 && chosen.options.storyboard);
     EXPECT_EQ(ReadAll(file), before);
+}
+
+TEST(CommandLineExportTest, ATextTooLongForThePlanIsCutAndSaid)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "long.vid";
+    sw::ProjectDocument project = SampleProject();
+    project.EventList.Event(1).action = std::string(3'000'000, 'a');
+    sw::SaveProject(project, file);
+
+    std::string printedAction;
+    const sw::PlanPdfWriter writer = [&printedAction](const fs::path&, const sw::ProjectDocument& printed,
+                                                      const fs::path&, const sw::PlanOptions&) {
+        printedAction = printed.EventList.Event(1).action;
+    };
+    const Outcome run = RunWith({"--pdf", file.string(), (temp.Path() / "plan.pdf").string()}, writer);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "shotweave: attention : L'action du plan 2 est trop long pour le plan imprimé : il est coupé "
+                       "après 999\u00A0900 de ses 3\u00A0000\u00A0000 caractères.\n");
+    EXPECT_LT(printedAction.size(), sw::kMaxPrintedCharacters);
+    EXPECT_TRUE(printedAction.ends_with("\n[… texte coupé : 2\u00A0000\u00A0100 caractères]")) << printedAction.substr(999'000);
+    // The CSV holds the data whole.
+    const fs::path csv = temp.Path() / "plan.csv";
+    ASSERT_EQ(RunWith({"--csv", file.string(), csv.string()}).exitCode, 0);
+    EXPECT_NE(ReadAll(csv).find(std::string(3'000'000, 'a')), std::string::npos);
+}
+
+TEST(CommandLineExportTest, DataOfALaterVersionIsToldAndIgnored)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "futur.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    WriteAll(file, ReadAll(file) + std::string("\x14\x05\x00\x00\x00" "futur", 10));
+    const Outcome run = RunWith({"--csv", file.string(), (temp.Path() / "plan.csv").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "Le fichier « futur.vid » se termine par 10 octets que cette version de Shotweave ne connaît "
+                       "pas : ils sont ignorés, et un enregistrement les supprimera.\n");
+    sw::ProjectDocument loaded;
+    sw::LoadProject(loaded, file);
+    EXPECT_EQ(loaded.UnknownTrailingBytes, 10u);
+    EXPECT_EQ(loaded.EventList.Count(), 3u);
+    sw::SaveProject(loaded, file);
+    EXPECT_EQ(loaded.UnknownTrailingBytes, 0u);
+    sw::ProjectDocument again;
+    sw::LoadProject(again, file);
+    EXPECT_EQ(again.UnknownTrailingBytes, 0u);
 }
 
 TEST(CommandLineExportTest, BadUsageExitsTwoAndErrorsExitOneWritingNothing)

@@ -431,6 +431,38 @@ private slots:
         QVERIFY(settings.find("LastFileName=\n") != std::string::npos || settings.find("LastFileName=\r\n") != std::string::npos);
     }
 
+    void dataOfALaterVersionIsToldOnOpeningAndAskedBeforeSaving()
+    {
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).filePath(QStringLiteral("futur.vid"));
+        WriteProject(file, "Futur");
+        const std::filesystem::path path = file.toStdString();
+        std::string bytes = swtest::ReadBytes(path);
+        bytes += std::string("\x14\x03\x00\x00\x00" "abc", 8);
+        std::ofstream(path, std::ios::binary) << bytes;
+
+        swtest::Editor editor;
+        editor.prompts.fileToOpen = file;
+        editor.Trigger("mOuvrir");
+        QCOMPARE(editor.Find<QLineEdit>("titleEd")->text(), QStringLiteral("Futur"));
+        QCOMPARE(editor.prompts.messages.last(),
+                 QStringLiteral("Le fichier « futur.vid » se termine par 8 octets que cette version de Shotweave ne "
+                                "connaît pas : ils sont ignorés, et un enregistrement les supprimera."));
+        QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("!"));
+        editor.Trigger("mSave");  // Non: nothing written
+        QCOMPARE(editor.prompts.questions.last(), QStringLiteral("Enregistrer quand même ?"));
+        QCOMPARE(swtest::ReadBytes(path), bytes);
+        editor.prompts.yesNoAnswers = {true};
+        editor.Trigger("mSave");
+        sw::ProjectDocument saved;
+        sw::LoadProject(saved, path);
+        QCOMPARE(saved.GenInfo.title, std::string("Futur!"));
+        QCOMPARE(saved.UnknownTrailingBytes, std::size_t(0));
+        const int asked = editor.prompts.questions.size();
+        editor.Trigger("mSave");  // the data is gone: no more question
+        QCOMPARE(editor.prompts.questions.size(), asked);
+    }
+
     void startUpOpensTheFirstArgumentOrTheLastFile()
     {
         QTemporaryDir folder;
