@@ -1,6 +1,7 @@
 #include "publish/sitepublication.h"
 
 #include "document/projectdocument.h"
+#include "model/error.h"
 #include "model/notifier.h"
 #include "publish/htmpublish.h"
 #include "publish/varutil.h"
@@ -26,6 +27,14 @@ std::string PublishedMessage(const std::filesystem::path& projectFile, const std
 std::string PublishProjectSite(const ProjectDocument& project, const std::filesystem::path& projectFile,
                                Notifier& notifier)
 {
+    // A site folder that is a link (perhaps come with a project from
+    // elsewhere) would have the pages written wherever it leads.
+    const std::filesystem::path siteDir = SiteFolderOf(projectFile);
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(siteDir, error)))
+        throw Error("Le dossier du site « " + siteDir.string()
+                    + " » est un lien symbolique : Shotweave ne publie pas à travers un lien, pour n'écrire que dans "
+                      "le dossier du projet. Remplacez le lien par un dossier, puis publiez de nouveau.");
     const SiteFolders folders = PrepareSiteFolders(projectFile, &notifier);
     THTMPublish publisher(project, folders.SiteDir);
     publisher.Publish();

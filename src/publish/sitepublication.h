@@ -27,8 +27,10 @@ std::string PublishedMessage(const std::filesystem::path& projectFile, const std
 
 // Prepares the project file's site folders, publishes the project into the
 // site folder and returns the confirmation text. The project is only read;
-// the project file is not touched. Throws sw::Error as PrepareSiteFolders and
-// THTMPublish::Publish do.
+// the project file is not touched. The warnings of the publication
+// (THTMPublish::Warnings) go to the notifier. Throws sw::Error as
+// PrepareSiteFolders and THTMPublish::Publish do, and when the site folder is
+// a symbolic link: nothing is written through one.
 std::string PublishProjectSite(const ProjectDocument& project, const std::filesystem::path& projectFile,
                                Notifier& notifier);
 

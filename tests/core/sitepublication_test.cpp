@@ -114,3 +114,43 @@ TEST(SitePublicationTest, EditorProjectKeepsTheReportPageNameAsItsFileName)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SitePublicationTest, NothingIsWrittenThroughALinkInTheSite)
+{
+    TemporaryFolder temp;
+    RecordingNotifier notifier;
+    const fs::path file = temp.Path() / "court.vid";
+    // A page of the site that is a link to a file elsewhere is replaced by
+    // the page; the file it led to is untouched.
+    fs::create_directories(temp.Path() / "court");
+    sw::test::WriteAll(temp.Path() / "ailleurs.html", "a moi");
+    fs::create_symlink(temp.Path() / "ailleurs.html", temp.Path() / "court" / "index.html");
+    sw::PublishProjectSite(SmallProject(), file, notifier);
+    EXPECT_FALSE(fs::is_symlink(temp.Path() / "court" / "index.html"));
+    EXPECT_EQ(sw::test::ReadAll(temp.Path() / "ailleurs.html"), "a moi");
+
+    // A site folder that is a link is refused, and nothing is written where it leads.
+    const fs::path other = temp.Path() / "autre.vid";
+    fs::create_directories(temp.Path() / "cible");
+    fs::create_directory_symlink(temp.Path() / "cible", temp.Path() / "autre");
+    EXPECT_EQ(ErrorOf([&] { sw::PublishProjectSite(SmallProject(), other, notifier); }),
+              "Le dossier du site « " + (temp.Path() / "autre").string()
+                  + " » est un lien symbolique : Shotweave ne publie pas à travers un lien, pour n'écrire que dans le "
+                    "dossier du projet. Remplacez le lien par un dossier, puis publiez de nouveau.");
+    EXPECT_TRUE(fs::is_empty(temp.Path() / "cible"));
+}
+
+TEST(SitePublicationTest, TheLayoutsWarningsReachTheUser)
+{
+    TemporaryFolder temp;
+    RecordingNotifier notifier;
+    sw::ProjectDocument project = SmallProject();
+    project.HTMPrefs.pageSpecs.tableWidth = "90%\" onmouseover=\"x";
+    sw::PublishProjectSite(project, temp.Path() / "court.vid", notifier);
+    ASSERT_EQ(notifier.messages.size(), 2U);  // the folder made, then the warning
+    EXPECT_TRUE(notifier.messages[1].starts_with("La mise en page donne « 90%\" onmouseover=\"x »")) << notifier.messages[1];
+}
+
+} // namespace
