@@ -1,7 +1,8 @@
 // Writes a project for the printed-plan benchmark: FOLDER/plan.vid with SHOTS
 // shots (the benchmarks' several-line texts), each with its own start picture
-// of 1600 x 1200 in the image folder of its site.
-//   plan_project SHOTS FOLDER
+// of 1600 x 1200 in the image folder of its site; with SHARED, the shots name
+// SHARED pictures in turn instead, as a plan that reuses its pictures does.
+//   plan_project SHOTS FOLDER [SHARED]
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -39,10 +40,11 @@ QImage Photo(int seed)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::cerr << "usage: plan_project SHOTS FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: plan_project SHOTS FOLDER [SHARED]\n";
         return 2;
     }
+    const int shared = argc == 4 ? std::atoi(argv[3]) : 0;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const int shots = std::atoi(argv[1]);
@@ -54,14 +56,18 @@ int main(int argc, char* argv[])
     sw::ProjectDocument project = sw::bench::MakeProject(shots);
     // A few different pictures, copied under every shot's own name: the
     // drawing reads and embeds each file on its own.
-    constexpr int kDistinct = 8;
-    for (int seed = 0; seed < kDistinct; ++seed)
+    const int distinct = shared > 0 ? shared : 8;
+    for (int seed = 0; seed < distinct; ++seed)
         Photo(seed).save(QString::fromStdString((imgDir / ("photo" + std::to_string(seed) + ".jpg")).string()),
                          "JPG", 85);
     for (int i = 0; i < shots; ++i) {
+        const std::string photo = "photo" + std::to_string(i % distinct) + ".jpg";
+        if (shared > 0) {
+            project.EventList.Event(i).cam.startImage = photo;
+            continue;
+        }
         const std::string name = "plan" + std::to_string(i) + ".jpg";
-        std::filesystem::copy_file(imgDir / ("photo" + std::to_string(i % kDistinct) + ".jpg"), imgDir / name,
-                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(imgDir / photo, imgDir / name, std::filesystem::copy_options::overwrite_existing);
         project.EventList.Event(i).cam.startImage = name;
     }
     sw::SaveProject(project, file);

@@ -213,6 +213,7 @@ struct EmbeddedPicture {
     int height;
     int xPpi;
     int yPpi;
+    int object;  // the PDF object: the same for each placement of one embedded picture
 };
 
 // The rows of pdfimages -list: page num type width height color comp bpc enc
@@ -228,7 +229,8 @@ std::vector<EmbeddedPicture> EmbeddedPictures(const fs::path& pdf)
             words.push_back(word);
         if (words.size() < 14 || words[2] != "image")
             continue;
-        pictures.push_back({std::stoi(words[3]), std::stoi(words[4]), std::stoi(words[12]), std::stoi(words[13])});
+        pictures.push_back(
+            {std::stoi(words[3]), std::stoi(words[4]), std::stoi(words[12]), std::stoi(words[13]), std::stoi(words[10])});
     }
     return pictures;
 }
@@ -252,6 +254,24 @@ TEST_F(PrintoutTest, PicturesAreEmbeddedAtNoMoreThan200Dpi)
     EXPECT_EQ(pictures.size(), 12u);
     for (const EmbeddedPicture& picture : pictures)
         EXPECT_LE(picture.xPpi, 201);
+}
+
+TEST_F(PrintoutTest, APictureThatRecursIsEmbeddedOnce)
+{
+    for (std::size_t index = 0; index < project_.EventList.Count(); ++index) {
+        project_.EventList.Event(index).cam.startImage = "debut1.jpg";
+        project_.EventList.Event(index).cam.endImage.clear();
+    }
+    const auto pictures = EmbeddedPictures(Write("recurring.pdf", OnlyStoryboard(2, 3)));
+    ASSERT_EQ(pictures.size(), static_cast<std::size_t>(kShots));
+    for (const EmbeddedPicture& picture : pictures)
+        EXPECT_EQ(picture.object, pictures.front().object);
+    // The file holds the picture once, not once per shot.
+    const auto once = fs::file_size(Write("once.pdf", OnlyStoryboard(2, 3)));
+    project_.EventList.Event(0).cam.startImage = "debut2.jpg";
+    const auto twice = fs::file_size(Write("twice.pdf", OnlyStoryboard(2, 3)));
+    EXPECT_GT(twice, once);
+    EXPECT_LT(twice, once * 2 + 200'000);
 }
 
 TEST_F(PrintoutTest, AMissingPictureShowsItsName)
