@@ -9,6 +9,7 @@
 #include "model/error.h"
 #include "model/eventlist.h"
 #include "model/filebytes.h"
+#include "style/stylesafety.h"
 #include "model/geninfo.h"
 #include "document/projectdocument.h"
 #include "model/srprt.h"
@@ -274,6 +275,10 @@ void THTMPublish::TakeLayoutPrefs()
                          ? LayoutLength(prefs.coverSpecs.separatorWidth, defaults.coverSpecs.separatorWidth,
                                         "la largeur du séparateur")
                          : std::string();
+    // The style sheet's values likewise, from the project or a style file.
+    siteStyle_ = project_.StylePrefs;
+    for (std::string& warning : MakeStyleSafeForSite(siteStyle_))
+        warnings_.push_back(std::move(warning));
     tableWidth = LayoutLength(prefs.pageSpecs.tableWidth, defaults.pageSpecs.tableWidth, "la largeur des tableaux");
     tableMargin = LayoutLength(prefs.pageSpecs.tableMargin, defaults.pageSpecs.tableMargin, "la marge des tableaux");
 }
@@ -325,7 +330,7 @@ std::string THTMPublish::MetaBlock() const
 std::string THTMPublish::MenuStyleBlock() const
 {
     std::string block = "<STYLE TYPE=\"text/css\">\r\n<!-- \r\nbody{ margin:0; background:";
-    Append(block, CssEscaped(project_.StylePrefs.elements[kMenuStyleElement].background), "; color:yellow;", kCrLf,
+    Append(block, CssEscaped(siteStyle_.elements[kMenuStyleElement].background), "; color:yellow;", kCrLf,
            "text-align:center; font-family:\"courier new\"; font-size:11pt;}", kCrLf,
            "a { font-weight:bold; color:white; text-decoration:none;} ", kCrLf,
            "a:visited { color:white;} a:link { color:white;} ", kCrLf,
@@ -591,7 +596,7 @@ void THTMPublish::WriteReport()
 
 void THTMPublish::WriteStylesheet()
 {
-    StartPage(project_.StylePrefs.BuildStyleSheet(), SiteTextKind::StyleSheet);
+    StartPage(siteStyle_.BuildStyleSheet(), SiteTextKind::StyleSheet);
     page.append(kStyleCorrection);
     SavePage("vStyle.css");
 }

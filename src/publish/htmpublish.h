@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "publish/pagetext.h"
+#include "style/styleprefs.h"
 
 namespace sw {
 
@@ -90,6 +91,8 @@ private:
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
     std::vector<std::string> warnings_;
+    // The project's style set as the site writes it (MakeStyleSafeForSite).
+    TStylePrefs siteStyle_;
 
     // The page being written, in its final bytes (Windows-1252); one buffer
     // for every page.
