@@ -3,6 +3,7 @@
 // Helpers shared by the core tests: scratch folders, whole-file reading and
 // writing, a made-up environment and the message of a failed operation.
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -102,6 +103,32 @@ inline std::string Bytes(std::initializer_list<int> values)
     for (int value : values)
         bytes += static_cast<char>(value);
     return bytes;
+}
+
+// A PNG's signature and header claiming width × height, without pixels: the
+// file is a few dozen bytes, its picture would take gigabytes.
+inline std::string PngHeaderClaiming(std::uint32_t width, std::uint32_t height)
+{
+    const auto crc32 = [](const std::string& bytes) {
+        std::uint32_t crc = 0xFFFFFFFFu;
+        for (const unsigned char c : bytes) {
+            crc ^= c;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        return ~crc;
+    };
+    const auto be32 = [](std::uint32_t value) {
+        return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+                           static_cast<char>(value)};
+    };
+    const auto chunk = [&](const std::string& type, const std::string& data) {
+        return be32(static_cast<std::uint32_t>(data.size())) + type + data + be32(crc32(type + data));
+    };
+    const std::string header = be32(width) + be32(height) + std::string("\x08\x02\x00\x00\x00", 5);
+    const std::string emptyStream("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
+    return std::string("\x89PNG\r\n\x1A\n", 8) + chunk("IHDR", header) + chunk("IDAT", emptyStream)
+           + chunk("IEND", "");
 }
 
 } // namespace sw::test

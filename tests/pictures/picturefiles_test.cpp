@@ -327,43 +327,17 @@ TEST(LoadPictureForBox, NothingForAFileThatIsNoPictureOrAnEmptyBox)
     EXPECT_TRUE(LoadPictureForBox(picture, QSize(0, 113)).isNull());
 }
 
-// A PNG's signature and header claiming width × height, without pixels: the
-// file is a few dozen bytes, its picture would take gigabytes.
-std::string PngHeaderClaiming(std::uint32_t width, std::uint32_t height)
-{
-    const auto crc32 = [](const std::string& bytes) {
-        std::uint32_t crc = 0xFFFFFFFFu;
-        for (const unsigned char c : bytes) {
-            crc ^= c;
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        return ~crc;
-    };
-    const auto be32 = [](std::uint32_t value) {
-        return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
-                           static_cast<char>(value)};
-    };
-    const auto chunk = [&](const std::string& type, const std::string& data) {
-        return be32(static_cast<std::uint32_t>(data.size())) + type + data + be32(crc32(type + data));
-    };
-    const std::string header = be32(width) + be32(height) + std::string("\x08\x02\x00\x00\x00", 5);
-    const std::string emptyStream("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
-    return std::string("\x89PNG\r\n\x1A\n", 8) + chunk("IHDR", header) + chunk("IDAT", emptyStream)
-           + chunk("IEND", "");
-}
-
 TEST(PictureLimits, APictureClaimingTooManyPixelsIsRefusedFromItsHeader)
 {
     TemporaryFolder folder;
     const auto huge = folder.Path() / "immense.png";
-    WriteAll(huge, PngHeaderClaiming(30000, 30000));
+    WriteAll(huge, test::PngHeaderClaiming(30000, 30000));
     EXPECT_EQ(ErrorOf([&] { ImportPicture(huge, folder.Path() / "img", 1600); }),
               "Le fichier « immense.png » est une image trop grande (30000 × 30000 pixels ; 100 millions au plus).");
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "img"));
     EXPECT_TRUE(LoadPictureForBox(huge, QSize(160, 120)).isNull());
     // Just under the limit the header is accepted: the refusal is the limit's.
-    WriteAll(huge, PngHeaderClaiming(10000, 10000));
+    WriteAll(huge, test::PngHeaderClaiming(10000, 10000));
     EXPECT_EQ(ErrorOf([&] { ImportPicture(huge, folder.Path() / "img", 1600); }),
               "Le fichier « immense.png » n'est pas une image lisible.");
 }

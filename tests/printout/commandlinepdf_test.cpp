@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "../core/testsupport.h"
 #include "printouttestkit.h"
 
 namespace sw::printout::test {
@@ -84,6 +86,36 @@ TEST(CommandLinePdfTest, APipeOrADeviceIsRefusedAtOnce)
               "exit 1\n");
     EXPECT_NE(ReadText(err).find("zero"), std::string::npos) << ReadText(err);
     EXPECT_NE(ReadText(err).find("pas un fichier ordinaire"), std::string::npos) << ReadText(err);
+}
+
+// Pictures from a project received from elsewhere: one that claims 30,000 ×
+// 30,000 pixels under every shot's name, and a link to a file outside the
+// image folder. The plan is written at once, each shown as a missing picture.
+TEST(CommandLinePdfTest, AHugeOrOutsidePictureIsNeitherDecodedNorEmbedded)
+{
+    ScratchFolder temp;
+    const fs::path example = fs::path(SHOTWEAVE_SOURCE_DIR) / "examples" / "court-metrage";
+    fs::copy(example, temp.Path(), fs::copy_options::recursive);
+    const fs::path project = temp.Path() / "court.vid";
+    const fs::path imgDir = temp.Path() / "court" / "img";
+    std::vector<fs::path> pictures;
+    for (const auto& entry : fs::directory_iterator(imgDir))
+        pictures.push_back(entry.path());
+    ASSERT_GE(pictures.size(), 2u);
+    WritePicture(temp.Path() / "prive.jpg", 400, 300, 1);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        fs::remove(pictures[i]);
+        if (i == 0)
+            fs::create_symlink(temp.Path() / "prive.jpg", pictures[i]);
+        else
+            sw::test::WriteAll(pictures[i], sw::test::PngHeaderClaiming(30000, 30000));
+    }
+    const fs::path pdf = temp.Path() / "plan.pdf";
+    EXPECT_EQ(CommandOutput("timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " SHOTWEAVE_PROGRAM
+                            " --pdf " + Quoted(project) + " " + Quoted(pdf) + " 2>/dev/null; echo \"exit $?\""),
+              pdf.string() + "\nexit 0\n");
+    EXPECT_EQ(CommandOutput("pdfimages -list " + Quoted(pdf) + " | tail -n +3 | wc -l"), "0\n");
+    EXPECT_NE(CommandOutput("pdftotext " + Quoted(pdf) + " -").find("image introuvable"), std::string::npos);
 }
 
 } // namespace
