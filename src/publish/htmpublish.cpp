@@ -9,6 +9,7 @@
 #include "model/error.h"
 #include "model/eventlist.h"
 #include "model/filebytes.h"
+#include "sanitize/htmlcleaner.h"
 #include "style/stylesafety.h"
 #include "model/geninfo.h"
 #include "document/projectdocument.h"
@@ -204,8 +205,45 @@ std::string WithCrLfLines(const std::string& text)
     return lines;
 }
 
+namespace {
+
+// The fields of the project that are HTML by design.
+template <typename Project, typename Visit>
+void ForEachHtmlField(Project& project, Visit visit)
+{
+    visit(project.GenInfo.idea);
+    visit(project.GenInfo.synopsis);
+    visit(project.GenInfo.comment);
+    visit(project.Report.text);
+    for (std::size_t index = 0; index < project.EventList.Count(); ++index) {
+        auto& shot = project.EventList.Event(index);
+        visit(shot.action);
+        visit(shot.sound);
+        visit(shot.dialogue);
+        visit(shot.cam.effect);
+    }
+}
+
+// A copy of the project with its HTML cleaned; nothing when no field needs
+// it, which is the common case and costs no copy.
+std::optional<ProjectDocument> CleanedForSite(const ProjectDocument& project)
+{
+    bool clean = true;
+    ForEachHtmlField(project, [&clean](const std::string& html) { clean = clean && IsCleanUserHtml(html); });
+    if (clean)
+        return std::nullopt;
+    ProjectDocument cleaned = project;
+    ForEachHtmlField(cleaned, [](std::string& html) {
+        if (!IsCleanUserHtml(html))
+            html = CleanUserHtml(html);
+    });
+    return cleaned;
+}
+
+} // namespace
+
 THTMPublish::THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir)
-    : project_(project), siteDir_(std::move(siteDir))
+    : cleaned_(CleanedForSite(project)), project_(cleaned_ ? *cleaned_ : project), siteDir_(std::move(siteDir))
 {
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "publish/pagetext.h"
+#include "document/projectdocument.h"
 #include "style/styleprefs.h"
 
 namespace sw {
@@ -37,7 +38,9 @@ PublishDates CurrentPublishDates();
 // serves one publication.
 class THTMPublish {
 public:
-    // The project is only read.
+    // The project is only read. Its fields that are HTML by design (the shot
+    // texts, the idea, the synopsis, the note, the report) are published
+    // cleaned of what could run a script (CleanUserHtml).
     THTMPublish(const ProjectDocument& project, std::filesystem::path siteDir);
 
     // Fixes the date texts instead of reading the clock when publishing.
@@ -85,6 +88,10 @@ private:
     std::string SectionPageHead(SiteSection section) const;
     std::string TablePageEnd() const;
 
+    // The project as the site shows it: a copy whose fields that are HTML by
+    // design were cleaned (CleanUserHtml) when one needed it, the project
+    // itself otherwise.
+    std::optional<ProjectDocument> cleaned_;
     const ProjectDocument& project_;
     std::filesystem::path siteDir_;
     std::optional<PublishDates> fixedDates_;

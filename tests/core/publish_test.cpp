@@ -645,6 +645,34 @@ TEST_F(ReceivedProjectTest, LayoutValuesAreLengthsAndTheReturnLinkAWebAddress)
         << Page("menu.htm");
 }
 
+TEST_F(ReceivedProjectTest, HtmlFieldsKeepTheirFormattingAndLoseTheirScripts)
+{
+    const std::string payload = "<b>gras</b> <ul><li>un</li></ul><script>alert(1)</script>"
+                                "<img src=x onerror=alert(2)><a href=\"javascript:alert(3)\">lien</a>"
+                                "<iframe src=\"http://x\"></iframe><p style=\"width:expression(alert(4))\">p</p>";
+    project_.GenInfo.idea = payload;
+    project_.GenInfo.synopsis = payload;
+    project_.GenInfo.comment = payload;
+    project_.Report.text = payload;
+    for (std::size_t index = 0; index < project_.EventList.Count(); ++index) {
+        TEvent& shot = project_.EventList.Event(index);
+        shot.action = shot.sound = shot.dialogue = shot.cam.effect = payload;
+    }
+    for (const bool noViewer : {false, true}) {
+        project_.HTMPrefs.pageSpecs.noJSPlan = noViewer;
+        const std::vector<std::string> written = Publish();
+        for (const std::string& name : written) {
+            const std::string page = Page(name);
+            for (const char* active : {"<script>alert", "onerror", "javascript:alert", "<iframe", "expression("})
+                EXPECT_EQ(page.find(active), std::string::npos) << name << ": " << active;
+        }
+        EXPECT_NE(Page("synops.htm").find("<b>gras</b> <ul><li>un</li></ul>"), std::string::npos);
+        EXPECT_NE(Page("action.htm").find("<b>gras</b> <ul><li>un</li></ul>"), std::string::npos);
+    }
+    // The project itself is only read.
+    EXPECT_EQ(project_.GenInfo.idea, payload);
+}
+
 TEST(LinkAddressTest, OnlyRelativeAndWebAddressesAreLinks)
 {
     for (const char* safe : {"", "../index.html", "rapport.htm", "http://a.b/", "HTTPS://a.b", "mailto:x@y.z",

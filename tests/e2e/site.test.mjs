@@ -63,6 +63,7 @@ let worldSite;
 let worldShots;
 let plainSite;
 let importedSite;
+let payloadSite;
 let shots;
 let importedShots;
 let server;
@@ -131,6 +132,42 @@ function worldProject(projectFile) {
   shot[1] = `${WORLD_WORDS} "entre" (vite)`;
   shot[7] = WORLD_PICTURE;
   values[shotIndex] = utf8Value(shot.join('||||'));
+  fs.writeFileSync(projectFile, writeValues(values));
+}
+
+// What a project from someone else may carry: markup that runs a script when
+// it is pasted as HTML, as an attribute or into the viewer's script.
+const PAYLOAD_HTML = '<b>gras</b> <ul><li>un</li></ul><script>alert("PWNED")</script>'
+  + '<img src=x onerror="console.log(\'PWNED\')"><a href="javascript:console.log(\'PWNED\')">lien</a>'
+  + '<p onmouseover="console.log(\'PWNED\')" style="width:expression(alert(\'PWNED\'))">survol</p>'
+  + '<iframe src="javascript:alert(\'PWNED\')"></iframe><svg onload="console.log(\'PWNED\')"></svg>';
+const PAYLOAD_TEXT = '"><img src=x onerror="console.log(\'PWNED\')"><script>alert("PWNED")</script>';
+const PAYLOAD_PICTURE = 'x.jpg" onerror="console.log(\'PWNED\')';
+
+// The example with a payload in every text of the general information and of
+// every shot, and in the picture names.
+function payloadProject(projectFile) {
+  const bytes = fs.readFileSync(projectFile);
+  const values = readValues(bytes);
+  const strings = values.filter((value) => value.tag === 6 || value.tag === 12 || value.tag === 20);
+  const info = textOf(strings[0]).split('||||');
+  info[0] = PAYLOAD_TEXT;
+  info[1] = PAYLOAD_TEXT;
+  for (const field of [2, 3, 4]) info[field] = PAYLOAD_HTML;
+  values[values.indexOf(strings[0])] = utf8Value(info.join('||||'));
+  const firstInList = values.findIndex((value) => value.tag === 1) + 1;
+  for (let index = firstInList; index < values.length; ++index) {
+    const value = values[index];
+    if (value.tag !== 6 && value.tag !== 12 && value.tag !== 20) continue;
+    const shot = textOf(value).split('||||');
+    if (shot.length < 8) continue;
+    shot[0] = PAYLOAD_TEXT;
+    shot[1] = PAYLOAD_HTML;
+    shot[2] = PAYLOAD_HTML;
+    shot[3] = PAYLOAD_HTML;
+    if (shot[7]) shot[7] = PAYLOAD_PICTURE;
+    values[index] = utf8Value(shot.join('||||'));
+  }
   fs.writeFileSync(projectFile, writeValues(values));
 }
 
@@ -392,6 +429,10 @@ describe('published site of the example film', { timeout: 300000 }, () => {
     assert.ok(worldShot, 'the script holds the shot name whole');
     assert.equal(worldShot.pict, WORLD_PICTURE);
 
+    const payloadFile = copyExample('payload');
+    payloadProject(payloadFile);
+    payloadSite = publish(payloadFile);
+
     if (imported) {
       // The project file and its site folder, with the imported pictures.
       const target = path.join(workDir, 'imported');
@@ -456,6 +497,58 @@ describe('published site of the example film', { timeout: 300000 }, () => {
       const shown = await continuity.locator('body').innerText();
       assert.ok(shown.includes(`${WORLD_WORDS} "entre" (vite)`), shown);
       assert.deepEqual(errors, []);
+      await page.close();
+    });
+
+    test(`a payload in every field runs nowhere, opened over ${how}`, async () => {
+      const { page } = await openSite(payloadSite, how);
+      const ran = [];
+      page.on('console', (message) => { if (message.text().includes('PWNED')) ran.push(message.text()); });
+      page.on('dialog', async (dialog) => { ran.push(`dialog: ${dialog.message()}`); await dialog.dismiss(); });
+      // Every element of every frame is hovered, and no link of the payload
+      // is left to click.
+      const hoverEverything = async () => {
+        for (const frame of page.frames()) {
+          const left = await frame.evaluate(() => {
+            for (const element of document.querySelectorAll('*')) {
+              for (const type of ['mouseover', 'mouseenter', 'mousemove', 'focus']) {
+                element.dispatchEvent(new MouseEvent(type, { bubbles: true }));
+              }
+            }
+            const addresses = [...document.querySelectorAll('[href],[src]')]
+              .map((element) => element.getAttribute('href') ?? element.getAttribute('src'))
+              .filter((address) => /^\s*(javascript|vbscript|data):/i.test(address)
+                && !/^javaScript:getPlan\(\d+\)$/.test(address));
+            const handlers = [...document.querySelectorAll('*')].flatMap((element) => [...element.attributes]
+              .filter((attribute) => /^on/i.test(attribute.name)).map((attribute) => `${element.tagName} ${attribute.name}`));
+            return [...addresses, ...handlers];
+          }).catch(() => []);
+          assert.deepEqual(left, [], `${frame.url()}: no script address or handler`);
+        }
+      };
+      const main = await waitForFrameFile(page, 'main', 'main.htm');
+      await hoverEverything();
+      const menu = await waitForFrameFile(page, 'menu', 'menu.htm');
+      for (const entry of MENU_PAGES) {
+        await menu.locator('a', { hasText: entry.caption }).click();
+        await waitForFrameFile(page, 'main', entry.file);
+        await hoverEverything();
+      }
+      await menu.locator('a', { hasText: 'plans' }).click();
+      await waitForFrameFile(page, 'main', 'pIndex.htm');
+      const links = (await waitForFrameFile(page, 'pMenu', 'pMenu.htm')).locator('a');
+      assert.ok(await links.count() >= 6, 'every shot in the list');
+      for (let index = 0; index < await links.count(); ++index) {
+        await links.nth(index).click();
+        await waitForFrameFile(page, 'pMain', 'pMain.htm');
+        await hoverEverything();
+      }
+      await menu.locator('a', { hasText: 'synopsis' }).click();
+      const synopsis = await waitForFrameFile(page, 'main', 'synops.htm');
+      assert.ok(await synopsis.locator('b', { hasText: 'gras' }).count() > 0, 'bold text still bold');
+      assert.ok(await synopsis.locator('ul li', { hasText: 'un' }).count() > 0, 'a list still a list');
+      assert.ok(main);
+      assert.deepEqual(ran, []);
       await page.close();
     });
 
