@@ -4,7 +4,8 @@
 # fixed number of inputs from its seed corpus. Any crash, sanitizer report,
 # leak or hang fails the script. The targets: the project loader, the style
 # import, the settings file, the recovery copies' side records, the listing of
-# the recovery folder, the shot list's CSV and the cleaning of the users' HTML.
+# the recovery folder, the shot list's CSV, the cleaning of the users' HTML
+# and the publisher.
 #   FUZZ_RUNS   inputs per target (default 20000)
 #   FUZZ_JOBS   parallel compilations (default 2)
 #   FUZZ_BUILD  build folder (default build/fuzz)

@@ -26,12 +26,21 @@ constexpr bool HasOnlyCrLfBreaks(std::string_view text)
     return true;
 }
 
+// Clang before 16 leaves the immediate calls inside function templates
+// unevaluated and then finds no definition to link: with it (the fuzzing
+// build), the pieces are checked where they are made instead.
+#if defined(__clang__) && __clang_major__ < 16
+#define SHOTWEAVE_PIECE_CHECK constexpr
+#else
+#define SHOTWEAVE_PIECE_CHECK consteval
+#endif
+
 // A fixed piece of a page whose line breaks are CR LF already, checked when
 // the program is compiled: a page copies it as it is, without looking for
 // breaks. It reads as a std::string_view wherever one is taken.
 class CrLfText {
 public:
-    consteval explicit CrLfText(std::string_view text)
+    SHOTWEAVE_PIECE_CHECK explicit CrLfText(std::string_view text)
         : text_(text)
     {
         if (!HasOnlyCrLfBreaks(text))
@@ -48,7 +57,7 @@ private:
 };
 
 // "<TR>\r\n"_crlf is the CrLfText of the literal.
-consteval CrLfText operator""_crlf(const char* text, std::size_t size)
+SHOTWEAVE_PIECE_CHECK CrLfText operator""_crlf(const char* text, std::size_t size)
 {
     return CrLfText(std::string_view(text, size));
 }
