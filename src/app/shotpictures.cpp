@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/editorapp.h"
 #include "app/usercommand.h"
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int kImageWidth = 152;
 constexpr int kImageHeight = 113;
+// Pictures kept decoded for going back to a shot: both boxes of a few shots.
+constexpr std::size_t kRecentPictures = 12;
 
 const QString kBoxStyle = QStringLiteral("QLabel { border: 1px solid #a0a0a0; color: #505050; }");
 
@@ -86,6 +89,11 @@ void TShotPictures::SetSaveCommand(std::function<void()> save)
     save_ = std::move(save);
 }
 
+bool TShotPictures::Shown::SameAs(const Shown& other) const
+{
+    return file == other.file && box == other.box && time == other.time && size == other.size;
+}
+
 void TShotPictures::ShowImage(int k, const std::string& fileName)
 {
     const auto at = static_cast<std::size_t>(k);
@@ -93,6 +101,7 @@ void TShotPictures::ShowImage(int k, const std::string& fileName)
     names_[at] = fileName;
     image->setToolTip(ToQString(fileName));
     if (fileName.empty()) {
+        decoding_[at] = Decoding{};
         image->clear();
         shown_[at] = Shown{};
         return;
@@ -103,21 +112,86 @@ void TShotPictures::ShowImage(int k, const std::string& fileName)
         ShowPlaceholder(k, QStringLiteral("image introuvable : ") + ToQString(fileName));
         return;
     }
-    // The same version of the file already in the box at its size is not
-    // decoded again.
     const QSize box = image->contentsRect().size();
-    Shown now{*found, box, fs::last_write_time(*found, error), fs::file_size(*found, error), true};
-    const Shown& before = shown_[at];
-    if (before.decoded && before.file == now.file && before.box == now.box && before.time == now.time
-        && before.size == now.size)
+    const Shown now{*found, box, fs::last_write_time(*found, error), fs::file_size(*found, error), true};
+    // The same version of the file, in the box or on its way there at that
+    // size, is not decoded again.
+    if (shown_[at].decoded && shown_[at].SameAs(now))
         return;
-    const QImage picture = LoadPictureForBox(*found, box);
-    if (picture.isNull()) {
-        ShowPlaceholder(k, QStringLiteral("image illisible : ") + ToQString(fileName));
+    if (decoding_[at].watcher && decoding_[at].wanted.SameAs(now))
+        return;
+    const QImage recent = Recent(now);
+    if (!recent.isNull()) {
+        ShowDecoded(k, now, Decoded{recent});
         return;
     }
-    image->setPixmap(QPixmap::fromImage(picture));
-    shown_[at] = now;
+    // Another picture leaves the box at once; the same one at another size
+    // stays there until its new size is ready.
+    if (shown_[at].file != now.file) {
+        image->clear();
+        shown_[at] = Shown{};
+    }
+    Decode(k, now);
+}
+
+void TShotPictures::Decode(int k, const Shown& wanted)
+{
+    const auto at = static_cast<std::size_t>(k);
+    Decoding& decoding = decoding_[at];
+    // A decoding that is no longer wanted runs to its end on its thread, its
+    // watcher gone with its result.
+    decoding.wanted = wanted;
+    decoding.watcher = std::make_unique<QFutureWatcher<Decoded>>();
+    QFutureWatcher<Decoded>* watcher = decoding.watcher.get();
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, k, watcher] {
+        Decoding& done = decoding_[static_cast<std::size_t>(k)];
+        if (done.watcher.get() != watcher)
+            return;
+        const Decoded decoded = watcher->result();
+        const Shown wanted = done.wanted;
+        // The watcher is deleted once its signal has been delivered.
+        done.watcher.release()->deleteLater();
+        done.wanted = Shown{};
+        ShowDecoded(k, wanted, decoded);
+    });
+    watcher->setFuture(QtConcurrent::run([file = wanted.file, box = wanted.box] {
+        Decoded decoded{LoadPictureForBox(file, box)};
+        decoded.tooLarge = decoded.picture.isNull() && ClaimsTooManyPixels(file);
+        return decoded;
+    }));
+}
+
+void TShotPictures::ShowDecoded(int k, const Shown& wanted, const Decoded& decoded)
+{
+    const auto at = static_cast<std::size_t>(k);
+    decoding_[at] = Decoding{};
+    const QImage& picture = decoded.picture;
+    if (decoded.tooLarge) {
+        ShowPlaceholder(k, QStringLiteral("image trop grande : ") + ToQString(names_[at]));
+    } else if (picture.isNull()) {
+        ShowPlaceholder(k, QStringLiteral("image illisible : ") + ToQString(names_[at]));
+    } else {
+        images[at]->setPixmap(QPixmap::fromImage(picture));
+        shown_[at] = wanted;
+        std::erase_if(recent_, [&](const auto& entry) { return entry.first.SameAs(wanted); });
+        recent_.emplace_front(wanted, picture);
+        if (recent_.size() > kRecentPictures)
+            recent_.pop_back();
+    }
+    emit shown(k);
+}
+
+QImage TShotPictures::Recent(const Shown& wanted) const
+{
+    for (const auto& [version, picture] : recent_)
+        if (version.SameAs(wanted))
+            return picture;
+    return {};
+}
+
+bool TShotPictures::IsDecoding() const
+{
+    return decoding_[0].watcher || decoding_[1].watcher;
 }
 
 bool TShotPictures::eventFilter(QObject* watched, QEvent* event)
@@ -133,7 +207,7 @@ bool TShotPictures::eventFilter(QObject* watched, QEvent* event)
         const int height = box->width() * kImageHeight / kImageWidth;
         if (box->height() != height)
             box->setFixedHeight(height);
-        else if (shown_[static_cast<std::size_t>(k)].decoded)
+        else if (shown_[static_cast<std::size_t>(k)].decoded || decoding_[static_cast<std::size_t>(k)].watcher)
             ShowImage(k, names_[static_cast<std::size_t>(k)]);
     }
     return QObject::eventFilter(watched, event);
@@ -142,6 +216,7 @@ bool TShotPictures::eventFilter(QObject* watched, QEvent* event)
 void TShotPictures::ShowPlaceholder(int k, const QString& text)
 {
     const auto at = static_cast<std::size_t>(k);
+    decoding_[at] = Decoding{};
     images[at]->setText(text);
     shown_[at] = Shown{};
 }

@@ -2,12 +2,16 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <QFutureWatcher>
+#include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -36,9 +40,12 @@ public:
     TShotPictures(const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts, QWidget* page);
 
     // Shows picture k (0 start, 1 end) from its file name. The file is
-    // decoded once, at the size of its box, until another name or another
-    // version of the file is shown there.
+    // decoded at the size of its box on a worker thread, so that a large
+    // picture never holds the window; the box is filled when it is done. A
+    // version of the file decoded lately at that size is shown at once.
     void ShowImage(int k, const std::string& fileName);
+    // Whether a picture is still being decoded for one of the boxes.
+    bool IsDecoding() const;
     // The file name of picture k, as last shown or chosen.
     std::string ImageName(int k) const;
     void Clear();
@@ -60,19 +67,35 @@ public:
 signals:
     // The user chose another picture.
     void changed();
+    // Box k shows the picture it was asked for, or why it cannot.
+    void shown(int k);
 
 protected:
     // A box that changes size shows its picture again at the new size.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What box k shows, so that showing the same file again decodes nothing.
+    // A version of a picture file at a box size: what box k shows or waits
+    // for, so that showing the same file again decodes nothing.
     struct Shown {
         std::filesystem::path file;
         QSize box;
         std::filesystem::file_time_type time{};
         std::uintmax_t size = 0;
         bool decoded = false;
+
+        bool SameAs(const Shown& other) const;
+    };
+    // A decoding on its way to box k: what it decodes and the watcher that
+    // brings the image back to the window's thread.
+    struct Decoded {
+        QImage picture;
+        // A null picture whose header claims more pixels than are decoded.
+        bool tooLarge = false;
+    };
+    struct Decoding {
+        Shown wanted;
+        std::unique_ptr<QFutureWatcher<Decoded>> watcher;
     };
 
     void getImgBtnClick(int k);
@@ -81,6 +104,11 @@ private:
     // Makes name picture k and tells a change.
     void TakeImage(int k, const std::string& name);
     void ShowPlaceholder(int k, const QString& text);
+    // Puts the decoded picture (or why there is none) in box k.
+    void ShowDecoded(int k, const Shown& wanted, const Decoded& decoded);
+    void Decode(int k, const Shown& wanted);
+    // A picture decoded lately at that size, or a null image.
+    QImage Recent(const Shown& wanted) const;
     // Imports source into the image folder: its name there, or nothing after
     // telling the user, over parent, why not.
     std::optional<std::string> Import(QWidget* parent, const std::filesystem::path& source);
@@ -94,6 +122,10 @@ private:
     std::function<void()> save_;
     std::array<std::string, 2> names_;
     std::array<Shown, 2> shown_;
+    std::array<Decoding, 2> decoding_;
+    // The pictures decoded last, newest first, so that going back and forth
+    // between shots shows them at once.
+    std::deque<std::pair<Shown, QImage>> recent_;
     QString importFolder_;
     QFrame* PictPanel = nullptr;
     std::array<QLabel*, 2> images{};

@@ -177,6 +177,16 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
     return reader.read();
 }
 
+bool ClaimsTooManyPixels(const std::filesystem::path& file)
+{
+    if (!IsRegularFile(file))
+        return false;
+    QImageReader reader(ToQString(file));
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    return stored.isValid() && !IsDecodableSize(stored);
+}
+
 QStringList PictureNameFilters()
 {
     // Qt names its formats in lower case, in order; a file system that tells

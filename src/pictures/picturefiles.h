@@ -31,6 +31,10 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
 // kMaxPicturePixels, or the box is empty.
 QImage LoadPictureForBox(const std::filesystem::path& file, QSize box);
 
+// Whether the header of the picture file claims more than kMaxPicturePixels,
+// which no one decodes; false for a file that is no picture or no regular file.
+bool ClaimsTooManyPixels(const std::filesystem::path& file);
+
 // The file dialog's filters: "Images (*.bmp *.BMP *.gif *.GIF *.jpg …)" with
 // every format Qt can read here, then "Tous les fichiers (*)".
 QStringList PictureNameFilters();

@@ -263,6 +263,7 @@ private slots:
         // Another picture of the folder.
         editor.prompts.pictureAnswer = other;
         ClickButton(editor, "getImgBtn1");
+        QVERIFY(editor.PicturesShown());
         QVERIFY(!image->pixmap().isNull());
         QVERIFY(editor.OffersToSave());
         const std::string expected = CoreResavedBytes(file, [&other](sw::ProjectDocument& document) {

@@ -38,6 +38,7 @@
 #include "app/mainform.h"
 #include "app/shoteditor.h"
 #include "app/shotlistbox.h"
+#include "app/shotpictures.h"
 #include "app/userprompts.h"
 #include "dialogs/getfiledlg.h"
 #include "dialogs/pdfexportdlg.h"
@@ -261,6 +262,14 @@ public:
 
 // Points the settings and the desktop files at temporary folders, so that no
 // test touches the real home. Call before any editor object exists.
+// Waits until the picture boxes of the window show what they were last asked
+// to (pictures are decoded on a worker thread); false after five seconds.
+inline bool PicturesShown(const QWidget* window)
+{
+    const auto* pictures = window->findChild<sw::TShotPictures*>();
+    return pictures && QTest::qWaitFor([pictures] { return !pictures->IsDecoding(); }, 5000);
+}
+
 inline void UseTemporaryHome(QTemporaryDir& home)
 {
     qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral("config")).toUtf8());
@@ -307,6 +316,7 @@ struct Editor {
     }
     void Trigger(const char* actionName) const { Find<QAction>(actionName)->trigger(); }
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    bool PicturesShown() const { return swtest::PicturesShown(form.get()); }
     sw::ProjectDocument& Project() const { return app->Project(); }
     std::filesystem::path RecoveryFolder() const { return app->RecoveryFolder(); }
 

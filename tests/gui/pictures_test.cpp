@@ -5,6 +5,7 @@
 // user's answers through the prompts.
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,8 +19,11 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QtTest>
 
+#include "app/shotpictures.h"
+#include "core/testsupport.h"
 #include "dialogs/getfiledlg.h"
 #include "document/projectfile.h"
 #include "editortestkit.h"
@@ -128,6 +132,8 @@ QStringList Names(const QListWidget* list)
 // Whether the label shows a picture that fills its box in one direction.
 bool ShowsPictureFittingItsBox(const QLabel* box)
 {
+    if (!swtest::PicturesShown(box->window()))
+        return false;
     const QSize shown = box->pixmap().size();
     const QSize room = box->contentsRect().size();
     return !box->pixmap().isNull() && shown.width() <= room.width() && shown.height() <= room.height()
@@ -489,6 +495,70 @@ private slots:
         auto* image = editor.Find<QLabel>("Image1");
         QVERIFY(ShowsPictureFittingItsBox(image));
         QVERIFY(image->pixmap().width() <= 152);
+    }
+
+    // A picture whose header claims 30,000 x 30,000 pixels, named by six
+    // shots, is never decoded: each shot says so and the window goes on.
+    // A large picture is decoded on a worker thread: the shot is shown at
+    // once and its picture comes after; a picture that arrives for a shot
+    // the user has left is not shown.
+    void picturesAreDecodedWithoutHoldingTheWindow()
+    {
+        swtest::Editor editor;
+        const fs::path file = SaveNewProject(editor, PathOf(editor.folder), "film.vid");
+        const fs::path img = ImageFolder(file);
+        {
+            std::ofstream bomb(img / "bombe.png", std::ios::binary);
+            bomb << sw::test::PngHeaderClaiming(30000, 30000);
+        }
+        // 36 megapixels: allowed, and long enough to decode to be seen.
+        QVERIFY(Picture(6000, 6000, Qt::darkGreen).save(Q(img / "grande.png"), "PNG"));
+        QVERIFY(Picture(400, 300, Qt::red).save(Q(img / "petite.png"), "PNG"));
+        {
+            sw::ProjectDocument document = CoreLoad(file);
+            document.EventList.Clear();
+            for (int i = 0; i < 8; ++i) {
+                sw::TEvent& shot = document.EventList.AddEvent();
+                shot.name = "plan " + std::to_string(i + 1);
+                shot.cam.startImage = i < 6 ? "bombe.png" : i == 6 ? "grande.png" : "petite.png";
+            }
+            sw::SaveProject(document, file);
+        }
+        Open(editor, file);
+        editor.ClickTab(2);
+        auto* image = editor.Find<QLabel>("Image1");
+        for (int row = 0; row < 6; ++row) {
+            editor.ClickShot(row);
+            QVERIFY(editor.PicturesShown());
+            QCOMPARE(image->text(), QStringLiteral("image trop grande : bombe.png"));
+            QVERIFY(image->pixmap().isNull());
+        }
+
+        auto* pictures = editor.form->findChild<sw::TShotPictures*>();
+        editor.ClickShot(6);
+        // Back from the click, the window has not decoded the picture yet.
+        QVERIFY(pictures->IsDecoding());
+        QVERIFY(image->pixmap().isNull());
+        QCOMPARE(image->toolTip(), QStringLiteral("grande.png"));
+        // The user goes on to the next shot before it is done: the large
+        // picture, decoded after the small one, never takes its place.
+        editor.ClickShot(7);
+        QVERIFY(ShowsPictureFittingItsBox(image));
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(image->toolTip(), QStringLiteral("petite.png"));
+        QCOMPARE(image->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+        editor.ClickShot(6);
+        QVERIFY(ShowsPictureFittingItsBox(image));
+        QCOMPARE(image->pixmap().toImage().pixelColor(5, 5), QColor(Qt::darkGreen));
+        // Both pictures, decoded lately, come back at once.
+        editor.ClickShot(7);
+        QVERIFY(!pictures->IsDecoding());
+        QCOMPARE(image->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+        editor.ClickShot(6);
+        QVERIFY(!pictures->IsDecoding());
+        QCOMPARE(image->pixmap().toImage().pixelColor(5, 5), QColor(Qt::darkGreen));
     }
 
     // ------------------------------------------------------------ for the browser tests

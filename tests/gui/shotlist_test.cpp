@@ -328,6 +328,7 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(editor.prompts.pictureFolder, imgDir);
         QCOMPARE(image->toolTip(), QStringLiteral("début.jpg"));
+        QVERIFY(editor.PicturesShown());
         QVERIFY(!image->pixmap().isNull());
         QCOMPARE(image->pixmap().height(), image->contentsRect().height());
         QVERIFY(image->pixmap().width() <= image->contentsRect().width());
@@ -345,6 +346,7 @@ private slots:
         // A file that is no picture shows its name, which the shot keeps.
         editor.prompts.pictureAnswer = QStringLiteral("broken.jpg");
         QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(editor.PicturesShown());
         QVERIFY(image->pixmap().isNull());
         QCOMPARE(image->text(), QStringLiteral("image illisible : broken.jpg"));
         QCOMPARE(image->toolTip(), QStringLiteral("broken.jpg"));
@@ -353,6 +355,7 @@ private slots:
         editor.form->Shots().ShowImage(0, "début.jpg");
         editor.form->Shots().ShowImage(1, "début.jpg");
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
+        QVERIFY(editor.PicturesShown());
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
         auto* endImage = editor.Find<QLabel>("Image2");
         QCOMPARE(endImage->toolTip(), QStringLiteral("début.jpg"));

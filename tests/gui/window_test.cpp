@@ -275,6 +275,7 @@ private slots:
                 && (picture.width() >= inside.width() - 1 || picture.height() >= inside.height() - 1)
                 && qAbs(picture.width() * 3 - picture.height() * 4) <= 4;
         };
+        QVERIFY(editor.PicturesShown());
         QVERIFY(fits());
         const QSize before = box->pixmap().size();
         editor.form->resize(kLargeWindow);
