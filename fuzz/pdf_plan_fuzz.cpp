@@ -1,0 +1,176 @@
+// Any project the loader accepts gives a whole PDF, and reads no picture but
+// those of its image folder. The file is checked with a reader written apart:
+// it starts and ends as a PDF, its cross-reference table points at each of its
+// objects, the page tree counts its pages, and every picture drawn has the
+// proportions of the one picture in the image folder, never those of a
+// picture beside the folder, named by a path or through a link.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <QImage>
+
+#include "document/projectdocument.h"
+#include "document/projectfile.h"
+#include "export/planoptions.h"
+#include "model/error.h"
+#include "printout/printout.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fixed place, so that seeds can name the picture beside the image folder
+// by its full path.
+const fs::path kScratch = "/tmp/shotweave-pdf-plan-fuzz";
+
+fs::path ImgDir()
+{
+    return kScratch / "img";
+}
+
+std::string ReadAll(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+// The number written after key in the bytes from at, or -1.
+long long NumberAfter(std::string_view pdf, std::size_t at, std::string_view key)
+{
+    const std::size_t found = pdf.find(key, at);
+    if (found == std::string_view::npos)
+        return -1;
+    std::size_t digit = found + key.size();
+    while (digit < pdf.size() && pdf[digit] == ' ')
+        ++digit;
+    long long value = 0;
+    bool any = false;
+    while (digit < pdf.size() && pdf[digit] >= '0' && pdf[digit] <= '9') {
+        value = value * 10 + (pdf[digit++] - '0');
+        any = true;
+    }
+    return any ? value : -1;
+}
+
+void CheckCrossReferences(std::string_view pdf)
+{
+    const std::size_t start = pdf.rfind("startxref");
+    Require(start != std::string_view::npos);
+    const long long table = NumberAfter(pdf, start, "startxref\n");
+    Require(table > 0 && static_cast<std::size_t>(table) < start);
+    std::size_t at = static_cast<std::size_t>(table);
+    Require(pdf.substr(at, 7) == "xref\n0 ");
+    const long long objects = NumberAfter(pdf, at, "xref\n0");
+    Require(objects > 1);
+    at = pdf.find('\n', at + 7) + 1;
+    // Twenty bytes an entry: ten digits of offset, five of generation, n or f.
+    for (long long object = 0; object < objects; ++object, at += 20) {
+        Require(at + 20 <= pdf.size());
+        const std::string_view entry = pdf.substr(at, 20);
+        if (object == 0) {
+            Require(entry.substr(10, 8) == " 65535 f");
+            continue;
+        }
+        Require(entry.substr(10, 8) == " 00000 n");
+        const std::size_t offset = std::stoull(std::string(entry.substr(0, 10)));
+        const std::string header = std::to_string(object) + " 0 obj";
+        Require(pdf.substr(offset, header.size()) == header);
+    }
+}
+
+void CheckPages(std::string_view pdf)
+{
+    const std::size_t tree = pdf.find("/Type /Pages\n");
+    Require(tree != std::string_view::npos);
+    const long long count = NumberAfter(pdf, tree, "/Count");
+    long long pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string_view::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+        ++pages;
+    Require(count >= 1 && count == pages);
+}
+
+// The picture in the image folder is 4:3, the one beside it 1:4.
+void CheckPictures(std::string_view pdf)
+{
+    for (std::size_t at = pdf.find("/Subtype /Image"); at != std::string_view::npos;
+         at = pdf.find("/Subtype /Image", at + 1)) {
+        const long long width = NumberAfter(pdf, at, "/Width");
+        const long long height = NumberAfter(pdf, at, "/Height");
+        Require(width > 0 && height > 0);
+        Require(std::llabs(width * 3 - height * 4) <= 7);
+    }
+}
+
+} // namespace
+
+// Fontconfig keeps what it reads of the fonts' configuration for the
+// process, without a pointer the leak checker follows.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    // Fonts and pictures without a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication application(*argc, *argv);
+    // The image readers' complaints about broken files are expected here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    fs::remove_all(kScratch);
+    fs::create_directories(ImgDir());
+    QImage inside(64, 48, QImage::Format_RGB32);
+    inside.fill(Qt::darkBlue);
+    QImage beside(12, 48, QImage::Format_RGB32);
+    beside.fill(Qt::red);
+    if (!inside.save(QString::fromStdString((ImgDir() / "a.jpg").string()), "JPEG")
+        || !beside.save(QString::fromStdString((kScratch / "secret.png").string()), "PNG"))
+        std::abort();
+    fs::create_symlink("../secret.png", ImgDir() / "lien.png");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    sw::ProjectDocument project;
+    try {
+        sw::LoadProjectBytes(project, std::string_view(reinterpret_cast<const char*>(data), size));
+    } catch (const sw::Error&) {
+        return 0;
+    }
+    // The input's length picks the grid, the paper and the parts.
+    sw::PlanOptions options;
+    options.grid = sw::kPanelGrids[size % 4];
+    options.paper = (size / 4) % 2 ? sw::PlanPaper::Letter : sw::PlanPaper::A4;
+    options.continuity = (size / 8) % 2 == 0;
+    options.firstPage = (size / 16) % 2 == 0;
+    const fs::path pdfFile = kScratch / "plan.pdf";
+    fs::remove(pdfFile);
+    Require(sw::printout::WritePlanPdf(pdfFile, project, ImgDir(), options));
+    // Nothing beside the plan but what was there.
+    for (const auto& entry : fs::directory_iterator(kScratch)) {
+        const std::string name = entry.path().filename().string();
+        Require(name == "img" || name == "secret.png" || name == "plan.pdf");
+    }
+    const std::string pdf = ReadAll(pdfFile);
+    Require(pdf.starts_with("%PDF-1.") && pdf.ends_with("%%EOF\n"));
+    CheckCrossReferences(pdf);
+    CheckPages(pdf);
+    CheckPictures(pdf);
+    return 0;
+}
