@@ -13,10 +13,10 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The header, in UTF-8.
-constexpr std::string_view kHeader[] = {
-    "No", "Plan", "Action", "Son", "Dialogue", "Dur\xC3\xA9" "e (s)", "Cumul", "Cadrage", "Angle",
-    "Panoramique", "Travelling", "Zoom", "Effet", "Image d\xC3\xA9" "but", "Image fin"};
+// The columns besides the shot's fields: its number first, the running
+// total after the duration.
+constexpr std::string_view kNumberColumn = "No";
+constexpr std::string_view kCumulatedColumn = "Cumul";
 
 // Whether a spreadsheet would take a cell beginning as the text does for a
 // formula: "=", "+", "@", a tab or a CR, or "-" before a digit, "(" or "=".
@@ -59,38 +59,36 @@ void AppendField(std::string& out, std::string_view utf8, bool isText = true)
     out += '"';
 }
 
-template <typename Fields>
-void AppendRow(std::string& out, const Fields& fields)
+// The header: the fields' columns of the shot-field table, in its order.
+void AppendHeader(std::string& out)
 {
-    bool first = true;
-    for (const auto& field : fields) {
-        if (!first)
+    AppendField(out, kNumberColumn);
+    for (const ShotFieldInfo& field : ShotFields()) {
+        out += ';';
+        AppendField(out, field.csvColumn);
+        if (field.field == ShotField::Duration) {
             out += ';';
-        first = false;
-        AppendField(out, field);
+            AppendField(out, kCumulatedColumn);
+        }
     }
     out += "\r\n";
 }
 
-// One cell of a row: a text, or a number left plain.
-struct Cell {
-    std::string_view text;
-    bool isText = true;
-};
-
+// A number is left plain; every other field is a text, which may not run.
 void AppendShot(std::string& out, const ShotRow& row)
 {
-    const std::string number = std::to_string(row.number);
-    const std::string duration = std::to_string(row.durationSeconds);
-    const Cell cells[] = {{number, false}, {row.name},    {row.action},      {row.sound},       {row.dialogue},
-                          {duration, false}, {row.cumulatedText}, {row.framing}, {row.angle}, {row.pan},
-                          {row.travel},      {row.zoom},          {row.effect},  {row.startPicture}, {row.endPicture}};
-    bool first = true;
-    for (const Cell& cell : cells) {
-        if (!first)
+    AppendField(out, std::to_string(row.number), false);
+    for (const ShotFieldInfo& field : ShotFields()) {
+        out += ';';
+        if (field.kind == FieldKind::Number) {
+            AppendField(out, std::to_string(row.durationSeconds), false);
+        } else {
+            AppendField(out, row.Text(field.field));
+        }
+        if (field.field == ShotField::Duration) {
             out += ';';
-        first = false;
-        AppendField(out, cell.text, cell.isText);
+            AppendField(out, row.cumulatedText);
+        }
     }
     out += "\r\n";
 }
@@ -100,7 +98,7 @@ void AppendShot(std::string& out, const ShotRow& row)
 std::string ShotListCsv(const ProjectDocument& project)
 {
     std::string out(kByteOrderMark);
-    AppendRow(out, kHeader);
+    AppendHeader(out);
     for (const ShotRow& row : ShotRows(project))
         AppendShot(out, row);
     return out;

@@ -1,5 +1,7 @@
 #include "model/eventlist.h"
 
+#include "model/shotfields.h"
+
 #include "model/camerawords.h"
 #include "model/error.h"
 #include "model/textconv.h"
@@ -111,19 +113,20 @@ TCam& TEventList::SetMovement(std::size_t index, int kind, std::uint8_t value)
 std::string TEventList::CumulText(std::size_t index) const
 {
     CheckIndex(index);
-    std::uint16_t sum = 0;
+    RunningTime total;
     for (std::size_t i = 0; i <= index; ++i)
-        sum = static_cast<std::uint16_t>(sum + DurationSeconds(events_[i].cam.duration));
-    return CumulTextOf(sum);
+        total.Add(events_[i].cam.duration);
+    return total.PublishedText();
 }
 
 long long TEventList::CumulSecondsWith(std::size_t index, std::string_view duration) const
 {
     CheckIndex(index);
-    long long sum = DurationSeconds(duration);
+    RunningTime total;
     for (std::size_t i = 0; i < index; ++i)
-        sum += DurationSeconds(events_[i].cam.duration);
-    return sum;
+        total.Add(events_[i].cam.duration);
+    total.Add(duration);
+    return static_cast<long long>(total.Seconds());
 }
 
 void TEventList::Clear()

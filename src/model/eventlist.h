@@ -50,11 +50,11 @@ public:
     // outside the movement's list is held as 0.
     TCam& SetMovement(std::size_t index, int kind, std::uint8_t value);
     // The total duration of shots 0 to index, modulo 65536 seconds, as the
-    // published pages have always written it.
+    // published pages have always written it (RunningTime).
     std::string CumulText(std::size_t index) const;
     // The total duration of the shots before index plus duration, the one
     // shown for the shot at index, in seconds without wrapping: the editor's
-    // cumulated time while the shot's duration is being typed.
+    // cumulated time while the shot's duration is being typed (RunningTime).
     long long CumulSecondsWith(std::size_t index, std::string_view duration) const;
     void Clear();
 

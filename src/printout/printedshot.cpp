@@ -9,20 +9,19 @@ namespace sw::printout {
 
 namespace {
 
-// Framing, angle and the movements, one to a line; the framing reads as the
-// site publishes it, the other words are the editor's entries.
+// The choices (framing, angle and the movements), one to a line after their
+// prefix; the framing reads as the site publishes it, the other words are
+// the editor's entries.
 QString CameraWordsOf(const ShotRow& row)
 {
     QStringList lines;
-    const auto add = [&lines](const char* label, const std::string& word) {
+    for (const ShotFieldInfo& field : ShotFields()) {
+        if (field.kind != FieldKind::Choice)
+            continue;
+        const std::string& word = field.field == ShotField::Framing ? row.framingWord : row.Text(field.field);
         if (!word.empty())
-            lines << QString::fromUtf8(label) + uitext::ToQString(word);
-    };
-    add("cadrage : ", row.framingWord);
-    add("angle : ", row.angle);
-    add("panoramique ", row.pan);
-    add("travelling ", row.travel);
-    add("zoom ", row.zoom);
+            lines << uitext::ToQString(field.printPrefix) + uitext::ToQString(word);
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -36,17 +35,17 @@ std::vector<PrintedShot> PrintedShots(const ProjectDocument& project)
     for (const ShotRow& row : rows) {
         PrintedShot shot;
         shot.number = QString::number(row.number);
-        shot.name = uitext::ToQString(row.name);
-        shot.action = uitext::ToQString(row.action);
-        shot.sound = uitext::ToQString(row.sound);
-        shot.dialogue = uitext::ToQString(row.dialogue);
+        shot.name = uitext::ToQString(row.Text(ShotField::Name));
+        shot.action = uitext::ToQString(row.Text(ShotField::Action));
+        shot.sound = uitext::ToQString(row.Text(ShotField::Sound));
+        shot.dialogue = uitext::ToQString(row.Text(ShotField::Dialogue));
         shot.duration = QStringLiteral("%1 s").arg(row.durationSeconds);
         shot.cumulated = uitext::ToQString(row.cumulatedText);
         shot.framing = uitext::ToQString(row.framingWord);
         shot.cameraWords = CameraWordsOf(row);
-        shot.effect = uitext::ToQString(row.effect);
-        shot.startPicture = row.startPicture;
-        shot.endPicture = row.endPicture;
+        shot.effect = uitext::ToQString(row.Text(ShotField::Effect));
+        shot.startPicture = row.Text(ShotField::StartPicture);
+        shot.endPicture = row.Text(ShotField::EndPicture);
         shots.push_back(std::move(shot));
     }
     return shots;

@@ -8,6 +8,7 @@
 #include "layout/htmprefs.h"
 #include "model/error.h"
 #include "model/eventlist.h"
+#include "model/shotfields.h"
 #include "model/filebytes.h"
 #include "sanitize/htmlcleaner.h"
 #include "style/stylesafety.h"
@@ -217,10 +218,9 @@ void ForEachHtmlField(Project& project, Visit visit)
     visit(project.Report.text);
     for (std::size_t index = 0; index < project.EventList.Count(); ++index) {
         auto& shot = project.EventList.Event(index);
-        visit(shot.action);
-        visit(shot.sound);
-        visit(shot.dialogue);
-        visit(shot.cam.effect);
+        for (const ShotFieldInfo& field : ShotFields())
+            if (field.kind == FieldKind::HtmlText)
+                visit(*FieldString(shot, field.field));
     }
 }
 
@@ -577,10 +577,10 @@ void THTMPublish::WriteBreakdown()
            "<TR><TH WIDTH=20% class=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>continuit&eacute;</TH>",
            kCrLf, "<TH WIDTH=20% align=center>C.A.M.</TH>", kCrLf, "<TH WIDTH=15%>temps</TH>", kCrLf, "</TR>");
     // Each line below ends with the ten blanks that indent the cell after it.
-    CumulativeDuration total;
+    RunningTime total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
-        total.Add(shot);
+        total.Add(shot.cam.duration);
         page.append("<TR>\r\n"_crlf);
         AppendShotCell(page, shot, index, 0);
         page.append(kCrLf);
@@ -588,7 +588,7 @@ void THTMPublish::WriteBreakdown()
         page.append("\r\n <TD vAlign=top colSpan=2>\r\n   <TABLE width=100%>\r\n      <TR>\r\n          "_crlf);
         AppendCamText(page, shot, CamTextForm::TableCell);
         page.append("\r\n          "_crlf);
-        AppendTimeText(page, shot, total.Text(), TimeTextForm::TableCell);
+        AppendTimeText(page, shot, total.PublishedText(), TimeTextForm::TableCell);
         page.append("\r\n      </TR>\r\n      <TR>\r\n          "_crlf);
         AppendEffectCell(page, shot);
         page.append("\r\n      </TR>\r\n   </TABLE>\r\n </TD>\r\n</TR>\r\n"_crlf);

@@ -6,6 +6,7 @@
 #include "model/camerawords.h"
 #include "model/event.h"
 #include "model/eventlist.h"
+#include "model/shotfields.h"
 #include "publish/ghtml.h"
 #include "publish/pagetext.h"
 #include "publish/uconvert.h"
@@ -148,16 +149,6 @@ void AppendEffectCell(Out& out, const TEvent& shot)
            "</div><br>\r\n           </TD>\r\n"_crlf);
 }
 
-void CumulativeDuration::Add(const TEvent& shot)
-{
-    seconds_ = static_cast<std::uint16_t>(seconds_ + DurationSeconds(shot.cam.duration));
-}
-
-std::string CumulativeDuration::Text() const
-{
-    return CumulTextOf(seconds_);
-}
-
 std::string ContinuityCells(const TEventList& events, std::size_t index, CellLayout layout)
 {
     std::string out;
@@ -232,10 +223,10 @@ template <typename Out>
 void AppendShotsPageBlocks(Out& out, const TEventList& events)
 {
     const std::size_t count = events.Count();
-    CumulativeDuration total;
+    RunningTime total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
-        total.Add(shot);
+        total.Add(shot.cam.duration);
 
         out.append("<A NAME=\"p"_crlf);
         AppendNumber(out, index);
@@ -251,7 +242,7 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events)
                    "<H5>CAM</H5>\r\n"_crlf);
         AppendCamText(out, shot, CamTextForm::Bare);
         out.append("</TD>\r\n<TD vAlign=top> \r\n<H5>Temps</H5>\r\n"_crlf);
-        AppendTimeText(out, shot, total.Text(), TimeTextForm::Bare);
+        AppendTimeText(out, shot, total.PublishedText(), TimeTextForm::Bare);
         out.append("</TD>\r\n</TR></TABLE>\r\n</DIV><br clear=all>\r\n<DIV class=topLeft>\r\n<H5>Action</H5>\r\n"_crlf);
         AppendEncodedEntities(out, shot.action);
         out.append("</DIV>\r\n<DIV class=topMenu>\r\n<H5>Son</H5>\r\n"_crlf);
@@ -282,12 +273,12 @@ void AppendJSData(Out& out, const TEventList& events)
         Append(out, "var p = new Array(", std::to_string(count - 1), ");");
     Append(out, "\n", "function pData(index, name, pict, action, snd, dlg, CAM, time){}", "\n", "\n");
 
-    CumulativeDuration total;
+    RunningTime total;
     // The texts made for the record, kept between shots for their memory.
     std::string generated;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
-        total.Add(shot);
+        total.Add(shot.cam.duration);
         // "p[index]", written before every member of the record.
         char recordBytes[kMaxDigits + 3] = "p[";
         const auto numberEnd = std::to_chars(recordBytes + 2, recordBytes + kMaxDigits + 2, index).ptr;
@@ -321,7 +312,7 @@ void AppendJSData(Out& out, const TEventList& events)
         AppendJsEscaped(out, generated);
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".time= \""_crlf);
         generated.clear();
-        AppendTimeText(generated, shot, total.Text(), TimeTextForm::Bare);
+        AppendTimeText(generated, shot, total.PublishedText(), TimeTextForm::Bare);
         AppendJsEscaped(out, generated);
         // The record's blank line ends with a lone LF, which a page writes CR LF.
         Append(out, "\";\r\n"_crlf, "\n");

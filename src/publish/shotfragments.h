@@ -89,15 +89,4 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events);
 template <typename Out>
 void AppendJSData(Out& out, const TEventList& events);
 
-// Running total of the shots' durations, as CumulText gives it for each shot
-// in turn: Add the next shot, then read Text.
-class CumulativeDuration {
-public:
-    void Add(const TEvent& shot);
-    std::string Text() const;
-
-private:
-    std::uint16_t seconds_ = 0;
-};
-
 } // namespace sw

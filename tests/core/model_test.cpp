@@ -364,7 +364,7 @@ TEST(CumulText, SumsTrimmedIntegerDurationsUpToTheShot)
     EXPECT_EQ(CumulTextOf(120), "2m. 0s.");
 }
 
-TEST(CumulText, TheSumWrapsAt65536Seconds)
+TEST(CumulText, TheSumWrapsAt65536SecondsAndANegativeDurationCountsNothing)
 {
     TEventList list;
     list.AddEvent().cam.duration = "65535";
@@ -373,8 +373,9 @@ TEST(CumulText, TheSumWrapsAt65536Seconds)
     list.AddEvent().cam.duration = "99999999999"; // not a 32-bit integer: 0
     EXPECT_EQ(list.CumulText(0), "1092m. 15s.");
     EXPECT_EQ(list.CumulText(1), "1s.");
-    EXPECT_EQ(list.CumulText(2), "1092m. 14s.");
-    EXPECT_EQ(list.CumulText(3), "1092m. 14s.");
+    EXPECT_EQ(list.CumulText(2), "1s.");
+    EXPECT_EQ(list.CumulText(3), "1s.");
+    EXPECT_EQ(list.CumulSecondsWith(3, "-4"), 65537);
 }
 
 TEST(CameraWords, EveryFramingIsPublishedAsTheEditorsEntry)

@@ -7,6 +7,7 @@
 
 #include "model/error.h"
 #include "model/eventlist.h"
+#include "model/shotfields.h"
 
 namespace sw {
 namespace {
@@ -97,13 +98,13 @@ TEST(TimeTextTest, RunningTotalOfThePageWritersMatchesCumulText)
     for (const std::string& duration : durations)
         events.AddEvent().cam.duration = duration;
 
-    CumulativeDuration total;
+    RunningTime total;
     for (std::size_t index = 0; index < events.Count(); ++index) {
-        total.Add(events.Event(index));
-        EXPECT_EQ(total.Text(), events.CumulText(index)) << "shot " << index;
+        total.Add(events.Event(index).cam.duration);
+        EXPECT_EQ(total.PublishedText(), events.CumulText(index)) << "shot " << index;
     }
-    // 10 + 20 + 31 - 5 + 40000 + 30000 wraps at 65536 seconds.
-    EXPECT_EQ(events.CumulText(6), "75m. 20s.");
+    // 10 + 20 + 31 + 40000 + 30000 wraps at 65536 seconds; -5 counts nothing.
+    EXPECT_EQ(events.CumulText(6), "75m. 25s.");
 }
 
 TEST(CamTextTest, WithoutMovementTheMovementLineIsEmpty)

@@ -106,7 +106,7 @@ TEST(ShotRowsTest, TheFramingWordIsThePublishedOneAndTheEntryTheEditorsOne)
         AddShot(project, "p", "1").cam.framing = framing;
     const std::vector<sw::ShotRow> rows = sw::ShotRows(project);
     for (std::uint8_t framing = 0; framing < sw::FramingCount; ++framing) {
-        EXPECT_EQ(rows[framing].framing, sw::FramingEntries[framing]);
+        EXPECT_EQ(rows[framing].Text(sw::ShotField::Framing), sw::FramingEntries[framing]);
         EXPECT_EQ(rows[framing].framingWord, sw::FramingWord(framing));
     }
 }
@@ -210,7 +210,9 @@ std::string ExpectedFields(const sw::ProjectDocument& project)
         const std::string fields[] = {std::to_string(i + 1), AsData(shot.name), AsData(shot.action),
                                       AsData(shot.sound), AsData(shot.dialogue),
                                       std::to_string(sw::DurationSeconds(shot.cam.duration)), row.cumulatedText,
-                                      row.framing, row.angle, row.pan, row.travel, row.zoom, AsData(shot.cam.effect),
+                                      row.Text(sw::ShotField::Framing), row.Text(sw::ShotField::Angle),
+                                      row.Text(sw::ShotField::Pan), row.Text(sw::ShotField::Travel),
+                                      row.Text(sw::ShotField::Zoom), AsData(shot.cam.effect),
                                       AsData(shot.cam.startImage), AsData(shot.cam.endImage)};
         for (std::size_t f = 0; f < std::size(fields); ++f)
             expected += (f ? " " : "") + Hex(fields[f]);
