@@ -57,12 +57,17 @@ TEvent TEventList::NewEvent() const
     return shot;
 }
 
-TEvent& TEventList::InsertEvent(std::size_t index, TEvent shot)
+void TEventList::CheckInsert(std::size_t index) const
 {
     if (events_.size() >= MaxShots)
         throw Error("Un projet ne peut pas compter plus de " + IntToStr(MaxShots) + " plans.");
     if (index > events_.size())
         CheckIndex(index);
+}
+
+TEvent& TEventList::InsertEvent(std::size_t index, TEvent shot)
+{
+    CheckInsert(index);
     return *events_.insert(events_.begin() + static_cast<std::ptrdiff_t>(index), std::move(shot));
 }
 

@@ -41,6 +41,8 @@ public:
     // Puts shot at index (Count() appends); throws sw::Error as AddEvent does
     // when the list is full.
     TEvent& InsertEvent(std::size_t index, TEvent shot);
+    // Throws what InsertEvent would at index, changing nothing.
+    void CheckInsert(std::size_t index) const;
     void DeleteEvent(std::size_t index);
     // Takes the shot out at from and inserts it at to, counted after the removal.
     void MoveEvent(std::size_t from, std::size_t to);

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include "document/projectdocument.h"
+#include "model/shotfields.h"
+
+namespace sw {
+
+// The general information's fields.
+enum class InfoField { Title, Creator, Comment, Idea, Synopsis };
+// The report's fields.
+enum class ReportField { Text, FileName, External };
+
+// The open project as the editor edits it: it owns the project, its undo
+// stack and whether it differs from its file, and tells its views what each
+// change touched. Every edit is a command on it, done and undone on the
+// project itself; the views only show what it announces and send it edits.
+//
+// Typing in one field is one step until EndTyping (the user leaves the
+// field) or another command comes. An edit that changes nothing pushes
+// nothing. Reading the project (an autosave, a save, an export) changes
+// nothing of the history.
+class TDocument : public QObject {
+    Q_OBJECT
+public:
+    TDocument();
+    ~TDocument() override;
+
+    const ProjectDocument& Project() const { return project_; }
+    const TEventList& Shots() const { return project_.EventList; }
+
+    // The project replaced by another (new, opened, recovered): a new
+    // history, unmodified unless modified is set (a recovered copy).
+    void Reset(ProjectDocument project, bool modified = false);
+    bool IsModified() const { return modified_ || !stack_.isClean(); }
+    // The project has just been written: this place of the history is the file's.
+    void MarkSaved();
+
+    // --- the commands; shot indexes are 0-based and must lie in the list.
+
+    // The user typing or choosing a value; text fields merge into one step.
+    void SetShotField(std::size_t index, ShotField field, const ShotFieldValue& value);
+    // A new name given through the name dialog: a step of its own.
+    void RenameShot(std::size_t index, const std::string& name);
+    // Puts shot at index (Count() appends); verb names the step: "Ajouter",
+    // "Insérer", "Dupliquer". Throws sw::Error, changing nothing, when the
+    // list is full.
+    void PutShot(std::size_t index, const TEvent& shot, const char* verb);
+    void DeleteShot(std::size_t index);
+    // Takes the shot out at from and puts it at to, counted after the removal.
+    void MoveShot(std::size_t from, std::size_t to);
+    void SetInfoField(InfoField field, const std::string& value);
+    void SetReportText(const std::string& text);
+    void SetReportFileName(const std::string& fileName);
+    void SetReportExternal(bool external);
+    void SetStyles(const TStylePrefs& styles);
+    void SetLayout(const THTMPrefs& layout);
+    // The typing in progress ends: the next edit of that field is a new step.
+    void EndTyping();
+
+    // The history.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return stack_.canUndo(); }
+    bool CanRedo() const { return stack_.canRedo(); }
+    QString UndoText() const { return stack_.undoText(); }
+    QString RedoText() const { return stack_.redoText(); }
+    int StepCount() const { return stack_.count(); }
+
+    // --- for the commands: each change, made and announced.
+    void ApplyField(std::size_t index, ShotField field, const ShotFieldValue& value);
+    void ApplyPut(std::size_t index, const TEvent& shot);
+    void ApplyDelete(std::size_t index);
+    void ApplyMove(std::size_t from, std::size_t to);
+    ProjectDocument& MutableProject() { return project_; }
+    void AnnounceInfo(InfoField field) { emit infoChanged(field); }
+    void AnnounceReport() { emit reportChanged(); }
+    void AnnounceStyles() { emit stylesChanged(); }
+    void AnnounceLayout() { emit layoutChanged(); }
+    // What a typing step may merge with: it grows with every EndTyping.
+    int TypingRound() const { return typingRound_; }
+
+signals:
+    // A field of the shot at index changed.
+    void shotChanged(std::size_t index, sw::ShotField field);
+    // A shot was put at index, taken out of index, or moved.
+    void shotInserted(std::size_t index);
+    void shotRemoved(std::size_t index);
+    void shotMoved(std::size_t from, std::size_t to);
+    // The whole project was replaced.
+    void projectReset();
+    void infoChanged(sw::InfoField field);
+    void reportChanged();
+    void stylesChanged();
+    void layoutChanged();
+    // A step over the shot at index was undone or redone: the views show it.
+    void shotStepShown(std::size_t index);
+    void modifiedChanged(bool modified);
+    // The captions of the next undo and redo, or whether there are any, changed.
+    void historyChanged();
+
+private:
+    void Push(QUndoCommand* command);
+    template <typename Value>
+    void SetReportPart(Value TsRprt::*part, const Value& value, int mergeKey);
+    // Tells the views the shot of a step just undone or redone.
+    void ShowStepShot(const QUndoCommand* step, bool undone);
+    void TellModified();
+
+    ProjectDocument project_;
+    QUndoStack stack_;
+    bool modified_ = false;
+    bool shownModified_ = false;
+    int typingRound_ = 0;
+};
+
+} // namespace sw
