@@ -6,12 +6,14 @@
 // picture beside the folder, named by a path or through a link.
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QtGlobal>
@@ -66,7 +68,9 @@ long long NumberAfter(std::string_view pdf, std::size_t at, std::string_view key
     return any ? value : -1;
 }
 
-void CheckCrossReferences(std::string_view pdf)
+// The offsets of the objects, from the cross-reference table, which must
+// point at each of them.
+std::vector<std::size_t> ObjectOffsets(std::string_view pdf)
 {
     const std::size_t start = pdf.rfind("startxref");
     Require(start != std::string_view::npos);
@@ -77,6 +81,7 @@ void CheckCrossReferences(std::string_view pdf)
     const long long objects = NumberAfter(pdf, at, "xref\n0");
     Require(objects > 1);
     at = pdf.find('\n', at + 7) + 1;
+    std::vector<std::size_t> offsets;
     // Twenty bytes an entry: ten digits of offset, five of generation, n or f.
     for (long long object = 0; object < objects; ++object, at += 20) {
         Require(at + 20 <= pdf.size());
@@ -89,28 +94,43 @@ void CheckCrossReferences(std::string_view pdf)
         const std::size_t offset = std::stoull(std::string(entry.substr(0, 10)));
         const std::string header = std::to_string(object) + " 0 obj";
         Require(pdf.substr(offset, header.size()) == header);
+        offsets.push_back(offset);
     }
+    return offsets;
 }
 
-void CheckPages(std::string_view pdf)
+// The dictionary of the object at offset: what the writer wrote before its
+// stream or its end, never the project's text, which streams and strings hold.
+std::string_view ObjectHead(std::string_view pdf, std::size_t offset)
 {
-    const std::size_t tree = pdf.find("/Type /Pages\n");
-    Require(tree != std::string_view::npos);
-    const long long count = NumberAfter(pdf, tree, "/Count");
+    const std::size_t end = std::min(pdf.find("stream", offset), pdf.find("endobj", offset));
+    Require(end != std::string_view::npos);
+    return pdf.substr(offset, end - offset);
+}
+
+void CheckPages(std::string_view pdf, const std::vector<std::size_t>& offsets)
+{
     long long pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string_view::npos;
-         at = pdf.find("/Type /Page\n", at + 1))
-        ++pages;
+    long long count = -1;
+    for (const std::size_t offset : offsets) {
+        const std::string_view head = ObjectHead(pdf, offset);
+        if (head.find("/Type /Pages\n") != std::string_view::npos)
+            count = NumberAfter(head, 0, "/Count");
+        else if (head.find("/Type /Page\n") != std::string_view::npos)
+            ++pages;
+    }
     Require(count >= 1 && count == pages);
 }
 
 // The picture in the image folder is 4:3, the one beside it 1:4.
-void CheckPictures(std::string_view pdf)
+void CheckPictures(std::string_view pdf, const std::vector<std::size_t>& offsets)
 {
-    for (std::size_t at = pdf.find("/Subtype /Image"); at != std::string_view::npos;
-         at = pdf.find("/Subtype /Image", at + 1)) {
-        const long long width = NumberAfter(pdf, at, "/Width");
-        const long long height = NumberAfter(pdf, at, "/Height");
+    for (const std::size_t offset : offsets) {
+        const std::string_view head = ObjectHead(pdf, offset);
+        if (head.find("/Subtype /Image") == std::string_view::npos)
+            continue;
+        const long long width = NumberAfter(head, 0, "/Width");
+        const long long height = NumberAfter(head, 0, "/Height");
         Require(width > 0 && height > 0);
         Require(std::llabs(width * 3 - height * 4) <= 7);
     }
@@ -169,8 +189,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string pdf = ReadAll(pdfFile);
     Require(pdf.starts_with("%PDF-1.") && pdf.ends_with("%%EOF\n"));
-    CheckCrossReferences(pdf);
-    CheckPages(pdf);
-    CheckPictures(pdf);
+    const std::vector<std::size_t> offsets = ObjectOffsets(pdf);
+    CheckPages(pdf, offsets);
+    CheckPictures(pdf, offsets);
     return 0;
 }

@@ -107,12 +107,24 @@ QByteArray EncodeJpeg(const QImage& image, const std::filesystem::path& source)
 // Decodes the picture at the given stored size, then turns it upright. The
 // reader scales while decoding where the format allows it (a JPEG is decoded
 // at a fraction of its size), and smoothly otherwise.
+// The picture read at size (upright when the reader turns it). Some readers
+// (a GIF's, whose screen can be far larger than its image) give another
+// size than asked: the image is then scaled here, so that what comes out
+// is never larger than what was asked for.
+QImage ReadAtSize(QImageReader& reader, QSize size)
+{
+    QImage image = reader.read();
+    if (image.isNull() || image.size() == size)
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 QImage DecodeUpright(QImageReader& reader, QSize storedSize, const std::filesystem::path& source)
 {
     reader.setAutoTransform(true);
     if (storedSize != reader.size())
         reader.setScaledSize(storedSize);
-    QImage image = reader.read();
+    QImage image = ReadAtSize(reader, IsQuarterTurn(reader.transformation()) ? storedSize.transposed() : storedSize);
     if (image.isNull())
         ThrowNotAPicture(source);
     return image;
@@ -174,7 +186,7 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
     const QSize fitted = FittedSize(upright, box);
     reader.setAutoTransform(true);
     reader.setScaledSize(turned ? fitted.transposed() : fitted);
-    return reader.read();
+    return ReadAtSize(reader, fitted);
 }
 
 bool ClaimsTooManyPixels(const std::filesystem::path& file)

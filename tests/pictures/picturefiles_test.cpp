@@ -150,6 +150,21 @@ TEST(ImportPicture, ALargerJpegIsScaledDownInItsProportions)
     EXPECT_EQ(StoredSize(folder.Path() / "img" / "wide.jpg"), QSize(1200, 500));
 }
 
+// A GIF whose screen is 52,993 pixels wide and one high, holding one pixel:
+// whatever its reader gives, the copy is within the size asked.
+TEST(ImportPicture, AGifWithAHugeScreenAndATinyImageIsWithinTheSizeAsked)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "bande.gif";
+    const std::string gif("GIF89a\x01\xcf\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01\x00\x00\x00\x00,"
+                          "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;", 43);
+    WriteAll(source, gif);
+    const std::string name = ImportPicture(source, folder.Path() / "img", 100);
+    const QSize stored = QImageReader(QString::fromStdString((folder.Path() / "img" / name).string())).size();
+    EXPECT_TRUE(stored.isValid());
+    EXPECT_LE(std::max(stored.width(), stored.height()), 100) << stored.width() << " x " << stored.height();
+}
+
 TEST(ImportPicture, APictureIsNeverEnlarged)
 {
     TemporaryFolder folder;
