@@ -12,9 +12,7 @@
 #include "app/documentview.h"
 #include "app/editorapp.h"
 #include "app/recoveryoffer.h"
-#include "app/undohistory.h"
 #include "app/usercommand.h"
-#include "app/valuestep.h"
 #include "app/userprompts.h"
 #include "document/projectfile.h"
 #include "model/filebytes.h"
@@ -48,13 +46,12 @@ private:
 TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
                                          QWidget* dialogParent)
     : app_(app), prompts_(prompts), view_(view), dialogParent_(dialogParent),
-      history_(std::make_unique<TUndoHistory>()),
       fileGuard_(std::make_unique<TProjectFileGuard>(NewEditorIdentity(), prompts, dialogParent))
 {
     // The recovery copies and the lock bear one name: this editor's.
     autoSaver_ = std::make_unique<TAutoSaver>(RecoveryStore(app.RecoveryFolder(), {}, fileGuard_->Self()),
                                               [this] { return RecoverySnapshot(); });
-    QObject::connect(history_.get(), &TUndoHistory::modifiedChanged, history_.get(),
+    QObject::connect(&app.Document(), &TDocument::modifiedChanged, autoSaver_.get(),
                      [this](bool modified) { view_.ShowModified(modified); });
 }
 
@@ -66,7 +63,9 @@ void TDocumentController::StartUp(const QStringList& arguments)
 {
     const auto run = [this](auto&& command) { RunUserCommand(prompts_, dialogParent_, command); };
     TAppSettings& settings = app_.Settings();
-    app_.Project().HTMPrefs.pageSpecs.SetDefaults(settings.noJSPlan);
+    ProjectDocument start = app_.Project();
+    start.HTMPrefs.pageSpecs.SetDefaults(settings.noJSPlan);
+    app_.Document().Reset(std::move(start));
     autoSaver_->SetIntervalSeconds(settings.AutoSaveSeconds);
     bool recovered = false;
     run([this, &recovered] { recovered = OfferRecovery(); });
@@ -79,18 +78,16 @@ void TDocumentController::StartUp(const QStringList& arguments)
         std::error_code ignored;
         if (fs::is_regular_file(first, ignored)) {
             run([this, &first] { OpenCurrentFile(fs::absolute(first)); });
-            StartHistory();
             return;
         }
     }
     if (!settings.AutoLoad) {
         paths.ClearProject();
-        view_.AddFirstShot(false);
+        app_.Document().Reset(NewProject(false));
     } else if (!settings.LastFileName.empty()) {
         const fs::path last = settings.LastFileName;
         run([this, &last] { OpenCurrentFile(last); });
     }
-    StartHistory();
     ShowTitle();
 }
 
@@ -105,24 +102,27 @@ void TDocumentController::ShowTitle()
 
 bool TDocumentController::IsModified() const
 {
-    return history_->IsModified();
+    return app_.Document().IsModified();
 }
 
-void TDocumentController::MarkModified()
+ProjectDocument TDocumentController::NewProject(bool askName)
 {
-    history_->NoteEdit();
-}
-
-void TDocumentController::StartHistory()
-{
-    history_->Clear();
-    view_.ShowModified(false);
-}
-
-void TDocumentController::MarkSaved()
-{
-    history_->MarkSaved();
-    view_.ShowModified(false);
+    ProjectDocument fresh = EmptyProjectToRead();
+    fresh.FileVersion = kProjectFileVersion;
+    fresh.UnknownTrailingBytes = 0;
+    TEvent first = fresh.EventList.NewEvent();
+    if (askName) {
+        // A new project has its shot, whatever the dialog's answer.
+        const std::optional<QString> name =
+            prompts_.EditName(dialogParent_, QStringLiteral("nom du plan"), uitext::ToQString(first.name));
+        if (name && !name->trimmed().isEmpty())
+            first.name = uitext::FromLineText(*name);
+    }
+    fresh.EventList.InsertEvent(0, std::move(first));
+    const TAppSettings& settings = app_.Settings();
+    if (settings.SaveID)
+        fresh.GenInfo.creator = settings.AuthorName;
+    return fresh;
 }
 
 // ---------------------------------------------------------------- open
@@ -162,12 +162,10 @@ void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
     RemoveLeftoverTemporaryFiles(FinalTarget(file));
 
     view_.ResetDocument();
-    app_.Project() = std::move(loaded);
     app_.Paths().CurrentFile = file;
+    app_.Document().Reset(std::move(loaded));
     HoldFile(file, hash, mode);
-    view_.ShowLoadedProject();
     ShowTitle();
-    StartHistory();
     DiscardRecoveryCopies();
     if (const std::size_t unknown = app_.Project().UnknownTrailingBytes; unknown > 0)
         prompts_.Inform(dialogParent_, uitext::FromUtf8(UnknownDataMessage(file, unknown)));
@@ -203,16 +201,13 @@ bool TDocumentController::OpenRecovered(const RecoveryEntry& entry)
         TakeProjectFolders(entry.originalFile);
 
     view_.ResetDocument();
-    app_.Project() = std::move(loaded);
     paths.CurrentFile = entry.originalFile;
+    // The recovered work is not in its file: modified, with a history of its own.
+    app_.Document().Reset(std::move(loaded), true);
     // The original as the copy's editor knew it: a save asks when it has
     // changed since.
     if (!entry.originalFile.empty())
         HoldFile(entry.originalFile, entry.originalHash, *mode);
-    view_.ShowLoadedProject();
-    // The recovered work is not in its file: modified, with a history of its own.
-    StartHistory();
-    MarkModified();
     ShowTitle();
     // The copy stays until the work is saved or dropped, as this run's own.
     // One that cannot be renamed is told; the recovered work stays open.
@@ -224,8 +219,6 @@ std::optional<TRecoverySnapshot> TDocumentController::RecoverySnapshot()
 {
     if (!IsModified())
         return std::nullopt;
-    // The texts typed into the shown shot reach the model, as before a save.
-    view_.StoreEditedShot();
     const fs::path& file = app_.Paths().CurrentFile;
     return TRecoverySnapshot{app_.Project(), file, fileGuard_->KnownHash(file)};
 }
@@ -290,13 +283,7 @@ void TDocumentController::mNewClick()
     fileGuard_->Forget();
     ShowTitle();
     view_.ResetDocument();
-    view_.AddFirstShot(true);
-    const TAppSettings& settings = app_.Settings();
-    if (settings.SaveID) {
-        view_.ShowCreator(settings.AuthorName);
-        app_.Project().GenInfo.creator = settings.AuthorName;
-    }
-    StartHistory();
+    app_.Document().Reset(NewProject(true));
     DiscardRecoveryCopies();
 }
 
@@ -367,7 +354,6 @@ bool TDocumentController::SaveProjectFile()
     // A file held read-only is saved under another name only.
     if (paths.CurrentFile.empty() || fileGuard_->IsReadOnly(paths.CurrentFile))
         return SaveProjectAs();
-    view_.StoreEditedShot();
     SiteFolderOf(paths.CurrentFile); // a name without a site folder is refused before writing
     // Data of a later version that this one did not read is not written back.
     if (const std::size_t unknown = app_.Project().UnknownTrailingBytes; unknown > 0
@@ -399,7 +385,7 @@ bool TDocumentController::SaveProjectFile()
     HoldFile(paths.CurrentFile, hash, HoldMode::Normal);
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
-    MarkSaved();
+    app_.Document().MarkSaved();
     DiscardRecoveryCopies();
     return true;
 }
@@ -419,29 +405,19 @@ void TDocumentController::mPrefsClick()
 
 void TDocumentController::Style1Click()
 {
-    // The dialog changes the style set in place; "Annuler" puts it back.
-    TStylePrefs& stylePrefs = app_.Project().StylePrefs;
-    const TStylePrefs before = stylePrefs;
-    prompts_.EditStyle(dialogParent_, stylePrefs);
-    if (!(stylePrefs == before))
-        history_->Push(std::make_unique<TValueStep<TStylePrefs>>(
-            QStringLiteral("Modifier les styles"), before, stylePrefs,
-            [&stylePrefs](const TStylePrefs& shown) { stylePrefs = shown; }));
+    // The dialog changes a copy of the style set; "Annuler" puts it back.
+    TStylePrefs styles = app_.Project().StylePrefs;
+    prompts_.EditStyle(dialogParent_, styles);
+    app_.Document().SetStyles(styles);
 }
 
 void TDocumentController::miseenpage1Click()
 {
     // "Accepter" keeps what was edited; "Annuler" brings the layout back as
     // it was.
-    THTMPrefs& prefs = app_.Project().HTMPrefs;
-    const THTMPrefs before = prefs;
-    const bool accepted = prompts_.EditLayout(dialogParent_, prefs, app_.Settings().noJSPlan);
-    if (!(prefs == before))
-        history_->Push(std::make_unique<TValueStep<THTMPrefs>>(QStringLiteral("Modifier la mise en page"), before, prefs,
-                                                               [&prefs](const THTMPrefs& shown) { prefs = shown; }));
-    else if (accepted)
-        MarkModified(); // an accepted dialog is a change to save, even when nothing differs
-
+    THTMPrefs layout = app_.Project().HTMPrefs;
+    prompts_.EditLayout(dialogParent_, layout, app_.Settings().noJSPlan);
+    app_.Document().SetLayout(layout);
 }
 
 // ---------------------------------------------------------------- publish
@@ -465,7 +441,6 @@ void TDocumentController::publier1Click()
     RunFileAction(FileAction::PublishProject, SiteFolderOf(paths.CurrentFile), [this, &paths, &notifier, &published] {
         published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
     });
-    RememberReportPage(app_.Project());
     if (!browseAfterPublish_)
         prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
 }

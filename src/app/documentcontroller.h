@@ -20,7 +20,6 @@ class TAutoSaver;
 class TDocumentView;
 class TProjectFileGuard;
 class TEditorApp;
-class TUndoHistory;
 class TUserPrompts;
 struct RecoveryEntry;
 struct TRecoverySnapshot;
@@ -29,9 +28,10 @@ struct TRecoverySnapshot;
 // save, save as, publish and browse, the PDF and CSV exports and printing
 // (in documentexports.cpp), the style and page-layout dialogs, the
 // modified state, the current file and its folders, and the question before
-// unsaved changes are dropped. The modified state is the undo history's:
-// the project differs from its file while the history is away from the
-// place where it was saved, or while an edit is not yet a step. It holds no widget: it shows the project
+// unsaved changes are dropped. The project and its modified state are the
+// application's TDocument: the controller replaces the project there (new,
+// open, recovered), reads it to save, publish and export, and sends it the
+// style and layout dialogs' changes. It holds no widget: it tells the window
 // through a TDocumentView and asks the user through TUserPrompts, whose
 // boxes open over dialogParent. Commands throw sw::Error; the caller shows it.
 //
@@ -45,10 +45,6 @@ public:
     ~TDocumentController();
 
     bool IsModified() const;
-    // An edit in progress, not yet a step of the history.
-    void MarkModified();
-    // The project's undo history, cleared by a new or opened project.
-    TUndoHistory& History() { return *history_; }
     // The window's title from the current file: its name then " — Shotweave",
     // "Sans titre" for a project without a file, with the modified marker.
     void ShowTitle();
@@ -128,16 +124,15 @@ private:
     // The choices of the last PDF export into the settings file; an error is
     // shown and the export goes on.
     void RememberExportChoices(const PlanOptions& options);
-    // The project just read or made starts a new history.
-    void StartHistory();
-    // The project was just written: the history's saved place.
-    void MarkSaved();
+    // A new project: the layout and styles kept, one shot, named by the
+    // user when askName is set ("plan 1" otherwise), the author from the
+    // settings when they say so.
+    ProjectDocument NewProject(bool askName);
 
     TEditorApp& app_;
     TUserPrompts& prompts_;
     TDocumentView& view_;
     QWidget* dialogParent_;
-    std::unique_ptr<TUndoHistory> history_;
     bool browseAfterPublish_ = false;
     std::unique_ptr<TProjectFileGuard> fileGuard_;
     std::unique_ptr<TAutoSaver> autoSaver_;

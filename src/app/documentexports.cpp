@@ -53,7 +53,6 @@ void TDocumentController::ExportPdfClick()
     const QString chosen = prompts_.ChooseExportFile(dialogParent_, ExportFormat::Pdf, SuggestedExportFile(".pdf"));
     if (chosen.isEmpty())
         return;
-    view_.StoreEditedShot();
     const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
     CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
     const bool written = prompts_.RunWithProgress(
@@ -69,7 +68,6 @@ void TDocumentController::ExportCsvClick()
     const QString chosen = prompts_.ChooseExportFile(dialogParent_, ExportFormat::Csv, SuggestedExportFile(".csv"));
     if (chosen.isEmpty())
         return;
-    view_.StoreEditedShot();
     const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
     CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
     WriteShotListCsv(file, app_.Project());
@@ -84,7 +82,6 @@ void TDocumentController::PrintClick()
     printer.setDocName(uitext::ToQString(app_.Project().GenInfo.title));
     if (!prompts_.ChoosePrinter(dialogParent_, printer))
         return;
-    view_.StoreEditedShot();
     // Stopped in the progress box, the printing ends after the page it was
     // drawing; the printer keeps the pages sent before.
     prompts_.RunWithProgress(dialogParent_, QStringLiteral("Impression du plan..."),

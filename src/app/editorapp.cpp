@@ -17,7 +17,9 @@ TEditorApp::TEditorApp(std::filesystem::path programFile, std::filesystem::path 
                        std::filesystem::path recoveryFolder)
     : programFile_(std::move(programFile)), iniFile_(std::move(iniFile)), recoveryFolder_(std::move(recoveryFolder))
 {
-    project_.StylePrefs.ApplyAppStyleTable();
+    ProjectDocument start;
+    start.StylePrefs.ApplyAppStyleTable();
+    document_.Reset(std::move(start));
 }
 
 void TEditorApp::ReadSettings()
@@ -27,8 +29,8 @@ void TEditorApp::ReadSettings()
 
 void TEditorApp::WriteSettings()
 {
-    settings_.AuthorName = project_.GenInfo.creator;
-    settings_.noJSPlan = project_.HTMPrefs.pageSpecs.noJSPlan;
+    settings_.AuthorName = Project().GenInfo.creator;
+    settings_.noJSPlan = Project().HTMPrefs.pageSpecs.noJSPlan;
     settings_.LastFileName = paths_.CurrentFile;
     settings_.WriteSettings(iniFile_);
 }

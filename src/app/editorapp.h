@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "model/appsettings.h"
 #include "document/projectdocument.h"
+#include "editing/document.h"
+#include "model/appsettings.h"
 
 namespace sw {
 
@@ -17,8 +18,8 @@ struct TProjectPaths {
     void ClearProject();
 };
 
-// The editor's long-lived state for the whole run: the open project, the
-// settings and the project paths. The main window works on it.
+// The editor's long-lived state for the whole run: the open project's
+// document, the settings and the project paths. The main window works on it.
 class TEditorApp {
 public:
     // programFile is the program's own path; iniFile the settings file;
@@ -26,8 +27,9 @@ public:
     TEditorApp(std::filesystem::path programFile, std::filesystem::path iniFile,
                std::filesystem::path recoveryFolder);
 
-    ProjectDocument& Project() { return project_; }
-    const ProjectDocument& Project() const { return project_; }
+    // Every edit of the project goes through its document.
+    TDocument& Document() { return document_; }
+    const ProjectDocument& Project() const { return document_.Project(); }
     TAppSettings& Settings() { return settings_; }
     TProjectPaths& Paths() { return paths_; }
     const TProjectPaths& Paths() const { return paths_; }
@@ -46,7 +48,7 @@ private:
     std::filesystem::path programFile_;
     std::filesystem::path iniFile_;
     std::filesystem::path recoveryFolder_;
-    ProjectDocument project_;
+    TDocument document_;
     TAppSettings settings_;
     TProjectPaths paths_;
 };

@@ -20,7 +20,6 @@
 #include "app/autosaver.h"
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
-#include "app/fieldsteps.h"
 #include "app/filedrops.h"
 #include "app/hinttexts.h"
 #include "app/shoteditor.h"
@@ -57,8 +56,7 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     BuildMenu();
     ConnectEditors();
     ConnectShotEditor();
-    WatchSteps();
-    ClearControls();
+    ShowLoadedProject();
     MoveFocusOnTabInGeneralInformation();
     WatchHintsAndDrops();
     document_->ShowTitle();
@@ -84,12 +82,7 @@ void TmainForm::ShowAutoSaveProblems()
     });
 }
 
-TmainForm::~TmainForm()
-{
-    // The fields lose the focus as the window goes, after the history: no
-    // step is made of that.
-    delete fieldSteps_;
-}
+TmainForm::~TmainForm() = default;
 
 template <typename Command>
 void TmainForm::RunCommand(Command&& command)
@@ -99,50 +92,8 @@ void TmainForm::RunCommand(Command&& command)
 
 // ---------------------------------------------------------------- wiring
 
-void TmainForm::ConnectEditors()
-{
-    connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!filling_)
-            RunCommand([this, index] { PageControlChange(index); });
-    });
-
-    const auto connectGenInfo = [this](QPlainTextEdit* memo, std::string TGenInfo::*field) {
-        connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, field] {
-            if (filling_)
-                return;
-            app_.Project().GenInfo.*field = uitext::FromEditorText(memo->toPlainText());
-            MarkModified();
-        });
-    };
-    // A one-line edit's text goes to its field on one line.
-    const auto connectLine = [this](QLineEdit* edit, std::string& field) {
-        connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
-            if (filling_)
-                return;
-            field = uitext::FromLineText(text);
-            MarkModified();
-        });
-    };
-    connectLine(titleEd, app_.Project().GenInfo.title);
-    connectGenInfo(CreatorMemo, &TGenInfo::creator);
-    connectGenInfo(CommentMemo, &TGenInfo::comment);
-    connectGenInfo(IdeaMemo, &TGenInfo::idea);
-    connectGenInfo(SynopsMemo, &TGenInfo::synopsis);
-
-    connect(extRapChck, &QCheckBox::clicked, this, [this](bool checked) { extRapChckClick(checked); });
-    connect(rapMemo, &QPlainTextEdit::textChanged, this, [this] {
-        if (filling_)
-            return;
-        app_.Project().Report.text = uitext::FromEditorText(rapMemo->toPlainText());
-        app_.Project().Report.caption = ToUtf8(RapLabel->text());
-        MarkModified();
-    });
-    connectLine(extRapNameEd, app_.Project().Report.fileName);
-}
-
 void TmainForm::ConnectShotEditor()
 {
-    connect(shots_, &TShotEditor::changed, this, [this] { MarkModified(); });
     shots_->Pictures().SetSaveCommand([this] { document_->mRenameClick(); });
     connect(shots_, &TShotEditor::shotClicked, this, [this](const QString& action) {
         const int tab = PageControl->currentIndex();
@@ -204,81 +155,11 @@ QString TmainForm::InfoText() const
 
 // ---------------------------------------------------------------- the project on display
 
-void TmainForm::MarkModified()
-{
-    if (!filling_)
-        document_->MarkModified();
-}
-
-void TmainForm::ClearControls()
-{
-    TFillGuard guard(filling_);
-    for (QLineEdit* edit : {titleEd, extRapNameEd})
-        edit->clear();
-    for (QPlainTextEdit* memo : {CreatorMemo, CommentMemo, IdeaMemo, SynopsMemo, rapMemo})
-        memo->clear();
-    shots_->ClearControls();
-    extRapNameEd->setText(ToQString(kDefaultReportFileName));
-    app_.Project().ClearTexts();
-}
-
 void TmainForm::ResetDocument()
 {
-    {
-        TFillGuard guard(filling_);
-        PageControl->setCurrentIndex(0);
-        shots_->PlaceShotPanel(tabPages[1]);
-    }
-    shots_->ClearShots();
-    ClearControls();
-}
-
-void TmainForm::ShowLoadedProject()
-{
-    ProjectDocument& project = app_.Project();
-    {
-        TFillGuard guard(filling_);
-        titleEd->setText(ToQString(project.GenInfo.title));
-        SetEditorText(CreatorMemo, project.GenInfo.creator);
-        SetEditorText(CommentMemo, project.GenInfo.comment);
-        SetEditorText(IdeaMemo, project.GenInfo.idea);
-        SetEditorText(SynopsMemo, project.GenInfo.synopsis);
-
-    }
-    ShowReport();
-    shots_->ShowShots();
-}
-
-void TmainForm::ShowReport()
-{
     TFillGuard guard(filling_);
-    const TsRprt& report = app_.Project().Report;
-    extRapChck->setChecked(report.isExternal);
-    rapMemo->setVisible(!report.isExternal);
-    if (report.fileName != kInlineReportPage)
-        extRapNameEd->setText(ToQString(report.fileName));
-    RapLabel->setText(ToQString(report.caption));
-    SetEditorText(rapMemo, report.text);
-}
-
-void TmainForm::StoreEditedShot()
-{
-    shots_->StoreCurrentShot();
-    fieldSteps_->CommitAll();
-}
-
-void TmainForm::AddFirstShot(bool askName)
-{
-    if (askName)
-        shots_->AddShot();
-    else
-        shots_->AddFirstShot();
-}
-
-void TmainForm::ShowCreator(const std::string& creator)
-{
-    TFillGuard guard(filling_);
-    SetEditorText(CreatorMemo, creator);
+    PageControl->setCurrentIndex(0);
+    shots_->PlaceShotPanel(tabPages[1]);
 }
 
 void TmainForm::ShowTitle(const QString& title, const QString& fullPath)
@@ -301,19 +182,10 @@ void TmainForm::ShowNote(const QString& note)
 void TmainForm::PageControlChange(int index)
 {
     ShowInfo(index);
-    shots_->StoreCurrentShot();
     if (index == 1 || index == 2)
         shots_->PlaceShotPanel(tabPages[static_cast<std::size_t>(index)]);
     if (index == 3 && !app_.Project().Report.caption.empty())
         RapLabel->setText(ToQString(app_.Project().Report.caption));
-}
-
-void TmainForm::extRapChckClick(bool checked)
-{
-    rapMemo->setVisible(!checked);
-    app_.Project().Report.isExternal = checked;
-    MarkModified();
-    fieldSteps_->Commit(extRapChck);
 }
 
 // ---------------------------------------------------------------- life cycle

@@ -26,8 +26,8 @@ namespace sw {
 
 class TDocumentController;
 class TEditorApp;
-class TFieldSteps;
 class TShotEditor;
+enum class InfoField;
 class TUserPrompts;
 
 // The editor's main window: four tabs (idea, continuity, breakdown, report),
@@ -52,7 +52,6 @@ public:
     void ShowInfo(int n);
     QString InfoText() const;
 
-    void ClearControls();
     // Files dropped on the window: the first one is opened, errors shown.
     void FilesDropped(const QList<QUrl>& urls);
 
@@ -66,10 +65,6 @@ protected:
 private:
     // The document controller's view of the window.
     void ResetDocument() override;
-    void ShowLoadedProject() override;
-    void StoreEditedShot() override;
-    void AddFirstShot(bool askName) override;
-    void ShowCreator(const std::string& creator) override;
     void ShowTitle(const QString& title, const QString& fullPath) override;
     void ShowModified(bool modified) override;
     void ShowNote(const QString& note) override;
@@ -83,11 +78,12 @@ private:
     void BuildMenu();
     // The "Édition" menu, before the menu before (mainformsteps.cpp).
     void BuildEditMenu(QAction* before);
-    // The fields' steps, the edits a step undo first stores, and Ctrl+Z in
-    // a field for its own typing first.
-    void WatchSteps();
-    void ShowReport();
+    // The general information and the report: sent to the document as they
+    // are typed, shown as it announces them (mainformsteps.cpp).
     void ConnectEditors();
+    QWidget* InfoFieldControl(InfoField field) const;
+    void ShowLoadedProject();
+    void ShowReport();
     void ConnectShotEditor();
     void WatchHintsAndDrops();
     // A failed autosave's message in the status bar, until one succeeds.
@@ -96,16 +92,13 @@ private:
     void RunCommand(Command&& command);
 
     void PageControlChange(int index);
-    void extRapChckClick(bool checked);
     void propos1Click();
     void aide1Click();
-    void MarkModified();
 
     TEditorApp& app_;
     TUserPrompts& prompts_;
     std::unique_ptr<TDocumentController> document_;
     TShotEditor* shots_ = nullptr;
-    TFieldSteps* fieldSteps_ = nullptr;
     int filling_ = 0;
     bool shown_ = false;
 

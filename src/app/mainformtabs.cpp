@@ -82,9 +82,7 @@ void TmainForm::BuildControls()
         PageControl->addTab(tabPages[i], captions[i]);
     }
     BuildIdeaTab(tabPages[0]);
-    shots_ = new TShotEditor(app_.Project().EventList, app_.Paths(), app_.Settings(), prompts_,
-                             document_->History(), tabPages[1],
-                             tabPages[2]);
+    shots_ = new TShotEditor(app_.Document(), app_.Paths(), app_.Settings(), prompts_, tabPages[1], tabPages[2]);
     BuildReportTab(tabPages[3]);
     BuildInfoPanel(central, column);
 }
@@ -124,7 +122,7 @@ void TmainForm::MoveFocusOnTabInGeneralInformation()
 
 void TmainForm::BuildReportTab(QWidget* page)
 {
-    RapLabel = new QLabel(QStringLiteral("Rapport de production:"), page);
+    RapLabel = new QLabel(uitext::ToQString(kEditorReportCaption), page);
     RapLabel->setObjectName(QStringLiteral("RapLabel"));
     extRapChck = new QCheckBox(QStringLiteral("Utiliser fichier distinct"), page);
     extRapChck->setObjectName(QStringLiteral("extRapChck"));

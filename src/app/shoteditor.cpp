@@ -1,9 +1,6 @@
 #include "app/shoteditor.h"
 
-#include <cstdint>
-#include <memory>
 #include <limits>
-#include <optional>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,13 +16,10 @@
 #include "app/editorapp.h"
 #include "app/shotlistbox.h"
 #include "app/shotpictures.h"
-#include "app/shotsteps.h"
-#include "app/undohistory.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
-#include "model/camerawords.h"
+#include "editing/document.h"
 #include "model/eventlist.h"
-#include "model/shotentry.h"
 #include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
@@ -37,27 +31,45 @@ using namespace widgets;
 
 namespace {
 
-std::uint8_t ComboValue(const QComboBox* combo)
+// The movements' fields, in the order of their check boxes and combo boxes.
+constexpr ShotField kMovements[3] = {ShotField::Pan, ShotField::Travel, ShotField::Zoom};
+
+int MovementOf(ShotField field)
 {
-    return static_cast<std::uint8_t>(combo->currentIndex() < 0 ? 0 : combo->currentIndex());
+    for (int k = 0; k < 3; ++k)
+        if (kMovements[k] == field)
+            return k;
+    return -1;
+}
+
+// The picture box of a picture field: 0 the start, 1 the end.
+int PictureBoxOf(ShotField field)
+{
+    return field == ShotField::StartPicture ? 0 : 1;
 }
 
 } // namespace
 
-TShotEditor::TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings,
-                         TUserPrompts& prompts, TUndoHistory& history, QWidget* continuityPage,
-                         QWidget* breakdownPage)
-    : QObject(continuityPage), events_(events), paths_(paths), settings_(settings), prompts_(prompts),
-      dialogParent_(continuityPage->window()), history_(history)
+TShotEditor::TShotEditor(TDocument& document, const TProjectPaths& paths, const TAppSettings& settings,
+                         TUserPrompts& prompts, QWidget* continuityPage, QWidget* breakdownPage)
+    : QObject(continuityPage), document_(document), paths_(paths), settings_(settings), prompts_(prompts),
+      dialogParent_(continuityPage->window())
 {
     BuildContinuityControls(continuityPage);
     BuildBreakdownControls(breakdownPage);
     TakeWholeSeconds();
     ConnectControls();
-    BindCameraControls();
+    ConnectFieldEdits();
+    ConnectDocument();
+    ShowShots();
 }
 
 TShotEditor::~TShotEditor() = default;
+
+const TEventList& TShotEditor::Shots() const
+{
+    return document_.Shots();
+}
 
 void TShotEditor::TakeWholeSeconds()
 {
@@ -72,67 +84,115 @@ void TShotEditor::TakeWholeSeconds()
                                      "entier est refusé."));
 }
 
-template <typename Command>
-void TShotEditor::Run(Command&& command)
-{
-    RunUserCommand(prompts_, dialogParent_, std::forward<Command>(command));
-}
+// ---------------------------------------------------------------- the fields' controls
 
-void TShotEditor::ConnectControls()
+QPlainTextEdit* TShotEditor::MemoOf(ShotField field) const
 {
-    // Shot controls reach the shot only when it is stored.
-    for (QPlainTextEdit* memo : {actionMemo, sonMemo, dlgMemo, effetMemo})
-        connect(memo, &QPlainTextEdit::textChanged, this, [this] { NoteChange(); });
-    connect(DEdit, &QLineEdit::textChanged, this, [this] {
-        ShowCumulatedTime();
-        NoteChange();
-    });
-    for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
-        connect(combo, &QComboBox::activated, this, [this] { NoteChange(); });
-
-    connect(vListBox, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!filling_)
-            Run([this, row] { ShotSelected(row); });
-    });
-    connect(vListBox, &TShotListBox::buttonReleased, this,
-            [this](Qt::MouseButton button) { Run([this, button] { ShotListReleased(button); }); });
-    connect(vListBox, &TShotListBox::shotDropped, this,
-            [this](int from, int to) { Run([this, from, to] { MoveShot(from, to); }); });
-    connect(vListBox, &TShotListBox::deletePressed, this, [this] {
-        if (DelEvntBtn->isEnabled())
-            Run([this] { DelEvntBtnClick(); });
-    });
-    connect(ShotFilter, &QLineEdit::textChanged, this, [this] { Run([this] { ApplyFilter(); }); });
-    connect(addEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { addEvntBtnClick(); }); });
-    connect(insEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { InsertShot(); }); });
-    connect(dupEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DuplicateShot(); }); });
-    vListBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(vListBox, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { Run([this, pos] { ShowShotListMenu(pos); }); });
-    connect(renamEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { renamEvntBtnClick(); }); });
-    connect(DelEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DelEvntBtnClick(); }); });
-    for (int k = 0; k < 3; ++k)
-        connect(camChecks[k], &QCheckBox::clicked, this,
-                [this, k](bool checked) { Run([this, k, checked] { camCheckClick(k, checked); }); });
-    connect(pictures_, &TShotPictures::changed, this, [this] { NoteChange(); });
-}
-
-void TShotEditor::BindCameraControls()
-{
-    TFillGuard guard(filling_);
-    for (int k = 0; k < 3; ++k) {
-        camCombos[k]->setVisible(camChecks[k]->isChecked());
-        camCombos[k]->setCurrentIndex(0);
+    switch (field) {
+    case ShotField::Action: return actionMemo;
+    case ShotField::Sound: return sonMemo;
+    case ShotField::Dialogue: return dlgMemo;
+    case ShotField::Effect: return effetMemo;
+    default: return nullptr;
     }
-    pictures_->Clear();
 }
 
-void TShotEditor::NoteChange()
+QComboBox* TShotEditor::ComboOf(ShotField field) const
 {
-    if (filling_)
+    if (field == ShotField::Framing)
+        return CBCadre;
+    if (field == ShotField::Angle)
+        return CBAngles;
+    const int k = MovementOf(field);
+    return k < 0 ? nullptr : camCombos[static_cast<std::size_t>(k)];
+}
+
+QCheckBox* TShotEditor::CheckOf(ShotField field) const
+{
+    const int k = MovementOf(field);
+    return k < 0 ? nullptr : camChecks[static_cast<std::size_t>(k)];
+}
+
+void TShotEditor::ConnectFieldEdits()
+{
+    for (const ShotFieldInfo& info : ShotFields()) {
+        const ShotField field = info.field;
+        if (QPlainTextEdit* memo = MemoOf(field)) {
+            connect(memo, &QPlainTextEdit::textChanged, this,
+                    [this, memo, field] { SendField(field, uitext::FromEditorText(memo->toPlainText())); });
+        } else if (QComboBox* combo = ComboOf(field)) {
+            // A movement's entry v is its value v + 1; 0 is no movement.
+            const int offset = info.choices.none ? 1 : 0;
+            connect(combo, &QComboBox::activated, this,
+                    [this, field, offset](int index) { SendField(field, index < 0 ? 0 : index + offset); });
+            if (QCheckBox* check = CheckOf(field))
+                connect(check, &QCheckBox::clicked, this, [this, field](bool checked) { SendField(field, checked ? 1 : 0); });
+        }
+    }
+    connect(DEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { SendField(ShotField::Duration, uitext::FromLineText(text)); });
+    connect(pictures_, &TShotPictures::changed, this, [this](int k) {
+        SendField(k == 0 ? ShotField::StartPicture : ShotField::EndPicture, pictures_->ImageName(k));
+    });
+}
+
+void TShotEditor::SendField(ShotField field, const ShotFieldValue& value)
+{
+    if (filling_ || CurIndex_ < 0)
         return;
-    shotEdited_ = true;
-    emit changed();
+    const auto index = static_cast<std::size_t>(CurIndex_);
+    Run([this, index, field, &value] { document_.SetShotField(index, field, value); });
+}
+
+void TShotEditor::ShowField(ShotField field)
+{
+    if (CurIndex_ < 0)
+        return;
+    const TEvent& shot = Shots().Event(static_cast<std::size_t>(CurIndex_));
+    const ShotFieldValue value = GetField(shot, field);
+    TFillGuard guard(filling_);
+    switch (FieldInfo(field).kind) {
+    case FieldKind::Text:
+        ShowEntry(CurIndex_);
+        break;
+    case FieldKind::HtmlText: {
+        QPlainTextEdit* memo = MemoOf(field);
+        const std::string& text = std::get<std::string>(value);
+        if (uitext::FromEditorText(memo->toPlainText()) != text)
+            SetEditorText(memo, text);
+        break;
+    }
+    case FieldKind::Number:
+        if (uitext::FromLineText(DEdit->text()) != std::get<std::string>(value))
+            DEdit->setText(ToQString(std::get<std::string>(value)));
+        ShowCumulatedTime();
+        break;
+    case FieldKind::Choice: {
+        const int chosen = std::get<int>(value);
+        QComboBox* combo = ComboOf(field);
+        if (QCheckBox* check = CheckOf(field)) {
+            check->setChecked(chosen > 0);
+            combo->setVisible(chosen > 0);
+            combo->setCurrentIndex(chosen > 0 ? chosen - 1 : 0);
+        } else {
+            combo->setCurrentIndex(chosen);
+        }
+        break;
+    }
+    case FieldKind::Picture:
+        pictures_->ShowImage(PictureBoxOf(field), std::get<std::string>(value));
+        break;
+    }
+}
+
+void TShotEditor::ShowEvent(int i)
+{
+    if (i < 0 || static_cast<std::size_t>(i) >= Shots().Count())
+        return;
+    CurIndex_ = i;
+    for (const ShotFieldInfo& info : ShotFields())
+        ShowField(info.field);
+    ShowShotState(i);
 }
 
 void TShotEditor::ClearControls()
@@ -144,102 +204,13 @@ void TShotEditor::ClearControls()
         memo->clear();
     for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
         combo->setCurrentIndex(0);
+    for (int k = 0; k < 3; ++k) {
+        camChecks[k]->setChecked(false);
+        camCombos[k]->setVisible(false);
+    }
     pictures_->Clear();
     cumLab->clear();
     ShowNoShotState();
-}
-
-void TShotEditor::ClearShots()
-{
-    {
-        TFillGuard guard(filling_);
-        vListBox->clear();
-    }
-    events_.Clear();
-    ClearFilter();
-    ClearControls();
-}
-
-// ---------------------------------------------------------------- one shot
-
-void TShotEditor::StoreEvent(int i)
-{
-    if (i < 0 || static_cast<std::size_t>(i) >= events_.Count())
-        return;
-    TEvent& shot = events_.Event(static_cast<std::size_t>(i));
-    shot.action = uitext::FromEditorText(actionMemo->toPlainText());
-    shot.sound = uitext::FromEditorText(sonMemo->toPlainText());
-    shot.dialogue = uitext::FromEditorText(dlgMemo->toPlainText());
-    shot.cam.duration = uitext::FromLineText(DEdit->text());
-    shot.cam.framing = ComboValue(CBCadre);
-    shot.cam.angle = ComboValue(CBAngles);
-    for (int k = 0; k < 3; ++k)
-        if (camChecks[k]->isChecked())
-            events_.SetMovement(static_cast<std::size_t>(i), k, static_cast<std::uint8_t>(ComboValue(camCombos[k]) + 1));
-    shot.cam.effect = uitext::FromEditorText(effetMemo->toPlainText());
-    shot.cam.startImage = pictures_->ImageName(0);
-    shot.cam.endImage = pictures_->ImageName(1);
-    ShowEntry(i);
-    if (i == CurIndex_ && !(shot == shownShot_)) {
-        // A shot only shown may come back from its controls a little
-        // different (line ends, a value out of its list): no step of that.
-        if (shotEdited_)
-            history_.Push(std::make_unique<TShotEditStep>(*this, ShotStepText("Modifier", shot.name),
-                                                          static_cast<std::size_t>(i), shownShot_, shot));
-        shownShot_ = shot;
-    }
-    if (i == CurIndex_)
-        shotEdited_ = false;
-}
-
-void TShotEditor::StoreCurrentShot()
-{
-    if (CurIndex_ >= 0)
-        StoreEvent(CurIndex_);
-}
-
-void TShotEditor::ShowEvent(int i)
-{
-    if (i < 0 || static_cast<std::size_t>(i) >= events_.Count())
-        return;
-    const TEvent& shot = events_.Event(static_cast<std::size_t>(i));
-    shownShot_ = shot;
-    shotEdited_ = false;
-    {
-        TFillGuard guard(filling_);
-        SetEditorText(actionMemo, shot.action);
-        SetEditorText(sonMemo, shot.sound);
-        SetEditorText(dlgMemo, shot.dialogue);
-        DEdit->setText(ToQString(shot.cam.duration));
-        CBCadre->setCurrentIndex(shot.cam.framing);
-        CBAngles->setCurrentIndex(shot.cam.angle);
-        const std::uint8_t movements[3] = {shot.cam.pan, shot.cam.travel, shot.cam.zoom};
-        for (int k = 0; k < 3; ++k) {
-            camChecks[k]->setChecked(movements[k] > 0);
-            camCombos[k]->setVisible(movements[k] > 0);
-            camCombos[k]->setCurrentIndex(movements[k] > 0 ? movements[k] - 1 : 0);
-        }
-        SetEditorText(effetMemo, shot.cam.effect);
-    }
-    ShowShotState(i);
-    ShowImage(0, shot.cam.startImage);
-    ShowImage(1, shot.cam.endImage);
-}
-
-void TShotEditor::ShowImage(int k, const std::string& fileName)
-{
-    pictures_->ShowImage(k, fileName);
-}
-
-void TShotEditor::camCheckClick(int k, bool checked)
-{
-    QComboBox* combo = camCombos[static_cast<std::size_t>(k)];
-    combo->setVisible(checked);
-    if (checked)
-        combo->setCurrentIndex(0);
-    else if (CurIndex_ >= 0)
-        events_.SetMovement(static_cast<std::size_t>(CurIndex_), k, 0);
-    NoteChange();
 }
 
 } // namespace sw

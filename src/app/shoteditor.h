@@ -8,7 +8,8 @@
 #include <QObject>
 #include <QString>
 
-#include "model/event.h"
+#include "app/usercommand.h"
+#include "model/shotfields.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,28 +25,28 @@ class QWidget;
 namespace sw {
 
 class TAppSettings;
+class TDocument;
+class TEvent;
 class TEventList;
 class TShotListBox;
 class TShotPictures;
-class TUndoHistory;
 class TUserPrompts;
 struct TProjectPaths;
 
-// The shot editor: the shot list with its buttons (a panel shown on the
-// continuity or the breakdown tab), the shot's texts on the continuity tab,
-// and its camera data and pictures on the breakdown tab. The shown shot's
-// controls reach the model when the shot is stored: when the user leaves it
-// for another shot, and when the window asks before saving or changing tab.
-// Every change to the shots is a step of the undo history: a stored shot
-// whose fields changed, an added, inserted, duplicated, renamed, deleted or
-// moved shot (shoteditorsteps.cpp).
+// The shot editor, a view of the document's shots: the shot list with its
+// buttons (a panel shown on the continuity or the breakdown tab), the shown
+// shot's texts on the continuity tab, and its camera data and pictures on
+// the breakdown tab. Every edit goes to the document as it is made (a
+// field's value, a shot added, inserted, duplicated, renamed, deleted or
+// moved); the controls show what the document announces. It holds no shot
+// of its own: only which one it shows.
 class TShotEditor : public QObject {
     Q_OBJECT
 public:
     // Builds the controls into the two tab pages; pictures are looked up in
     // the image folder of paths, and imported as the settings say.
-    TShotEditor(TEventList& events, const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts,
-                TUndoHistory& history, QWidget* continuityPage, QWidget* breakdownPage);
+    TShotEditor(TDocument& document, const TProjectPaths& paths, const TAppSettings& settings, TUserPrompts& prompts,
+                QWidget* continuityPage, QWidget* breakdownPage);
     ~TShotEditor() override;
 
     // The picture panel of the breakdown tab.
@@ -55,51 +56,25 @@ public:
     // Shows the shot list panel on a tab page.
     void PlaceShotPanel(QWidget* page);
 
-    void StoreEvent(int i);
-    void ShowEvent(int i);
-    void ShowImage(int k, const std::string& fileName);
-    // Stores the shown shot, if any.
-    void StoreCurrentShot();
-
-    // Empties the shot controls; no shot is shown.
-    void ClearControls();
-    // Forgets every shot: the list, the controls and the model's shots.
-    void ClearShots();
-    // Shows the model's shots, unfiltered, with the first one selected and
-    // shown.
-    void ShowShots();
-
-    // A new shot at the end, named by the user at once.
+    // A new shot at the end, named by the user: nothing when the name
+    // dialog is closed.
     void AddShot();
-    // The first shot of a new project, "plan 1", without asking.
-    void AddFirstShot();
     void EditShotName(const QString& prompt);
     // Moves the shot at from onto the place of to; dropping onto the last
     // item moves it to the end.
     void MoveShot(int from, int to);
-    // A new shot after the shown one, named by the user at once.
+    // A new shot after the shown one, named by the user.
     void InsertShot();
     // A copy of the shown shot after it, named after it with " (copie)".
     void DuplicateShot();
 
-    // What the undo history's steps do to the shots, showing the shot they
-    // change (the filter is cleared so that it is seen, as a new shot is).
-    void PutShotValues(std::size_t index, const TEvent& shot);
-    void PutShotAt(std::size_t index, const TEvent& shot);
-    void TakeShotAt(std::size_t index);
-    void MoveShotRow(int from, int to);
-
 signals:
-    // The user changed a shot: its texts, camera data, pictures, name, or
-    // the shots themselves.
-    void changed();
     // A click in the shot list has been handled; action is the shown shot's
     // action text.
     void shotClicked(const QString& action);
 
 private:
-    // A new shot at index, named by the user, as one step named after the verb.
-    void PutNamedShotAt(std::size_t index, const char* stepVerb);
+    const TEventList& Shots() const;
     // The controls and their layouts (shoteditorcontrols.cpp).
     void BuildShotPanel(QWidget* page);
     void BuildContinuityControls(QWidget* page);
@@ -108,15 +83,42 @@ private:
     // The duration field takes whole seconds only.
     void TakeWholeSeconds();
     void ConnectControls();
-    void BindCameraControls();
+    // What the user does in a shot's controls, sent to the document.
+    void ConnectFieldEdits();
+    void ConnectDocument();
+    // A user command: its error is shown, not thrown.
     template <typename Command>
-    void Run(Command&& command);
-    void NoteChange();
+    void Run(Command&& command)
+    {
+        RunUserCommand(prompts_, dialogParent_, std::forward<Command>(command));
+    }
+
+    // The memo of a text field; null for the other fields.
+    QPlainTextEdit* MemoOf(ShotField field) const;
+    // The combo box of a choice, and for a movement its check box.
+    QComboBox* ComboOf(ShotField field) const;
+    QCheckBox* CheckOf(ShotField field) const;
+    // The field's value, as typed or chosen, to the shown shot.
+    void SendField(ShotField field, const ShotFieldValue& value);
+    // The shown shot's field in its control, unless it shows it already.
+    void ShowField(ShotField field);
+
+    // The shots' announcements (shoteditorlist.cpp).
+    void ShotChanged(std::size_t index, ShotField field);
+    void ShotInserted(std::size_t index);
+    void ShotRemoved(std::size_t index);
+    void ShotMoved(std::size_t from, std::size_t to);
+    void StepShown(std::size_t index);
+
+    // Empties the shot controls; no shot is shown.
+    void ClearControls();
+    void ShowEvent(int i);
+    // Shows the document's shots, unfiltered, the first one selected and shown.
+    void ShowShots();
     // Fills the shot list with the entries of the shots, none selected, the
     // filter applied.
     void FillShotNames();
-    void RefillShotList();
-    // The list entry of shot i from the model: number, name and duration.
+    // The list entry of shot i: number, name and duration.
     void ShowEntry(int i);
     // The number label, the cumulated time and the enabled controls of shot i
     // on display.
@@ -124,7 +126,6 @@ private:
     // The controls of no shot: disabled, saying why.
     void ShowNoShotState();
     void SetShotControlsEnabled(bool enabled, const QString& placeholder);
-    // The cumulated time with the duration as typed.
     void ShowCumulatedTime();
 
     // The filter: rows whose shot does not match are hidden, and the shown
@@ -140,30 +141,23 @@ private:
 
     void ShotSelected(int row);
     void ShotListReleased(Qt::MouseButton button);
-    void camCheckClick(int k, bool checked);
-    void addEvntBtnClick();
-    void renamEvntBtnClick();
     void DelEvntBtnClick();
+    // A new shot at index, named by the user, as one step named after the verb.
+    void PutNamedShotAt(std::size_t index, const char* verb);
     // The shot list's context menu at pos, with the buttons' commands.
     void ShowShotListMenu(const QPoint& pos);
-    // The name the user gives the shown shot; nothing when the dialog is
-    // closed or the name is blank.
-    std::optional<std::string> AskShotName(const QString& prompt);
+    // The name the user gives a shot named current; nothing when the dialog
+    // is closed or the name is blank.
+    std::optional<std::string> AskShotName(const QString& prompt, const std::string& current);
     // Entries from row to the end show their new numbers.
     void RenumberFrom(int row);
 
-    TEventList& events_;
+    TDocument& document_;
     const TProjectPaths& paths_;
     const TAppSettings& settings_;
     TUserPrompts& prompts_;
     QWidget* dialogParent_;
-    TUndoHistory& history_;
     int CurIndex_ = -1;
-    // The shown shot as the model had it when it was shown or last stored,
-    // what a stored shot's step starts from.
-    TEvent shownShot_;
-    // Whether the user changed the shown shot since then.
-    bool shotEdited_ = false;
     int filling_ = 0;
 
     QFrame* ActPanel = nullptr;

@@ -13,14 +13,17 @@
 
 #include "app/shotlistbox.h"
 #include "app/shotpictures.h"
+#include "app/usercommand.h"
 #include "app/userprompts.h"
+#include "editing/document.h"
 #include "model/eventlist.h"
 #include "model/shotentry.h"
 #include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 
 // The shot editor's list: its entries, the filter over them, the shot they
-// select and the state of the shot controls that follows.
+// select and the state of the shot controls that follows, and how the list
+// follows the document's shots.
 namespace sw {
 
 using uitext::ToQString;
@@ -32,27 +35,150 @@ const QString kNoShotMatches = QStringLiteral("Aucun plan ne correspond au filtr
 
 } // namespace
 
+// ---------------------------------------------------------------- wiring
+
+void TShotEditor::ConnectControls()
+{
+    connect(vListBox, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling_)
+            Run([this, row] { ShotSelected(row); });
+    });
+    connect(vListBox, &TShotListBox::buttonReleased, this,
+            [this](Qt::MouseButton button) { Run([this, button] { ShotListReleased(button); }); });
+    connect(vListBox, &TShotListBox::shotDropped, this,
+            [this](int from, int to) { Run([this, from, to] { MoveShot(from, to); }); });
+    connect(vListBox, &TShotListBox::deletePressed, this, [this] {
+        if (DelEvntBtn->isEnabled())
+            Run([this] { DelEvntBtnClick(); });
+    });
+    connect(ShotFilter, &QLineEdit::textChanged, this, [this] { Run([this] { ApplyFilter(); }); });
+    connect(addEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { AddShot(); }); });
+    connect(insEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { InsertShot(); }); });
+    connect(dupEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DuplicateShot(); }); });
+    vListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(vListBox, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { Run([this, pos] { ShowShotListMenu(pos); }); });
+    connect(renamEvntBtn, &QPushButton::clicked, this,
+            [this] { Run([this] { EditShotName(QStringLiteral("Renommer le plan...")); }); });
+    connect(DelEvntBtn, &QPushButton::clicked, this, [this] { Run([this] { DelEvntBtnClick(); }); });
+}
+
+void TShotEditor::ConnectDocument()
+{
+    connect(&document_, &TDocument::shotChanged, this, &TShotEditor::ShotChanged);
+    connect(&document_, &TDocument::shotInserted, this, &TShotEditor::ShotInserted);
+    connect(&document_, &TDocument::shotRemoved, this, &TShotEditor::ShotRemoved);
+    connect(&document_, &TDocument::shotMoved, this, &TShotEditor::ShotMoved);
+    connect(&document_, &TDocument::shotStepShown, this, &TShotEditor::StepShown);
+    connect(&document_, &TDocument::projectReset, this, &TShotEditor::ShowShots);
+}
+
+// ---------------------------------------------------------------- the document's shots
+
+void TShotEditor::ShotChanged(std::size_t index, ShotField field)
+{
+    const int row = static_cast<int>(index);
+    if (field == ShotField::Name || field == ShotField::Duration)
+        ShowEntry(row);
+    if (row == CurIndex_)
+        ShowField(field);
+    else if (field == ShotField::Duration && row < CurIndex_)
+        ShowCumulatedTime();
+}
+
+void TShotEditor::ShotInserted(std::size_t index)
+{
+    const int row = static_cast<int>(index);
+    {
+        TFillGuard guard(filling_);
+        vListBox->insertItem(row, QString());
+    }
+    RenumberFrom(row);
+    HideFilteredRows();
+    if (CurIndex_ >= row) {
+        ++CurIndex_;
+        ShowShotState(CurIndex_);
+    } else if (CurIndex_ < 0) {
+        SelectRow(row);
+    }
+}
+
+void TShotEditor::ShotRemoved(std::size_t index)
+{
+    const int row = static_cast<int>(index);
+    {
+        TFillGuard guard(filling_);
+        delete vListBox->takeItem(row);
+    }
+    RenumberFrom(row);
+    if (CurIndex_ == row) {
+        CurIndex_ = -1;
+        SelectRow(NearestVisibleRow(row > 0 ? row - 1 : 0));
+    } else if (CurIndex_ > row) {
+        --CurIndex_;
+        TFillGuard guard(filling_);
+        vListBox->setCurrentRow(CurIndex_);
+        ShowShotState(CurIndex_);
+    }
+}
+
+void TShotEditor::ShotMoved(std::size_t from, std::size_t to)
+{
+    const int fromRow = static_cast<int>(from);
+    const int toRow = static_cast<int>(to);
+    {
+        TFillGuard guard(filling_);
+        QListWidgetItem* item = vListBox->takeItem(fromRow);
+        vListBox->insertItem(toRow, item);
+    }
+    // Every entry between the two places has a new number.
+    for (int row = std::min(fromRow, toRow); row <= std::max(fromRow, toRow); ++row)
+        ShowEntry(row);
+    // The shown shot stays the shown one, at its new place.
+    if (CurIndex_ == fromRow)
+        CurIndex_ = toRow;
+    else if (fromRow < CurIndex_ && CurIndex_ <= toRow)
+        --CurIndex_;
+    else if (toRow <= CurIndex_ && CurIndex_ < fromRow)
+        ++CurIndex_;
+    if (CurIndex_ >= 0) {
+        TFillGuard guard(filling_);
+        vListBox->setCurrentRow(CurIndex_);
+        ShowShotState(CurIndex_);
+    }
+}
+
+void TShotEditor::StepShown(std::size_t index)
+{
+    const int row = static_cast<int>(index);
+    // The shot a step undone or redone changed is seen, whatever the filter.
+    if (vListBox->isRowHidden(row))
+        ClearFilter();
+    if (row != CurIndex_)
+        SelectRow(row);
+    else
+        ShowShotState(row);
+}
+
 // ---------------------------------------------------------------- entries and state
 
 void TShotEditor::ShowEntry(int i)
 {
     if (QListWidgetItem* item = vListBox->item(i))
-        item->setText(ToQString(ShotEntryText(static_cast<std::size_t>(i), events_.Event(static_cast<std::size_t>(i)))));
+        item->setText(ToQString(ShotEntryText(static_cast<std::size_t>(i), Shots().Event(static_cast<std::size_t>(i)))));
 }
 
 void TShotEditor::ShowShotState(int i)
 {
     ENoLabel->setText(QString::number(i + 1));
-    // The duration as shown, which may not be stored yet.
-    const std::string shown = uitext::FromLineText(DEdit->text());
-    cumLab->setText(ToQString(ElapsedTextOf(events_.CumulSecondsWith(static_cast<std::size_t>(i), shown))));
+    ShowCumulatedTime();
     SetShotControlsEnabled(true, QString());
 }
 
 void TShotEditor::ShowNoShotState()
 {
     ENoLabel->setText(QStringLiteral("No"));
-    SetShotControlsEnabled(false, events_.Count() == 0 ? kAddAShot : kNoShotMatches);
+    SetShotControlsEnabled(false, Shots().Count() == 0 ? kAddAShot : kNoShotMatches);
     DelEvntBtn->setEnabled(false);
 }
 
@@ -73,10 +199,10 @@ void TShotEditor::SetShotControlsEnabled(bool enabled, const QString& placeholde
 
 void TShotEditor::ShowCumulatedTime()
 {
-    if (CurIndex_ < 0 || static_cast<std::size_t>(CurIndex_) >= events_.Count())
+    if (CurIndex_ < 0 || static_cast<std::size_t>(CurIndex_) >= Shots().Count())
         return;
-    const std::string typed = uitext::FromLineText(DEdit->text());
-    cumLab->setText(ToQString(ElapsedTextOf(events_.CumulSecondsWith(static_cast<std::size_t>(CurIndex_), typed))));
+    const auto index = static_cast<std::size_t>(CurIndex_);
+    cumLab->setText(ToQString(ElapsedTextOf(Shots().CumulSecondsWith(index, Shots().Event(index).cam.duration))));
 }
 
 // ---------------------------------------------------------------- the filter
@@ -90,7 +216,7 @@ void TShotEditor::HideFilteredRows()
 {
     const std::string filter = uitext::FromLineText(ShotFilter->text());
     for (int row = 0; row < vListBox->count(); ++row)
-        vListBox->setRowHidden(row, !ShotMatchesFilter(events_.Event(static_cast<std::size_t>(row)), filter));
+        vListBox->setRowHidden(row, !ShotMatchesFilter(Shots().Event(static_cast<std::size_t>(row)), filter));
     // Rows hidden by the filter would make a drop's place ambiguous.
     vListBox->SetReorderAllowed(!Filtering());
 }
@@ -112,8 +238,6 @@ int TShotEditor::NearestVisibleRow(int row) const
 
 void TShotEditor::ApplyFilter()
 {
-    // The shown shot is matched with what is typed in it.
-    StoreCurrentShot();
     HideFilteredRows();
     if (CurIndex_ >= 0 && !vListBox->isRowHidden(CurIndex_))
         return;
@@ -148,57 +272,45 @@ void TShotEditor::SelectRow(int row)
 
 void TShotEditor::ShotSelected(int row)
 {
-    StoreCurrentShot();
     CurIndex_ = row;
-    if (CurIndex_ < 0)
+    if (row < 0) {
+        ClearControls();
         return;
-    ShowEvent(CurIndex_);
-}
-
-void TShotEditor::ShotListReleased(Qt::MouseButton button)
-{
-    // A click on the shot already current stores it and shows it again, which
-    // brings its number and its cumulated time up to date.
-    if (button != Qt::RightButton && CurIndex_ >= 0 && vListBox->currentRow() == CurIndex_) {
-        StoreEvent(CurIndex_);
-        ShowEvent(CurIndex_);
     }
-    if (CurIndex_ >= 0)
-        emit shotClicked(uitext::ToEditorText(events_.EventAction(static_cast<std::size_t>(CurIndex_))));
+    ShowEvent(row);
+    DelEvntBtn->setEnabled(true);
 }
 
-void TShotEditor::AddFirstShot()
+void TShotEditor::ShotListReleased(Qt::MouseButton)
 {
-    ClearFilter();
-    events_.AddEvent();
-    CurIndex_ = static_cast<int>(events_.Count()) - 1;
-    TFillGuard guard(filling_);
-    vListBox->addItem(QString());
-    ShowEntry(CurIndex_);
-    ShowEvent(CurIndex_);
-    vListBox->setCurrentRow(CurIndex_);
-    renamEvntBtn->setEnabled(true);
+    if (CurIndex_ >= 0)
+        emit shotClicked(uitext::ToEditorText(Shots().EventAction(static_cast<std::size_t>(CurIndex_))));
 }
 
 void TShotEditor::FillShotNames()
 {
     TFillGuard guard(filling_);
     vListBox->clear();
-    for (std::size_t i = 0; i < events_.Count(); ++i)
-        vListBox->addItem(ToQString(ShotEntryText(i, events_.Event(i))));
+    for (std::size_t i = 0; i < Shots().Count(); ++i)
+        vListBox->addItem(ToQString(ShotEntryText(i, Shots().Event(i))));
     HideFilteredRows();
 }
 
-void TShotEditor::RefillShotList()
+void TShotEditor::ShowShots()
 {
+    // The rows of the shots before are gone before the filter reads the list.
+    {
+        TFillGuard guard(filling_);
+        vListBox->clear();
+    }
+    ClearFilter();
     FillShotNames();
-    const bool any = events_.Count() > 0;
+    const bool any = Shots().Count() > 0;
     if (any) {
         {
             TFillGuard guard(filling_);
             vListBox->setCurrentRow(0);
         }
-        CurIndex_ = 0;
         ShowEvent(0);
     } else {
         ClearControls();
@@ -207,10 +319,10 @@ void TShotEditor::RefillShotList()
         button->setEnabled(any);
 }
 
-void TShotEditor::ShowShots()
+void TShotEditor::RenumberFrom(int row)
 {
-    ClearFilter();
-    RefillShotList();
+    for (int r = std::max(row, 0); r < vListBox->count(); ++r)
+        ShowEntry(r);
 }
 
 } // namespace sw

@@ -237,7 +237,7 @@ void TShotPictures::TakeImage(int k, const std::string& name)
     const bool other = name != names_[static_cast<std::size_t>(k)];
     ShowImage(k, name);
     if (other)
-        emit changed();
+        emit changed(k);
 }
 
 bool TShotPictures::HasImageFolder()

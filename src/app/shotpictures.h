@@ -65,8 +65,8 @@ public:
     void DropPictures(int k, const std::vector<std::filesystem::path>& files);
 
 signals:
-    // The user chose another picture.
-    void changed();
+    // The user chose another picture for box k.
+    void changed(int k);
     // Box k shows the picture it was asked for, or why it cannot.
     void shown(int k);
 

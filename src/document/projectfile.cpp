@@ -74,14 +74,23 @@ std::filesystem::path BackupFileOf(const std::filesystem::path& file)
     return backup;
 }
 
-std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup)
+std::uint64_t SaveProjectWithBackup(const ProjectDocument& document, const std::filesystem::path& file,
+                                    bool keepBackup)
 {
     // A field that cannot be stored fails the save before the backup is touched.
     const std::string bytes = ProjectFileBytes(document);
     if (keepBackup)
         KeepPreviousVersion(file);
-    WriteProjectBytes(document, file, bytes);
+    WriteFileAtomically(file, bytes, LinkPolicy::WriteThroughLink);
     return StableHash(bytes);
+}
+
+std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup)
+{
+    const std::uint64_t hash = SaveProjectWithBackup(std::as_const(document), file, keepBackup);
+    document.FileVersion = kProjectFileVersion;
+    document.UnknownTrailingBytes = 0;
+    return hash;
 }
 
 void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)

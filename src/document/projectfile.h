@@ -35,6 +35,10 @@ std::filesystem::path BackupFileOf(const std::filesystem::path& file);
 // Returns StableHash of the bytes written, which the editor keeps to tell
 // later whether another program replaced the file (FileChangedSince).
 std::uint64_t SaveProjectWithBackup(ProjectDocument& document, const std::filesystem::path& file, bool keepBackup);
+// The same, leaving the document as it is: its owner marks it written (the
+// editor's document does so once it is saved).
+std::uint64_t SaveProjectWithBackup(const ProjectDocument& document, const std::filesystem::path& file,
+                                    bool keepBackup);
 
 // Reads a project file of any version (above 3 reads like 3) into the
 // document. The file is read into a copy of the document reset as for a new

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "document/projectfile.h"
 #include "editing/documentcommands.h"
 
 namespace sw {
@@ -42,6 +43,11 @@ constexpr int kReportMergeKey = 10; // + the report field
 
 } // namespace
 
+const std::string& InfoString(const ProjectDocument& project, InfoField field)
+{
+    return InfoString(const_cast<ProjectDocument&>(project), field);
+}
+
 TDocument::TDocument()
 {
     // No limit: the whole session can be undone.
@@ -68,6 +74,8 @@ void TDocument::Reset(ProjectDocument project, bool modified)
 
 void TDocument::MarkSaved()
 {
+    project_.FileVersion = kProjectFileVersion;
+    project_.UnknownTrailingBytes = 0;
     modified_ = false;
     stack_.setClean();
     TellModified();
@@ -111,6 +119,15 @@ void TDocument::PutShot(std::size_t index, const TEvent& shot, const char* verb)
     Push(new TPlaceShotCommand(*this, ShotStepText(verb, shot.name), index, shot, false));
 }
 
+void TDocument::DuplicateShot(std::size_t index)
+{
+    TEvent copy = project_.EventList.Event(index);
+    const std::string original = copy.name;
+    copy.name += " (copie)";
+    project_.EventList.CheckInsert(index + 1);
+    Push(new TPlaceShotCommand(*this, ShotStepText("Dupliquer", original), index + 1, std::move(copy), false));
+}
+
 void TDocument::DeleteShot(std::size_t index)
 {
     const TEvent& shot = project_.EventList.Event(index);
@@ -143,6 +160,9 @@ void TDocument::SetReportPart(Value TsRprt::*part, const Value& value, int merge
         return;
     TsRprt after = report;
     after.*part = value;
+    // A report typed keeps the caption the editor shows it with.
+    if (after.caption.empty() && !after.text.empty())
+        after.caption = kEditorReportCaption;
     Push(new TValueCommand<TsRprt>(
         *this, kReportStep, [](ProjectDocument& project) -> TsRprt& { return project.Report; },
         [this] { AnnounceReport(); }, report, after, mergeKey, typingRound_));

@@ -15,6 +15,8 @@ namespace sw {
 
 // The general information's fields.
 enum class InfoField { Title, Creator, Comment, Idea, Synopsis };
+// The text of a general-information field of the project.
+const std::string& InfoString(const ProjectDocument& project, InfoField field);
 // The report's fields.
 enum class ReportField { Text, FileName, External };
 
@@ -40,7 +42,8 @@ public:
     // history, unmodified unless modified is set (a recovered copy).
     void Reset(ProjectDocument project, bool modified = false);
     bool IsModified() const { return modified_ || !stack_.isClean(); }
-    // The project has just been written: this place of the history is the file's.
+    // The project has just been written: this place of the history is the
+    // file's, and the project is as a file of this version holds it.
     void MarkSaved();
 
     // --- the commands; shot indexes are 0-based and must lie in the list.
@@ -53,6 +56,9 @@ public:
     // "Insérer", "Dupliquer". Throws sw::Error, changing nothing, when the
     // list is full.
     void PutShot(std::size_t index, const TEvent& shot, const char* verb);
+    // A copy of the shot at index put after it, named after it with
+    // " (copie)"; throws as PutShot does.
+    void DuplicateShot(std::size_t index);
     void DeleteShot(std::size_t index);
     // Takes the shot out at from and puts it at to, counted after the removal.
     void MoveShot(std::size_t from, std::size_t to);

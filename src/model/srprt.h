@@ -8,6 +8,9 @@ namespace sw {
 // The file name a new project proposes for a report of the user's own.
 inline constexpr std::string_view kDefaultReportFileName = "rapport.htm";
 
+// The caption the editor shows a report without one, and gives the report
+// when its text is typed.
+inline constexpr std::string_view kEditorReportCaption = "Rapport de production:";
 // The page the site gives the inline report.
 inline constexpr std::string_view kInlineReportPage = "sRp.htm";
 

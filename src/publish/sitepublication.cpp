@@ -43,10 +43,4 @@ std::string PublishProjectSite(const ProjectDocument& project, const std::filesy
     return PublishedMessage(projectFile, folders.SiteDir);
 }
 
-void RememberReportPage(ProjectDocument& project)
-{
-    if (project.HTMPrefs.menuSpecs.showReport)
-        project.Report.fileName = project.Report.ReportFileName();
-}
-
 } // namespace sw

@@ -34,10 +34,5 @@ std::string PublishedMessage(const std::filesystem::path& projectFile, const std
 std::string PublishProjectSite(const ProjectDocument& project, const std::filesystem::path& projectFile,
                                Notifier& notifier);
 
-// After the editor published its project: when the menu has a report entry,
-// the report's file name becomes the page that entry links to
-// (TsRprt::ReportFileName), as the editor's saved projects have always had
-// it after a publication.
-void RememberReportPage(ProjectDocument& project);
 
 } // namespace sw

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/projectdocument.h"
+#include "document/projectfile.h"
 #include "model/error.h"
 #include "model/notifier.h"
 #include "publish/htmpublish.h"
@@ -95,22 +96,19 @@ TEST(SitePublicationTest, PublishingReadsTheProjectOnly)
     EXPECT_EQ(project.Report.fileName, "rapport.htm");
 }
 
-TEST(SitePublicationTest, EditorProjectKeepsTheReportPageNameAsItsFileName)
+TEST(SitePublicationTest, PublishingLeavesTheReportFileNameAsTyped)
 {
     TemporaryFolder temp;
     sw::ProjectDocument project = SmallProject();
+    project.Report.fileName = "mon rapport.htm";
+    const sw::ProjectDocument before = project;
     sw::THTMPublish publisher(project, temp.Path());
     publisher.SetDates({"08/12/2026", "Mardi, 08/12/2026  21:05:00"});
     publisher.Publish();
-    sw::RememberReportPage(project);
-    EXPECT_EQ(project.Report.fileName, "sRp.htm");
-
-    project.Report.fileName = "rapport.htm";
-    project.HTMPrefs.menuSpecs.showReport = false;
-    sw::THTMPublish withoutReport(project, temp.Path());
-    withoutReport.Publish();
-    sw::RememberReportPage(project);
-    EXPECT_EQ(project.Report.fileName, "rapport.htm") << "no report entry, no renaming";
+    // The menu links the inline report's page; the project keeps its name.
+    EXPECT_NE(sw::test::ReadAll(temp.Path() / "menu.htm").find("sRp.htm"), std::string::npos);
+    EXPECT_EQ(project.Report.fileName, "mon rapport.htm");
+    EXPECT_EQ(sw::ProjectFileBytes(project), sw::ProjectFileBytes(before));
 }
 
 } // namespace

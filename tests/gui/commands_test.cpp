@@ -392,7 +392,7 @@ private slots:
         QVERIFY(editor.prompts.opened.first().toString().endsWith(QStringLiteral("guide.html")));
     }
 
-    void anAcceptedPageLayoutCountsAsAChange()
+    void aPageLayoutAcceptedWithoutAChangeIsNoChange()
     {
         swtest::Editor editor;
         QVERIFY(editor.Find<QAction>("miseenpage1")->isEnabled());
@@ -400,7 +400,8 @@ private slots:
         QVERIFY(!editor.form->Document().IsModified());
         editor.prompts.layoutAccept = true;
         editor.Trigger("miseenpage1");
-        QVERIFY(editor.form->Document().IsModified());
+        QVERIFY(!editor.form->Document().IsModified());
+        QVERIFY(!editor.Find<QAction>("mUndo")->isEnabled());
     }
 
     void aLayoutResetInADialogClosedWithoutAcceptingCountsAsAChange()

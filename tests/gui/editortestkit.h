@@ -78,6 +78,8 @@ public:
     int saveDialogs = 0;
     std::optional<QString> nameAnswer;     // nothing: the name dialog is closed without "Accepter"
     QStringList namePrompts;
+    // The names the dialog offered.
+    QStringList nameTexts;
     std::optional<QString> pictureAnswer;  // nothing: the chooser gives no file
     QString pictureFolder;
     // When set, the picture chooser is the real one, shown without waiting;
@@ -136,9 +138,10 @@ public:
         ++saveDialogs;
         return fileToSave;
     }
-    std::optional<QString> EditName(QWidget*, const QString& prompt, const QString&) override
+    std::optional<QString> EditName(QWidget*, const QString& prompt, const QString& current) override
     {
         namePrompts << prompt;
+        nameTexts << current;
         return nameAnswer;
     }
     sw::RecoveryAnswer AskRecovery(QWidget*, const QString& text) override
@@ -317,7 +320,7 @@ struct Editor {
     void Trigger(const char* actionName) const { Find<QAction>(actionName)->trigger(); }
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
     bool PicturesShown() const { return swtest::PicturesShown(form.get()); }
-    sw::ProjectDocument& Project() const { return app->Project(); }
+    const sw::ProjectDocument& Project() const { return app->Project(); }
     std::filesystem::path RecoveryFolder() const { return app->RecoveryFolder(); }
 
     // What the user sees and does; these helpers only go through the

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "document/projectfile.h"
 #include "editortestkit.h"
 
 namespace {
@@ -135,7 +136,7 @@ private slots:
         QCOMPARE(list->item(0)->text(), QStringLiteral("1. plan 1 \u2014 0 s"));
         QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QPushButton>("renamEvntBtn")->isEnabled());
-        QVERIFY(!editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
+        QVERIFY(editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
         QCOMPARE(editor.Find<QLabel>("ENoLabel")->text(), QStringLiteral("1"));
         QCOMPARE(editor.form->InfoText(), sw::HintText(0));
         QVERIFY(editor.form->acceptDrops());
@@ -195,25 +196,29 @@ private slots:
         QVERIFY(!memo->isHidden());
     }
 
-    void clearControlsEmptiesTheFieldsButKeepsTheReportFlagAndCaption()
+    void aNewProjectEmptiesTheFieldsButKeepsTheReportFlagAndCaption()
     {
         swtest::Editor editor;
         QTest::keyClicks(editor.Find<QLineEdit>("titleEd"), QStringLiteral("Titre"));
         QTest::keyClicks(editor.Find<QPlainTextEdit>("rapMemo"), QStringLiteral("texte"));
         QTest::mouseClick(editor.Find<QCheckBox>("extRapChck"), Qt::LeftButton);
         editor.Find<QLineEdit>("extRapNameEd")->setText(QStringLiteral("autre.htm"));
-        editor.Find<QComboBox>("CBCadre")->setCurrentIndex(3);
+        swtest::Editor::ChooseNextEntry(editor.Find<QComboBox>("CBCadre"));
         QTest::keyClicks(editor.Find<QPlainTextEdit>("actionMemo"), QStringLiteral("action"));
+        QCOMPARE(editor.Project().EventList.Event(0).cam.framing, 1);
 
-        editor.form->ClearControls();
+        editor.prompts.saveAnswers = {sw::SaveAnswer::No};
+        editor.Trigger("mNew");
 
-        QCOMPARE(editor.form->Shots().CurIndex(), -1);
+        QCOMPARE(editor.form->Shots().CurIndex(), 0);
         QVERIFY(editor.Find<QLineEdit>("titleEd")->text().isEmpty());
-        QVERIFY(editor.Find<QLineEdit>("DEdit")->text().isEmpty());
+        QCOMPARE(editor.Find<QLineEdit>("DEdit")->text(), QStringLiteral("00"));
         QVERIFY(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText().isEmpty());
         QVERIFY(editor.Find<QPlainTextEdit>("rapMemo")->toPlainText().isEmpty());
         QCOMPARE(editor.Find<QComboBox>("CBCadre")->currentIndex(), 0);
-        QVERIFY(editor.Find<QLabel>("cumLab")->text().isEmpty());
+        QVERIFY(editor.Find<QCheckBox>("extRapChck")->isChecked());
+        QVERIFY(!editor.form->isWindowModified());
+        QCOMPARE(editor.Find<QLabel>("cumLab")->text(), QStringLiteral("0s."));
         QCOMPARE(editor.Find<QLineEdit>("extRapNameEd")->text(), QStringLiteral("rapport.htm"));
         QVERIFY(editor.Find<QCheckBox>("extRapChck")->isChecked());
         QCOMPARE(editor.Find<QListWidget>("vListBox")->count(), 1);
@@ -267,11 +272,16 @@ private slots:
         swtest::Editor editor;
         auto* tabs = editor.Find<QTabWidget>("PageControl");
         auto* label = editor.Find<QLabel>("RapLabel");
-        editor.Project().Report.caption.clear();
         SelectTab(tabs, 3);
         QCOMPARE(label->text(), QStringLiteral("Rapport de production:"));
         SelectTab(tabs, 0);
-        editor.Project().Report.caption = "Journal de tournage";
+        sw::ProjectDocument journal;
+        journal.Report.caption = "Journal de tournage";
+        journal.EventList.AddEvent();
+        const QString file = editor.Path(QStringLiteral("journal.vid"));
+        sw::SaveProject(journal, file.toStdString());
+        editor.prompts.fileToOpen = file;
+        editor.Trigger("mOuvrir");
         SelectTab(tabs, 3);
         QCOMPARE(label->text(), QStringLiteral("Journal de tournage"));
     }

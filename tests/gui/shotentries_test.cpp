@@ -332,7 +332,6 @@ private slots:
         duration->selectAll();
         QTest::keyClick(duration, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(duration->text(), QStringLiteral("42"));
-        editor.form->Shots().StoreCurrentShot();
         QCOMPARE(editor.Project().EventList.Event(0).cam.duration, std::string("42"));
     }
 
@@ -383,12 +382,14 @@ private slots:
     void aBlankNameIsRefused()
     {
         swtest::Editor editor;
+        // A new shot given a blank name is not added, as with Annuler.
         AddShot(editor, QStringLiteral("   "));
-        QCOMPARE(editor.Project().EventList.EventName(1), std::string("plan 2"));
+        QCOMPARE(editor.Project().EventList.Count(), std::size_t{1});
+        AddShot(editor, QStringLiteral("deux"));
         editor.prompts.nameAnswer = QString();
         QTest::mouseClick(editor.Find<QPushButton>("renamEvntBtn"), Qt::LeftButton);
-        QCOMPARE(editor.Project().EventList.EventName(1), std::string("plan 2"));
-        QCOMPARE(editor.ShotList()->item(1)->text(), Entry(2, QStringLiteral("plan 2"), 0));
+        QCOMPARE(editor.Project().EventList.EventName(1), std::string("deux"));
+        QCOMPARE(editor.ShotList()->item(1)->text(), Entry(2, QStringLiteral("deux"), 0));
     }
 };
 

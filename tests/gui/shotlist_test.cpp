@@ -88,7 +88,14 @@ private slots:
         swtest::UseTemporaryHome(home_);
     }
 
-    void theShotControlsAreStoredWhenLeavingTheShotAndShownAgain()
+    // The entry at index of combo, chosen with the arrow keys as a user does.
+    static void ChooseEntry(QComboBox* combo, int index)
+    {
+        while (combo->currentIndex() < index)
+            swtest::Editor::ChooseNextEntry(combo);
+    }
+
+    void theShotControlsReachTheShotAsTheyAreEditedAndAreShownAgain()
     {
         swtest::Editor editor;
         editor.form->show();
@@ -98,13 +105,15 @@ private slots:
         auto* duration = editor.Find<QLineEdit>("DEdit");
         duration->selectAll();
         QTest::keyClicks(duration, QStringLiteral("45"));
-        editor.Find<QComboBox>("CBCadre")->setCurrentIndex(6);
-        editor.Find<QComboBox>("CBAngles")->setCurrentIndex(3);
+        ChooseEntry(editor.Find<QComboBox>("CBCadre"), 6);
+        ChooseEntry(editor.Find<QComboBox>("CBAngles"), 3);
         ClickBox(editor.Find<QCheckBox>("camCheckB1"));
-        editor.Find<QComboBox>("camComb1")->setCurrentIndex(4);
+        ChooseEntry(editor.Find<QComboBox>("camComb1"), 4);
         TypeInto(editor.Find<QPlainTextEdit>("effetMemo"), QStringLiteral("lent"));
-        // Not in the shot until it is stored.
-        QCOMPARE(editor.Project().EventList.Event(0).action, std::string());
+        // In the shot as soon as typed or chosen.
+        QCOMPARE(editor.Project().EventList.Event(0).action, std::string("Il entre"));
+        QCOMPARE(editor.Project().EventList.Event(0).ToText(),
+                 std::string("plan 1||||Il entre||||pluie||||Bonjour||||45||||63050||||lent||||||||||||"));
 
         AddShot(editor, QStringLiteral("second"));
         QCOMPARE(editor.Project().EventList.Event(0).ToText(),
@@ -170,19 +179,17 @@ private slots:
         ClickBox(zoom);
         QVERIFY(!zoomCombo->isHidden());
         QCOMPARE(zoomCombo->currentText(), QStringLiteral("avant"));
-        editor.form->Shots().StoreEvent(0);
         QCOMPARE(editor.Project().EventList.Event(0).cam.zoom, 1);
 
         ClickBox(zoom);
         QVERIFY(zoomCombo->isHidden());
         QCOMPARE(editor.Project().EventList.Event(0).cam.zoom, 0);
 
-        // An unchecked box keeps the stored movement.
-        editor.Project().EventList.SetMovement(0, 0, 2);
-        editor.form->Shots().ShowEvent(0);
+        // A movement chosen in its list reaches the shot at once.
+        ClickBox(editor.Find<QCheckBox>("camCheckB0"));
+        swtest::Editor::ChooseNextEntry(editor.Find<QComboBox>("camComb0"));
         QVERIFY(editor.Find<QCheckBox>("camCheckB0")->isChecked());
         QCOMPARE(editor.Find<QComboBox>("camComb0")->currentText(), QStringLiteral("vertical"));
-        editor.form->Shots().StoreEvent(0);
         QCOMPARE(editor.Project().EventList.Event(0).cam.pan, 2);
         QVERIFY(editor.form->Document().IsModified());
     }
@@ -197,9 +204,13 @@ private slots:
         QCOMPARE(editor.Project().EventList.EventName(1), std::string("Entrée"));
         QVERIFY(editor.Find<QPushButton>("DelEvntBtn")->isEnabled());
 
-        // Closing the name dialog without "Accepter" keeps the default name.
+        // Closing the name dialog without "Accepter" adds nothing; the
+        // dialog offers the default name.
         QTest::mouseClick(editor.Find<QPushButton>("addEvntBtn"), Qt::LeftButton);
-        QCOMPARE(Names(list), (QStringList{"plan 1", "Entrée", "plan 3"}));
+        QCOMPARE(Names(list), (QStringList{"plan 1", "Entrée"}));
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(editor.prompts.nameTexts.last(), QStringLiteral("plan 3"));
+        AddShot(editor, QStringLiteral("plan 3"));
         QCOMPARE(list->currentRow(), 2);
 
         editor.prompts.nameAnswer = QStringLiteral("Sortie");
@@ -254,17 +265,16 @@ private slots:
         AddShot(editor, QStringLiteral("second"));
         AddShot(editor, QStringLiteral("third"));
         ClickRow(list, 0);
-        TypeInto(editor.Find<QPlainTextEdit>("actionMemo"), QStringLiteral("not stored yet"));
+        TypeInto(editor.Find<QPlainTextEdit>("actionMemo"), QStringLiteral("typed"));
 
         DropShot(list, 0, RowCentre(list, 1));
         QCOMPARE(Names(list), (QStringList{"second", "first", "third"}));
         QCOMPARE(ModelNames(editor.Project()), Names(list));
         QCOMPARE(editor.form->Shots().CurIndex(), 1);
         QCOMPARE(list->currentRow(), 1);
-        // The moved shot keeps its unstored edits.
-        QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("not stored yet"));
-        editor.form->Shots().StoreEvent(editor.form->Shots().CurIndex());
-        QCOMPARE(editor.Project().EventList.EventAction(1), std::string("not stored yet"));
+        // The moved shot keeps what was typed in it.
+        QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("typed"));
+        QCOMPARE(editor.Project().EventList.EventAction(1), std::string("typed"));
 
         // Onto the last item: the shot goes to the end.
         DropShot(list, 1, RowCentre(list, 2));
@@ -333,9 +343,7 @@ private slots:
         QCOMPARE(image->pixmap().height(), image->contentsRect().height());
         QVERIFY(image->pixmap().width() <= image->contentsRect().width());
         QCOMPARE(image->size(), QSize(152, 113));
-        // The shot takes the picture when it is stored.
-        QVERIFY(editor.Project().EventList.Event(0).cam.startImage.empty());
-        editor.form->Shots().StoreEvent(0);
+        // The shot takes the picture at once.
         QCOMPARE(editor.Project().EventList.Event(0).cam.startImage, std::string("début.jpg"));
 
         // A chooser closed without a file keeps the picture.
@@ -352,8 +360,13 @@ private slots:
         QCOMPARE(image->toolTip(), QStringLiteral("broken.jpg"));
 
         // The end picture is scaled to fit its own box, like the start picture.
-        editor.form->Shots().ShowImage(0, "début.jpg");
-        editor.form->Shots().ShowImage(1, "début.jpg");
+        auto* endButton = editor.Find<QPushButton>("getImgBtn2");
+        const auto choose = [&editor](QPushButton* box, const QString& name) {
+            editor.prompts.pictureAnswer = name;
+            QTest::mouseClick(box, Qt::LeftButton);
+        };
+        choose(button, QStringLiteral("début.jpg"));
+        choose(endButton, QStringLiteral("début.jpg"));
         editor.Find<QTabWidget>("PageControl")->setCurrentIndex(2);
         QVERIFY(editor.PicturesShown());
         swtest::Screenshot(editor.form.get(), QStringLiteral("mainform-pictures"));
@@ -363,11 +376,11 @@ private slots:
         QCOMPARE(endImage->pixmap().height(), endImage->contentsRect().height());
         // A name reaching out of the image folder shows no picture.
         QVERIFY(picture.save(editor.Path(QStringLiteral("film/dehors.jpg")), "JPEG"));
-        editor.form->Shots().ShowImage(1, "../dehors.jpg");
+        choose(endButton, QStringLiteral("../dehors.jpg"));
         QVERIFY(endImage->pixmap().isNull());
         QCOMPARE(endImage->text(), QStringLiteral("image introuvable : ../dehors.jpg"));
         // A missing file shows its name in place of the picture.
-        editor.form->Shots().ShowImage(1, "absent.jpg");
+        choose(endButton, QStringLiteral("absent.jpg"));
         QVERIFY(endImage->pixmap().isNull());
         QCOMPARE(endImage->text(), QStringLiteral("image introuvable : absent.jpg"));
         QCOMPARE(endImage->toolTip(), QStringLiteral("absent.jpg"));

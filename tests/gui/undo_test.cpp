@@ -136,31 +136,38 @@ private slots:
         CheckStep(editor, QStringLiteral("Déplacer le plan « plan 1 »"), [&] { editor.DragShot(0, 2); });
         QCOMPARE(editor.ShotNames(), (QStringList{"Thé", "Café (copie)", "plan 1"}));
 
-        // The shot's fields, typed then stored by going to another shot.
+        // A field typed is one step; another field typed, another step.
         editor.ClickShot(0);
-        CheckStep(editor, QStringLiteral("Modifier le plan « Thé »"), [&] {
-            QTest::keyClicks(editor.Find<QPlainTextEdit>("actionMemo"), QStringLiteral("Zqaction"));
-            QTest::keyClicks(editor.Find<QPlainTextEdit>("dlgMemo"), QStringLiteral("Zqdialogue"));
-            editor.ClickShot(1);
-        });
-        // Undone, the shot shows its fields as they were.
+        for (const char* memo : {"actionMemo", "dlgMemo"}) {
+            CheckStep(editor, QStringLiteral("Modifier le plan « Thé »"), [&] {
+                QTest::keyClicks(editor.Find<QPlainTextEdit>(memo), QStringLiteral("Zq") + QLatin1String(memo));
+                editor.ClickShot(1);
+            });
+            editor.ClickShot(0);
+        }
+        // Undone from another shot, the shot shows its field as it was.
+        editor.ClickShot(1);
         editor.Trigger("mUndo");
         QCOMPARE(editor.ShotList()->currentRow(), 0);
-        QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QString());
+        QCOMPARE(editor.Find<QPlainTextEdit>("dlgMemo")->toPlainText(), QString());
+        QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("ZqactionMemo"));
         editor.Trigger("mRedo");
-        QCOMPARE(editor.Find<QPlainTextEdit>("actionMemo")->toPlainText(), QStringLiteral("Zqaction"));
+        QCOMPARE(editor.Find<QPlainTextEdit>("dlgMemo")->toPlainText(), QStringLiteral("ZqdlgMemo"));
 
-        // The camera data on the breakdown tab: one step for the shot.
+        // The camera data on the breakdown tab: the duration typed, then a
+        // movement ticked, each a step.
         editor.ClickTab(2);
         CheckStep(editor, QStringLiteral("Modifier le plan « Thé »"), [&] {
             auto* duration = editor.Find<QLineEdit>("DEdit");
             duration->selectAll();
             QTest::keyClicks(duration, QStringLiteral("47"));
+        });
+        CheckStep(editor, QStringLiteral("Modifier le plan « Thé »"), [&] {
             QTest::mouseClick(editor.Find<QCheckBox>("CamCheckB2"), Qt::LeftButton, Qt::NoModifier,
                               QPoint(8, editor.Find<QCheckBox>("CamCheckB2")->height() / 2));
-            editor.ClickShot(1);
         });
         QCOMPARE(editor.Project().EventList.Event(0).cam.duration, std::string("47"));
+        QCOMPARE(editor.Project().EventList.Event(0).cam.zoom, 1);
     }
 
     void theGeneralInformationTheReportAndTheDialogsAreSteps_data()
