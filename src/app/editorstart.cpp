@@ -7,7 +7,6 @@
 #include "app/dialogprompts.h"
 #include "app/editorapp.h"
 #include "app/mainform.h"
-#include "app/testtyping.h"
 #include "dialogs/aboutfrm.h"
 #include "model/appsettings.h"
 #include "qtshared/uitext.h"
@@ -41,7 +40,6 @@ int RunEditor(QApplication& application, const QStringList& arguments)
     const std::unique_ptr<TEditorApp> app = MakeEditorApp(uitext::QStringToPath(QApplication::applicationFilePath()));
     TmainForm form(*app, prompts);
     StartEditorWindow(form, app->Settings(), arguments);
-    TypeTestTitleIfAsked(form);  // the crash test's typing; nothing without its variable
     return application.exec();
 }
 

@@ -24,7 +24,6 @@ public:
     // The edit's current content.
     QString Text() const { return edit_->text(); }
     void setText(const QString& text);
-    QString EdCaption() const { return label_->text(); }
     void setEdCaption(const QString& caption);
     int EditWidth() const { return editWidth_; }
     void setEditWidth(int width);

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using swtest::ReadBytes;
 
-// Typed into the title by the program itself (SHOTWEAVE_TEST_TYPE_TITLE).
+// Typed into the title by the typing editor (typingeditor.cpp).
 const QString kTyped = QStringLiteral(" après la panne");
 
 } // namespace
@@ -80,11 +80,9 @@ private slots:
         const std::string changed = original.GenInfo.title + " après la panne";
 
         QProcess editor;
-        QProcessEnvironment environment = Environment();
-        environment.insert(QStringLiteral("SHOTWEAVE_TEST_TYPE_TITLE"), kTyped);
-        editor.setProcessEnvironment(environment);
+        editor.setProcessEnvironment(Environment());
         editor.setProcessChannelMode(QProcess::ForwardedChannels);
-        editor.start(QStringLiteral(SHOTWEAVE_EXECUTABLE), {QString::fromStdString(court.string())});
+        editor.start(QStringLiteral(SHOTWEAVE_EXECUTABLE), {kTyped, QString::fromStdString(court.string())});
         QVERIFY(editor.waitForStarted());
         // The About box stays about seven seconds before the window opens.
         QTRY_COMPARE_WITH_TIMEOUT(RecoveredTitle(store, court), changed, 60000);
