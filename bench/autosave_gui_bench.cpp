@@ -1,6 +1,6 @@
 // The GUI thread's share of one autosave of a 10,000-shot project, measured
-// in the editor's own window on the offscreen platform: the shown shot
-// stored, the project's bytes taken and handed to the worker thread. That is
+// in the editor's own window on the offscreen platform: the document's
+// project copied and handed to the worker thread, no step made. That is
 // how long typing waits; writing and syncing the copy (recovery_bench) runs
 // on the worker, outside the timing.
 #include <chrono>
