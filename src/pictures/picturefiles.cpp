@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,35 @@ QString ToQString(const std::filesystem::path& path)
 bool IsDecodableSize(QSize size)
 {
     return size.isValid() && static_cast<std::int64_t>(size.width()) * size.height() <= kMaxPicturePixels;
+}
+
+// The bytes a GIF's header starts with, then its screen's width and height.
+constexpr std::string_view kGifStarts[] = {"GIF87a", "GIF89a"};
+constexpr std::size_t kGifHeaderSize = 10;
+
+// The size the decoder fills for a picture whose reader tells stored and
+// whose file starts with head: a GIF's decoder paints its whole logical
+// screen, which its header gives and which may be far larger than the
+// image the reader tells of.
+QSize DecodedSize(QSize stored, std::string_view head)
+{
+    const bool gif = head.size() >= kGifHeaderSize
+        && (head.substr(0, 6) == kGifStarts[0] || head.substr(0, 6) == kGifStarts[1]);
+    if (!gif || !stored.isValid())
+        return stored;
+    const auto byte = [head](std::size_t at) { return static_cast<int>(static_cast<unsigned char>(head[at])); };
+    const QSize screen(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+    return stored.expandedTo(screen);
+}
+
+// The first bytes of a file, as many as a header needs.
+std::string FileHead(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string head(kGifHeaderSize, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return head;
 }
 
 // Qt refuses to allocate more than this for one picture, whatever its header
@@ -152,9 +182,9 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
     // rather than copied as if whole.
     if (IsJpeg(bytes) && !JpegIsComplete(bytes))
         throw Error("Le fichier « " + source.filename().string() + " » n'est pas une image lisible : il est tronqué.");
-    if (!IsDecodableSize(stored))
+    if (const QSize decoded = DecodedSize(stored, bytes); !IsDecodableSize(decoded))
         throw Error("Le fichier « " + source.filename().string() + " » est une image trop grande ("
-                    + std::to_string(stored.width()) + " × " + std::to_string(stored.height())
+                    + std::to_string(decoded.width()) + " × " + std::to_string(decoded.height())
                     + " pixels ; " + std::to_string(kMaxPicturePixels / 1'000'000) + " millions au plus).");
 
     const QSize wanted = ImportedSize(stored, maxSide);
@@ -178,7 +208,7 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
     QImageReader reader(ToQString(file));
     reader.setDecideFormatFromContent(true);
     const QSize stored = reader.size();
-    if (!IsDecodableSize(stored))
+    if (!IsDecodableSize(DecodedSize(stored, FileHead(file))))
         return {};
     // The box holds the upright picture; the reader scales the stored one.
     const bool turned = IsQuarterTurn(reader.transformation());
@@ -196,7 +226,7 @@ bool ClaimsTooManyPixels(const std::filesystem::path& file)
     QImageReader reader(ToQString(file));
     reader.setDecideFormatFromContent(true);
     const QSize stored = reader.size();
-    return stored.isValid() && !IsDecodableSize(stored);
+    return stored.isValid() && !IsDecodableSize(DecodedSize(stored, FileHead(file)));
 }
 
 QStringList PictureNameFilters()

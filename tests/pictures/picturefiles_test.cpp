@@ -165,6 +165,22 @@ TEST(ImportPicture, AGifWithAHugeScreenAndATinyImageIsWithinTheSizeAsked)
     EXPECT_LE(std::max(stored.width(), stored.height()), 100) << stored.width() << " x " << stored.height();
 }
 
+// A GIF's decoder paints its whole screen: one of 52,993 x 2,049 pixels
+// around a one-pixel image is too large, however small the image.
+TEST(ImportPicture, AGifWhoseScreenIsOverThePixelLimitIsRefused)
+{
+    TemporaryFolder folder;
+    const auto source = folder.Path() / "ecran.gif";
+    const std::string gif("GIF89a\x01\xcf\x01\x08\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01\x00\x00\x00\x00,"
+                          "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;", 43);
+    WriteAll(source, gif);
+    EXPECT_EQ(test::ErrorOf([&] { ImportPicture(source, folder.Path() / "img", 100); }),
+              "Le fichier « ecran.gif » est une image trop grande (52993 × 2049 pixels ; 100 millions au plus).");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "img"));
+    EXPECT_TRUE(LoadPictureForBox(source, QSize(152, 113)).isNull());
+    EXPECT_TRUE(ClaimsTooManyPixels(source));
+}
+
 TEST(ImportPicture, APictureIsNeverEnlarged)
 {
     TemporaryFolder folder;
