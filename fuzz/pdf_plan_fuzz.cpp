@@ -19,6 +19,8 @@
 #include <QtGlobal>
 #include <QImage>
 
+#include <unistd.h>
+
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "export/planoptions.h"
@@ -29,13 +31,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fixed place, so that seeds can name the picture beside the image folder
-// by its full path.
-const fs::path kScratch = "/tmp/shotweave-pdf-plan-fuzz";
+// A fixed place for the picture beside the image folder, so that seeds can
+// name it by its full path; it is made once and never removed.
+const fs::path kBeside = "/tmp/shotweave-pdf-plan-fuzz";
+
+// This run's own folder (runs side by side do not meet): its image folder
+// with the one picture of the project and a link to the picture beside it,
+// a copy of that picture beside the image folder, and the plan.
+const fs::path& Scratch()
+{
+    static const fs::path folder = [] {
+        char pattern[] = "/tmp/shotweave-pdf-plan-fuzz-run-XXXXXX";
+        const char* made = ::mkdtemp(pattern);
+        if (made == nullptr)
+            std::abort();
+        return fs::path(made);
+    }();
+    return folder;
+}
 
 fs::path ImgDir()
 {
-    return kScratch / "img";
+    return Scratch() / "img";
 }
 
 std::string ReadAll(const fs::path& file)
@@ -152,15 +169,24 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static QGuiApplication application(*argc, *argv);
     // The image readers' complaints about broken files are expected here.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    fs::remove_all(kScratch);
+    fs::create_directories(kBeside);
     fs::create_directories(ImgDir());
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(Scratch(), ignored);
+    });
     QImage inside(64, 48, QImage::Format_RGB32);
     inside.fill(Qt::darkBlue);
     QImage beside(12, 48, QImage::Format_RGB32);
     beside.fill(Qt::red);
-    if (!inside.save(QString::fromStdString((ImgDir() / "a.jpg").string()), "JPEG")
-        || !beside.save(QString::fromStdString((kScratch / "secret.png").string()), "PNG"))
-        std::abort();
+    const auto save = [](const QImage& picture, const fs::path& file, const char* format) {
+        if (!picture.save(QString::fromStdString(file.string()), format))
+            std::abort();
+    };
+    save(inside, ImgDir() / "a.jpg", "JPEG");
+    save(beside, Scratch() / "secret.png", "PNG");
+    if (!fs::exists(kBeside / "secret.png"))
+        save(beside, kBeside / "secret.png", "PNG");
     fs::create_symlink("../secret.png", ImgDir() / "lien.png");
     return 0;
 }
@@ -179,11 +205,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.paper = (size / 4) % 2 ? sw::PlanPaper::Letter : sw::PlanPaper::A4;
     options.continuity = (size / 8) % 2 == 0;
     options.firstPage = (size / 16) % 2 == 0;
-    const fs::path pdfFile = kScratch / "plan.pdf";
+    const fs::path pdfFile = Scratch() / "plan.pdf";
     fs::remove(pdfFile);
     Require(sw::printout::WritePlanPdf(pdfFile, project, ImgDir(), options));
     // Nothing beside the plan but what was there.
-    for (const auto& entry : fs::directory_iterator(kScratch)) {
+    for (const auto& entry : fs::directory_iterator(Scratch())) {
         const std::string name = entry.path().filename().string();
         Require(name == "img" || name == "secret.png" || name == "plan.pdf");
     }
