@@ -20,6 +20,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPoint;
 class QPushButton;
+class QStackedWidget;
 class QWidget;
 
 namespace sw {
@@ -65,7 +66,7 @@ public:
     void MoveShot(int from, int to);
     // A new shot after the shown one, named by the user.
     void InsertShot();
-    // A copy of the shown shot after it, named after it with " (copie)".
+    // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
     void DuplicateShot();
 
 signals:
@@ -163,7 +164,9 @@ private:
     QFrame* ActPanel = nullptr;
     QLabel* ENoLabel = nullptr;
     QLineEdit* ShotFilter = nullptr;
+    QStackedWidget* listPlace_ = nullptr;
     TShotListBox* vListBox = nullptr;
+    QLabel* NoMatchLabel = nullptr;
     QPushButton* addEvntBtn = nullptr;
     QPushButton* insEvntBtn = nullptr;
     QPushButton* dupEvntBtn = nullptr;

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 
 #include "app/shotlistbox.h"
 #include "app/shotpictures.h"
@@ -51,8 +52,17 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     ShotFilter->setObjectName(QStringLiteral("ShotFilter"));
     ShotFilter->setPlaceholderText(QStringLiteral("Filtrer les plans"));
     ShotFilter->setClearButtonEnabled(true);
-    vListBox = new TShotListBox(ActPanel);
+    // The list, or in its place, while the filter matches no shot, a line
+    // that says so.
+    listPlace_ = new QStackedWidget(ActPanel);
+    vListBox = new TShotListBox(listPlace_);
     vListBox->setObjectName(QStringLiteral("vListBox"));
+    NoMatchLabel = new QLabel(QStringLiteral("Aucun plan ne correspond"), listPlace_);
+    NoMatchLabel->setObjectName(QStringLiteral("NoMatchLabel"));
+    NoMatchLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    NoMatchLabel->setWordWrap(true);
+    listPlace_->addWidget(vListBox);
+    listPlace_->addWidget(NoMatchLabel);
     addEvntBtn = AddButton(ActPanel, "addEvntBtn", QStringLiteral("Ajouter"));
     // Insérer and Dupliquer put their shot after the shown one.
     insEvntBtn = AddButton(ActPanel, "insEvntBtn", QStringLiteral("Insérer"));
@@ -68,7 +78,7 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(ENoLabel);
     column->addWidget(ShotFilter);
-    column->addWidget(vListBox, 1);
+    column->addWidget(listPlace_, 1);
     for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
         column->addWidget(button);
     // The list is a narrow column beside the shot's fields, wider in a

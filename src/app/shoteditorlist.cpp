@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 
 #include "app/shotlistbox.h"
 #include "app/shotpictures.h"
@@ -177,7 +178,9 @@ void TShotEditor::ShowShotState(int i)
 
 void TShotEditor::ShowNoShotState()
 {
-    ENoLabel->setText(QStringLiteral("No"));
+    // "No" heads a list without shots; under a filter that matches none, the
+    // list's place says so.
+    ENoLabel->setText(Shots().Count() == 0 ? QStringLiteral("No") : QString());
     SetShotControlsEnabled(false, Shots().Count() == 0 ? kAddAShot : kNoShotMatches);
     DelEvntBtn->setEnabled(false);
 }
@@ -219,6 +222,8 @@ void TShotEditor::HideFilteredRows()
         vListBox->setRowHidden(row, !ShotMatchesFilter(Shots().Event(static_cast<std::size_t>(row)), filter));
     // Rows hidden by the filter would make a drop's place ambiguous.
     vListBox->SetReorderAllowed(!Filtering());
+    listPlace_->setCurrentWidget(Filtering() && NearestVisibleRow(0) < 0 ? static_cast<QWidget*>(NoMatchLabel)
+                                                                         : static_cast<QWidget*>(vListBox));
 }
 
 int TShotEditor::NearestVisibleRow(int row) const

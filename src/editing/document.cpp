@@ -4,6 +4,7 @@
 
 #include "document/projectfile.h"
 #include "editing/documentcommands.h"
+#include "model/shotentry.h"
 
 namespace sw {
 
@@ -123,7 +124,7 @@ void TDocument::DuplicateShot(std::size_t index)
 {
     TEvent copy = project_.EventList.Event(index);
     const std::string original = copy.name;
-    copy.name += " (copie)";
+    copy.name = CopyName(project_.EventList, original);
     project_.EventList.CheckInsert(index + 1);
     Push(new TPlaceShotCommand(*this, ShotStepText("Dupliquer", original), index + 1, std::move(copy), false));
 }

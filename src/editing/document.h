@@ -56,8 +56,8 @@ public:
     // "Insérer", "Dupliquer". Throws sw::Error, changing nothing, when the
     // list is full.
     void PutShot(std::size_t index, const TEvent& shot, const char* verb);
-    // A copy of the shot at index put after it, named after it with
-    // " (copie)"; throws as PutShot does.
+    // A copy of the shot at index put after it, named by CopyName; throws
+    // as PutShot does.
     void DuplicateShot(std::size_t index);
     void DeleteShot(std::size_t index);
     // Takes the shot out at from and puts it at to, counted after the removal.

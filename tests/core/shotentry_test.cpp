@@ -31,7 +31,22 @@ TEST(ShotEntryText, NumberNameAndWholeSeconds)
     EXPECT_EQ(ShotEntryText(65534, Shot("", "100000")), "65535.  — 100000 s");
 }
 
-TEST(ShotMatchesFilter, NameOrActionWhateverTheCaseAndAccents)
+TEST(CopyName, NumbersTheCopiesOfAShotAndOfItsCopies)
+{
+    TEventList shots;
+    shots.AddEvent().name = "Café";
+    EXPECT_EQ(CopyName(shots, "Café"), "Café (copie)");
+    shots.AddEvent().name = "Café (copie)";
+    EXPECT_EQ(CopyName(shots, "Café"), "Café (copie 2)");
+    EXPECT_EQ(CopyName(shots, "Café (copie)"), "Café (copie 2)");
+    shots.AddEvent().name = "Café (copie 2)";
+    EXPECT_EQ(CopyName(shots, "Café (copie 2)"), "Café (copie 3)");
+    // Brackets that are not a copy's stay in the name.
+    EXPECT_EQ(CopyName(shots, "Bar (nuit)"), "Bar (nuit) (copie)");
+    EXPECT_EQ(CopyName(shots, "Bar (copie x)"), "Bar (copie x) (copie)");
+}
+
+TEST(ShotMatchesFilter, EveryTextOfTheShotWhateverTheCaseAndAccents)
 {
     const TEvent shot = Shot("Éclair dans l'escalier", "4", "Marie ouvre la fenêtre");
     EXPECT_TRUE(ShotMatchesFilter(shot, "ecl"));
@@ -41,11 +56,19 @@ TEST(ShotMatchesFilter, NameOrActionWhateverTheCaseAndAccents)
     EXPECT_TRUE(ShotMatchesFilter(shot, "FÊN"));
     EXPECT_TRUE(ShotMatchesFilter(shot, "  marie "));
     EXPECT_FALSE(ShotMatchesFilter(shot, "porte"));
-    // The duration and the other texts are not searched.
+    // The duration and the camera choices are not texts.
     EXPECT_FALSE(ShotMatchesFilter(shot, "4"));
-    TEvent withSound = shot;
-    withSound.sound = "pluie";
-    EXPECT_FALSE(ShotMatchesFilter(withSound, "pluie"));
+    EXPECT_FALSE(ShotMatchesFilter(shot, "general"));
+    // Sound, dialogue and effect are, without the tags of their formatting.
+    TEvent texts = shot;
+    texts.sound = "<b>Pluie</b> battante";
+    texts.dialogue = "- Où vas-tu ?";
+    texts.cam.effect = "<font color=red>fondu</font>";
+    EXPECT_TRUE(ShotMatchesFilter(texts, "pluie battante"));
+    EXPECT_TRUE(ShotMatchesFilter(texts, "OU VAS"));
+    EXPECT_TRUE(ShotMatchesFilter(texts, "fondu"));
+    EXPECT_FALSE(ShotMatchesFilter(texts, "font"));
+    EXPECT_FALSE(ShotMatchesFilter(texts, "red"));
     // No filter holds every shot.
     EXPECT_TRUE(ShotMatchesFilter(shot, ""));
     EXPECT_TRUE(ShotMatchesFilter(shot, "   "));
