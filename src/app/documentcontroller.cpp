@@ -41,6 +41,17 @@ private:
     QWidget* parent_;
 };
 
+// Tells the user what the folder helpers report in the status bar: a folder
+// made for the project's site is worth a note, not a box to close.
+class NoteNotifier : public Notifier {
+public:
+    explicit NoteNotifier(TDocumentView& view) : view_(view) {}
+    void Inform(const std::string& message) override { view_.ShowNote(uitext::FromUtf8(message)); }
+
+private:
+    TDocumentView& view_;
+};
+
 } // namespace
 
 TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts, TDocumentView& view,
@@ -129,7 +140,7 @@ ProjectDocument TDocumentController::NewProject(bool askName)
 
 void TDocumentController::TakeProjectFolders(const fs::path& file)
 {
-    MessageBoxNotifier notifier(prompts_, dialogParent_);
+    NoteNotifier notifier(view_);
     const SiteFolders folders = PrepareSiteFolders(file, &notifier);
     TProjectPaths& paths = app_.Paths();
     paths.SiteDir = folders.SiteDir;

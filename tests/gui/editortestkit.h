@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -320,6 +321,8 @@ struct Editor {
     void Trigger(const char* actionName) const { Find<QAction>(actionName)->trigger(); }
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
     bool PicturesShown() const { return swtest::PicturesShown(form.get()); }
+    // The note the status bar shows.
+    QString Note() const { return Find<QStatusBar>("statusBar")->currentMessage(); }
     const sw::ProjectDocument& Project() const { return app->Project(); }
     std::filesystem::path RecoveryFolder() const { return app->RecoveryFolder(); }
 

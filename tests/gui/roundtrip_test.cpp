@@ -133,13 +133,15 @@ private slots:
         const fs::path copy = root / "copie.vid";
         editor.prompts.fileToSave = Q(copy);
         editor.Trigger("mRename");
-        QStringList messages{QStringLiteral("Le répertoire ") + Q(root / "copie") + QStringLiteral(" vient d'être créé.")};
+        QStringList messages;
         // Pictures missing from the old image folder cannot come along.
         if (!withPictures && !pictures.empty())
             messages << QStringLiteral("Ces images n'ont pas pu être copiées dans le dossier « ")
                             + Q(sw::ImageFolderOf(sw::SiteFolderOf(copy))) + QStringLiteral(" » : ")
                             + PictureNamesInOrder(file).join(QStringLiteral(", "));
         QCOMPARE(editor.prompts.messages, messages);
+        // The new site folder is a note of the status bar, not a box.
+        QCOMPARE(editor.Note(), QStringLiteral("Le répertoire ") + Q(root / "copie") + QStringLiteral(" vient d'être créé."));
         QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(copy)));
         QCOMPARE(swtest::ReadBytes(copy), expected);
         if (withPictures)

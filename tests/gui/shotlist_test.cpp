@@ -384,10 +384,9 @@ private slots:
         QVERIFY(endImage->pixmap().isNull());
         QCOMPARE(endImage->text(), QStringLiteral("image introuvable : absent.jpg"));
         QCOMPARE(endImage->toolTip(), QStringLiteral("absent.jpg"));
-        QCOMPARE(editor.prompts.messages,
-                 (QStringList{QStringLiteral("Enregistrez d'abord votre scénario!"),
-                              QStringLiteral("Le répertoire ") + editor.Path(QStringLiteral("film"))
-                                  + QStringLiteral(" vient d'être créé.")}));
+        QCOMPARE(editor.prompts.messages, (QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")}));
+        QCOMPARE(editor.Note(),
+                 QStringLiteral("Le répertoire ") + editor.Path(QStringLiteral("film")) + QStringLiteral(" vient d'être créé."));
     }
 };
 
