@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "app/documentcontroller.h"
+#include "app/shoteditor.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 
@@ -66,6 +67,18 @@ void TmainForm::BuildMenu()
         connect(action, &QAction::triggered, this, [this, command = item.command] { RunUserCommand(prompts_, this, command); });
     }
     BuildEditMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction());
+    // The shots' commands and the tabs, between "Édition" and "HTML".
+    auto* shotMenu = new QMenu(QStringLiteral("&Plans"), this);
+    shotMenu->setObjectName(QStringLiteral("menuPlans"));
+    menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction(), shotMenu);
+    shots_->AddShotActions(shotMenu);
+    shotMenu->addSeparator();
+    for (int tab = 0; tab < 4; ++tab) {
+        QAction* action = shotMenu->addAction(QStringLiteral("Onglet « %1 »").arg(PageControl->tabText(tab)));
+        action->setObjectName(QStringLiteral("mTab%1").arg(tab + 1));
+        action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + tab)));
+        connect(action, &QAction::triggered, this, [this, tab] { PageControl->setCurrentIndex(tab); });
+    }
     if (QAction* style = findChild<QAction*>(QStringLiteral("Style1")))
         style->setEnabled(prompts_.HasStyleDialog());
     if (QAction* layoutAction = findChild<QAction*>(QStringLiteral("miseenpage1")))

@@ -17,6 +17,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPoint;
 class QPushButton;
@@ -68,6 +69,10 @@ public:
     void InsertShot();
     // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
     void DuplicateShot();
+
+    // The shot commands in menu, with their shortcuts (also in the buttons'
+    // tips): the buttons' commands, then the next and previous shot seen.
+    void AddShotActions(QMenu* menu);
 
 signals:
     // A click in the shot list has been handled; action is the shown shot's
@@ -152,6 +157,8 @@ private:
     std::optional<std::string> AskShotName(const QString& prompt, const std::string& current);
     // Entries from row to the end show their new numbers.
     void RenumberFrom(int row);
+    // The next (step 1) or previous (step -1) shot the list shows, if any.
+    void ShowNeighbour(int step);
 
     TDocument& document_;
     const TProjectPaths& paths_;

@@ -4,6 +4,9 @@
 
 #include <utility>
 
+#include <QAction>
+#include <QKeySequence>
+#include <QList>
 #include <QListWidgetItem>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -90,6 +93,62 @@ void TShotEditor::MoveShot(int from, int to)
         return;
     document_.MoveShot(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
     SelectRow(to);
+}
+
+void TShotEditor::AddShotActions(QMenu* menu)
+{
+    struct Entry {
+        const char* name;
+        QString caption;
+        QKeySequence shortcut;
+        QPushButton* button;  // null for the moves to a neighbour
+        int step;
+    };
+    const Entry entries[] = {
+        {"mShotAdd", QStringLiteral("&Ajouter un plan..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), addEvntBtn, 0},
+        {"mShotInsertAfter", QStringLiteral("&Insérer un plan..."), QKeySequence(Qt::Key_Insert), insEvntBtn, 0},
+        {"mShotDuplicateCurrent", QStringLiteral("&Dupliquer le plan"), QKeySequence(Qt::CTRL | Qt::Key_D), dupEvntBtn, 0},
+        {"mShotRenameCurrent", QStringLiteral("&Renommer le plan..."), QKeySequence(Qt::Key_F2), renamEvntBtn, 0},
+        {"mShotDeleteCurrent", QStringLiteral("&Supprimer le plan"), QKeySequence(Qt::Key_Delete), DelEvntBtn, 0},
+        {nullptr, QString(), QKeySequence(), nullptr, 0},
+        {"mShotNext", QStringLiteral("Plan su&ivant"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), nullptr, 1},
+        {"mShotPrevious", QStringLiteral("Plan &précédent"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), nullptr, -1},
+    };
+    QList<std::pair<QAction*, QPushButton*>> withButtons;
+    for (const Entry& entry : entries) {
+        if (!entry.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(entry.caption);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(entry.shortcut);
+        if (QPushButton* button = entry.button) {
+            // The button's command: a disabled button does nothing.
+            connect(action, &QAction::triggered, button, &QPushButton::click);
+            button->setToolTip(QString(entry.caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
+                               + QStringLiteral(" (") + entry.shortcut.toString(QKeySequence::NativeText)
+                               + QLatin1Char(')'));
+            withButtons.append({action, button});
+        } else {
+            connect(action, &QAction::triggered, this, [this, step = entry.step] { ShowNeighbour(step); });
+        }
+    }
+    // The menu shows the commands the buttons allow now.
+    connect(menu, &QMenu::aboutToShow, this, [withButtons] {
+        for (const auto& [action, button] : withButtons)
+            action->setEnabled(button->isEnabled());
+    });
+}
+
+void TShotEditor::ShowNeighbour(int step)
+{
+    for (int row = CurIndex_ + step; row >= 0 && row < vListBox->count(); row += step) {
+        if (!vListBox->isRowHidden(row)) {
+            SelectRow(row);
+            return;
+        }
+    }
 }
 
 void TShotEditor::ShowShotListMenu(const QPoint& pos)

@@ -2,12 +2,15 @@
 // drives the editor: controls by name, mouse and keys.
 
 #include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/frenchtranslations.h"
 #include "editortestkit.h"
 
 namespace {
@@ -44,6 +47,59 @@ private slots:
         Click(editor, "dupEvntBtn");
         QCOMPARE(editor.ShotNames(),
                  (QStringList{"plan 1", "plan 1 (copie 3)", "plan 1 (copie)", "plan 1 (copie 2)"}));
+    }
+
+    void theShotCommandsHaveKeysShownInFrenchInTheMenuAndTheTips()
+    {
+        QVERIFY(sw::InstallFrenchTranslations(*QCoreApplication::instance()));
+        swtest::Editor editor;
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+        auto* menu = editor.Find<QMenu>("menuPlans");
+        QCOMPARE(menu->title(), QStringLiteral("&Plans"));
+        QCOMPARE(editor.Find<QAction>("mShotAdd")->shortcut().toString(QKeySequence::NativeText),
+                 QStringLiteral("Ctrl+Maj+A"));
+        QCOMPARE(editor.Find<QPushButton>("addEvntBtn")->toolTip(), QStringLiteral("Ajouter un plan (Ctrl+Maj+A)"));
+        QCOMPARE(editor.Find<QPushButton>("DelEvntBtn")->toolTip(), QStringLiteral("Supprimer le plan (Suppr)"));
+
+        QWidget* list = editor.ShotList();
+        list->setFocus();
+        editor.prompts.nameAnswer = QStringLiteral("Deux");
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Deux"}));
+        editor.ClickShot(0);
+        editor.prompts.nameAnswer = QStringLiteral("Entre");
+        QTest::keyClick(list, Qt::Key_Insert);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Entre", "Deux"}));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Entre", "Entre (copie)", "Deux"}));
+        editor.prompts.nameAnswer = QStringLiteral("Copie");
+        QTest::keyClick(list, Qt::Key_F2);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Entre", "Copie", "Deux"}));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Entre", "Deux"}));
+
+        // Next and previous shot, from wherever the focus is.
+        auto* action = editor.Find<QPlainTextEdit>("actionMemo");
+        action->setFocus();
+        const int shown = editor.form->Shots().CurIndex();
+        QTest::keyClick(action, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(editor.form->Shots().CurIndex(), shown + 1);
+        QTest::keyClick(action, Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(action, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(editor.form->Shots().CurIndex(), shown - 1);
+        // A key typed in a text stays a key of the text.
+        QTest::keyClick(action, Qt::Key_X);
+        QTest::keyClick(action, Qt::Key_Delete);
+        QTest::keyClick(action, Qt::Key_Left);
+        QTest::keyClick(action, Qt::Key_Delete);
+        QCOMPARE(editor.ShotNames().size(), 3);
+
+        // One tab per key.
+        QTest::keyClick(action, Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(editor.Find<QTabWidget>("PageControl")->currentIndex(), 2);
+        QTest::keyClick(editor.form.get(), Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(editor.Find<QTabWidget>("PageControl")->currentIndex(), 0);
     }
 
     void theFilterSearchesEveryTextAndSaysWhenNothingMatches()

@@ -86,7 +86,7 @@ private slots:
         QList<QMenu*> menus;
         for (QAction* entry : editor.form->menuBar()->actions())
             menus << entry->menu();
-        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus.size(), 5);
         // Each caption reads as before, with Alt and its first letter to open it.
         QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Renommer", "Enregistrer\tCtrl+S",
@@ -94,9 +94,16 @@ private slots:
                                                      "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
         QCOMPARE(menus[1]->title(), QStringLiteral("&Édition"));
         QCOMPARE(MenuEntries(menus[1]), (QStringList{"Annuler\tCtrl+Z", "Rétablir\tCtrl+Shift+Z"}));
-        QCOMPARE(menus[2]->title(), QStringLiteral("&HTML"));
+        QCOMPARE(menus[2]->title(), QStringLiteral("&Plans"));
         QCOMPARE(MenuEntries(menus[2]),
+                 (QStringList{"&Ajouter un plan...\tCtrl+Shift+A", "&Insérer un plan...\tIns", "&Dupliquer le plan\tCtrl+D",
+                              "&Renommer le plan...\tF2", "&Supprimer le plan\tDel", "-", "Plan su&ivant\tCtrl+PgDown",
+                              "Plan &précédent\tCtrl+PgUp", "-", "Onglet « Idée »\tAlt+1", "Onglet « Continuité »\tAlt+2",
+                              "Onglet « Découpage »\tAlt+3", "Onglet « Rapport »\tAlt+4"}));
+        QCOMPARE(menus[3]->title(), QStringLiteral("&HTML"));
+        QCOMPARE(MenuEntries(menus[3]),
                  (QStringList{"Style...", "mise en page...", "-", "Publier\tF4", "Navigateur\tF5"}));
+        menus.removeAt(2);
         QCOMPARE(menus[3]->title(), QStringLiteral("&?"));
         QCOMPARE(MenuEntries(menus[3]), (QStringList{"à propos...", "-", "aide ..."}));
 
