@@ -7,7 +7,6 @@
 #include "app/dialogprompts.h"
 #include "app/editorapp.h"
 #include "app/mainform.h"
-#include "dialogs/aboutfrm.h"
 #include "model/appsettings.h"
 #include "qtshared/uitext.h"
 #include "recovery/recoverystore.h"
@@ -26,11 +25,9 @@ std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFi
     return app;
 }
 
-void StartEditorWindow(TmainForm& form, const TAppSettings& settings, const QStringList& arguments)
+void StartEditorWindow(TmainForm& form, const QStringList& arguments)
 {
     form.show();
-    if (settings.ShowAboutAtStart)
-        TAboutFrm::ShowWithoutWaiting(&form);
     form.FormShow(arguments);
 }
 
@@ -39,7 +36,7 @@ int RunEditor(QApplication& application, const QStringList& arguments)
     TDialogPrompts prompts;
     const std::unique_ptr<TEditorApp> app = MakeEditorApp(uitext::QStringToPath(QApplication::applicationFilePath()));
     TmainForm form(*app, prompts);
-    StartEditorWindow(form, app->Settings(), arguments);
+    StartEditorWindow(form, arguments);
     return application.exec();
 }
 

@@ -18,11 +18,10 @@ class TmainForm;
 // (RecoveryFolderPath); the settings read and the file type registered once.
 std::unique_ptr<TEditorApp> MakeEditorApp(const std::filesystem::path& programFile);
 
-// Shows the window at once, the About box over it when the settings ask for
-// it (without waiting for it to close), then starts it: the recovery copies
-// offered first, then the project of the first argument (or the last or a
-// new one).
-void StartEditorWindow(TmainForm& form, const TAppSettings& settings, const QStringList& arguments);
+// Shows the window at once, then starts it: the recovery copies offered
+// first, then the project of the first argument (or the last or a new one).
+// The About box shows only from the "?" menu.
+void StartEditorWindow(TmainForm& form, const QStringList& arguments);
 
 // Runs the editor: the application state, the main window started with the
 // arguments, then the event loop until the window closes.

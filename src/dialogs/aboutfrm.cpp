@@ -13,8 +13,8 @@ namespace sw {
 
 namespace {
 
-constexpr char kVersionText[] = "version 1.1 ";
-constexpr char kRevisionText[] = " 06.03.14";
+// The program's version, from CMake's project, as --version says it.
+constexpr char kVersionText[] = "version " SHOTWEAVE_VERSION;
 constexpr char kMailText[] = "courriel : shotweave@example.org";
 constexpr char kWebSiteText[] = "site web : www.example.org/shotweave";
 
@@ -72,7 +72,8 @@ TAboutFrm::TAboutFrm(QWidget* parent)
 
     VersionLbl = MakeLabel(Panel1, "VersionLbl", QString::fromLatin1(kVersionText), QRect(0, 40, 248, 15));
     VersionLbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    revLabel = MakeLabel(Panel1, "revLabel", QString::fromLatin1(kRevisionText), QRect(0, 55, 248, 15));
+    // The line below the version, which told a revision date of its own.
+    revLabel = MakeLabel(Panel1, "revLabel", QString(), QRect(0, 55, 248, 15));
     revLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const QColor green(0x00, 0x80, 0x00);
@@ -88,16 +89,6 @@ TAboutFrm::TAboutFrm(QWidget* parent)
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TAboutFrm::Timer1Timer);
     Timer1->start();
-}
-
-TAboutFrm* TAboutFrm::ShowWithoutWaiting(QWidget* window)
-{
-    auto* about = new TAboutFrm(window);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->setAttribute(Qt::WA_ShowWithoutActivating);
-    about->setModal(false);
-    about->show();
-    return about;
 }
 
 void TAboutFrm::Timer1Timer()

@@ -1,6 +1,5 @@
 #pragma once
 // Use: sw::TAboutFrm about(this); about.exec();  (it closes itself after about seven seconds)
-//  or: sw::TAboutFrm::ShowWithoutWaiting(window);  (over a window that stays usable)
 
 #include <QDialog>
 
@@ -17,10 +16,6 @@ class TAboutFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TAboutFrm(QWidget* parent = nullptr);
-
-    // The box over window, which keeps the keyboard and stays usable while
-    // the box is up; the box deletes itself once closed.
-    static TAboutFrm* ShowWithoutWaiting(QWidget* window);
 
     // One tick of Timer1; the window closes when the count passes 7.
     void Timer1Timer();

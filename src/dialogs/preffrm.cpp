@@ -13,12 +13,11 @@ namespace sw {
 
 namespace {
 
-TAppSettings SettingsWith(bool autoLoad, bool saveID, bool showAboutAtStart)
+TAppSettings SettingsWith(bool autoLoad, bool saveID)
 {
     TAppSettings settings;
     settings.AutoLoad = autoLoad;
     settings.SaveID = saveID;
-    settings.ShowAboutAtStart = showAboutAtStart;
     return settings;
 }
 
@@ -42,8 +41,6 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
         AddCheck(this, "AutoLoadCheck", QStringLiteral("Chargement auto du dernier fichier"), settings.AutoLoad);
     SaveIDCheck =
         AddCheck(this, "SaveIDCheck", QStringLiteral("Conserver les paramètres d'identité"), settings.SaveID);
-    ShowAboutCheck = AddCheck(this, "ShowAboutCheck", QStringLiteral("Afficher la fenêtre À propos au démarrage"),
-                              settings.ShowAboutAtStart);
     KeepBackupCheck = AddCheck(this, "KeepBackupCheck", QStringLiteral("Garder une copie de la version précédente"),
                                settings.KeepBackup);
 
@@ -64,7 +61,7 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 16, 14);
-    for (QCheckBox* check : {AutoLoadCheck, SaveIDCheck, ShowAboutCheck, KeepBackupCheck})
+    for (QCheckBox* check : {AutoLoadCheck, SaveIDCheck, KeepBackupCheck})
         column->addWidget(check);
     auto* autoSaveRow = new QHBoxLayout;
     autoSaveRow->addWidget(AutoSaveLabel);
@@ -77,8 +74,8 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart, QWidget* parent)
-    : TPrefFrm(SettingsWith(autoLoad, saveID, showAboutAtStart), parent)
+TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, QWidget* parent)
+    : TPrefFrm(SettingsWith(autoLoad, saveID), parent)
 {
 }
 
@@ -90,11 +87,6 @@ bool TPrefFrm::AutoLoad() const
 bool TPrefFrm::SaveID() const
 {
     return SaveIDCheck->isChecked();
-}
-
-bool TPrefFrm::ShowAboutAtStart() const
-{
-    return ShowAboutCheck->isChecked();
 }
 
 bool TPrefFrm::KeepBackup() const
@@ -111,7 +103,6 @@ void TPrefFrm::ApplyTo(TAppSettings& settings) const
 {
     settings.AutoLoad = AutoLoad();
     settings.SaveID = SaveID();
-    settings.ShowAboutAtStart = ShowAboutAtStart();
     settings.KeepBackup = KeepBackup();
     settings.AutoSaveSeconds = AutoSaveSeconds();
 }

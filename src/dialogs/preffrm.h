@@ -14,7 +14,7 @@ namespace sw {
 class TAppSettings;
 
 // The preferences dialog: automatic loading of the last file, keeping the
-// author name for new projects, the About box at start-up, keeping the
+// author name for new projects, keeping the
 // previous version of a saved file, and the seconds between two recovery
 // copies (0: none).
 class TPrefFrm : public QDialog {
@@ -23,11 +23,10 @@ public:
     // The dialog shows the settings' values.
     explicit TPrefFrm(const TAppSettings& settings, QWidget* parent = nullptr);
     // The first settings as given, the others at their defaults.
-    TPrefFrm(bool autoLoad, bool saveID, bool showAboutAtStart = true, QWidget* parent = nullptr);
+    TPrefFrm(bool autoLoad, bool saveID, QWidget* parent = nullptr);
 
     bool AutoLoad() const;
     bool SaveID() const;
-    bool ShowAboutAtStart() const;
     bool KeepBackup() const;
     int AutoSaveSeconds() const;
     // Gives the settings the dialog's values.
@@ -35,7 +34,6 @@ public:
 
     QCheckBox* AutoLoadCheck;
     QCheckBox* SaveIDCheck;
-    QCheckBox* ShowAboutCheck;
     QCheckBox* KeepBackupCheck;
     QLabel* AutoSaveLabel;
     QSpinBox* AutoSaveSpin;

@@ -267,7 +267,6 @@ void TAppSettings::ReadFromProfile(const IniFile& ini)
     ExportParts = ini.ReadString(kExport, "Parts", "");
     ExportGrid = ini.ReadString(kExport, "Grid", "");
     ExportPaper = ini.ReadString(kExport, "Paper", "");
-    ShowAboutAtStart = ini.ReadBool(kPrefs, kShowAboutKey, true);
     Window = ReadWindowPlace(ini);
 }
 
@@ -316,10 +315,9 @@ void TAppSettings::WriteToProfile(IniFile& ini) const
     for (const auto& [key, value] : exportKeys)
         if (!value->empty())
             ini.WriteString(kExport, key, *value);
-    if (ShowAboutAtStart)
-        ini.DeleteKey(kPrefs, kShowAboutKey);
-    else
-        ini.WriteBool(kPrefs, kShowAboutKey, false);
+    // The About box no longer shows at start-up: an earlier version's switch
+    // for it goes.
+    ini.DeleteKey(kPrefs, kShowAboutKey);
     // A run that never showed its window leaves the last place as it was.
     if (Window)
         WriteWindowPlace(ini, *Window);

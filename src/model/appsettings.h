@@ -90,9 +90,6 @@ public:
     std::string ExportParts;
     std::string ExportGrid;
     std::string ExportPaper;
-    // The About box shown over the window at start-up. Kept in the file under
-    // [PREFS] only when turned off.
-    bool ShowAboutAtStart = true;
     // The main window's place, known once a window was shown; kept under
     // [WINDOW] only then. A place whose four numbers are not all integers,
     // or whose size is not positive, is unknown; a broken or negative tab is

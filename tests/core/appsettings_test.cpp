@@ -275,27 +275,14 @@ TEST(WindowPlace, ABrokenValueGivesTheDefault)
     EXPECT_EQ(settings.Window->Tab, 0);
 }
 
-TEST(ShowAboutAtStart, IsOnByDefaultAndHasALineOnlyWhenOff)
+TEST(ShowAbout, AnEarlierVersionsSwitchForTheAboutBoxGoesAtTheNextWrite)
 {
     TemporaryFolder folder;
     const auto file = folder.Path() / "s.ini";
-    sw::TAppSettings settings;
-    EXPECT_TRUE(settings.ShowAboutAtStart);
-    settings.WriteSettings(file);
+    WriteAll(file, "[PREFS]\r\nShowAbout=0\r\n");
+    ReadFrom(file).WriteSettings(file);
     EXPECT_EQ(ReadAll(file).find("ShowAbout"), std::string::npos);
-
-    settings.ShowAboutAtStart = false;
-    settings.WriteSettings(file);
-    EXPECT_NE(ReadAll(file).find("[PREFS]\r\nregisterFType=0\r\nnoJSPlan=0\r\nShowAbout=0\r\n"), std::string::npos);
-    EXPECT_FALSE(ReadFrom(file).ShowAboutAtStart);
-
-    settings.ShowAboutAtStart = true;
-    settings.WriteSettings(file);
-    EXPECT_EQ(ReadAll(file).find("ShowAbout"), std::string::npos);
-    EXPECT_TRUE(ReadFrom(file).ShowAboutAtStart);
-
-    WriteAll(file, "[PREFS]\r\nShowAbout=non\r\n");
-    EXPECT_TRUE(ReadFrom(file).ShowAboutAtStart);
+    EXPECT_NE(ReadAll(file).find("[PREFS]"), std::string::npos);
 }
 
 TEST(AutoSaveAndBackup, DefaultToEveryMinuteAndKeepingTheBackup)

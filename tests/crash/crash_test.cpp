@@ -103,7 +103,7 @@ private slots:
         const std::unique_ptr<sw::TEditorApp> app = sw::MakeEditorApp(SHOTWEAVE_EXECUTABLE);
         QCOMPARE(app->RecoveryFolder(), store.Folder());
         sw::TmainForm form(*app, prompts);
-        sw::StartEditorWindow(form, app->Settings(), {QString::fromStdString(court.string())});
+        sw::StartEditorWindow(form, {QString::fromStdString(court.string())});
 
         QCOMPARE(prompts.recoveryQuestions.size(), 1);
         QVERIFY2(prompts.recoveryQuestions[0].startsWith(

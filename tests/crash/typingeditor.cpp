@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<sw::TEditorApp> app =
         sw::MakeEditorApp(sw::uitext::QStringToPath(QApplication::applicationFilePath()));
     sw::TmainForm form(*app, prompts);
-    sw::StartEditorWindow(form, app->Settings(), arguments);
+    sw::StartEditorWindow(form, arguments);
     if (auto* title = form.findChild<QLineEdit*>(QStringLiteral("titleEd"))) {
         title->setFocus();
         SendKey(title, Qt::Key_End, QString());

@@ -479,6 +479,7 @@ private slots:
         swtest::Editor editor;
         editor.ClickTab(2);
         editor.DropFilesOn(editor.Find<QLabel>("Image1"), {QUrl::fromLocalFile(Q(file))});
+        QVERIFY(editor.prompts.messages.isEmpty());
         QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(Q(file)));
         QCOMPARE(editor.ShotNames().size(), static_cast<int>(ShotPictures(file).size()));
     }
