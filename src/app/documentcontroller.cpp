@@ -309,7 +309,7 @@ void TDocumentController::mOuvrirClick()
 
 // ---------------------------------------------------------------- save
 
-void TDocumentController::mRenameClick()
+void TDocumentController::mSaveAsClick()
 {
     SaveProjectAs();
 }

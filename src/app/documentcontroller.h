@@ -60,7 +60,7 @@ public:
 
     void mNewClick();
     void mOuvrirClick();
-    void mRenameClick();
+    void mSaveAsClick();
     void mSaveClick();
     void mPrefsClick();
     void Style1Click();

@@ -94,7 +94,7 @@ void TmainForm::RunCommand(Command&& command)
 
 void TmainForm::ConnectShotEditor()
 {
-    shots_->Pictures().SetSaveCommand([this] { document_->mRenameClick(); });
+    shots_->Pictures().SetSaveCommand([this] { document_->mSaveAsClick(); });
     connect(shots_, &TShotEditor::shotClicked, this, [this](const QString& action) {
         const int tab = PageControl->currentIndex();
         if (tab == 2 || tab == 3)

@@ -29,8 +29,9 @@ void TmainForm::BuildMenu()
     const Item items[] = {
         {"Fichier", "mNew", QStringLiteral("Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N), [&document] { document.mNewClick(); }},
         {"Fichier", "mOuvrir", QStringLiteral("Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O), [&document] { document.mOuvrirClick(); }},
-        {"Fichier", "mRename", QStringLiteral("Renommer"), QKeySequence(), [&document] { document.mRenameClick(); }},
         {"Fichier", "mSave", QStringLiteral("Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), [&document] { document.mSaveClick(); }},
+        // The project and its pictures under another name, which it keeps.
+        {"Fichier", "mSaveAs", QStringLiteral("Enregistrer sous..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&document] { document.mSaveAsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mExportPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(), [&document] { document.ExportPdfClick(); }},
         {"Fichier", "mExportCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(), [&document] { document.ExportCsvClick(); }},

@@ -125,7 +125,7 @@ private slots:
 
         // "Renommer" saves under the new name even with a current file.
         editor.prompts.fileToSave = editor.Path(QStringLiteral("autre.vid"));
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         QVERIFY(QFileInfo::exists(editor.Path(QStringLiteral("autre.vid"))));
         QCOMPARE(editor.app->Paths().SiteDir, fs::path(editor.Path(QStringLiteral("autre")).toStdString()));
     }
@@ -153,10 +153,10 @@ private slots:
         const QString other = editor.Path(QStringLiteral("autre.vid"));
         WriteBytes(other, "ancien");
         editor.prompts.fileToSave = other;
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         QCOMPARE(ReadAll(editor.Path(QStringLiteral("autre.vid~")).toStdString()), std::string("ancien"));
         editor.prompts.fileToSave = editor.Path(QStringLiteral("neuf.vid"));
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         QVERIFY(QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid"))));
         QVERIFY(!QFileInfo::exists(editor.Path(QStringLiteral("neuf.vid~"))));
 

@@ -73,7 +73,7 @@ void ClickCheckBox(QCheckBox* box)
 void SaveAs(swtest::Editor& editor, const QString& file)
 {
     editor.prompts.fileToSave = file;
-    editor.Trigger("mRename");
+    editor.Trigger("mSaveAs");
     editor.prompts.fileToSave.clear();
 }
 

@@ -96,7 +96,7 @@ void Open(swtest::Editor& editor, const fs::path& file)
 void SaveAs(swtest::Editor& editor, const fs::path& file)
 {
     editor.prompts.fileToSave = Q(file);
-    editor.Trigger("mRename");
+    editor.Trigger("mSaveAs");
     editor.prompts.fileToSave.clear();
 }
 

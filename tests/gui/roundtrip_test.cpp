@@ -132,7 +132,7 @@ private slots:
 
         const fs::path copy = root / "copie.vid";
         editor.prompts.fileToSave = Q(copy);
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         QStringList messages;
         // Pictures missing from the old image folder cannot come along.
         if (!withPictures && !pictures.empty())
@@ -201,7 +201,7 @@ private slots:
         editor.prompts.fileToOpen = Q(first);
         editor.Trigger("mOuvrir");
         editor.prompts.fileToSave = Q(second);
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         QEXPECT_FAIL("", "a new project's empty report caption is read back as \"Rapport de production\"", Continue);
         QCOMPARE(swtest::ReadBytes(second), swtest::ReadBytes(first));
     }

@@ -38,7 +38,7 @@ struct FileEditor : swtest::Editor {
     void SaveAs(const fs::path& file)
     {
         prompts.fileToSave = QString::fromStdString(file.string());
-        Trigger("mRename");
+        Trigger("mSaveAs");
     }
     void Open(const fs::path& file)
     {

@@ -39,7 +39,7 @@ void ClickButton(swtest::Editor& editor, const char* name)
 std::string SavedBytes(swtest::Editor& editor)
 {
     editor.prompts.fileToSave = editor.Path(QStringLiteral("etat%1.vid").arg(editor.prompts.saveDialogs + 1));
-    editor.Trigger("mRename");
+    editor.Trigger("mSaveAs");
     const std::string bytes = ReadBytes(editor.prompts.fileToSave.toStdString());
     editor.prompts.fileToSave.clear();
     return bytes;
@@ -322,7 +322,7 @@ private slots:
 
         const QString good = editor.Path(QStringLiteral("bon.vid"));
         editor.prompts.fileToSave = good;
-        editor.Trigger("mRename");
+        editor.Trigger("mSaveAs");
         editor.prompts.fileToSave.clear();
         ClickButton(editor, "addEvntBtn");
         editor.prompts.saveAnswers = {sw::SaveAnswer::No};
