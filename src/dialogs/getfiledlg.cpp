@@ -120,11 +120,15 @@ void TGetFileDlg::FillFileList()
     const QDir folder(folder_);
     const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     const QFileIconProvider icons;
-    // A link to a file outside the folder is no picture of the project.
+    // A link to a file outside the folder is no picture of the project, and
+    // a file whose header no reader knows is no picture at all.
     const std::filesystem::path imgDir = uitext::QStringToPath(folder_);
     for (const QFileInfo& file : files) {
         const std::string name = uitext::ToUtf8(file.fileName());
-        if (IsPictureFileName(name) && PictureFile(imgDir, name))
+        if (!IsPictureFileName(name))
+            continue;
+        if (const std::optional<std::filesystem::path> picture = PictureFile(imgDir, name);
+            picture && IsReadablePicture(*picture))
             new QListWidgetItem(icons.icon(file), file.fileName(), FileListBox);
     }
 }

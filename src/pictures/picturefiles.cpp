@@ -219,6 +219,15 @@ QImage LoadPictureForBox(const std::filesystem::path& file, QSize box)
     return ReadAtSize(reader, fitted);
 }
 
+bool IsReadablePicture(const std::filesystem::path& file)
+{
+    if (!IsRegularFile(file))
+        return false;
+    QImageReader reader(ToQString(file));
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead() && reader.size().isValid();
+}
+
 bool ClaimsTooManyPixels(const std::filesystem::path& file)
 {
     if (!IsRegularFile(file))

@@ -31,6 +31,10 @@ std::string ImportPicture(const std::filesystem::path& source, const std::filesy
 // kMaxPicturePixels, or the box is empty.
 QImage LoadPictureForBox(const std::filesystem::path& file, QSize box);
 
+// Whether the file is a picture Qt can read, from its header alone: a regular
+// file of a known format with a size. The picture chooser lists these.
+bool IsReadablePicture(const std::filesystem::path& file);
+
 // Whether the header of the picture file claims more than kMaxPicturePixels,
 // which no one decodes; false for a file that is no picture or no regular file.
 bool ClaimsTooManyPixels(const std::filesystem::path& file);
