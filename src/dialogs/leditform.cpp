@@ -22,6 +22,11 @@ TLEditForm::TLEditForm(const QString& prompt, const QString& text, QWidget* pare
     OkBtn->setGeometry(184, 50, 80, 26);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // Annuler, as Escape: no name.
+    CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(98, 50, 80, 26);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     RefuseBlankNames();
 }
 

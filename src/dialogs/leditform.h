@@ -22,6 +22,7 @@ public:
 
     QLineEdit* Edit1;
     QPushButton* OkBtn;
+    QPushButton* CancelBtn;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -58,6 +58,10 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // Annuler, as Escape, keeps the settings as they were.
+    CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 16, 14);
@@ -69,7 +73,11 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     autoSaveRow->addStretch(1);
     column->addLayout(autoSaveRow);
     column->addSpacing(18);
-    column->addWidget(OkBtn, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CancelBtn);
+    buttons->addWidget(OkBtn);
+    column->addLayout(buttons);
     // The dialog holds its texts and nothing more.
     column->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -38,6 +38,7 @@ public:
     QLabel* AutoSaveLabel;
     QSpinBox* AutoSaveSpin;
     QPushButton* OkBtn;
+    QPushButton* CancelBtn;
 };
 
 } // namespace sw

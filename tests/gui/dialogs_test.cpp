@@ -161,6 +161,35 @@ private slots:
         QCOMPARE(dlg.ChosenFileName(), std::optional<QString>(QStringLiteral("b.jpg")));
     }
 
+    // The name entry and the preferences close without a change by their
+    // "Annuler" and by Escape.
+    void theNameEntryAndThePreferencesHaveAnnulerAndAnswerEscape()
+    {
+        for (const bool byKey : {false, true}) {
+            sw::TLEditForm name(QStringLiteral("nom du plan"), QStringLiteral("plan 2"));
+            name.open();
+            QVERIFY(QTest::qWaitForWindowExposed(&name));
+            QCOMPARE(name.CancelBtn->text(), QStringLiteral("Annuler"));
+            QVERIFY(name.CancelBtn->geometry().right() < name.OkBtn->geometry().left());
+            if (byKey)
+                QTest::keyClick(&name, Qt::Key_Escape);
+            else
+                name.CancelBtn->click();
+            QCOMPARE(name.result(), int(QDialog::Rejected));
+
+            sw::TPrefFrm prefs(true, false);
+            prefs.open();
+            QVERIFY(QTest::qWaitForWindowExposed(&prefs));
+            QCOMPARE(prefs.CancelBtn->text(), QStringLiteral("Annuler"));
+            QTest::mouseClick(prefs.AutoLoadCheck, Qt::LeftButton, Qt::NoModifier, QPoint(8, prefs.AutoLoadCheck->height() / 2));
+            if (byKey)
+                QTest::keyClick(&prefs, Qt::Key_Escape);
+            else
+                prefs.CancelBtn->click();
+            QCOMPARE(prefs.result(), int(QDialog::Rejected));
+        }
+    }
+
     void nameEntryShowsThePromptAndReturnsTheTypedName()
     {
         QCOMPARE(sw::TLEditForm(QString(), QString()).windowTitle(), QStringLiteral("Ajouter un élément"));
