@@ -20,24 +20,25 @@ namespace sw {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: shotweave [FILE.vid]\n"
-    "       shotweave --publish FILE.vid\n"
-    "       shotweave --pdf FILE.vid OUT.pdf [--grid 2x3] [--paper a4]\n"
-    "       shotweave --csv FILE.vid OUT.csv\n"
-    "       shotweave --help | --version\n"
+    "Utilisation : shotweave [PROJET.vid]\n"
+    "              shotweave --publish PROJET.vid\n"
+    "              shotweave --pdf PROJET.vid SORTIE.pdf [--grid 2x3] [--paper a4]\n"
+    "              shotweave --csv PROJET.vid SORTIE.csv\n"
+    "              shotweave --help | --version\n"
     "\n"
-    "  FILE.vid            open the project in the editor\n"
-    "  --publish FILE.vid  publish the project's web site into the folder named\n"
-    "                      after the file, beside it, and quit\n"
-    "  --pdf FILE.vid OUT.pdf\n"
-    "                      write the plan (first page, continuity, technical\n"
-    "                      breakdown, storyboard) as a PDF file, and quit;\n"
-    "                      --grid 1x1, 2x2, 2x3 or 3x4 panels per storyboard\n"
-    "                      page (2x3 by default), --paper a4 or letter\n"
-    "  --csv FILE.vid OUT.csv\n"
-    "                      write the shot list as a CSV file, and quit\n"
-    "  --help              show this help and quit\n"
-    "  --version           show the version and quit\n";
+    "  PROJET.vid          ouvre le projet dans l'éditeur\n"
+    "  --publish PROJET.vid\n"
+    "                      publie le site du projet dans le dossier qui porte le\n"
+    "                      nom du fichier, à côté de lui, puis s'arrête\n"
+    "  --pdf PROJET.vid SORTIE.pdf\n"
+    "                      écrit le plan (première page, continuité, découpage\n"
+    "                      technique, storyboard) en PDF, puis s'arrête ;\n"
+    "                      --grid 1x1, 2x2, 2x3 ou 3x4 cases par page de\n"
+    "                      storyboard (2x3 par défaut), --paper a4 ou letter\n"
+    "  --csv PROJET.vid SORTIE.csv\n"
+    "                      écrit la liste des plans en CSV, puis s'arrête\n"
+    "  --help              affiche cette aide, puis s'arrête\n"
+    "  --version           affiche la version, puis s'arrête\n";
 
 // Announcements of the core become lines on the error stream, so that the
 // output holds the confirmation alone.
@@ -95,26 +96,26 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
         if (takesPlanOptions && arg == "--grid" && hasValue) {
             const auto grid = ParsePanelGrid(args[++i]);
             if (!grid) {
-                complaint = "--grid takes 1x1, 2x2, 2x3 or 3x4";
+                complaint = "--grid prend 1x1, 2x2, 2x3 ou 3x4";
                 return std::nullopt;
             }
             parsed.options.grid = *grid;
         } else if (takesPlanOptions && arg == "--paper" && hasValue) {
             const auto paper = ParsePlanPaper(args[++i]);
             if (!paper) {
-                complaint = "--paper takes a4 or letter";
+                complaint = "--paper prend a4 ou letter";
                 return std::nullopt;
             }
             parsed.options.paper = *paper;
         } else if (arg.empty() || arg.starts_with("--")) {
-            complaint = arg.empty() ? "an empty file name" : "unknown option " + arg;
+            complaint = arg.empty() ? "un nom de fichier vide" : "option inconnue : " + arg;
             return std::nullopt;
         } else {
             files.push_back(arg);
         }
     }
     if (files.size() != 2) {
-        complaint = args.front() + " takes a project file and an output file";
+        complaint = args.front() + " prend un fichier de projet et un fichier de sortie";
         return std::nullopt;
     }
     parsed.project = std::filesystem::absolute(files[0]);
@@ -156,7 +157,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string complaint;
     const auto arguments = ParseExport(args, pdf, complaint);
     if (!arguments || (pdf && !writePdf)) {
-        err << "shotweave: " << (arguments ? "this program cannot draw PDF files" : complaint) << "\n" << kUsage;
+        err << "shotweave: " << (arguments ? "ce programme ne peut pas dessiner de PDF" : complaint) << "\n" << kUsage;
         return 2;
     }
     try {
@@ -189,7 +190,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
     }
     if (first == "--publish") {
         if (args.size() != 2 || args[1].empty()) {
-            err << "shotweave: --publish takes one project file\n" << kUsage;
+            err << "shotweave: --publish prend un fichier de projet\n" << kUsage;
             return 2;
         }
         StreamNotifier notifier(err);
@@ -203,7 +204,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
     if (first == "--pdf" || first == "--csv")
         return RunExport(args, out, err, writePdf);
     if (first.starts_with("--")) {
-        err << "shotweave: unknown option " << first << "\n" << kUsage;
+        err << "shotweave: option inconnue : " << first << "\n" << kUsage;
         return 2;
     }
     return std::nullopt;

@@ -64,11 +64,19 @@ TEST(CommandLineTest, HelpVersionAndEditorArguments)
 {
     const Outcome help = RunWith({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("--publish FILE.vid"), std::string::npos);
+    // In French, with the options' names as they are.
+    EXPECT_EQ(help.out.rfind("Utilisation : shotweave [PROJET.vid]\n", 0), 0u);
+    for (const char* option : {"--publish PROJET.vid", "--pdf PROJET.vid SORTIE.pdf", "--grid", "--paper",
+                               "--csv PROJET.vid SORTIE.csv", "--help", "--version"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    for (const char* english : {"Usage", " show ", " write ", " and quit", " the "})
+        EXPECT_EQ(help.out.find(english), std::string::npos) << english;
     const Outcome version = RunWith({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, std::string("shotweave ") + SHOTWEAVE_VERSION + "\n");
-    EXPECT_EQ(RunWith({"--frobnicate"}).exitCode, 2);
+    const Outcome unknown = RunWith({"--frobnicate"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.err.rfind("shotweave: option inconnue : --frobnicate\nUtilisation : ", 0), 0u);
     EXPECT_FALSE(RunWith({}).exitCode.has_value());
     EXPECT_FALSE(RunWith({"court.vid"}).exitCode.has_value()) << "a project file alone starts the editor";
     const Outcome missing = RunWith({"--publish"});
@@ -330,7 +338,7 @@ TEST(CommandLineExportTest, BadUsageExitsTwoAndErrorsExitOneWritingNothing)
         const Outcome run = RunWith(args, RecordingWriter(call));
         EXPECT_EQ(run.exitCode, 2) << args.size() << " " << args.back();
         EXPECT_TRUE(run.out.empty());
-        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+        EXPECT_NE(run.err.find("Utilisation : "), std::string::npos);
     }
     EXPECT_EQ(call.calls, 0);
     EXPECT_EQ(RunWith({"--pdf", file.string(), out}).exitCode, 2) << "no drawing, no PDF";
