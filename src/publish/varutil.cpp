@@ -27,6 +27,15 @@ std::locale UserLocale()
 
 std::string FormatTime(const std::tm& moment, const std::locale& locale, char conversion)
 {
+    // Without a locale of the user's (C or POSIX, as on many servers) the
+    // date reads in the French order, not the American one of the C
+    // locale: 09/12/2026.
+    if (locale.name() == "C" || locale.name() == "POSIX") {
+        char text[32] = {};
+        const char* format = conversion == 'x' ? "%d/%m/%Y" : "%H:%M:%S";
+        const std::size_t length = std::strftime(text, sizeof text, format, &moment);
+        return std::string(text, length);
+    }
     std::ostringstream stream;
     stream.imbue(locale);
     const auto& facet = std::use_facet<std::time_put<char>>(locale);
