@@ -184,6 +184,7 @@ void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
 
 void TDocumentController::HoldFile(const fs::path& file, std::optional<std::uint64_t> hash, HoldMode mode)
 {
+    app_.Settings().NoteRecentFile(file);
     const std::string user = app_.Settings().AuthorName.empty() ? LoginName() : app_.Settings().AuthorName;
     const QString note = fileGuard_->Hold(file, hash, mode, user);
     if (!note.isEmpty())
@@ -283,6 +284,11 @@ QString TDocumentController::DialogFolder() const
     const fs::path& current = app_.Paths().CurrentFile;
     if (!current.empty())
         return uitext::PathToQString(current.parent_path());
+    // No project yet: the folder of the last one opened or saved.
+    const std::vector<fs::path>& recent = app_.Settings().RecentFiles;
+    std::error_code ignored;
+    if (!recent.empty() && fs::is_directory(recent.front().parent_path(), ignored))
+        return uitext::PathToQString(recent.front().parent_path());
     return QDir::homePath();
 }
 
@@ -296,6 +302,13 @@ void TDocumentController::mNewClick()
     view_.ResetDocument();
     app_.Document().Reset(NewProject(true));
     DiscardRecoveryCopies();
+}
+
+void TDocumentController::OpenRecentFile(const fs::path& file)
+{
+    if (!MaySaveChanges())
+        return;
+    OpenCurrentFile(file);
 }
 
 void TDocumentController::mOuvrirClick()

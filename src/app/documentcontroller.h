@@ -60,6 +60,8 @@ public:
 
     void mNewClick();
     void mOuvrirClick();
+    // Opens one of the recent files, after the unsaved-changes question.
+    void OpenRecentFile(const std::filesystem::path& file);
     void mSaveAsClick();
     void mSaveClick();
     void mPrefsClick();

@@ -17,6 +17,7 @@ class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 class QToolButton;
@@ -76,6 +77,8 @@ private:
     void MoveFocusOnTabInGeneralInformation();
     void BuildInfoPanel(QWidget* central, QBoxLayout* column);
     void BuildMenu();
+    // "Fichiers récents" in menu, before the entry before.
+    void BuildRecentMenu(QMenu* fileMenu, QAction* before);
     // The "Édition" menu, before the menu before (mainformsteps.cpp).
     void BuildEditMenu(QAction* before);
     // The general information and the report: sent to the document as they

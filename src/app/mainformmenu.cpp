@@ -1,6 +1,9 @@
 #include "app/mainform.h"
 
+#include <filesystem>
 #include <functional>
+#include <system_error>
+#include <vector>
 
 #include <QAction>
 #include <QKeySequence>
@@ -9,7 +12,9 @@
 
 #include "app/documentcontroller.h"
 #include "app/shoteditor.h"
+#include "app/editorapp.h"
 #include "app/usercommand.h"
+#include "qtshared/uitext.h"
 #include "app/userprompts.h"
 
 // The main window's menus: one table of entries, each with its object name,
@@ -67,6 +72,7 @@ void TmainForm::BuildMenu()
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, [this, command = item.command] { RunUserCommand(prompts_, this, command); });
     }
+    BuildRecentMenu(findChild<QMenu*>(QStringLiteral("menuFichier")), findChild<QAction*>(QStringLiteral("mSave")));
     BuildEditMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction());
     // The shots' commands and the tabs, between "Édition" and "HTML".
     auto* shotMenu = new QMenu(QStringLiteral("&Plans"), this);
@@ -84,6 +90,34 @@ void TmainForm::BuildMenu()
         style->setEnabled(prompts_.HasStyleDialog());
     if (QAction* layoutAction = findChild<QAction*>(QStringLiteral("miseenpage1")))
         layoutAction->setEnabled(prompts_.HasLayoutDialog());
+}
+
+void TmainForm::BuildRecentMenu(QMenu* fileMenu, QAction* before)
+{
+    auto* recent = new QMenu(QStringLiteral("Fichiers &récents"), fileMenu);
+    recent->setObjectName(QStringLiteral("menuRecent"));
+    fileMenu->insertMenu(before, recent);
+    // Made again each time it opens: the list follows every open and save,
+    // and a file gone since shows greyed.
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const std::vector<std::filesystem::path>& files = app_.Settings().RecentFiles;
+        int n = 0;
+        for (const std::filesystem::path& file : files) {
+            ++n;
+            QAction* action = recent->addAction(QStringLiteral("&%1 %2").arg(n).arg(uitext::PathToQString(file.filename())));
+            action->setObjectName(QStringLiteral("mRecent%1").arg(n));
+            const QString path = uitext::PathToQString(file);
+            action->setToolTip(path);
+            action->setStatusTip(path);
+            std::error_code ignored;
+            action->setEnabled(std::filesystem::is_regular_file(file, ignored));
+            connect(action, &QAction::triggered, this,
+                    [this, file] { RunUserCommand(prompts_, this, [this, &file] { document_->OpenRecentFile(file); }); });
+        }
+        if (files.empty())
+            recent->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+    });
 }
 
 } // namespace sw

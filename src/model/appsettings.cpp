@@ -20,6 +20,7 @@ namespace {
 constexpr std::string_view kGeneral = "GENERAL";
 constexpr std::string_view kPrefs = "PREFS";
 constexpr std::string_view kExport = "EXPORT";
+constexpr std::string_view kRecent = "RECENT";
 constexpr std::string_view kWindow = "WINDOW";
 constexpr std::string_view kShowAboutKey = "ShowAbout";
 constexpr std::string_view kEscapedSuffix = "Escaped";
@@ -268,6 +269,21 @@ void TAppSettings::ReadFromProfile(const IniFile& ini)
     ExportGrid = ini.ReadString(kExport, "Grid", "");
     ExportPaper = ini.ReadString(kExport, "Paper", "");
     Window = ReadWindowPlace(ini);
+    RecentFiles.clear();
+    for (std::size_t n = 1; n <= kMaxRecentFiles; ++n) {
+        const std::string file = ReadText(ini, kRecent, "File" + std::to_string(n));
+        if (file.empty())
+            break;
+        RecentFiles.emplace_back(file);
+    }
+}
+
+void TAppSettings::NoteRecentFile(const std::filesystem::path& file)
+{
+    std::erase(RecentFiles, file);
+    RecentFiles.insert(RecentFiles.begin(), file);
+    if (RecentFiles.size() > kMaxRecentFiles)
+        RecentFiles.resize(kMaxRecentFiles);
 }
 
 void TAppSettings::WriteSettings(const std::filesystem::path& iniFile) const
@@ -292,6 +308,15 @@ void TAppSettings::WriteToProfile(IniFile& ini) const
     ini.WriteBool(kGeneral, "SaveID", SaveID);
     ini.WriteBool(kGeneral, "AutoLoad", AutoLoad);
     WriteText(ini, kGeneral, "LastFileName", LastFileName.string());
+    for (std::size_t n = 1; n <= kMaxRecentFiles; ++n) {
+        const std::string key = "File" + std::to_string(n);
+        if (n <= RecentFiles.size()) {
+            WriteText(ini, kRecent, key, RecentFiles[n - 1].string());
+        } else {
+            ini.DeleteKey(kRecent, key);
+            ini.DeleteKey(kRecent, EscapedKey(key));
+        }
+    }
     WriteText(ini, kGeneral, "AuthorName", AuthorName);
     // The guide's address is a line of its own only when one was given, so
     // that an ordinary settings file holds the six keys alone.

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sw {
 
@@ -67,6 +68,12 @@ public:
     bool registerFType = false;     // the ".vid" type was registered once
     bool noJSPlan = false;          // default of the page settings' no-viewer option
     std::filesystem::path LastFileName;  // project current at the end of the last run
+    // The projects opened or saved last, newest first, kMaxRecentFiles at
+    // most; kept under [RECENT] as File1, File2… once there is one.
+    std::vector<std::filesystem::path> RecentFiles;
+    static constexpr std::size_t kMaxRecentFiles = 8;
+    // Puts file first among the recent files, once.
+    void NoteRecentFile(const std::filesystem::path& file);
     // Address of the user guide; empty means the installed guide
     // (HelpAddressFor gives the address to open). Kept in the file under
     // "HelpAddress" only when it is not empty.

@@ -1,5 +1,6 @@
 #include "model/appsettings.h"
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -273,6 +274,32 @@ TEST(WindowPlace, ABrokenValueGivesTheDefault)
     settings = ReadFrom(file);
     ASSERT_TRUE(settings.Window.has_value());
     EXPECT_EQ(settings.Window->Tab, 0);
+}
+
+TEST(RecentFiles, NewestFirstOnceEachEightAtMostAndKeptInTheFile)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "s.ini";
+    sw::TAppSettings settings;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("RECENT"), std::string::npos);
+    for (int n = 1; n <= 10; ++n)
+        settings.NoteRecentFile("/films/p" + std::to_string(n) + ".vid");
+    settings.NoteRecentFile("/films/p5.vid");
+    settings.NoteRecentFile("/films/é t\u00e9.vid");
+    ASSERT_EQ(settings.RecentFiles.size(), 8u);
+    EXPECT_EQ(settings.RecentFiles[0], std::filesystem::path("/films/é t\u00e9.vid"));
+    EXPECT_EQ(settings.RecentFiles[1], std::filesystem::path("/films/p5.vid"));
+    EXPECT_EQ(settings.RecentFiles[2], std::filesystem::path("/films/p10.vid"));
+    // p5 moved to the front once; p3, the oldest, went.
+    EXPECT_EQ(settings.RecentFiles[7], std::filesystem::path("/films/p4.vid"));
+    EXPECT_EQ(std::count(settings.RecentFiles.begin(), settings.RecentFiles.end(), std::filesystem::path("/films/p5.vid")), 1);
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadFrom(file).RecentFiles, settings.RecentFiles);
+    settings.RecentFiles.resize(2);
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadFrom(file).RecentFiles, settings.RecentFiles);
+    EXPECT_EQ(ReadAll(file).find("File3"), std::string::npos);
 }
 
 TEST(ShowAbout, AnEarlierVersionsSwitchForTheAboutBoxGoesAtTheNextWrite)

@@ -79,6 +79,8 @@ public:
     int saveDialogs = 0;
     std::optional<QString> nameAnswer;     // nothing: the name dialog is closed without "Accepter"
     QStringList namePrompts;
+    // The folders the open dialog started in.
+    QStringList openFolders;
     // The names the dialog offered.
     QStringList nameTexts;
     std::optional<QString> pictureAnswer;  // nothing: the chooser gives no file
@@ -133,7 +135,11 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    QString ChooseProjectToOpen(QWidget*, const QString&) override { return fileToOpen; }
+    QString ChooseProjectToOpen(QWidget*, const QString& folder) override
+    {
+        openFolders << folder;
+        return fileToOpen;
+    }
     QString ChooseProjectToSave(QWidget*, const QString&) override
     {
         ++saveDialogs;

@@ -1,6 +1,8 @@
 // What got in the way of a new user in the first hour, driven as that user
 // drives the editor: controls by name, mouse and keys.
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -100,6 +102,43 @@ private slots:
         QCOMPARE(editor.Find<QTabWidget>("PageControl")->currentIndex(), 2);
         QTest::keyClick(editor.form.get(), Qt::Key_1, Qt::AltModifier);
         QCOMPARE(editor.Find<QTabWidget>("PageControl")->currentIndex(), 0);
+    }
+
+    void theRecentFilesAreInTheFileMenuAndTheOpenDialogStartsInTheLastFolder()
+    {
+        QTemporaryDir dir;
+        const QString films = QDir(dir.path()).filePath(QStringLiteral("films"));
+        QVERIFY(QDir().mkpath(films));
+        const QString first = QDir(films).filePath(QStringLiteral("un.vid"));
+        const QString second = QDir(films).filePath(QStringLiteral("deux.vid"));
+        {
+            swtest::Editor editor;
+            editor.prompts.fileToSave = first;
+            editor.Trigger("mSave");
+            editor.prompts.fileToSave = second;
+            editor.Trigger("mSaveAs");
+            editor.prompts.saveAnswers = {sw::SaveAnswer::No};
+            editor.Trigger("mNew");
+            // A new project: the open dialog starts where the last file is.
+            editor.prompts.fileToOpen.clear();
+            editor.Trigger("mOuvrir");
+            QCOMPARE(editor.prompts.openFolders.last(), films);
+
+            auto* recent = editor.Find<QMenu>("menuRecent");
+            QMetaObject::invokeMethod(recent, "aboutToShow");
+            QCOMPARE(recent->actions().size(), 2);
+            QCOMPARE(recent->actions()[0]->text(), QStringLiteral("&1 deux.vid"));
+            QCOMPARE(recent->actions()[1]->text(), QStringLiteral("&2 un.vid"));
+            QCOMPARE(recent->actions()[1]->toolTip(), first);
+            // A file gone since is greyed.
+            QVERIFY(QFile::remove(second));
+            QMetaObject::invokeMethod(recent, "aboutToShow");
+            QVERIFY(!recent->actions()[0]->isEnabled());
+            QVERIFY(recent->actions()[1]->isEnabled());
+            recent->actions()[1]->trigger();
+            QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(first));
+            editor.form->close();
+        }
     }
 
     void theFilterSearchesEveryTextAndSaysWhenNothingMatches()

@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(menus.size(), 5);
         // Each caption reads as before, with Alt and its first letter to open it.
         QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
-        QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Enregistrer\tCtrl+S", "Enregistrer sous...\tCtrl+Shift+S",
+        QCOMPARE(MenuEntries(menus[0]), (QStringList{"Nouveau\tCtrl+N", "Ouvrir\tCtrl+O", "Fichiers &récents", "Enregistrer\tCtrl+S", "Enregistrer sous...\tCtrl+Shift+S",
                                                      "-", "Exporter en PDF...", "Exporter en CSV...", "Imprimer...\tCtrl+P",
                                                      "-", "Préférences...", "-", "Quitter\tCtrl+Q"}));
         QCOMPARE(menus[1]->title(), QStringLiteral("&Édition"));
