@@ -21,6 +21,7 @@
 
 #include <unistd.h>
 
+#include "fuzzsupport.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "export/planoptions.h"
@@ -40,25 +41,13 @@ const fs::path kBeside = "/tmp/shotweave-pdf-plan-fuzz";
 // a copy of that picture beside the image folder, and the plan.
 const fs::path& Scratch()
 {
-    static const fs::path folder = [] {
-        char pattern[] = "/tmp/shotweave-pdf-plan-fuzz-run-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
-        if (made == nullptr)
-            std::abort();
-        return fs::path(made);
-    }();
+    static const fs::path folder = fuzzsupport::MakeScratchFolder("shotweave-pdf-plan-fuzz-run");
     return folder;
 }
 
 fs::path ImgDir()
 {
     return Scratch() / "img";
-}
-
-std::string ReadAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void Require(bool holds)
@@ -213,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string name = entry.path().filename().string();
         Require(name == "img" || name == "secret.png" || name == "plan.pdf");
     }
-    const std::string pdf = ReadAll(pdfFile);
+    const std::string pdf = fuzzsupport::ReadAll(pdfFile);
     Require(pdf.starts_with("%PDF-1.") && pdf.ends_with("%%EOF\n"));
     const std::vector<std::size_t> offsets = ObjectOffsets(pdf);
     CheckPages(pdf, offsets);

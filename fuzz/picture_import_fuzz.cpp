@@ -15,6 +15,7 @@
 #include <QtGlobal>
 #include <QImageReader>
 
+#include "fuzzsupport.h"
 #include "model/error.h"
 #include "model/pictureimport.h"
 #include "model/picturename.h"
@@ -26,20 +27,8 @@ namespace fs = std::filesystem;
 
 const fs::path& Scratch()
 {
-    static const fs::path folder = [] {
-        char pattern[] = "/tmp/shotweave-picture-import-fuzz-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
-        if (made == nullptr)
-            std::abort();
-        return fs::path(made);
-    }();
+    static const fs::path folder = fuzzsupport::MakeScratchFolder("shotweave-picture-import-fuzz");
     return folder;
-}
-
-std::string ReadAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void Require(bool holds)
@@ -87,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++files;
     }
     Require(files == 1);
-    const std::string copy = ReadAll(img / name);
+    const std::string copy = fuzzsupport::ReadAll(img / name);
     QImageReader reader(QString::fromStdString((img / name).string()));
     const QSize stored = reader.size();
     Require(stored.isValid() && static_cast<std::int64_t>(stored.width()) * stored.height() <= sw::kMaxPicturePixels);

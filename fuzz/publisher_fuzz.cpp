@@ -16,6 +16,7 @@
 #include <gumbo.h>
 #include <unistd.h>
 
+#include "fuzzsupport.h"
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "model/error.h"
@@ -27,13 +28,7 @@ namespace fs = std::filesystem;
 
 const fs::path& Scratch()
 {
-    static const fs::path folder = [] {
-        char pattern[] = "/tmp/shotweave-publisher-fuzz-XXXXXX";
-        const char* made = ::mkdtemp(pattern);
-        if (made == nullptr)
-            std::abort();
-        return fs::path(made);
-    }();
+    static const fs::path folder = fuzzsupport::MakeScratchFolder("shotweave-publisher-fuzz");
     return folder;
 }
 
@@ -100,12 +95,6 @@ void Check(const GumboNode* node)
         Check(static_cast<const GumboNode*>(children.data[i]));
 }
 
-std::string ReadAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -135,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string name = entry.path().filename().string();
         if (name.ends_with(".css") || name.ends_with(".js"))
             continue;
-        const std::string page = ReadAll(entry.path());
+        const std::string page = fuzzsupport::ReadAll(entry.path());
         GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, page.data(), page.size());
         Check(output->document);
         gumbo_destroy_output(&kGumboDefaultOptions, output);
