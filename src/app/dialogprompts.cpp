@@ -18,6 +18,7 @@
 #include "dialogs/preffrm.h"
 #include "dialogs/styledlg.h"
 #include "pictures/picturefiles.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -45,6 +46,7 @@ TDialogPrompts::TDialogPrompts(UrlOpener openUrl) : openUrl_(std::move(openUrl))
 void TDialogPrompts::Inform(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    widgets::GiveAccelerators(&box);
     box.exec();
 }
 
@@ -57,6 +59,7 @@ SaveAnswer TDialogPrompts::AskSaveChanges(QWidget* parent)
     QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
+    widgets::GiveAccelerators(&box);
     box.exec();
     if (box.clickedButton() == yes)
         return SaveAnswer::Yes;
@@ -74,6 +77,7 @@ RecoveryAnswer TDialogPrompts::AskRecovery(QWidget* parent, const QString& text)
     box.setDefaultButton(recover);
     // Closing the box keeps the copy: nothing is lost by a hasty Escape.
     box.setEscapeButton(ignore);
+    widgets::GiveAccelerators(&box);
     box.exec();
     if (box.clickedButton() == recover)
         return RecoveryAnswer::Recover;
@@ -92,6 +96,7 @@ LockedAnswer TDialogPrompts::AskOpenLocked(QWidget* parent, const QString& text)
     QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(readOnly);
     box.setEscapeButton(cancel);
+    widgets::GiveAccelerators(&box);
     box.exec();
     if (box.clickedButton() == readOnly)
         return LockedAnswer::ReadOnly;
@@ -110,6 +115,7 @@ DiskChangeAnswer TDialogPrompts::AskChangedOnDisk(QWidget* parent, const QString
     // Nothing is replaced by a hasty Enter or Escape.
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
+    widgets::GiveAccelerators(&box);
     box.exec();
     if (box.clickedButton() == save)
         return DiskChangeAnswer::SaveAnyway;
@@ -126,6 +132,7 @@ bool TDialogPrompts::AskYesNo(QWidget* parent, const QString& text, const QStrin
     QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
+    widgets::GiveAccelerators(&box);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -9,10 +9,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QUrl>
@@ -27,6 +30,7 @@
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "app/windowplace.h"
+#include "qtshared/accelerators.h"
 #include "qtshared/fillguard.h"
 #include "qtshared/uitext.h"
 #include "qtshared/widgetbuilders.h"
@@ -59,11 +63,15 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     ShowLoadedProject();
     MoveFocusOnTabInGeneralInformation();
     WatchHintsAndDrops();
+    GiveKeys();
     document_->ShowTitle();
-    // The first start has the smallest window; later ones the last place.
-    resize(minimumSizeHint());
-    if (const std::optional<TWindowPlace>& place = app_.Settings().Window)
+    // The first start fills most of the screen; later ones the last place.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(FirstWindowSize(screen ? screen->availableGeometry().size() : QSize(), minimumSizeHint()));
+    if (const std::optional<TWindowPlace>& place = app_.Settings().Window) {
         RestoreWindowPlace(*this, *place);
+        shots_->SetShotListWidth(place->ShotListWidth);
+    }
     ShowAutoSaveProblems();
 }
 
@@ -139,6 +147,18 @@ bool TmainForm::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TmainForm::GiveKeys()
+{
+    // The menus' keys first, then the shot list's, which shows on two tabs,
+    // then each tab's; the tabs themselves have Alt and their number.
+    QString taken;
+    for (const QAction* menu : menuBar()->actions())
+        taken += widgets::AcceleratorOf(menu->text());
+    taken = widgets::GiveAccelerators(findChild<QWidget*>(QStringLiteral("ActPanel")), taken);
+    for (QWidget* page : tabPages)
+        widgets::GiveAccelerators(page, taken);
 }
 
 // ---------------------------------------------------------------- hints
@@ -218,8 +238,10 @@ void TmainForm::FormShow(const QStringList& arguments)
 void TmainForm::closeEvent(QCloseEvent* event)
 {
     // Only a window that was shown has a place worth keeping.
-    if (shown_)
+    if (shown_) {
         app_.Settings().Window = CurrentWindowPlace(*this, PageControl->currentIndex());
+        app_.Settings().Window->ShotListWidth = shots_->ShotListWidth();
+    }
     if (document_->MayClose())
         event->accept();
     else

@@ -88,6 +88,8 @@ private:
     void ShowLoadedProject();
     void ShowReport();
     void ConnectShotEditor();
+    // Alt and a letter for every button and field of the window.
+    void GiveKeys();
     void WatchHintsAndDrops();
     // A failed autosave's message in the status bar, until one succeeds.
     void ShowAutoSaveProblems();

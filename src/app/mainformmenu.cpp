@@ -32,27 +32,27 @@ void TmainForm::BuildMenu()
     };
     TDocumentController& document = *document_;
     const Item items[] = {
-        {"Fichier", "mNew", QStringLiteral("Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N), [&document] { document.mNewClick(); }},
-        {"Fichier", "mOuvrir", QStringLiteral("Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O), [&document] { document.mOuvrirClick(); }},
-        {"Fichier", "mSave", QStringLiteral("Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), [&document] { document.mSaveClick(); }},
+        {"Fichier", "mNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N), [&document] { document.mNewClick(); }},
+        {"Fichier", "mOuvrir", QStringLiteral("&Ouvrir..."), QKeySequence(Qt::CTRL | Qt::Key_O), [&document] { document.mOuvrirClick(); }},
+        {"Fichier", "mSave", QStringLiteral("&Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S), [&document] { document.mSaveClick(); }},
         // The project and its pictures under another name, which it keeps.
-        {"Fichier", "mSaveAs", QStringLiteral("Enregistrer sous..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&document] { document.mSaveAsClick(); }},
+        {"Fichier", "mSaveAs", QStringLiteral("Enregistrer &sous..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&document] { document.mSaveAsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mExportPdf", QStringLiteral("Exporter en PDF..."), QKeySequence(), [&document] { document.ExportPdfClick(); }},
-        {"Fichier", "mExportCsv", QStringLiteral("Exporter en CSV..."), QKeySequence(), [&document] { document.ExportCsvClick(); }},
-        {"Fichier", "mPrint", QStringLiteral("Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.PrintClick(); }},
+        {"Fichier", "mExportPdf", QStringLiteral("Exporter en P&DF..."), QKeySequence(), [&document] { document.ExportPdfClick(); }},
+        {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.ExportCsvClick(); }},
+        {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mPrefs", QStringLiteral("Préférences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
+        {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mQuit", QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
-        {"HTML", "Style1", QStringLiteral("Style..."), QKeySequence(), [&document] { document.Style1Click(); }},
-        {"HTML", "miseenpage1", QStringLiteral("mise en page..."), QKeySequence(), [&document] { document.miseenpage1Click(); }},
+        {"Fichier", "mQuit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
+        {"HTML", "Style1", QStringLiteral("&Style..."), QKeySequence(), [&document] { document.Style1Click(); }},
+        {"HTML", "miseenpage1", QStringLiteral("&Mise en page..."), QKeySequence(), [&document] { document.miseenpage1Click(); }},
         {"HTML", nullptr, QString(), QKeySequence(), nullptr},
-        {"HTML", "publier1", QStringLiteral("Publier"), QKeySequence(Qt::Key_F4), [&document] { document.publier1Click(); }},
-        {"HTML", "Navigateur1", QStringLiteral("Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Navigateur1Click(); }},
-        {"?", "propos1", QStringLiteral("à propos..."), QKeySequence(), [this] { propos1Click(); }},
+        {"HTML", "publier1", QStringLiteral("&Publier"), QKeySequence(Qt::Key_F4), [&document] { document.publier1Click(); }},
+        {"HTML", "Navigateur1", QStringLiteral("&Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Navigateur1Click(); }},
+        {"?", "propos1", QStringLiteral("À &propos..."), QKeySequence(), [this] { propos1Click(); }},
         {"?", nullptr, QString(), QKeySequence(), nullptr},
-        {"?", "aide1", QStringLiteral("aide ..."), QKeySequence(), [this] { aide1Click(); }},
+        {"?", "aide1", QStringLiteral("&Aide..."), QKeySequence(), [this] { aide1Click(); }},
     };
     QMenu* menu = nullptr;
     QString menuTitle;
@@ -81,7 +81,7 @@ void TmainForm::BuildMenu()
     shots_->AddShotActions(shotMenu);
     shotMenu->addSeparator();
     for (int tab = 0; tab < 4; ++tab) {
-        QAction* action = shotMenu->addAction(QStringLiteral("Onglet « %1 »").arg(PageControl->tabText(tab)));
+        QAction* action = shotMenu->addAction(QStringLiteral("&%1 Onglet « %2 »").arg(tab + 1).arg(PageControl->tabText(tab)));
         action->setObjectName(QStringLiteral("mTab%1").arg(tab + 1));
         action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + tab)));
         connect(action, &QAction::triggered, this, [this, tab] { PageControl->setCurrentIndex(tab); });

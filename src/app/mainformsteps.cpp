@@ -30,13 +30,14 @@ using uitext::ToQString;
 
 namespace {
 
-const QString kUndoCaption = QStringLiteral("Annuler");
-const QString kRedoCaption = QStringLiteral("Rétablir");
+const QString kUndoCaption = QStringLiteral("&Annuler");
+const QString kRedoCaption = QStringLiteral("&Rétablir");
 
-// "Annuler" alone, or followed by the step's text.
+// "Annuler" alone, or followed by the step's text, whose "&" (a shot named
+// "Pierre & Marie") shows as typed rather than as a key.
 QString CaptionFor(const QString& verb, const QString& step)
 {
-    return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    return step.isEmpty() ? verb : verb + QLatin1Char(' ') + QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 // The text of a one-line field or a memo, as the model holds it.

@@ -59,6 +59,7 @@ TShotEditor::TShotEditor(TDocument& document, const TProjectPaths& paths, const 
     BuildBreakdownControls(breakdownPage);
     TakeWholeSeconds();
     ConnectControls();
+    KeepShotListWidth();
     ConnectFieldEdits();
     ConnectDocument();
     ShowShots();

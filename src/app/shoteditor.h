@@ -21,6 +21,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPoint;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QWidget;
 
@@ -31,6 +32,7 @@ class TDocument;
 class TEvent;
 class TEventList;
 class TShotListBox;
+class TShotPanel;
 class TShotPictures;
 class TUserPrompts;
 struct TProjectPaths;
@@ -57,6 +59,10 @@ public:
     int CurIndex() const { return CurIndex_; }
     // Shows the shot list panel on a tab page.
     void PlaceShotPanel(QWidget* page);
+    // The shot list's width as the user dragged it; 0 until then.
+    int ShotListWidth() const;
+    // Gives the shot list the width a user dragged it to in an earlier run.
+    void SetShotListWidth(int width);
 
     // A new shot at the end, named by the user: nothing when the name
     // dialog is closed.
@@ -65,8 +71,9 @@ public:
     // Moves the shot at from onto the place of to; dropping onto the last
     // item moves it to the end.
     void MoveShot(int from, int to);
-    // A new shot after the shown one, named by the user.
-    void InsertShot();
+    // A new shot before or after the shown one, named by the user.
+    enum class Place { Before, After };
+    void InsertShot(Place place = Place::After);
     // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
     void DuplicateShot();
 
@@ -88,6 +95,10 @@ private:
     void BuildBreakdownControls(QWidget* page);
     // The duration field takes whole seconds only.
     void TakeWholeSeconds();
+    // The shot list width in splitter, the other panes sharing the rest.
+    void FitShotPanel(QSplitter& splitter, int width);
+    // The width the user drags the shot list to is kept.
+    void KeepShotListWidth();
     void ConnectControls();
     // What the user does in a shot's controls, sent to the document.
     void ConnectFieldEdits();
@@ -167,8 +178,11 @@ private:
     QWidget* dialogParent_;
     int CurIndex_ = -1;
     int filling_ = 0;
+    int listWidth_ = 0;
 
-    QFrame* ActPanel = nullptr;
+    // The rows of panes of the continuity and breakdown tabs.
+    std::array<QSplitter*, 2> splitters_{};
+    TShotPanel* ActPanel = nullptr;
     QLabel* ENoLabel = nullptr;
     QLineEdit* ShotFilter = nullptr;
     QStackedWidget* listPlace_ = nullptr;

@@ -2,6 +2,7 @@
 // document, which the list and the controls then follow.
 #include "app/shoteditor.h"
 
+#include <functional>
 #include <utility>
 
 #include <QAction>
@@ -25,11 +26,11 @@ void TShotEditor::AddShot()
     PutNamedShotAt(Shots().Count(), "Ajouter");
 }
 
-void TShotEditor::InsertShot()
+void TShotEditor::InsertShot(Place place)
 {
     if (CurIndex_ < 0)
         return;
-    PutNamedShotAt(static_cast<std::size_t>(CurIndex_) + 1, "Insérer");
+    PutNamedShotAt(static_cast<std::size_t>(CurIndex_) + (place == Place::After ? 1 : 0), "Insérer");
 }
 
 void TShotEditor::PutNamedShotAt(std::size_t index, const char* verb)
@@ -101,18 +102,21 @@ void TShotEditor::AddShotActions(QMenu* menu)
         const char* name;
         QString caption;
         QKeySequence shortcut;
-        QPushButton* button;  // null for the moves to a neighbour
-        int step;
+        QPushButton* button;  // the button whose command it is, or which allows it
+        std::function<void()> run;  // a command of its own, without a button
     };
+    const auto neighbour = [this](int step) { return [this, step] { ShowNeighbour(step); }; };
     const Entry entries[] = {
-        {"mShotAdd", QStringLiteral("&Ajouter un plan..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), addEvntBtn, 0},
-        {"mShotInsertAfter", QStringLiteral("&Insérer un plan..."), QKeySequence(Qt::Key_Insert), insEvntBtn, 0},
-        {"mShotDuplicateCurrent", QStringLiteral("&Dupliquer le plan"), QKeySequence(Qt::CTRL | Qt::Key_D), dupEvntBtn, 0},
-        {"mShotRenameCurrent", QStringLiteral("&Renommer le plan..."), QKeySequence(Qt::Key_F2), renamEvntBtn, 0},
-        {"mShotDeleteCurrent", QStringLiteral("&Supprimer le plan"), QKeySequence(Qt::Key_Delete), DelEvntBtn, 0},
-        {nullptr, QString(), QKeySequence(), nullptr, 0},
-        {"mShotNext", QStringLiteral("Plan su&ivant"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), nullptr, 1},
-        {"mShotPrevious", QStringLiteral("Plan &précédent"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), nullptr, -1},
+        {"mShotAdd", QStringLiteral("&Ajouter un plan..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), addEvntBtn, {}},
+        {"mShotInsertBefore", QStringLiteral("Insérer un plan a&vant..."), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+         insEvntBtn, [this] { Run([this] { InsertShot(Place::Before); }); }},
+        {"mShotInsertAfter", QStringLiteral("&Insérer un plan après..."), QKeySequence(Qt::Key_Insert), insEvntBtn, {}},
+        {"mShotDuplicateCurrent", QStringLiteral("&Dupliquer le plan"), QKeySequence(Qt::CTRL | Qt::Key_D), dupEvntBtn, {}},
+        {"mShotRenameCurrent", QStringLiteral("&Renommer le plan..."), QKeySequence(Qt::Key_F2), renamEvntBtn, {}},
+        {"mShotDeleteCurrent", QStringLiteral("&Supprimer le plan"), QKeySequence(Qt::Key_Delete), DelEvntBtn, {}},
+        {nullptr, QString(), QKeySequence(), nullptr, {}},
+        {"mShotNext", QStringLiteral("Plan su&ivant"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), nullptr, neighbour(1)},
+        {"mShotPrevious", QStringLiteral("Plan &précédent"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), nullptr, neighbour(-1)},
     };
     QList<std::pair<QAction*, QPushButton*>> withButtons;
     for (const Entry& entry : entries) {
@@ -123,16 +127,21 @@ void TShotEditor::AddShotActions(QMenu* menu)
         QAction* action = menu->addAction(entry.caption);
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(entry.shortcut);
-        if (QPushButton* button = entry.button) {
-            // The button's command: a disabled button does nothing.
-            connect(action, &QAction::triggered, button, &QPushButton::click);
-            button->setToolTip(QString(entry.caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
-                               + QStringLiteral(" (") + entry.shortcut.toString(QKeySequence::NativeText)
-                               + QLatin1Char(')'));
-            withButtons.append({action, button});
+        if (entry.run) {
+            QPushButton* allowing = entry.button;
+            connect(action, &QAction::triggered, this, [allowing, run = entry.run] {
+                if (!allowing || allowing->isEnabled())
+                    run();
+            });
         } else {
-            connect(action, &QAction::triggered, this, [this, step = entry.step] { ShowNeighbour(step); });
+            // The button's command: a disabled button does nothing.
+            connect(action, &QAction::triggered, entry.button, &QPushButton::click);
+            entry.button->setToolTip(QString(entry.caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
+                                     + QStringLiteral(" (") + entry.shortcut.toString(QKeySequence::NativeText)
+                                     + QLatin1Char(')'));
         }
+        if (entry.button)
+            withButtons.append({action, entry.button});
     }
     // The menu shows the commands the buttons allow now.
     connect(menu, &QMenu::aboutToShow, this, [withButtons] {
@@ -158,10 +167,14 @@ void TShotEditor::ShowShotListMenu(const QPoint& pos)
         vListBox->setCurrentRow(vListBox->row(item));
     QMenu menu(vListBox);
     menu.setObjectName(QStringLiteral("shotListMenu"));
+    QAction* before = menu.addAction(QStringLiteral("Insérer a&vant"));
+    before->setObjectName(QStringLiteral("mShotInsertBefore"));
+    before->setEnabled(insEvntBtn->isEnabled());
+    connect(before, &QAction::triggered, this, [this] { Run([this] { InsertShot(Place::Before); }); });
     const std::pair<const char*, QPushButton*> entries[] = {
         {"mShotInsert", insEvntBtn}, {"mShotDuplicate", dupEvntBtn}, {"mShotRename", renamEvntBtn}, {"mShotDelete", DelEvntBtn}};
     for (const auto& [name, button] : entries) {
-        QAction* action = menu.addAction(button->text());
+        QAction* action = menu.addAction(button == insEvntBtn ? QStringLiteral("&Insérer après") : button->text());
         action->setObjectName(QLatin1String(name));
         action->setEnabled(button->isEnabled());
         connect(action, &QAction::triggered, button, &QPushButton::click);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStackedWidget>
 
 #include "app/shotlistbox.h"
@@ -28,17 +29,38 @@ using namespace widgets;
 
 namespace {
 
-// The shares of a tab's width: the shot panel keeps its share on both tabs.
-constexpr int kShotPanelStretch = 2;
-constexpr int kShotTextsStretch = 10;
+// The shares of a tab's width the shot's fields take as the window grows;
+// the shot list keeps its width.
 constexpr int kCameraStretch = 7;
 constexpr int kPicturesStretch = 3;
+// The shot list's width until the user sets one, in average characters.
+constexpr int kShotListCharacters = 28;
+
+// A tab's row of panes, each as wide as the user drags it.
+QSplitter* AddSplitter(QWidget* page, const char* name)
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, page);
+    splitter->setObjectName(QLatin1String(name));
+    splitter->setChildrenCollapsible(false);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addWidget(splitter);
+    return splitter;
+}
+
+// A pane's share of the width the window gains.
+void SetWidthStretch(QWidget* pane, int stretch)
+{
+    QSizePolicy policy = pane->sizePolicy();
+    policy.setHorizontalStretch(stretch);
+    pane->setSizePolicy(policy);
+}
 
 } // namespace
 
 void TShotEditor::BuildShotPanel(QWidget* page)
 {
-    ActPanel = new QFrame(page);
+    ActPanel = new TShotPanel(page);
     ActPanel->setObjectName(QStringLiteral("ActPanel"));
     ENoLabel = new QLabel(QStringLiteral("No"), ActPanel);
     ENoLabel->setObjectName(QStringLiteral("ENoLabel"));
@@ -81,14 +103,16 @@ void TShotEditor::BuildShotPanel(QWidget* page)
     column->addWidget(listPlace_, 1);
     for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
         column->addWidget(button);
-    // The list is a narrow column beside the shot's fields, wider in a
-    // larger window; at its narrowest, its buttons and the filter's hint
-    // still show whole.
-    ActPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The list is a column beside the shot's fields, as wide as the user
+    // drags it; at its narrowest, its buttons and the filter's hint still
+    // show whole.
+    ActPanel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    SetWidthStretch(ActPanel, 0);
     int narrowest = ShotFilter->fontMetrics().horizontalAdvance(ShotFilter->placeholderText()) + 2 * ShotFilter->sizeHint().height();
     for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
         narrowest = std::max(narrowest, button->sizeHint().width());
     ActPanel->setMinimumWidth(narrowest);
+    ActPanel->SetPreferredWidth(std::max(narrowest, ActPanel->fontMetrics().averageCharWidth() * kShotListCharacters));
 }
 
 void TShotEditor::BuildContinuityControls(QWidget* page)
@@ -111,10 +135,13 @@ void TShotEditor::BuildContinuityControls(QWidget* page)
         if (memo != dlgMemo)
             fields->addSpacing(4);
     }
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(6, 6, 6, 6);
-    row->addWidget(ActPanel, kShotPanelStretch);
-    row->addLayout(fields, kShotTextsStretch);
+    fields->setContentsMargins(0, 0, 0, 0);
+    auto* texts = new QWidget(page);
+    texts->setLayout(fields);
+    SetWidthStretch(texts, 1);
+    splitters_[0] = AddSplitter(page, "continuitySplitter");
+    splitters_[0]->addWidget(ActPanel);
+    splitters_[0]->addWidget(texts);
     SetHintTag(actionMemo, 9);
     SetHintTag(sonMemo, 10);
     SetHintTag(dlgMemo, 11);
@@ -189,7 +216,7 @@ QGroupBox* TShotEditor::BuildCameraGroup(QWidget* page)
 
 void TShotEditor::BuildBreakdownControls(QWidget* page)
 {
-    QGroupBox* camera = BuildCameraGroup(page);
+    QGroupBox* cameraGroup = BuildCameraGroup(page);
     effetMemo = AddMemo(page, "effetMemo", 3, true);
     effetMemo->setFont(FieldFont(12));
     SetHintTag(DEdit, 12);
@@ -198,29 +225,80 @@ void TShotEditor::BuildBreakdownControls(QWidget* page)
 
     auto* middle = new QVBoxLayout;
     middle->setSpacing(2);
-    middle->addWidget(camera);
+    middle->addWidget(cameraGroup);
     middle->addSpacing(4);
     QLabel* effectLabel = AddLabel(page, QStringLiteral("Précisions:"));
     effectLabel->setBuddy(effetMemo);
     middle->addWidget(effectLabel);
     middle->addWidget(effetMemo, 1);
+    middle->setContentsMargins(0, 0, 0, 0);
+    auto* camera = new QWidget(page);
+    camera->setLayout(middle);
+    SetWidthStretch(camera, kCameraStretch);
+    SetWidthStretch(pictures_->Panel(), kPicturesStretch);
     // The shot panel comes first when it is shown on this tab.
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(6, 6, 6, 6);
-    row->addLayout(middle, kCameraStretch);
-    row->addWidget(pictures_->Panel(), kPicturesStretch);
+    splitters_[1] = AddSplitter(page, "breakdownSplitter");
+    splitters_[1]->addWidget(camera);
+    splitters_[1]->addWidget(pictures_->Panel());
 }
 
 void TShotEditor::PlaceShotPanel(QWidget* page)
 {
-    if (ActPanel->parentWidget() == page)
+    const auto splitter = std::find_if(splitters_.begin(), splitters_.end(),
+                                       [page](const QSplitter* s) { return s->parentWidget() == page; });
+    if (splitter == splitters_.end() || ActPanel->parentWidget() == *splitter)
         return;
-    // The panel leaves the other tab's layout for the first place in this one.
-    if (QWidget* previous = ActPanel->parentWidget(); previous && previous->layout())
-        previous->layout()->removeWidget(ActPanel);
-    if (auto* row = qobject_cast<QBoxLayout*>(page->layout()))
-        row->insertWidget(0, ActPanel, kShotPanelStretch);
+    // The panel leaves the other tab's row for the first place in this one,
+    // as wide as it was there.
+    const int width = ActPanel->isVisible() ? ActPanel->width() : 0;
+    (*splitter)->insertWidget(0, ActPanel);
     ActPanel->show();
+    if (width > 0)
+        FitShotPanel(**splitter, width);
+}
+
+void TShotEditor::FitShotPanel(QSplitter& splitter, int width)
+{
+    QList<int> sizes = splitter.sizes();
+    int total = 0;
+    for (const int size : sizes)
+        total += size;
+    if (sizes.size() < 2 || total <= 0 || splitter.widget(0) != ActPanel)
+        return;
+    // The other panes share what is left as they shared their room before.
+    width = std::clamp(width, ActPanel->minimumWidth(), std::max(ActPanel->minimumWidth(), total / 2));
+    const int othersBefore = total - sizes[0];
+    int left = total - width;
+    sizes[0] = width;
+    for (qsizetype k = 1; k < sizes.size(); ++k) {
+        const int share = k + 1 == sizes.size() || othersBefore <= 0 ? left : sizes[k] * (total - width) / othersBefore;
+        sizes[k] = share;
+        left -= share;
+    }
+    splitter.setSizes(sizes);
+}
+
+int TShotEditor::ShotListWidth() const
+{
+    return listWidth_;
+}
+
+void TShotEditor::SetShotListWidth(int width)
+{
+    listWidth_ = std::max(0, width);
+    if (listWidth_ > 0)
+        ActPanel->SetPreferredWidth(listWidth_);
+    if (QSplitter* splitter = qobject_cast<QSplitter*>(ActPanel->parentWidget()); splitter && listWidth_ > 0)
+        FitShotPanel(*splitter, listWidth_);
+}
+
+void TShotEditor::KeepShotListWidth()
+{
+    for (QSplitter* splitter : splitters_)
+        connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] {
+            if (splitter->widget(0) == ActPanel)
+                listWidth_ = ActPanel->width();
+        });
 }
 
 } // namespace sw

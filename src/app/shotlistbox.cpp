@@ -1,5 +1,7 @@
 #include "app/shotlistbox.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -8,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
 
 namespace sw {
 
@@ -110,14 +114,54 @@ void TShotListBox::dragEnterEvent(QDragEnterEvent* event)
 
 void TShotListBox::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (reorderAllowed_ && DraggedRow(event) >= 0)
-        event->acceptProposedAction();
-    else
+    const int from = reorderAllowed_ ? DraggedRow(event) : -1;
+    if (from < 0) {
+        ShowDropLine(QRect());
         event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    ShowDropLine(DropLine(from, DropTargetAt(event->position().toPoint())));
+}
+
+void TShotListBox::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    ShowDropLine(QRect());
+    QListWidget::dragLeaveEvent(event);
+}
+
+QRect TShotListBox::DropLine(int from, int to) const
+{
+    if (to < 0 || to == from)
+        return {};
+    // A shot moved down lands after the entry it is dropped on, one moved up
+    // before it.
+    const QRect entry = visualItemRect(item(to));
+    const int y = to > from ? entry.bottom() : entry.top();
+    return {0, y - 1, viewport()->width(), 3};
+}
+
+void TShotListBox::ShowDropLine(const QRect& line)
+{
+    if (line == dropLine_)
+        return;
+    viewport()->update(dropLine_);
+    dropLine_ = line;
+    viewport()->update(dropLine_);
+}
+
+void TShotListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (dropLine_.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.fillRect(dropLine_, palette().color(QPalette::Highlight));
 }
 
 void TShotListBox::dropEvent(QDropEvent* event)
 {
+    ShowDropLine(QRect());
     const int from = reorderAllowed_ ? DraggedRow(event) : -1;
     if (from < 0) {
         event->ignore();
@@ -127,6 +171,22 @@ void TShotListBox::dropEvent(QDropEvent* event)
     const int to = DropTargetAt(event->position().toPoint());
     if (to >= 0)
         emit shotDropped(from, to);
+}
+
+void TShotPanel::SetPreferredWidth(int width)
+{
+    if (width == preferredWidth_)
+        return;
+    preferredWidth_ = width;
+    updateGeometry();
+}
+
+QSize TShotPanel::sizeHint() const
+{
+    QSize size = QFrame::sizeHint();
+    if (preferredWidth_ > 0)
+        size.setWidth(std::max(preferredWidth_, minimumWidth()));
+    return size;
 }
 
 } // namespace sw

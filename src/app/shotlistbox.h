@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFrame>
 #include <QListWidget>
+#include <QRect>
 #include <QByteArray>
 #include <QPoint>
 
@@ -45,9 +47,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The line between two entries where a shot dragged from row from and
+    // dropped on row to would land; empty when it would not move.
+    QRect DropLine(int from, int to) const;
+    void ShowDropLine(const QRect& line);
+
     // The dragged row when the drag came out of this list, else -1.
     int DraggedRow(const QDropEvent* event) const;
     QByteArray ListToken() const;
@@ -55,6 +64,22 @@ private:
     QPoint pressPos_;
     int pressRow_ = -1;
     bool reorderAllowed_ = true;
+    QRect dropLine_;
+};
+
+// The frame of the shot list and its buttons. Its width is the one the user
+// gave it last, and a sensible share of the window before that.
+class TShotPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+
+    // The width it asks for; 0 for its natural width.
+    void SetPreferredWidth(int width);
+    QSize sizeHint() const override;
+
+private:
+    int preferredWidth_ = 0;
 };
 
 } // namespace sw

@@ -55,6 +55,11 @@ void RestoreWindowPlace(QWidget& window, const TWindowPlace& place)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
+QSize FirstWindowSize(const QSize& available, const QSize& minimum)
+{
+    return (available * 4 / 5).expandedTo(minimum);
+}
+
 void CenterOnScreen(QWidget& window)
 {
     if (const QScreen* screen = window.screen()) {

@@ -24,6 +24,10 @@ void RestoreWindowPlace(QWidget& window, const TWindowPlace& place);
 // to the middle of the primary screen and made to fit there.
 QRect FrameOnSomeScreen(const QRect& frame, const QSize& minimum);
 
+// The window's size at its first start on a screen whose free area is
+// available: about four fifths of it each way, never below minimum.
+QSize FirstWindowSize(const QSize& available, const QSize& minimum);
+
 // Puts window in the middle of its screen.
 void CenterOnScreen(QWidget& window);
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "dialogs/fixeddialog.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -89,6 +90,8 @@ TAboutFrm::TAboutFrm(QWidget* parent)
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TAboutFrm::Timer1Timer);
     Timer1->start();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 void TAboutFrm::Timer1Timer()

@@ -13,6 +13,7 @@
 #include "model/filebytes.h"
 #include "pictures/picturefiles.h"
 #include "qtshared/uitext.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -96,6 +97,8 @@ TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent, TPictureIm
     connect(noImgBtn, &QPushButton::clicked, this, &TGetFileDlg::noImgBtnClick);
     connect(importBtn, &QPushButton::clicked, this, &TGetFileDlg::importBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 std::optional<QString> TGetFileDlg::ChosenFileName() const

@@ -7,6 +7,7 @@
 
 #include "qtshared/uitext.h"
 #include "dialogs/fixeddialog.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -110,6 +111,8 @@ THPanFrm::THPanFrm(THTMPrefs& prefs, bool noJSPlanSetting, QWidget* parent)
     connect(btnDefVal, &QPushButton::clicked, this, [this] { btnDefValClick(); });
     connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
     AddCancelButton();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 void THPanFrm::AddCancelButton()

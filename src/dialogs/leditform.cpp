@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "dialogs/fixeddialog.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -28,6 +29,8 @@ TLEditForm::TLEditForm(const QString& prompt, const QString& text, QWidget* pare
     CancelBtn->setGeometry(98, 50, 80, 26);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     RefuseBlankNames();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 void TLEditForm::RefuseBlankNames()

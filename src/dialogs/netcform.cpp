@@ -9,6 +9,7 @@
 #include "qtshared/uitext.h"
 #include "dialogs/fixeddialog.h"
 #include "qtshared/widgetconv.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -127,6 +128,8 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     // Drawn here as well as on show, so that the boxes have their size at once.
     DrawPrimaryColours();
     DrawPalette();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 const char* TNetCForm::PrimaryName(int position)

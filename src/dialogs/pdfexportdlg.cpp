@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "dialogs/fixeddialog.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -85,6 +86,8 @@ TPdfExportDlg::TPdfExportDlg(const PlanOptions& options, QWidget* parent) : QDia
     BuildButtons();
     ShowOptions(options);
     EnableControls();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 void TPdfExportDlg::BuildParts()

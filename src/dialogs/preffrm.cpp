@@ -8,6 +8,7 @@
 
 #include "dialogs/fixeddialog.h"
 #include "model/appsettings.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -80,6 +81,8 @@ TPrefFrm::TPrefFrm(const TAppSettings& settings, QWidget* parent)
     column->addLayout(buttons);
     // The dialog holds its texts and nothing more.
     column->setSizeConstraint(QLayout::SetFixedSize);
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 TPrefFrm::TPrefFrm(bool autoLoad, bool saveID, QWidget* parent)

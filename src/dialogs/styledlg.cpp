@@ -12,6 +12,7 @@
 #include "model/textconv.h"
 #include "style/netcolorlist.h"
 #include "style/styletables.h"
+#include "qtshared/accelerators.h"
 
 namespace sw {
 
@@ -47,6 +48,8 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
     AddCancelButton();
     ConnectHandlers();
     FormCreate();
+    // Alt and a letter for each button and field.
+    widgets::GiveAccelerators(this);
 }
 
 void TStyleDlg::reject()

@@ -117,6 +117,7 @@ std::optional<TWindowPlace> ReadWindowPlace(const IniFile& ini)
         return std::nullopt;
     place.Maximized = ini.ReadBool(kWindow, "Maximized", false);
     place.Tab = std::max(0, ini.ReadInteger(kWindow, "Tab", 0));
+    place.ShotListWidth = std::max(0, ini.ReadInteger(kWindow, "ShotList", 0));
     return place;
 }
 
@@ -128,6 +129,10 @@ void WriteWindowPlace(IniFile& ini, const TWindowPlace& place)
     ini.WriteInteger(kWindow, "Height", place.Height);
     ini.WriteBool(kWindow, "Maximized", place.Maximized);
     ini.WriteInteger(kWindow, "Tab", place.Tab);
+    if (place.ShotListWidth > 0)
+        ini.WriteInteger(kWindow, "ShotList", place.ShotListWidth);
+    else
+        ini.DeleteKey(kWindow, "ShotList");
 }
 
 bool IsUnreservedInUrl(unsigned char c)

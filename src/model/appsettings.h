@@ -36,7 +36,8 @@ std::string DefaultHelpAddress(const std::filesystem::path& programFile);
 
 // Where the main window stood at the end of a run, in the screen's
 // device-independent pixels: its normal frame (also while maximised), whether
-// it was maximised, and its current tab.
+// it was maximised, its current tab, and the width of its shot list (0 when
+// the user never changed it).
 struct TWindowPlace {
     int Left = 0;
     int Top = 0;
@@ -44,6 +45,7 @@ struct TWindowPlace {
     int Height = 0;
     bool Maximized = false;
     int Tab = 0;
+    int ShotListWidth = 0;
 
     bool operator==(const TWindowPlace&) const = default;
 };

@@ -247,6 +247,16 @@ TEST(WindowPlace, HasLinesOnlyOnceAWindowWasShownAndComesBack)
     const sw::TAppSettings read = ReadFrom(file);
     ASSERT_TRUE(read.Window.has_value());
     EXPECT_EQ(*read.Window, *settings.Window);
+    EXPECT_EQ(ReadAll(file).find("ShotList"), std::string::npos);
+
+    // The shot list's width once the user set it, and gone again with it.
+    settings.Window->ShotListWidth = 260;
+    settings.WriteSettings(file);
+    EXPECT_NE(ReadAll(file).find("Tab=2\r\nShotList=260\r\n"), std::string::npos);
+    EXPECT_EQ(ReadFrom(file).Window->ShotListWidth, 260);
+    settings.Window->ShotListWidth = 0;
+    settings.WriteSettings(file);
+    EXPECT_EQ(ReadAll(file).find("ShotList"), std::string::npos);
 }
 
 TEST(WindowPlace, ABrokenValueGivesTheDefault)
@@ -265,7 +275,7 @@ TEST(WindowPlace, ABrokenValueGivesTheDefault)
         EXPECT_FALSE(ReadFrom(file).Window.has_value()) << broken;
     }
 
-    WriteAll(file, frame + "Maximized=oui\r\nTab=deux\r\n");
+    WriteAll(file, frame + "Maximized=oui\r\nTab=deux\r\nShotList=-90\r\n");
     sw::TAppSettings settings = ReadFrom(file);
     ASSERT_TRUE(settings.Window.has_value());
     EXPECT_EQ(*settings.Window, (sw::TWindowPlace{10, 20, 800, 600, false, 0}));

@@ -417,8 +417,8 @@ private slots:
 
         editor.prompts.preferenceSteps = [](sw::TPrefFrm& dialog) {
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            QCOMPARE(dialog.KeepBackupCheck->text(), QStringLiteral("Garder une copie de la version précédente"));
-            QCOMPARE(dialog.AutoSaveLabel->text(), QStringLiteral("Enregistrement de secours toutes les"));
+            QCOMPARE(swtest::ShownCaption(dialog.KeepBackupCheck->text()), QStringLiteral("Garder une copie de la version précédente"));
+            QCOMPARE(swtest::ShownCaption(dialog.AutoSaveLabel->text()), QStringLiteral("Enregistrement de secours toutes les"));
             QCOMPARE(dialog.AutoSaveSpin->suffix(), QStringLiteral(" s"));
             QVERIFY(dialog.KeepBackupCheck->isChecked());
             QCOMPARE(dialog.AutoSaveSpin->value(), 1);

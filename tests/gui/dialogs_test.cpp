@@ -169,7 +169,7 @@ private slots:
             sw::TLEditForm name(QStringLiteral("nom du plan"), QStringLiteral("plan 2"));
             name.open();
             QVERIFY(QTest::qWaitForWindowExposed(&name));
-            QCOMPARE(name.CancelBtn->text(), QStringLiteral("Annuler"));
+            QCOMPARE(name.CancelBtn->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
             QVERIFY(name.CancelBtn->geometry().right() < name.OkBtn->geometry().left());
             if (byKey)
                 QTest::keyClick(&name, Qt::Key_Escape);
@@ -180,7 +180,7 @@ private slots:
             sw::TPrefFrm prefs(true, false);
             prefs.open();
             QVERIFY(QTest::qWaitForWindowExposed(&prefs));
-            QCOMPARE(prefs.CancelBtn->text(), QStringLiteral("Annuler"));
+            QCOMPARE(prefs.CancelBtn->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
             QTest::mouseClick(prefs.AutoLoadCheck, Qt::LeftButton, Qt::NoModifier, QPoint(8, prefs.AutoLoadCheck->height() / 2));
             if (byKey)
                 QTest::keyClick(&prefs, Qt::Key_Escape);
@@ -196,7 +196,7 @@ private slots:
 
         sw::TLEditForm dlg(QStringLiteral("nom du plan"), QStringLiteral("plan 2"));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("nom du plan"));
-        QCOMPARE(dlg.OkBtn->text(), QStringLiteral("Accepter"));
+        QCOMPARE(dlg.OkBtn->text().remove(QLatin1Char('&')), QStringLiteral("Accepter"));
         dlg.open();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QVERIFY(dlg.Edit1->hasFocus());
@@ -256,8 +256,8 @@ private slots:
     {
         sw::TPrefFrm dlg(true, false);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Préférences"));
-        QCOMPARE(dlg.AutoLoadCheck->text(), QStringLiteral("Chargement auto du dernier fichier"));
-        QCOMPARE(dlg.SaveIDCheck->text(), QStringLiteral("Conserver les paramètres d'identité"));
+        QCOMPARE(dlg.AutoLoadCheck->text().remove(QLatin1Char('&')), QStringLiteral("Chargement auto du dernier fichier"));
+        QCOMPARE(dlg.SaveIDCheck->text().remove(QLatin1Char('&')), QStringLiteral("Conserver les paramètres d'identité"));
         QVERIFY(dlg.AutoLoadCheck->isChecked());
         QVERIFY(!dlg.SaveIDCheck->isChecked());
 

@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 
 QString UndoCaption(const swtest::Editor& editor)
 {
-    return editor.Find<QAction>("mUndo")->text();
+    return swtest::ShownCaption(editor.Find<QAction>("mUndo"));
 }
 
 QString Action(const swtest::Editor& editor)

@@ -256,7 +256,7 @@ private slots:
         {
             sw::THPanFrm dialog(prefs, true);
             dialog.show();
-            QCOMPARE(dialog.cancelBtn->text(), QStringLiteral("Annuler"));
+            QCOMPARE(swtest::ShownCaption(dialog.cancelBtn->text()), QStringLiteral("Annuler"));
             dialog.btnDefVal->click();
             QVERIFY(!(prefs == before));
             dialog.FMWidth->setText(QStringLiteral("99"));
@@ -295,7 +295,7 @@ private slots:
         {
             sw::TStyleDlg dialog(prefs);
             dialog.show();
-            QCOMPARE(dialog.cancelBtn->text(), QStringLiteral("Annuler"));
+            QCOMPARE(swtest::ShownCaption(dialog.cancelBtn->text()), QStringLiteral("Annuler"));
             dialog.btnDefVal->click();
             dialog.sMargin->setText(QStringLiteral("9%"));
             dialog.ElemListBox->setCurrentRow(2);

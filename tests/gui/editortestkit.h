@@ -466,6 +466,24 @@ inline std::string CoreResavedBytes(const std::filesystem::path& file,
 // Saves a picture of widget as name.png in the folder named by the
 // SHOTWEAVE_SCREENSHOTS environment variable (by default a folder in the
 // temporary directory), for a person to look at; it checks nothing.
+// An action's text as a menu shows it: "&&" a "&", a single "&" marking
+// the key, not shown.
+inline QString ShownCaption(const QString& text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        shown += text[i];
+    }
+    return shown;
+}
+
+inline QString ShownCaption(const QAction* action)
+{
+    return ShownCaption(action->text());
+}
+
 inline void Screenshot(QWidget* widget, const QString& name)
 {
     QString folder = qEnvironmentVariable("SHOTWEAVE_SCREENSHOTS");

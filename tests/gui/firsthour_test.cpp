@@ -1,7 +1,12 @@
 // What got in the way of a new user in the first hour, driven as that user
 // drives the editor: controls by name, mouse and keys.
 
+#include <algorithm>
+#include <memory>
+
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +18,7 @@
 #include <QtTest>
 
 #include "app/frenchtranslations.h"
+#include "app/shotlistbox.h"
 #include "editortestkit.h"
 
 namespace {
@@ -139,6 +145,74 @@ private slots:
             QCOMPARE(editor.form->windowTitle(), swtest::WindowTitleFor(first));
             editor.form->close();
         }
+    }
+
+    void aShotGoesInBeforeOrAfterTheShownOne()
+    {
+        QVERIFY(sw::InstallFrenchTranslations(*QCoreApplication::instance()));
+        swtest::Editor editor;
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+        editor.ClickTab(1);
+        editor.prompts.nameAnswer = QStringLiteral("Après");
+        QWidget* list = editor.ShotList();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Insert);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Après"}));
+        editor.prompts.nameAnswer = QStringLiteral("Pierre & Marie");
+        QTest::keyClick(list, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Pierre & Marie", "Après"}));
+        QCOMPARE(editor.form->Shots().CurIndex(), 1);
+        QCOMPARE(editor.Find<QAction>("mShotInsertBefore")->shortcut().toString(QKeySequence::NativeText),
+                 QStringLiteral("Maj+Inser"));
+        // The Édition menu names the step with the name as typed, its "&"
+        // shown rather than taken for a key.
+        QCOMPARE(swtest::ShownCaption(editor.Find<QAction>("mUndo")), QStringLiteral("Annuler Insérer le plan « Pierre & Marie »"));
+        editor.Trigger("mUndo");
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Après"}));
+    }
+
+    void aShotDraggedInTheListShowsWhereItWillLand()
+    {
+        swtest::Editor editor;
+        for (const char* name : {"Deux", "Trois", "Quatre"}) {
+            editor.prompts.nameAnswer = QString::fromUtf8(name);
+            Click(editor, "addEvntBtn");
+        }
+        editor.ClickTab(1);
+        // The first shot is pressed, then dragged.
+        editor.ClickShot(0);
+        auto* list = qobject_cast<sw::TShotListBox*>(editor.ShotList());
+        QWidget* viewport = list->viewport();
+        const QColor line = list->palette().color(QPalette::Highlight);
+        // How many pixels of the line's colour cross the list at height y.
+        const auto lineAt = [&](int y) {
+            const QImage seen = viewport->grab().toImage();
+            int count = 0;
+            for (int x = 0; x < seen.width(); ++x)
+                count += seen.pixelColor(x, std::clamp(y, 0, seen.height() - 1)) == line ? 1 : 0;
+            return count > seen.width() / 2;
+        };
+        std::unique_ptr<QMimeData> mime(list->ShotMimeData(0));
+        const QRect third = list->visualItemRect(list->item(2));
+        QDragEnterEvent enter(third.center(), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(third.center(), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QVERIFY(move.isAccepted());
+        // The first shot dropped on the third lands after it: the line is
+        // under the third entry, not over it.
+        QVERIFY(lineAt(third.bottom()));
+        QVERIFY(!lineAt(third.top() - 1));
+        swtest::Screenshot(editor.form.get(), QStringLiteral("drop-indicator"));
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(viewport, &leave);
+        QVERIFY(!lineAt(third.bottom()));
+
+        // The last one dragged up onto the second lands before it.
+        editor.DragShot(3, 1);
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Quatre", "Deux", "Trois"}));
+        // The line is gone once dropped (the entry below it is the selected one).
+        QVERIFY(!lineAt(list->visualItemRect(list->item(0)).bottom()));
     }
 
     void theFilterSearchesEveryTextAndSaysWhenNothingMatches()

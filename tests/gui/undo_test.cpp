@@ -47,12 +47,12 @@ std::string SavedBytes(swtest::Editor& editor)
 
 QString UndoCaption(swtest::Editor& editor)
 {
-    return editor.Find<QAction>("mUndo")->text();
+    return swtest::ShownCaption(editor.Find<QAction>("mUndo"));
 }
 
 QString RedoCaption(swtest::Editor& editor)
 {
-    return editor.Find<QAction>("mRedo")->text();
+    return swtest::ShownCaption(editor.Find<QAction>("mRedo"));
 }
 
 // Types text into field with the focus in it, then leaves it for the list.
@@ -380,7 +380,7 @@ private slots:
                 QVERIFY(menu);
                 entries.clear();
                 for (QAction* action : menu->actions())
-                    entries << action->text();
+                    entries << swtest::ShownCaption(action);
                 swtest::Screenshot(menu, QStringLiteral("undo-shot-list-menu"));
                 menu->findChild<QAction*>(QLatin1String(actionName))->trigger();
                 menu->close();
@@ -392,11 +392,18 @@ private slots:
         };
         swtest::Screenshot(editor.form.get(), QStringLiteral("undo-shot-panel"));
         chooseInMenu("mShotDuplicate");
-        QCOMPARE(entries, (QStringList{"Insérer", "Dupliquer", "Renommer", "Supprimer"}));
+        QCOMPARE(entries, (QStringList{"Insérer avant", "Insérer après", "Dupliquer", "Renommer", "Supprimer"}));
         QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "plan 1 (copie)", "Café"}));
         editor.prompts.nameAnswer = QStringLiteral("Thé");
         chooseInMenu("mShotInsert");
         QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Thé", "plan 1 (copie)", "Café"}));
+        editor.prompts.nameAnswer = QStringLiteral("Avant");
+        chooseInMenu("mShotInsertBefore");
+        QCOMPARE(editor.ShotNames(), (QStringList{"Avant", "plan 1", "Thé", "plan 1 (copie)", "Café"}));
+        QVERIFY(editor.form->findChild<QAction*>(QStringLiteral("mUndo"))->isEnabled());
+        editor.Trigger("mUndo");
+        QCOMPARE(editor.ShotNames(), (QStringList{"plan 1", "Thé", "plan 1 (copie)", "Café"}));
+        editor.prompts.nameAnswer = QStringLiteral("Thé");
         chooseInMenu("mShotRename");
         QCOMPARE(editor.ShotNames(), (QStringList{"Thé", "Thé", "plan 1 (copie)", "Café"}));
         chooseInMenu("mShotDelete");

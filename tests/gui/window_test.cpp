@@ -1,6 +1,11 @@
 // The main window at any size: its layouts, its place kept between runs, its
 // title, the About box at start-up, and pictures of it for a person to look
 // at (run a second time with QT_SCALE_FACTOR=2).
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,24 +13,35 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QSplitter>
+#include <QSplitterHandle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "app/editorstart.h"
+#include "app/windowplace.h"
 #include "dialogs/aboutfrm.h"
+#include "dialogs/getfiledlg.h"
+#include "dialogs/leditform.h"
+#include "dialogs/pdfexportdlg.h"
 #include "dialogs/hpanfrm.h"
 #include "dialogs/netcform.h"
 #include "dialogs/preffrm.h"
 #include "dialogs/styledlg.h"
 #include "editortestkit.h"
 #include "layout/htmprefs.h"
+#include "model/appsettings.h"
 #include "model/inifile.h"
+#include "qtshared/accelerators.h"
 #include "style/styleprefs.h"
 
 namespace {
@@ -122,7 +138,8 @@ bool IsClipped(const QWidget* widget)
         option.initFrom(push);
         option.text = push->text();
         const QRect contents = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
-        return contents.width() < push->fontMetrics().horizontalAdvance(push->text());
+        // The "&" of its key is not drawn.
+        return contents.width() < push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&')));
     }
     return widget->width() < widget->sizeHint().width();
 }
@@ -167,6 +184,33 @@ fs::path WritePicture(const fs::path& folder, const char* name, QSize size)
     const fs::path file = folder / name;
     picture.save(QString::fromStdString(file.string()));
     return file;
+}
+
+
+// Every button and every field's label that shows in window has a key of
+// its own (Alt and a letter), none the same as another's or a menu's.
+void CheckKeys(QWidget* window, const QString& where)
+{
+    QMap<QChar, QString> owners;
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (const QAction* menu : main->menuBar()->actions())
+            owners.insert(sw::widgets::AcceleratorOf(menu->text()), QStringLiteral("menu ") + menu->text());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        QString text;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            text = button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
+            text = label->text();
+        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+            continue;
+        const QChar key = sw::widgets::AcceleratorOf(text);
+        QVERIFY2(!key.isNull(), qPrintable(where + QStringLiteral(": « %1 » has no key").arg(text)));
+        QVERIFY2(!owners.contains(key),
+                 qPrintable(where + QStringLiteral(": « %1 » and « %2 » share Alt+%3").arg(text, owners.value(key)).arg(key)));
+        owners.insert(key, text);
+    }
 }
 
 } // namespace
@@ -215,41 +259,45 @@ private slots:
         QCOMPARE(InWindow(name, editor.form.get()), before);
     }
 
-    void theSmallestWindowIsTheFirstAndItsFieldsGrowWithIt()
+    void theFieldsGrowFromTheSmallestWindow()
     {
         swtest::Editor editor;
         QVERIFY(QTest::qWaitForWindowExposed(editor.form.get()));
+        editor.form->resize(editor.form->minimumSize());
         QWidget* client = editor.Find<QWidget>("clientArea");
-        QCOMPARE(client->size(), QSize(696, 464));
-        QCOMPARE(editor.form->minimumSize(), editor.form->size());
+        QTRY_COMPARE(client->size(), QSize(696, 464));
         QVERIFY(editor.form->maximumWidth() > 4000 && editor.form->maximumHeight() > 4000);
 
         const char* growing[] = {"SynopsMemo", "CreatorMemo", "actionMemo", "dlgMemo", "vListBox",
                                  "effetMemo", "Image1", "Image2", "rapMemo"};
         auto* tabs = editor.Find<QTabWidget>("PageControl");
         const auto sizesOnTheirTabs = [&] {
-            QList<QSize> sizes;
+            QList<std::pair<QString, QSize>> sizes;
             for (int tab = 0; tab < tabs->count(); ++tab) {
                 ClickTab(tabs, tab);
                 for (const char* name : growing)
                     if (QWidget* widget = editor.Find<QWidget>(name); widget->isVisible())
-                        sizes << widget->size();
+                        sizes.append({QLatin1String(name), widget->size()});
             }
             return sizes;
         };
-        const QList<QSize> small = sizesOnTheirTabs();
+        const auto small = sizesOnTheirTabs();
         editor.form->resize(kLargeWindow);
         QTRY_COMPARE(editor.form->size(), kLargeWindow);
-        const QList<QSize> large = sizesOnTheirTabs();
+        const auto large = sizesOnTheirTabs();
         QCOMPARE(large.size(), small.size());
         for (int i = 0; i < small.size(); ++i) {
-            QVERIFY2(large[i].height() > small[i].height() && large[i].width() > small[i].width(),
-                     qPrintable(QStringLiteral("field %1: %2x%3 then %4x%5")
-                                    .arg(i)
-                                    .arg(small[i].width())
-                                    .arg(small[i].height())
-                                    .arg(large[i].width())
-                                    .arg(large[i].height())));
+            const auto& [name, before] = small[i];
+            const QSize after = large[i].second;
+            // The shot list grows in height only, up to the width it was given.
+            const bool wider = name == QLatin1String("vListBox") ? after.width() >= before.width() : after.width() > before.width();
+            QVERIFY2(after.height() > before.height() && wider,
+                     qPrintable(QStringLiteral("%1: %2x%3 then %4x%5")
+                                    .arg(name)
+                                    .arg(before.width())
+                                    .arg(before.height())
+                                    .arg(after.width())
+                                    .arg(after.height())));
         }
     }
 
@@ -317,6 +365,59 @@ private slots:
         QVERIFY(third.form->isMaximized());
         third.form->showNormal();
         QTRY_COMPARE(third.form->geometry(), QRect(QPoint(30, 40), QSize(900, 640)));
+    }
+
+    void theFirstWindowFillsMostOfTheScreen()
+    {
+        QCOMPARE(sw::FirstWindowSize(QSize(1920, 1050), QSize(700, 520)), QSize(1536, 840));
+        QCOMPARE(sw::FirstWindowSize(QSize(3840, 2100), QSize(700, 520)), QSize(3072, 1680));
+        // A small screen still gets the smallest window that holds every control.
+        QCOMPARE(sw::FirstWindowSize(QSize(800, 600), QSize(700, 520)), QSize(700, 520));
+
+        swtest::Editor editor;
+        QVERIFY(QTest::qWaitForWindowExposed(editor.form.get()));
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QCOMPARE(editor.form->size(), sw::FirstWindowSize(screen, editor.form->minimumSizeHint()));
+    }
+
+    void theShotListIsAsWideAsTheUserDragsIt()
+    {
+        QTemporaryDir dir;
+        const fs::path ini = fs::path(dir.path().toStdString()) / "shotweave.ini";
+        int dragged = 0;
+        {
+            StartedEditor first(ini);
+            QVERIFY(QTest::qWaitForWindowExposed(first.form.get()));
+            first.form->resize(kLargeWindow);
+            QTRY_COMPARE(first.form->size(), kLargeWindow);
+            auto* tabs = first.form->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+            ClickTab(tabs, 1);
+            auto* panel = first.form->findChild<QWidget*>(QStringLiteral("ActPanel"));
+            auto* splitter = first.form->findChild<QSplitter*>(QStringLiteral("continuitySplitter"));
+            const int before = panel->width();
+            // The handle dragged 120 pixels to the right.
+            QSplitterHandle* handle = splitter->handle(1);
+            const QPoint grip = handle->rect().center();
+            QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+            QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(120, 0)), handle->mapToGlobal(QPointF(grip + QPoint(120, 0))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(handle, &move);
+            QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(120, 0));
+            dragged = panel->width();
+            QCOMPARE(dragged, before + 120);
+            // The list keeps its width on the other tab and as the window grows.
+            ClickTab(tabs, 2);
+            QCOMPARE(panel->width(), dragged);
+            first.form->resize(kLargeWindow + QSize(200, 0));
+            QTRY_COMPARE(first.form->width(), kLargeWindow.width() + 200);
+            QCOMPARE(panel->width(), dragged);
+            QVERIFY(first.form->close());
+        }
+        QCOMPARE(sw::IniFile::Load(ini).ReadInteger("WINDOW", "ShotList", 0), dragged);
+        StartedEditor second(ini);
+        QVERIFY(QTest::qWaitForWindowExposed(second.form.get()));
+        ClickTab(second.form->findChild<QTabWidget*>(QStringLiteral("PageControl")), 1);
+        QCOMPARE(second.form->findChild<QWidget*>(QStringLiteral("ActPanel"))->width(), dragged);
     }
 
     void aWindowThatWouldLieOutsideEveryScreenComesBackOnThePrimaryOne()
@@ -453,6 +554,50 @@ private slots:
     }
 
     // ------------------------------------------------------------ pictures for a person to look at
+
+    void everyButtonAndFieldHasAKeyOfItsOwn()
+    {
+        swtest::Editor editor;
+        QVERIFY(QTest::qWaitForWindowExposed(editor.form.get()));
+        auto* tabs = editor.Find<QTabWidget>("PageControl");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            ClickTab(tabs, tab);
+            CheckKeys(editor.form.get(), QStringLiteral("tab %1").arg(tab));
+        }
+        // Alt and a key does what a click does.
+        editor.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.form.get()));
+        ClickTab(tabs, 1);
+        const int before = editor.ShotNames().size();
+        auto* add = editor.Find<QPushButton>("addEvntBtn");
+        editor.prompts.nameAnswer = QStringLiteral("Par la clef");
+        QTest::keyClick(editor.form.get(), sw::widgets::AcceleratorOf(add->text()).toLatin1(), Qt::AltModifier);
+        // A button pressed by its key shows itself pressed for a moment first.
+        QTRY_COMPARE(editor.ShotNames().size(), before + 1);
+
+        QTemporaryDir pictures;
+        sw::TAppSettings settings;
+        sw::TStylePrefs style;
+        style.ApplyAppStyleTable();
+        sw::THTMPrefs layout;
+        layout.SetDefaults(false);
+        const std::vector<std::pair<QString, std::function<std::unique_ptr<QDialog>()>>> dialogs = {
+            {QStringLiteral("name entry"), [] { return std::make_unique<sw::TLEditForm>(QStringLiteral("nom du plan"), QString()); }},
+            {QStringLiteral("preferences"), [&settings] { return std::make_unique<sw::TPrefFrm>(settings); }},
+            {QStringLiteral("page layout"), [&layout] { return std::make_unique<sw::THPanFrm>(layout, false); }},
+            {QStringLiteral("style"), [&style] { return std::make_unique<sw::TStyleDlg>(style); }},
+            {QStringLiteral("colours"), [] { return std::make_unique<sw::TNetCForm>(0, false); }},
+            {QStringLiteral("PDF export"), [] { return std::make_unique<sw::TPdfExportDlg>(sw::PlanOptions{}); }},
+            {QStringLiteral("picture chooser"), [&pictures] { return std::make_unique<sw::TGetFileDlg>(pictures.path()); }},
+            {QStringLiteral("about"), [] { return std::make_unique<sw::TAboutFrm>(); }},
+        };
+        for (const auto& [name, make] : dialogs) {
+            std::unique_ptr<QDialog> dialog = make();
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            CheckKeys(dialog.get(), name);
+        }
+    }
 
     void screenshotsOfEveryTabAndOfTheDialogs()
     {
