@@ -80,8 +80,8 @@ public:
     // The name entry: the edited name when accepted.
     virtual std::optional<QString> EditName(QWidget* parent, const QString& prompt, const QString& name) = 0;
     // The picture chooser over imageFolder: the chosen file's bare name when
-    // it was accepted with a file, nothing otherwise. Its "Importer..." button
-    // runs import.
+    // it was accepted with a file, an empty name when accepted after
+    // "aucune", nothing otherwise. Its "Importer..." button runs import.
     virtual std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
                                                  const TPictureImport& import) = 0;
     // The picture file to bring into the project; empty when cancelled.

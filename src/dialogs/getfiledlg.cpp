@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +20,10 @@
 namespace sw {
 
 namespace {
+
+// The preview's smallest size; it grows with the dialog.
+constexpr int kPreviewWidth = 320;
+constexpr int kPreviewHeight = 240;
 
 // The picture's size once upright, as the preview shows it; invalid when the
 // file is no picture.
@@ -37,51 +43,67 @@ QSize UprightSize(const QString& file)
 TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent, TPictureImport import)
     : QDialog(parent), folder_(imageFolder), import_(std::move(import))
 {
-    SetUpFixedDialog(*this, imageFolder, 343, 204);
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    SetUpDialog(*this, imageFolder);
 
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
-    FileListBox->setGeometry(6, 6, 139, 164);
 
     importBtn = new QPushButton(QStringLiteral("Importer..."), this);
     importBtn->setObjectName(QStringLiteral("importBtn"));
-    importBtn->setGeometry(6, 175, 139, 23);
     importBtn->setAutoDefault(false);
     importBtn->setVisible(static_cast<bool>(import_));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(151, 6, 190, 121);
-
-    Image1 = new QLabel(this);
+    Image1 = new QLabel(Bevel1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(153, 8, 186, 117);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMinimumSize(kPreviewWidth, kPreviewHeight);
+    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto* inside = new QVBoxLayout(Bevel1);
+    inside->setContentsMargins(2, 2, 2, 2);
+    inside->addWidget(Image1);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(151, 129, 190, 15);
+    Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QPalette blue = Label2->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     Label2->setPalette(blue);
 
     SizeLabel = new QLabel(this);
     SizeLabel->setObjectName(QStringLiteral("SizeLabel"));
-    SizeLabel->setGeometry(151, 146, 190, 15);
 
     noImgBtn = new QPushButton(QStringLiteral("aucune"), this);
     noImgBtn->setObjectName(QStringLiteral("noImgBtn"));
-    noImgBtn->setGeometry(151, 175, 75, 23);
+    noImgBtn->setToolTip(QStringLiteral("Le plan n'aura plus d'image"));
     noImgBtn->setAutoDefault(false);
 
+    CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setAutoDefault(false);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(266, 175, 75, 23);
     OKBtn->setDefault(true);
+
+    // The list on the left, the preview growing with the dialog on the
+    // right, the buttons below.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(FileListBox, 0, 0, 3, 1);
+    grid->addWidget(importBtn, 3, 0);
+    grid->addWidget(Bevel1, 0, 1);
+    grid->addWidget(Label2, 1, 1);
+    grid->addWidget(SizeLabel, 2, 1, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(noImgBtn);
+    buttons->addStretch(1);
+    buttons->addWidget(CancelBtn);
+    buttons->addWidget(OKBtn);
+    grid->addLayout(buttons, 3, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setRowStretch(0, 1);
 
     FillFileList();
 
@@ -97,12 +119,15 @@ TGetFileDlg::TGetFileDlg(const QString& imageFolder, QWidget* parent, TPictureIm
     connect(noImgBtn, &QPushButton::clicked, this, &TGetFileDlg::noImgBtnClick);
     connect(importBtn, &QPushButton::clicked, this, &TGetFileDlg::importBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     // Alt and a letter for each button and field.
     widgets::GiveAccelerators(this);
 }
 
 std::optional<QString> TGetFileDlg::ChosenFileName() const
 {
+    if (noPicture_)
+        return QString();
     const QListWidgetItem* selected = FileListBox->currentItem();
     if (Label2->text().isEmpty() || selected == nullptr)
         return std::nullopt;
@@ -141,6 +166,7 @@ void TGetFileDlg::FileListBoxClick(QListWidgetItem* item)
     if (item == nullptr)
         return;
     const QFileInfo file(QDir(folder_), item->text());
+    noPicture_ = false;
     setWindowTitle(file.fileName());
     QString folder = file.absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
@@ -172,6 +198,7 @@ void TGetFileDlg::FileListBoxDblClick(QListWidgetItem* item)
 
 void TGetFileDlg::noImgBtnClick()
 {
+    noPicture_ = true;
     Label2->clear();
     Label2->setToolTip(QString());
     Image1->clear();

@@ -1,6 +1,7 @@
 #pragma once
 // Use: sw::TGetFileDlg dlg(imgDir, this, import);
 //      if (dlg.exec() == QDialog::Accepted) if (auto name = dlg.ChosenFileName()) picture = *name;
+//      (an empty name: no picture)
 
 #include <functional>
 #include <optional>
@@ -24,15 +25,15 @@ using TPictureImport = std::function<std::optional<QString>(QWidget* chooser)>;
 
 // The picture chooser: the pictures of the project's image folder, with a
 // preview and the pixel size of the clicked one. "Importer..." (shown when an
-// import is given) brings another picture into the folder and selects it.
+// import is given) brings another picture into the folder and selects it;
+// "aucune" chooses no picture; "Annuler" and Escape choose nothing.
 class TGetFileDlg : public QDialog {
     Q_OBJECT
 public:
     explicit TGetFileDlg(const QString& imageFolder, QWidget* parent = nullptr, TPictureImport import = {});
 
-    // The bare name of the file selected in the list, when a click (or an
-    // import) chose it and "aucune" did not clear the choice afterwards;
-    // nothing otherwise.
+    // The bare name of the file a click (or an import) chose last; an empty
+    // name when "aucune" came after it; nothing when neither was done.
     std::optional<QString> ChosenFileName() const;
 
     QFrame* Bevel1;
@@ -41,6 +42,7 @@ public:
     QLabel* Label2;
     QLabel* SizeLabel;
     QPushButton* OKBtn;
+    QPushButton* CancelBtn;
     QPushButton* noImgBtn;
     QPushButton* importBtn;
 
@@ -56,6 +58,7 @@ private:
 
     QString folder_;
     TPictureImport import_;
+    bool noPicture_ = false;
 };
 
 } // namespace sw

@@ -112,6 +112,10 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     bold.setBold(true);
     NetColLabel->setFont(bold);
     okBtn = new QPushButton(QStringLiteral("Accepter"), this);
+    okBtn->setDefault(true);
+    cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
+    cancelBtn->setAutoDefault(false);
     LayOutControls();
 
     hexCheck->setChecked(hexOption);
@@ -124,6 +128,7 @@ TNetCForm::TNetCForm(int sortType, bool hexOption, QWidget* parent)
     connect(alphaChk, &QCheckBox::clicked, this, [this] { alphaChkClick(); });
     connect(hexCheck, &QCheckBox::clicked, this, [this] { hexCheckClick(); });
     connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     // Drawn here as well as on show, so that the boxes have their size at once.
     DrawPrimaryColours();
@@ -175,8 +180,12 @@ void TNetCForm::LayOutControls()
     auto* chosen = new QHBoxLayout;
     chosen->addWidget(ChosenColor);
     chosen->addWidget(NetColLabel, 1);
-    chosen->addWidget(okBtn);
     column->addLayout(chosen);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancelBtn);
+    buttons->addWidget(okBtn);
+    column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -88,6 +88,7 @@ public:
     TColorSwatch* ChosenColor;
     QLabel* NetColLabel;
     QPushButton* okBtn;
+    QPushButton* cancelBtn;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -76,7 +76,14 @@ private slots:
         QCOMPARE(Names(dlg.FileListBox), (QStringList{"A.JPG", "b.jpg"}));
         QCOMPARE(dlg.windowTitle(), folder.path());
         QVERIFY(dlg.Label2->text().isEmpty());
-        QCOMPARE(dlg.size(), QSize(343, 204));
+        // A preview large enough to judge a picture by, and more in a larger
+        // dialog.
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QVERIFY(dlg.Image1->width() >= 320 && dlg.Image1->height() >= 240);
+        const QSize before = dlg.Image1->size();
+        dlg.resize(dlg.size() + QSize(200, 150));
+        QTRY_VERIFY(dlg.Image1->width() > before.width() && dlg.Image1->height() > before.height());
     }
 
     void chooserClickShowsThePictureAndOkReturnsItsBareName()
@@ -98,14 +105,18 @@ private slots:
     void chooserReducesALargePictureToThePreview()
     {
         QTemporaryDir dir;
-        QImage large(400, 300, QImage::Format_RGB32);
+        QImage large(1600, 1200, QImage::Format_RGB32);
         large.fill(Qt::blue);
         QVERIFY(large.save(dir.filePath(QStringLiteral("grand.jpg")), "JPEG"));
         sw::TGetFileDlg dlg(dir.path());
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         ClickItem(dlg.FileListBox, QStringLiteral("grand.jpg"));
-        QCOMPARE(dlg.Image1->pixmap().size(), QSize(156, 117));
+        const QSize shown = dlg.Image1->pixmap().size();
+        const QSize room = dlg.Image1->contentsRect().size();
+        QVERIFY(shown.width() <= room.width() && shown.height() <= room.height());
+        QVERIFY(shown.width() == room.width() || shown.height() == room.height());
+        QVERIFY(qAbs(shown.width() * 3 - shown.height() * 4) <= 4);
     }
 
     void chooserKeepsTheCurrentPictureWithoutAChoice()
@@ -122,7 +133,7 @@ private slots:
             QCOMPARE(dlg.ChosenFileName(), std::nullopt);
         }
         {
-            // A click, then "aucune", then OK.
+            // A click, then "aucune", then OK: no picture.
             sw::TGetFileDlg dlg(folder.path());
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -132,7 +143,32 @@ private slots:
             QVERIFY(dlg.Image1->pixmap().isNull());
             QCOMPARE(dlg.FileListBox->currentItem()->text(), QStringLiteral("A.JPG"));
             dlg.OKBtn->click();
-            QCOMPARE(dlg.ChosenFileName(), std::nullopt);
+            QCOMPARE(dlg.ChosenFileName(), std::optional<QString>(QString()));
+        }
+        {
+            // "aucune", then a click: that picture.
+            sw::TGetFileDlg dlg(folder.path());
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            dlg.noImgBtn->click();
+            ClickItem(dlg.FileListBox, QStringLiteral("A.JPG"));
+            dlg.OKBtn->click();
+            QCOMPARE(dlg.ChosenFileName(), std::optional<QString>(QStringLiteral("A.JPG")));
+        }
+        {
+            // Annuler and Escape choose nothing.
+            for (const bool escape : {false, true}) {
+                sw::TGetFileDlg dlg(folder.path());
+                dlg.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+                ClickItem(dlg.FileListBox, QStringLiteral("A.JPG"));
+                if (escape)
+                    QTest::keyClick(dlg.FileListBox, Qt::Key_Escape);
+                else
+                    dlg.CancelBtn->click();
+                QCOMPARE(dlg.result(), int(QDialog::Rejected));
+                QVERIFY(!dlg.isVisible());
+            }
         }
     }
 

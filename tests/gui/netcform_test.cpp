@@ -50,16 +50,30 @@ private slots:
         QVERIFY(!colors.HexOption());
     }
 
+    void closingWithoutAcceptChangesNothing_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Annuler") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("system menu") << 2;
+    }
+
     void closingWithoutAcceptChangesNothing()
     {
+        QFETCH(int, way);
         TNetColors colors;
         colors.NetColStr = "teal";
         colors.SysColor = 0x808000;
-        OnPicker([](TNetCForm& form) {
+        OnPicker([way](TNetCForm& form) {
             form.PrimCBoxMouseMove(5 * 12 + 1, 3);
             form.PrimCBoxMouseDown();
             form.hexCheck->click();
-            form.reject();
+            if (way == 0)
+                QTest::mouseClick(form.cancelBtn, Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(&form, Qt::Key_Escape);
+            else
+                form.reject();
         });
         QVERIFY(!sw::ExecuteNetColors(colors, nullptr));
         QCOMPARE(colors.NetColStr, std::string("teal"));

@@ -319,6 +319,7 @@ private slots:
         QStringList listed;
         QString size;
         QSize preview;
+        QSize box;
         editor.prompts.chooserSteps = [&](sw::TGetFileDlg& chooser) {
             listed = Names(chooser.FileListBox);
             QVERIFY(chooser.noImgBtn->isVisible());
@@ -329,6 +330,7 @@ private slots:
                               chooser.FileListBox->visualItemRect(item).center());
             size = chooser.SizeLabel->text();
             preview = chooser.Image1->pixmap().size();
+            box = chooser.Image1->contentsRect().size();
             swtest::Screenshot(&chooser, QStringLiteral("pictures-chooser"));
             ClickButton(chooser.OKBtn);
         };
@@ -336,10 +338,52 @@ private slots:
         ClickButton(editor.Find<QPushButton>("getImgBtn1"));
         QCOMPARE(listed, (QStringList{"dessin.PNG", "grande.JPG", "petite.jpeg"}));
         QCOMPARE(size, QStringLiteral("1600 × 1200"));
-        QCOMPARE(preview, QSize(156, 117));
+        // The picture fills its box one way, in its proportions.
+        QVERIFY(preview.width() <= box.width() && preview.height() <= box.height());
+        QVERIFY(preview.width() == box.width() || preview.height() == box.height());
+        QVERIFY(qAbs(preview.width() * 3 - preview.height() * 4) <= 4);
+        QVERIFY(preview.width() >= 320);
         QCOMPARE(editor.Find<QLabel>("Image1")->toolTip(), QStringLiteral("grande.JPG"));
         editor.Trigger("mSave");
         QCOMPARE(CoreLoad(file).EventList.Event(0).cam.startImage, std::string("grande.JPG"));
+    }
+
+    void aucuneTakesThePictureAwayAndAnnulerKeepsIt()
+    {
+        swtest::Editor editor;
+        const fs::path file = SaveNewProject(editor, PathOf(editor.folder), "film.vid");
+        const QDir img(Q(ImageFolder(file)));
+        QVERIFY(Picture(40, 30, Qt::red).save(img.filePath(QStringLiteral("rouge.jpg")), "JPEG"));
+        editor.ClickTab(2);
+        auto* start = editor.Find<QLabel>("Image1");
+        editor.prompts.pictureAnswer = QStringLiteral("rouge.jpg");
+        ClickButton(editor.Find<QPushButton>("getImgBtn1"));
+        QCOMPARE(start->toolTip(), QStringLiteral("rouge.jpg"));
+
+        // Annuler, or Escape, after a click on "aucune": the picture stays.
+        for (const bool escape : {false, true}) {
+            editor.prompts.chooserSteps = [escape](sw::TGetFileDlg& chooser) {
+                ClickButton(chooser.noImgBtn);
+                if (escape)
+                    QTest::keyClick(&chooser, Qt::Key_Escape);
+                else
+                    ClickButton(chooser.CancelBtn);
+            };
+            ClickButton(editor.Find<QPushButton>("getImgBtn1"));
+            QCOMPARE(start->toolTip(), QStringLiteral("rouge.jpg"));
+        }
+        // "aucune" then OK: the shot has no start picture, as one step.
+        editor.prompts.chooserSteps = [](sw::TGetFileDlg& chooser) {
+            ClickButton(chooser.noImgBtn);
+            ClickButton(chooser.OKBtn);
+        };
+        ClickButton(editor.Find<QPushButton>("getImgBtn1"));
+        QVERIFY(start->toolTip().isEmpty());
+        QVERIFY(start->pixmap().isNull());
+        editor.Trigger("mSave");
+        QCOMPARE(CoreLoad(file).EventList.Event(0).cam.startImage, std::string());
+        editor.Trigger("mUndo");
+        QCOMPARE(start->toolTip(), QStringLiteral("rouge.jpg"));
     }
 
     void aPictureImportedThroughTheChooserIsCopiedListedAndChosen()
