@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/userprompts.h"
+#include "model/systemtext.h"
 #include "qtshared/uitext.h"
 
 class QWidget;
@@ -17,7 +18,7 @@ void RunUserCommand(TUserPrompts& prompts, QWidget* parent, Command&& command)
     try {
         command();
     } catch (const std::exception& error) {
-        prompts.Inform(parent, uitext::FromUtf8(error.what()));
+        prompts.Inform(parent, uitext::FromUtf8(FrenchErrorMessage(error.what())));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "model/stablehash.h"
 #include "model/valuereader.h"
 #include "model/valuewriter.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -36,7 +37,7 @@ void WriteProjectBytes(ProjectDocument& document, const std::filesystem::path& f
 [[noreturn]] void ThrowBackupFailed(const std::filesystem::path& file, const std::error_code& reason)
 {
     throw WordedError("La version précédente de « " + file.string() + " » ne peut pas être gardée dans « "
-                + BackupFileOf(file).string() + " » : " + reason.message());
+                + BackupFileOf(file).string() + " » : " + FrenchReason(reason));
 }
 
 // Copies the file's bytes and permissions to its backup; nothing when the file

@@ -10,6 +10,7 @@
 #include "model/filebytes.h"
 #include "model/inifile.h"
 #include "model/isotime.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -114,7 +115,7 @@ LockAttempt TakeProjectLock(const fs::path& project, const LockHolder& holder)
         return attempt;
     if (error != std::errc::file_exists) {
         attempt.result = LockResult::NotWritable;
-        attempt.problem = error.message();
+        attempt.problem = FrenchReason(error);
         return attempt;
     }
     if (std::optional<LockHolder> other = OtherRunningHolder(project, holder.editor)) {
@@ -125,7 +126,7 @@ LockAttempt TakeProjectLock(const fs::path& project, const LockHolder& holder)
     // A stale lock, an unreadable one or our own: replaced whole.
     if ((error = TryWriteFileAtomically(lock, bytes, LinkPolicy::ReplaceLink))) {
         attempt.result = LockResult::NotWritable;
-        attempt.problem = error.message();
+        attempt.problem = FrenchReason(error);
     }
     return attempt;
 }

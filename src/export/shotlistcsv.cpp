@@ -6,6 +6,7 @@
 #include "export/shotrows.h"
 #include "model/error.h"
 #include "model/filebytes.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -108,7 +109,7 @@ void WriteShotListCsv(const std::filesystem::path& file, const ProjectDocument& 
 {
     if (const std::error_code error = TryWriteFileAtomically(file, ShotListCsv(project), LinkPolicy::WriteThroughLink))
         throw Error("Le fichier « " + file.filename().string() + " » ne peut pas être écrit : "
-                    + error.message());
+                    + FrenchReason(error));
 }
 
 } // namespace sw

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/filebytes.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -79,7 +80,7 @@ std::string Sentence(FileAction action, const std::filesystem::path& file, std::
 
 std::string FileFailureMessage(FileAction action, const std::filesystem::path& file, std::string_view reason)
 {
-    return Sentence(action, file, reason) + " (" + std::string(reason) + ")";
+    return Sentence(action, file, reason) + " (" + FrenchSystemText(reason) + ")";
 }
 
 } // namespace sw

@@ -13,10 +13,11 @@ namespace sw {
 enum class FileAction { OpenProject, SaveProject, PublishProject, ImportStyle, ExportStyle };
 
 // The message shown when action failed on file: a French sentence naming the
-// file and what went wrong, then the system's own text in parentheses, kept
-// whole so that nothing it said is lost. For instance
+// file and what went wrong, then the system's own text in parentheses, in
+// French, so that nothing it said is lost. For instance
 // « Le fichier « court.vid » ne peut pas être ouvert : il est abîmé ou n'est
-// pas un projet Shotweave. (Stream read error) ». UTF-8, as sw::Error.
+// pas un projet Shotweave. (le fichier se termine avant la fin de ses
+// données) ». UTF-8, as sw::Error.
 std::string FileFailureMessage(FileAction action, const std::filesystem::path& file, std::string_view reason);
 
 // Runs operation; an error it throws comes out as an sw::Error with the

@@ -9,6 +9,7 @@
 #include "model/filebytes.h"
 #include "model/picturename.h"
 #include "model/textconv.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -98,7 +99,7 @@ void CreateFolder(const std::filesystem::path& imgDir, const std::string& name)
     std::error_code error;
     std::filesystem::create_directories(imgDir, error);
     if (error)
-        ThrowCannotPlace(imgDir, name, error.message());
+        ThrowCannotPlace(imgDir, name, FrenchReason(error));
 }
 
 // The plain picture names the shots use, each once, in the order of first use.
@@ -199,7 +200,7 @@ std::string PlacePictureBytes(const std::filesystem::path& imgDir, const std::st
         case Occupant::Nothing: break;
         }
         if (const std::error_code error = TryWriteFileAtomically(file, bytes, LinkPolicy::ReplaceLink))
-            ThrowCannotPlace(imgDir, name, error.message());
+            ThrowCannotPlace(imgDir, name, FrenchReason(error));
         return name;
     }
     ThrowCannotPlace(imgDir, safeName, "toutes les variantes de ce nom sont déjà prises");

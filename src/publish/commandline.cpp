@@ -14,6 +14,7 @@
 #include "export/shotlistcsv.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -146,7 +147,7 @@ void ExportCsv(const ExportArguments& arguments, std::ostream& err)
 
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
-    err << "shotweave: " << error.what() << "\n";
+    err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
     return 1;
 }
 

@@ -11,6 +11,7 @@
 #include "model/error.h"
 #include "model/notifier.h"
 #include "model/textconv.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -57,7 +58,7 @@ void EnsureDirectory(const std::filesystem::path& path, bool announce, Notifier*
     // fails here with the reason of the creation, not an exception of its own.
     std::error_code lookError;
     if (!std::filesystem::is_directory(path, lookError)) {
-        std::string reason = error ? error.message() : std::string("raison inconnue");
+        std::string reason = error ? FrenchReason(error) : std::string("raison inconnue");
         throw Error("Le répertoire " + path.string() + " n'a pas pu être créé (" + reason + ").");
     }
     if (announce && notifier != nullptr)

@@ -10,6 +10,7 @@
 #include "model/filebytes.h"
 #include "model/stablehash.h"
 #include "recovery/recoveryrecord.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -116,12 +117,12 @@ std::string CopyProblem(const fs::path& copy)
 {
     std::string bytes;
     if (const std::error_code error = TryReadFileBytes(copy, bytes))
-        return CopyNotRead(copy, error.message());
+        return CopyNotRead(copy, FrenchReason(error));
     try {
         ProjectDocument scratch;
         LoadProjectBytes(scratch, bytes);
     } catch (const Error& error) {
-        return CopyNotRead(copy, error.what());
+        return CopyNotRead(copy, FrenchSystemText(error.what()));
     }
     return {};
 }
@@ -131,7 +132,7 @@ void RemoveFile(const fs::path& copy, const fs::path& file)
     std::error_code error;
     fs::remove(file, error);
     if (error)
-        throw Error("La copie de secours " + Quoted(copy) + " ne peut pas être supprimée : " + error.message());
+        throw Error("La copie de secours " + Quoted(copy) + " ne peut pas être supprimée : " + FrenchReason(error));
 }
 
 } // namespace
@@ -184,7 +185,7 @@ RecoveryEntry RecoveryStore::Claim(const RecoveryEntry& entry) const
 {
     std::string bytes;
     if (const std::error_code error = TryReadFileBytes(entry.recoveryFile, bytes))
-        throw Error(CopyNotRead(entry.recoveryFile, error.message()));
+        throw Error(CopyNotRead(entry.recoveryFile, FrenchReason(error)));
     RecoveryEntry claimed = WriteRecorded(bytes, entry.originalFile, entry.savedAt, entry.originalHash);
     if (claimed.recoveryFile != entry.recoveryFile)
         Remove(entry);
@@ -208,7 +209,7 @@ RecoveryEntry RecoveryStore::WriteRecorded(std::string_view projectBytes, const 
     std::error_code error;
     fs::create_directories(folder_, error);
     if (error)
-        ThrowCopyNotWritten(entry.recoveryFile, error.message());
+        ThrowCopyNotWritten(entry.recoveryFile, FrenchReason(error));
     // The copies are the user's work: the folder is theirs alone. A folder
     // that cannot be narrowed (not the user's own) still takes the copies,
     // each with its project's permissions below.
@@ -216,13 +217,13 @@ RecoveryEntry RecoveryStore::WriteRecorded(std::string_view projectBytes, const 
     fs::permissions(folder_, fs::perms::owner_all, ignored);
     const bool hadRecord = fs::is_regular_file(entry.recordFile, ignored);
     if ((error = writeFile_(entry.recoveryFile, projectBytes)))
-        ThrowCopyNotWritten(entry.recoveryFile, error.message());
+        ThrowCopyNotWritten(entry.recoveryFile, FrenchReason(error));
     if ((error = writeFile_(entry.recordFile, recordBytes))) {
         // A previous record still names the same file; without one, the new
         // copy would be an orphan.
         if (!hadRecord)
             fs::remove(entry.recoveryFile, ignored);
-        ThrowRecordNotWritten(entry.recordFile, error.message());
+        ThrowRecordNotWritten(entry.recordFile, FrenchReason(error));
     }
     // A copy has the permissions of the project it was made of: a private
     // project's copy stays private wherever it is moved.
@@ -259,7 +260,7 @@ RecoveryEntry RecoveryStore::Inspect(const fs::path& recoveryFile) const
     };
     std::string recordBytes;
     if (const std::error_code error = TryReadFileBytes(entry.recordFile, recordBytes))
-        return recordProblem(error.message());
+        return recordProblem(FrenchReason(error));
     try {
         RecoveryRecord record = RecoveryRecord::FromBytes(recordBytes);
         entry.originalFile = std::move(record.originalFile);
@@ -267,7 +268,7 @@ RecoveryEntry RecoveryStore::Inspect(const fs::path& recoveryFile) const
         entry.editor = std::move(record.editor);
         entry.originalHash = record.originalHash;
     } catch (const Error& error) {
-        return recordProblem(error.what());
+        return recordProblem(FrenchSystemText(error.what()));
     }
     // Another running editor's copy is its own business: not read here.
     entry.editorRunning = entry.editor && IsRunning(*entry.editor);
@@ -288,11 +289,11 @@ void RecoveryStore::Read(const RecoveryEntry& entry, ProjectDocument& document) 
 {
     std::string bytes;
     if (const std::error_code error = TryReadFileBytes(entry.recoveryFile, bytes))
-        throw Error(CopyNotRead(entry.recoveryFile, error.message()));
+        throw Error(CopyNotRead(entry.recoveryFile, FrenchReason(error)));
     try {
         LoadProjectBytes(document, bytes);
     } catch (const Error& error) {
-        throw Error(CopyNotRead(entry.recoveryFile, error.what()));
+        throw Error(CopyNotRead(entry.recoveryFile, FrenchSystemText(error.what())));
     }
 }
 

@@ -18,11 +18,11 @@ TEST(FileFailureMessage, OpeningADamagedProjectSaysSoAndKeepsTheSystemText)
 {
     EXPECT_EQ(FileFailureMessage(FileAction::OpenProject, "/films/court.vid", "Stream read error"),
               "Le fichier \xC2\xAB court.vid \xC2\xBB ne peut pas \xC3\xAAtre ouvert : il est ab\xC3\xAEm\xC3\xA9 ou "
-              "n'est pas un projet Shotweave. (Stream read error)");
+              "n'est pas un projet Shotweave. (le fichier se termine avant la fin de ses données)");
     EXPECT_EQ(FileFailureMessage(FileAction::OpenProject, "/films/absent.vid",
                                  "Cannot open file \"/films/absent.vid\". No such file or directory"),
               "Le fichier \xC2\xAB absent.vid \xC2\xBB ne peut pas \xC3\xAAtre ouvert : il est introuvable ou "
-              "illisible. (Cannot open file \"/films/absent.vid\". No such file or directory)");
+              "illisible. (impossible d'ouvrir « /films/absent.vid » : fichier ou dossier introuvable)");
 }
 
 TEST(FileFailureMessage, WritingNamesTheFileAndItsFolder)
@@ -33,13 +33,13 @@ TEST(FileFailureMessage, WritingNamesTheFileAndItsFolder)
                     "\xC3\xA9" "crire. (Cannot create file)");
     const std::string exported = FileFailureMessage(FileAction::ExportStyle, "/s/bleu.sprf", "Unable to write to /s/bleu.sprf");
     EXPECT_EQ(exported.rfind("Le fichier de style \xC2\xAB bleu.sprf \xC2\xBB ne peut pas", 0), 0u);
-    EXPECT_NE(exported.find("(Unable to write to /s/bleu.sprf)"), std::string::npos);
+    EXPECT_NE(exported.find("(impossible d'écrire dans « /s/bleu.sprf »)"), std::string::npos);
     const std::string published = FileFailureMessage(FileAction::PublishProject, "/films/court", "Cannot create file");
     EXPECT_EQ(published, "Le film ne peut pas \xC3\xAAtre publi\xC3\xA9 dans le dossier \xC2\xAB /films/court \xC2\xBB : "
                          "v\xC3\xA9rifiez que vous pouvez y \xC3\xA9" "crire et que ses pages ne sont pas des dossiers. "
                          "(Cannot create file)");
     const std::string imported = FileFailureMessage(FileAction::ImportStyle, "/s/bleu.sprf", "Invalid property value");
-    EXPECT_NE(imported.find("n'est pas un fichier de style. (Invalid property value)"), std::string::npos);
+    EXPECT_NE(imported.find("n'est pas un fichier de style. (une valeur n'est pas du type attendu)"), std::string::npos);
 }
 
 TEST(RunFileAction, TurnsTheErrorOfARealLoadIntoTheMessage)

@@ -595,7 +595,7 @@ TEST(SaveWithBackup, ABackupThatCannotBeWrittenLeavesTheFileUnchanged)
     document.FileVersion = 2;
     EXPECT_EQ(ErrorOf([&] { SaveProjectWithBackup(document, file, true); }),
               "La version précédente de « " + file.string() + " » ne peut pas être gardée dans « " + file.string()
-                  + "~ » : Is a directory");
+                  + "~ » : c'est un dossier");
     EXPECT_EQ(ReadFileBytes(file), saved);
     EXPECT_EQ(document.FileVersion, 2);
     EXPECT_TRUE(fs::is_empty(BackupFileOf(file)));

@@ -118,7 +118,7 @@ TEST(ProjectLock, ALockThatCannotBeWrittenSaysWhy)
     fs::create_directory(LockFileOf(project));  // in the way, and no lock
     const LockAttempt attempt = TakeProjectLock(project, Holder("Anne", NewEditorIdentity()));
     EXPECT_EQ(attempt.result, LockResult::NotWritable);
-    EXPECT_EQ(attempt.problem, "Is a directory");
+    EXPECT_EQ(attempt.problem, "c'est un dossier");
 }
 
 TEST(ProjectLock, AFolderThatTakesNoFileSaysWhy)

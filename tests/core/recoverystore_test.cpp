@@ -229,17 +229,17 @@ TEST(RecoveryStore, AnUnreadableRecoveryIsListedWithItsReasonAndKept)
     };
     EXPECT_TRUE(find(good.recoveryFile).IsReadable());
     EXPECT_EQ(find(cut.recoveryFile).problem,
-              "La copie de secours « " + cut.recoveryFile.string() + " » ne peut pas être lue : Stream read error");
+              "La copie de secours « " + cut.recoveryFile.string() + " » ne peut pas être lue : le fichier se termine avant la fin de ses données");
     EXPECT_EQ(find(cut.recoveryFile).originalFile, fs::path("/films/coupe.vid"));  // the record still says whose
     EXPECT_EQ(find(badRecord.recoveryFile).problem,
               "La fiche de la copie de secours « " + badRecord.recordFile.string()
                   + " » ne peut pas être lue : ce n'est pas une fiche de copie de secours (la section [RECOVERY] manque)");
     EXPECT_EQ(find(folder.Path() / "seule.vid").problem,
               "La fiche de la copie de secours « " + (folder.Path() / "seule.rec").string()
-                  + " » ne peut pas être lue : No such file or directory");
+                  + " » ne peut pas être lue : fichier ou dossier introuvable");
     EXPECT_EQ(find(folder.Path() / "orpheline.vid").problem,
               "La copie de secours « " + (folder.Path() / "orpheline.vid").string()
-                  + " » ne peut pas être lue : No such file or directory");
+                  + " » ne peut pas être lue : fichier ou dossier introuvable");
 
     // Listing deleted nothing, and reading an unreadable copy changes nothing.
     EXPECT_EQ(FileNames(folder.Path()), before);
@@ -261,7 +261,7 @@ TEST(RecoveryStore, AFailedWriteSaysWhichCopyAndLeavesNothingHalfWritten)
     RecoveryStore store(blocker);
     const fs::path copy = store.RecoveryFileFor("/films/court.vid");
     EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), "/films/court.vid"); }),
-              "La copie de secours « " + copy.string() + " » ne peut pas être écrite : Not a directory");
+              "La copie de secours « " + copy.string() + " » ne peut pas être écrite : un élément du chemin n'est pas un dossier");
     EXPECT_EQ(ReadAll(blocker), "pas un dossier");
     EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"recovery"});
     EXPECT_TRUE(store.List().empty());
@@ -337,7 +337,7 @@ TEST(RecoveryStore, ACopyWhoseRecordCannotBeWrittenIsNotLeftBehind)
     const fs::path record = RecoveryStore::RecordFileOf(store.RecoveryFileFor({}));
     fs::create_directories(record);  // a folder where the record goes cannot be replaced
     EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), {}); }),
-              "La fiche de la copie de secours « " + record.string() + " » ne peut pas être écrite : Is a directory");
+              "La fiche de la copie de secours « " + record.string() + " » ne peut pas être écrite : c'est un dossier");
     EXPECT_EQ(FileNames(store.Folder()), std::vector<std::string>{record.filename().string()});
 }
 
@@ -380,7 +380,7 @@ TEST(RecoveryStore, AFullDiskStopsTheWriteWithTheCopysNameUntilThereIsRoomAgain)
     const fs::path copy = store.RecoveryFileFor("/films/court.vid");
     EXPECT_EQ(ErrorOf([&] { store.Write(Project("x", 1), "/films/court.vid"); }),
               "La copie de secours « " + copy.string() + " » ne peut pas être écrite : "
-                  + std::make_error_code(std::errc::no_space_on_device).message());
+                  + "le disque est plein");
     EXPECT_EQ(writes, 1);  // the record is not tried after the copy failed
     EXPECT_TRUE(store.List().empty());
 

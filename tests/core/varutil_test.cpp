@@ -196,7 +196,7 @@ TEST(EnsureDirectoryTest, FailureIsReportedNotHidden)
     // the same failure, not an escaping file-system exception.
     const fs::path tooLong = temp.Path() / std::string(300, 'a');
     EXPECT_EQ(sw::test::ErrorOf([&] { sw::EnsureDirectory(tooLong, true, &notifier); }),
-              "Le répertoire " + tooLong.string() + " n'a pas pu être créé (File name too long).");
+              "Le répertoire " + tooLong.string() + " n'a pas pu être créé (le nom est trop long).");
     EXPECT_TRUE(notifier.messages.empty());
 }
 

@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(editor.StatusBar()->currentMessage(),
                  QStringLiteral("Enregistrement de secours impossible : La copie de secours « ") + copy
                      + QStringLiteral(" » ne peut pas être écrite : ")
-                     + QString::fromStdString(std::make_error_code(std::errc::no_space_on_device).message()));
+                     + QStringLiteral("le disque est plein"));
         QCOMPARE(shown.count(), 1);
         QCOMPARE(editor.StatusBar()->toolTip(), editor.StatusBar()->currentMessage());
         swtest::Screenshot(editor.form.get(), QStringLiteral("autosave-failed"));

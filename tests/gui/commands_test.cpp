@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(editor.prompts.messages,
                  QStringList{QStringLiteral("La version précédente de « ") + file
                              + QStringLiteral(" » ne peut pas être gardée dans « ") + file
-                             + QStringLiteral("~ » : Is a directory")});
+                             + QStringLiteral("~ » : c'est un dossier")});
         QCOMPARE(ReadAll(file.toStdString()), saved);
         QVERIFY(editor.form->Document().IsModified());
     }
@@ -294,14 +294,14 @@ private slots:
         QCOMPARE(editor.prompts.messages.size(), 1);
         // The French sentence names the file; the system's text follows.
         QVERIFY(editor.prompts.messages.first().startsWith(QStringLiteral("Le fichier « mauvais.vid » ne peut pas")));
-        QVERIFY(editor.prompts.messages.first().endsWith(QStringLiteral("(Invalid property value)")));
+        QVERIFY(editor.prompts.messages.first().endsWith(QStringLiteral("(une valeur n'est pas du type attendu)")));
 
         const QString missing = editor.Path(QStringLiteral("absent.vid"));
         editor.prompts.fileToOpen = missing;
         editor.Trigger("mOuvrir");
         QCOMPARE(editor.prompts.messages.size(), 2);
         QVERIFY(editor.prompts.messages.last().startsWith(QStringLiteral("Le fichier « absent.vid » ne peut pas")));
-        QVERIFY(editor.prompts.messages.last().contains(QStringLiteral("(Cannot open file \"") + missing + QStringLiteral("\".")));
+        QVERIFY(editor.prompts.messages.last().contains(QStringLiteral("(impossible d'ouvrir « ") + missing + QStringLiteral(" » : fichier ou dossier introuvable)")));
 
         Drop(editor.form.get(), {QUrl::fromLocalFile(bad)});
         QCOMPARE(editor.prompts.messages.size(), 3);

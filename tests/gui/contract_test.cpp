@@ -586,7 +586,7 @@ private slots:
             QVERIFY2(editor.prompts.messages.first().startsWith(QStringLiteral("Le fichier « court.vid » ne peut pas être "
                                                                                "enregistré dans le dossier « ")),
                      qPrintable(editor.prompts.messages.first()));
-            QVERIFY2(editor.prompts.messages.first().contains(QStringLiteral("(Cannot create file \"")),
+            QVERIFY2(editor.prompts.messages.first().contains(QStringLiteral("(impossible de créer « ")),
                      qPrintable(editor.prompts.messages.first()));
             QVERIFY2(editor.prompts.messages.first().contains(Q(file)), qPrintable(editor.prompts.messages.first()));
             QCOMPARE(ReadBytes(root / "film"), std::string("occupé"));

@@ -140,7 +140,7 @@ private slots:
         editor.Trigger("mOuvrir");
         QCOMPARE(editor.prompts.messages,
                  QStringList{QStringLiteral("Le fichier « court.vid » ne peut pas être ouvert : il est abîmé ou n'est pas "
-                                            "un projet Shotweave. (Stream read error)")});
+                                            "un projet Shotweave. (le fichier se termine avant la fin de ses données)")});
     }
 
     void aTextFileNamedVidIsNoProject()
@@ -155,8 +155,8 @@ private slots:
         QVERIFY2(message.startsWith(QStringLiteral("Le fichier « notes.vid » ne peut pas être ouvert : il est abîmé ou "
                                                    "n'est pas un projet Shotweave. (")),
                  qPrintable(message));
-        QVERIFY2(message.endsWith(QStringLiteral("(Invalid property value)"))
-                     || message.endsWith(QStringLiteral("(Stream read error)")),
+        QVERIFY2(message.endsWith(QStringLiteral("(une valeur n'est pas du type attendu)"))
+                     || message.endsWith(QStringLiteral("(le fichier se termine avant la fin de ses données)")),
                  qPrintable(message));
     }
 
@@ -174,7 +174,7 @@ private slots:
         const QString message = editor.prompts.messages.first();
         QVERIFY2(message.startsWith(QStringLiteral("Le fichier « film.vid » ne peut pas être enregistré dans le dossier « ")
                                     + blocked + QStringLiteral(" » : vérifiez que ce dossier existe et que vous pouvez y "
-                                                               "écrire. (Cannot create file \"")),
+                                                               "écrire. (impossible de créer « ")),
                  qPrintable(message));
         QVERIFY(message.contains(file));
         QVERIFY(message.endsWith(QLatin1Char(')')));
