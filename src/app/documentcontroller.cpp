@@ -19,6 +19,7 @@
 #include "model/filefailure.h"
 #include "model/notifier.h"
 #include "model/pictureimport.h"
+#include "model/systemtext.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "qtshared/uitext.h"
@@ -29,17 +30,6 @@ namespace sw {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Tells the user what the folder helpers report, in a message box.
-class MessageBoxNotifier : public Notifier {
-public:
-    MessageBoxNotifier(TUserPrompts& prompts, QWidget* parent) : prompts_(prompts), parent_(parent) {}
-    void Inform(const std::string& message) override { prompts_.Inform(parent_, uitext::FromUtf8(message)); }
-
-private:
-    TUserPrompts& prompts_;
-    QWidget* parent_;
-};
 
 // Tells the user what the folder helpers report in the status bar: a folder
 // made for the project's site is worth a note, not a box to close.
@@ -138,13 +128,30 @@ ProjectDocument TDocumentController::NewProject(bool askName)
 
 // ---------------------------------------------------------------- open
 
-void TDocumentController::TakeProjectFolders(const fs::path& file)
+QString TDocumentController::TakeProjectFolders(const fs::path& file, FolderNeed need)
 {
+    QString note;
     NoteNotifier notifier(view_);
-    const SiteFolders folders = PrepareSiteFolders(file, &notifier);
+    SiteFolders folders;
+    try {
+        folders = PrepareSiteFolders(file, &notifier);
+    } catch (const std::exception& error) {
+        if (need == FolderNeed::Required)
+            throw;
+        // The project opens all the same; publishing or adding a picture
+        // will say what stands in the way.
+        folders.SiteDir = SiteFolderOf(file);
+        folders.ImgDir = ImageFolderOf(folders.SiteDir);
+        note = CanCreateFilesIn(file.parent_path())
+                   ? uitext::FromUtf8(FrenchErrorMessage(error.what()))
+                   : QStringLiteral("Le dossier « ") + uitext::PathToQString(file.parent_path())
+                         + QStringLiteral(" » est en lecture seule : pour publier le projet ou lui ajouter des "
+                                          "images, enregistrez-le ailleurs (Enregistrer sous...).");
+    }
     TProjectPaths& paths = app_.Paths();
     paths.SiteDir = folders.SiteDir;
     paths.ImgDir = folders.ImgDir;
+    return note;
 }
 
 ProjectDocument TDocumentController::EmptyProjectToRead() const
@@ -168,7 +175,7 @@ void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
     ProjectDocument loaded = EmptyProjectToRead();
     std::uint64_t hash = 0;
     RunFileAction(FileAction::OpenProject, file, [&loaded, &file, &hash] { hash = LoadProject(loaded, file); });
-    TakeProjectFolders(file);
+    const QString folderNote = TakeProjectFolders(file, FolderNeed::IfPossible);
     // What a save cut short by a crash left beside the file goes now.
     RemoveLeftoverTemporaryFiles(FinalTarget(file));
 
@@ -176,6 +183,9 @@ void TDocumentController::ReadProjectFile(const fs::path& file, HoldMode mode)
     app_.Paths().CurrentFile = file;
     app_.Document().Reset(std::move(loaded));
     HoldFile(file, hash, mode);
+    // A read-only folder also explains a missing lock.
+    if (!folderNote.isEmpty())
+        view_.ShowNote(folderNote);
     ShowTitle();
     DiscardRecoveryCopies();
     if (const std::size_t unknown = app_.Project().UnknownTrailingBytes; unknown > 0)
@@ -209,8 +219,8 @@ bool TDocumentController::OpenRecovered(const RecoveryEntry& entry)
     TProjectPaths& paths = app_.Paths();
     if (entry.originalFile.empty())
         paths.ClearProject();
-    else
-        TakeProjectFolders(entry.originalFile);
+    else if (const QString note = TakeProjectFolders(entry.originalFile, FolderNeed::IfPossible); !note.isEmpty())
+        view_.ShowNote(note);
 
     view_.ResetDocument();
     paths.CurrentFile = entry.originalFile;
@@ -358,6 +368,17 @@ bool TDocumentController::SaveProjectAs()
     return true;
 }
 
+bool TDocumentController::OfferSaveElsewhere(const fs::path& file)
+{
+    const QString text = QStringLiteral("Le projet « ") + uitext::PathToQString(file.filename())
+                         + QStringLiteral(" » ne peut pas être enregistré dans le dossier « ")
+                         + uitext::PathToQString(file.parent_path())
+                         + QStringLiteral(" » : ce dossier est en lecture seule, ou vous ne pouvez pas y écrire.");
+    if (!prompts_.AskYesNo(dialogParent_, text, QStringLiteral("L'enregistrer ailleurs (Enregistrer sous...) ?")))
+        return false;
+    return SaveProjectAs();
+}
+
 void TDocumentController::CopyPicturesFrom(const fs::path& previousImgDir)
 {
     const fs::path& imgDir = app_.Paths().ImgDir;
@@ -403,9 +424,18 @@ bool TDocumentController::SaveProjectFile()
     }
     // A save under a new name keeps a backup only of a file it replaces.
     std::uint64_t hash = 0;
-    RunFileAction(FileAction::SaveProject, paths.CurrentFile, [this, &paths, keepBackup, &hash] {
-        hash = SaveProjectWithBackup(app_.Project(), paths.CurrentFile, keepBackup);
-    });
+    try {
+        RunFileAction(FileAction::SaveProject, paths.CurrentFile, [this, &paths, keepBackup, &hash] {
+            hash = SaveProjectWithBackup(app_.Project(), paths.CurrentFile, keepBackup);
+        });
+    } catch (const std::exception&) {
+        // A folder that takes no file at all is no matter of the backup.
+        std::error_code ignored;
+        const fs::path folder = paths.CurrentFile.parent_path();
+        if (!fs::is_directory(folder, ignored) || CanCreateFilesIn(folder))
+            throw;
+        return OfferSaveElsewhere(paths.CurrentFile);
+    }
     HoldFile(paths.CurrentFile, hash, HoldMode::Normal);
     TakeProjectFolders(paths.CurrentFile);
     ShowTitle();
@@ -442,52 +472,6 @@ void TDocumentController::miseenpage1Click()
     THTMPrefs layout = app_.Project().HTMPrefs;
     prompts_.EditLayout(dialogParent_, layout, app_.Settings().noJSPlan);
     app_.Document().SetLayout(layout);
-}
-
-// ---------------------------------------------------------------- publish
-
-void TDocumentController::publier1Click()
-{
-    struct ResetBrowse {
-        bool& flag;
-        ~ResetBrowse() { flag = false; }
-    } resetBrowse{browseAfterPublish_};
-
-    TProjectPaths& paths = app_.Paths();
-    if (paths.CurrentFile.empty()) {
-        prompts_.Inform(dialogParent_, QStringLiteral("Assurez-vous d'avoir d'abord enregistré votre travail."));
-        return;
-    }
-    if (!SaveProjectFile())
-        return;
-    MessageBoxNotifier notifier(prompts_, dialogParent_);
-    std::string published;
-    RunFileAction(FileAction::PublishProject, SiteFolderOf(paths.CurrentFile), [this, &paths, &notifier, &published] {
-        published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
-    });
-    if (!browseAfterPublish_)
-        prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
-}
-
-void TDocumentController::Navigateur1Click()
-{
-    browseAfterPublish_ = true;
-    publier1Click();
-    const fs::path& siteDir = app_.Paths().SiteDir;
-    std::error_code ignored;
-    if (!siteDir.empty() && fs::is_regular_file(siteDir / "index.html", ignored))
-        ShowPage(QUrl::fromLocalFile(uitext::PathToQString(siteDir / "index.html")));
-    else
-        prompts_.Inform(dialogParent_, QStringLiteral("Il faut d'abord publier le film pour l'afficher..."));
-}
-
-void TDocumentController::ShowPage(const QUrl& page)
-{
-    if (prompts_.OpenInBrowser(page))
-        return;
-    const QString place = page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile()) : page.toString();
-    prompts_.Inform(dialogParent_, QStringLiteral("Le navigateur n'a pas pu afficher la page. Ouvrez-la à la main : ")
-                                       + place);
 }
 
 } // namespace sw

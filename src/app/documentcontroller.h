@@ -111,11 +111,18 @@ private:
     // Removes this run's recovery copies; one that cannot be is reported.
     void DiscardRecoveryCopies();
     // Prepares the site and image folders of file and makes them the
-    // project's.
-    void TakeProjectFolders(const std::filesystem::path& file);
+    // project's. An opened project keeps its folders' names also when they
+    // cannot be made (a folder others gave read-only): it opens, and what
+    // needs them asks for a place to write; a saved one does not. Returns
+    // the note that says why they could not be made, if they could not.
+    enum class FolderNeed { Required, IfPossible };
+    QString TakeProjectFolders(const std::filesystem::path& file, FolderNeed need = FolderNeed::Required);
     // The save commands; false when no file was chosen.
     bool SaveProjectFile();
     bool SaveProjectAs();
+    // After a save failed in a folder that takes no files: the user is told
+    // and offered to save elsewhere; whether the project was saved.
+    bool OfferSaveElsewhere(const std::filesystem::path& file);
     // After a save under a new name: the shots' pictures copied from the
     // previous image folder into the new one, and those that could not be
     // reported.

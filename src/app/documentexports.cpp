@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <QDir>
+#include <QUrl>
 #include <QPrinter>
 
 #include "app/documentview.h"
@@ -13,16 +15,32 @@
 #include "export/exporttarget.h"
 #include "export/planoptions.h"
 #include "export/shotlistcsv.h"
+#include "model/filefailure.h"
+#include "model/notifier.h"
+#include "publish/sitepublication.h"
+#include "publish/varutil.h"
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
 
-// The document controller's outputs besides the site: the plan as a PDF file
-// or on a printer, and the shot list as a CSV file.
+// The document controller's outputs: the site, published and shown in the
+// browser, the plan as a PDF file or on a printer, and the shot list as a
+// CSV file.
 namespace sw {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Tells the user what the folder helpers report, in a message box.
+class MessageBoxNotifier : public Notifier {
+public:
+    MessageBoxNotifier(TUserPrompts& prompts, QWidget* parent) : prompts_(prompts), parent_(parent) {}
+    void Inform(const std::string& message) override { prompts_.Inform(parent_, uitext::FromUtf8(message)); }
+
+private:
+    TUserPrompts& prompts_;
+    QWidget* parent_;
+};
 
 QString ExportedMessage(const QString& what, const fs::path& file)
 {
@@ -89,6 +107,52 @@ void TDocumentController::PrintClick()
                                  return printout::PrintPlan(printer, app_.Project(), app_.Paths().ImgDir, options,
                                                             step);
                              });
+}
+
+// ---------------------------------------------------------------- publish
+
+void TDocumentController::publier1Click()
+{
+    struct ResetBrowse {
+        bool& flag;
+        ~ResetBrowse() { flag = false; }
+    } resetBrowse{browseAfterPublish_};
+
+    TProjectPaths& paths = app_.Paths();
+    if (paths.CurrentFile.empty()) {
+        prompts_.Inform(dialogParent_, QStringLiteral("Assurez-vous d'avoir d'abord enregistré votre travail."));
+        return;
+    }
+    if (!SaveProjectFile())
+        return;
+    MessageBoxNotifier notifier(prompts_, dialogParent_);
+    std::string published;
+    RunFileAction(FileAction::PublishProject, SiteFolderOf(paths.CurrentFile), [this, &paths, &notifier, &published] {
+        published = PublishProjectSite(app_.Project(), paths.CurrentFile, notifier);
+    });
+    if (!browseAfterPublish_)
+        prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
+}
+
+void TDocumentController::Navigateur1Click()
+{
+    browseAfterPublish_ = true;
+    publier1Click();
+    const fs::path& siteDir = app_.Paths().SiteDir;
+    std::error_code ignored;
+    if (!siteDir.empty() && fs::is_regular_file(siteDir / "index.html", ignored))
+        ShowPage(QUrl::fromLocalFile(uitext::PathToQString(siteDir / "index.html")));
+    else
+        prompts_.Inform(dialogParent_, QStringLiteral("Il faut d'abord publier le film pour l'afficher..."));
+}
+
+void TDocumentController::ShowPage(const QUrl& page)
+{
+    if (prompts_.OpenInBrowser(page))
+        return;
+    const QString place = page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile()) : page.toString();
+    prompts_.Inform(dialogParent_, QStringLiteral("Le navigateur n'a pas pu afficher la page. Ouvrez-la à la main : ")
+                                       + place);
 }
 
 } // namespace sw

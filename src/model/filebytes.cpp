@@ -266,6 +266,13 @@ bool IsRegularFile(const std::filesystem::path& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool CanCreateFilesIn(const std::filesystem::path& folder)
+{
+    struct stat info {};
+    const std::filesystem::path place = folder.empty() ? std::filesystem::path(".") : folder;
+    return ::stat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(place.c_str(), W_OK | X_OK) == 0;
+}
+
 std::filesystem::path FinalTarget(const std::filesystem::path& file)
 {
     std::filesystem::path current = file;

@@ -19,6 +19,10 @@ inline constexpr const char* kNotRegularFileReason = "Not a regular file (a pipe
 // opened, so a pipe's writer is never waited for.
 bool IsRegularFile(const std::filesystem::path& path);
 
+// Whether the user may create files in folder: false for a folder that is
+// missing, not a folder, without write permission or on a read-only disk.
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
 // What a replaced file that is a symbolic link becomes.
 enum class LinkPolicy {
     // The link's final target is replaced, from a temporary file beside the

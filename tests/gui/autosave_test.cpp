@@ -118,9 +118,7 @@ class AutoSaveTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     void aCopyIsWrittenWhileTheProjectIsModifiedNeverToItsFile()

@@ -86,9 +86,7 @@ class CommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     void publishAndBrowseWithoutAFileAskToSaveFirst()

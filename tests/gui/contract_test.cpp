@@ -86,9 +86,7 @@ class ContractTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
         // The probe for unsaved changes closes the window and shows it again.
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }

@@ -54,9 +54,7 @@ class DocumentViewsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 

@@ -47,6 +47,13 @@
 #include "document/projectfile.h"
 #include "model/appsettings.h"
 
+// The editor's pictures and the dialogs' icons, compiled into the program.
+inline void InitEditorResources()
+{
+    Q_INIT_RESOURCE(editor);
+    Q_INIT_RESOURCE(dialogs);
+}
+
 namespace swtest {
 
 // The name a shot list entry "3. Escalier \u2014 4 s" shows, between its
@@ -286,6 +293,14 @@ inline void UseTemporaryHome(QTemporaryDir& home)
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral("data")).toUtf8());
     qputenv("XDG_STATE_HOME", QDir(home.path()).filePath(QStringLiteral("state")).toUtf8());
     qputenv("HOME", home.path().toUtf8());
+}
+
+// What every suite of the editor starts with: its resources, and the
+// settings and desktop files in home.
+inline void StartEditorSuite(QTemporaryDir& home)
+{
+    ::InitEditorResources();
+    UseTemporaryHome(home);
 }
 
 // A main window over a fresh application, started as without arguments and

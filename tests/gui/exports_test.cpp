@@ -179,9 +179,7 @@ class ExportsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     // ------------------------------------------------------------ the PDF export

@@ -37,9 +37,7 @@ class FirstHourTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
         QGuiApplication::setQuitOnLastWindowClosed(false);
     }
 

@@ -61,9 +61,7 @@ class MainFormTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     void windowHasItsTabsMenuAndControls()

@@ -83,9 +83,7 @@ class ShotListTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     // The entry at index of combo, chosen with the arrow keys as a user does.

@@ -66,9 +66,7 @@ class TwoEditorsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(editor);
-        Q_INIT_RESOURCE(dialogs);
-        swtest::UseTemporaryHome(home_);
+        swtest::StartEditorSuite(home_);
     }
 
     void aSecondEditorIsToldWhoHoldsTheFileAndMayOpenItReadOnly()
