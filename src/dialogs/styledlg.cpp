@@ -1,5 +1,8 @@
 #include "dialogs/styledlg.h"
 
+#include <string>
+#include <string_view>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalBlocker>
@@ -13,6 +16,7 @@
 #include "style/netcolorlist.h"
 #include "style/styletables.h"
 #include "qtshared/accelerators.h"
+#include "style/elementplaces.h"
 
 namespace sw {
 
@@ -45,7 +49,6 @@ TStyleDlg::TStyleDlg(TStylePrefs& prefs, QWidget* parent) : QDialog(parent), pre
         QMessageBox::warning(this, QApplication::applicationDisplayName(), message);
     };
     BuildControls();
-    AddCancelButton();
     ConnectHandlers();
     FormCreate();
     // Alt and a letter for each button and field.
@@ -111,8 +114,14 @@ void TStyleDlg::FormShow()
             prefs_.descriptions[i] = UnitDefaults[i].description;
         if (prefs_.selectors[i].empty())
             prefs_.selectors[i] = UnitDefaults[i].selector;
-        if (!prefs_.selectors[i].empty())
-            ElemListBox->addItem(ToQString(prefs_.shortNames[i] + " (" + prefs_.selectors[i] + ")"));
+        if (prefs_.selectors[i].empty())
+            continue;
+        // Where the element shows, and its own name and CSS selector as the tip.
+        const std::string_view place = ElementPlace(prefs_.selectors[i]);
+        const std::string named = prefs_.shortNames[i] + " (" + prefs_.selectors[i] + ")";
+        auto* item = new QListWidgetItem(ToQString(place.empty() ? named : std::string(place)), ElemListBox);
+        item->setToolTip(QStringLiteral("Style « %1 », CSS : %2")
+                             .arg(ToQString(prefs_.shortNames[i]).trimmed(), ToQString(prefs_.selectors[i])));
     }
     FitElementList();
     ElemListBox->setCurrentRow(curElement_);
@@ -135,6 +144,16 @@ void TStyleDlg::SelectLinkLine(int row)
     filling_ = true;
     LnkStateList->setCurrentRow(row);
     filling_ = false;
+}
+
+QString TStyleDlg::SampleText(const QString& face) const
+{
+    // The element's own place in its own dress, and the font's name.
+    const std::string_view place =
+        curElement_ >= 0 && curElement_ < kStyleElementCount
+            ? ElementPlace(prefs_.selectors[static_cast<std::size_t>(curElement_)])
+            : std::string_view();
+    return (place.empty() ? QStringLiteral("Aa .. Zz") : ToQString(std::string(place))) + QLatin1Char('\n') + face;
 }
 
 void TStyleDlg::SetSampleFont(const QString& family)
@@ -173,7 +192,7 @@ void TStyleDlg::ShowElement(int index)
     sNameLabel->setText(ToQString(e.selector));
     const QString face = ToQString(e.fontFace);
     SetSampleFont(face);
-    textPanel->setText(face);
+    textPanel->setText(SampleText(face));
     {
         // An element whose font is not installed keeps its name in the box.
         const QSignalBlocker blocker(FNameCBo);
@@ -276,7 +295,7 @@ void TStyleDlg::FNameCBoChange()
     if (FNameCBo->currentIndex() < 0)
         return;
     SetSampleFont(FNameCBo->currentText());
-    textPanel->setText(textPanel->font().family());
+    textPanel->setText(SampleText(textPanel->font().family()));
     StoreElement(curElement_);
 }
 
@@ -295,7 +314,7 @@ void TStyleDlg::FontTyped()
         FNameCBo->setEditText(face);
     }
     SetSampleFont(face);
-    textPanel->setText(face);
+    textPanel->setText(SampleText(face));
     StoreElement(curElement_);
 }
 

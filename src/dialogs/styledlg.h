@@ -109,7 +109,8 @@ protected:
 private:
     void FormCreate();
     void BuildControls();
-    void AddCancelButton();
+    // What the sample shows for the shown element in the font face.
+    QString SampleText(const QString& face) const;
     // The file dialogs behind chooseExportFile and chooseImportFile.
     void UseFileDialogs();
     // The parts of BuildControls: the elements' group and its settings

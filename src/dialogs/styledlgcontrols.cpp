@@ -77,6 +77,13 @@ void TStyleDlg::BuildControls()
     GroupBox1->hide();
 
     okBtn = Button(this, QStringLiteral("Accepter"));
+    cancelBtn = Button(this, QStringLiteral("Annuler"));
+    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
+    connect(cancelBtn, &QPushButton::clicked, this, &TStyleDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancelBtn);
+    buttons->addWidget(okBtn);
 
     // The elements on the left grow with the dialog; the links on the right
     // keep their size, the button at the bottom.
@@ -85,7 +92,7 @@ void TStyleDlg::BuildControls()
     grid->addWidget(LinkGroupBox, 0, 1);
     grid->addWidget(GroupBox1, 1, 1);
     grid->setRowStretch(2, 1);
-    grid->addWidget(okBtn, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addLayout(buttons, 3, 1, Qt::AlignBottom);
     grid->setColumnStretch(0, 1);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -103,7 +110,9 @@ QWidget* TStyleDlg::BuildElementPanel()
     textPanel = new TColorSwatch(elementPanel);
     // The sample keeps its height whatever the element's font size.
     textPanel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    textPanel->setFixedHeight(50);
+    textPanel->setFixedHeight(72);
+    textPanel->setWordWrap(true);
+    textPanel->setToolTip(QStringLiteral("L'élément tel que le site le montre ; un clic choisit son fond"));
     textPanel->setText(QStringLiteral("Aa .. Zz"));
     textPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     textPanel->setAlignment(Qt::AlignCenter);
@@ -130,8 +139,10 @@ QWidget* TStyleDlg::BuildElementPanel()
     column->addWidget(FNameCBo);
     column->addLayout(Row({SizeEdit, sizeLabel}));
     auto* margins = new QFormLayout;
-    margins->addRow(QStringLiteral("Marge: "), sMargin);
-    margins->addRow(QStringLiteral("Marge int.: "), sPadding);
+    margins->addRow(QStringLiteral("Marge extérieure: "), sMargin);
+    margins->addRow(QStringLiteral("Marge intérieure: "), sPadding);
+    sMargin->setToolTip(QStringLiteral("L'espace autour de l'élément (CSS : margin), par exemple « 2%,7% »"));
+    sPadding->setToolTip(QStringLiteral("L'espace entre le bord de l'élément et son texte (CSS : padding)"));
     column->addLayout(margins);
     // A taller dialog leaves its room below the settings, not between them.
     column->addStretch(1);
@@ -140,7 +151,7 @@ QWidget* TStyleDlg::BuildElementPanel()
 
 void TStyleDlg::BuildElementControls()
 {
-    FontGBox = new QGroupBox(QStringLiteral("Éléments de style:  "), this);
+    FontGBox = new QGroupBox(QStringLiteral("Éléments des pages:  "), this);
     ElemListBox = new QListWidget(FontGBox);
     ElemListBox->setContextMenuPolicy(Qt::CustomContextMenu);
     styleInfoLab = new QLabel(FontGBox);
@@ -163,6 +174,7 @@ void TStyleDlg::BuildElementControls()
     sNameLabel->setFont(bold);
 
     GroupBox4 = new QGroupBox(QStringLiteral("Options  "), FontGBox);
+    GroupBox4->setToolTip(QStringLiteral("D'autres propriétés CSS de l'élément, une par ligne"));
     OptionMemo = new QPlainTextEdit(GroupBox4);
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);

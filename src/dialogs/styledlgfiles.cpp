@@ -67,14 +67,5 @@ void TStyleDlg::btnGetPrefsClick()
     ShowPageValues();
 }
 
-void TStyleDlg::AddCancelButton()
-{
-    cancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
-    cancelBtn->setObjectName(QStringLiteral("cancelBtn"));
-    cancelBtn->setGeometry(462, 418, 101, 23);
-    // Enter in an edit must not close the dialog, as for its other buttons.
-    cancelBtn->setAutoDefault(false);
-    connect(cancelBtn, &QPushButton::clicked, this, &TStyleDlg::reject);
-}
 
 } // namespace sw
