@@ -119,10 +119,14 @@ void TDocumentController::publier1Click()
     } resetBrowse{browseAfterPublish_};
 
     TProjectPaths& paths = app_.Paths();
-    if (paths.CurrentFile.empty()) {
-        prompts_.Inform(dialogParent_, QStringLiteral("Assurez-vous d'avoir d'abord enregistré votre travail."));
+    // A project never saved has no place for its site yet: it is saved first
+    // if the user wishes.
+    if (paths.CurrentFile.empty()
+        && !prompts_.AskYesNo(dialogParent_,
+                              QStringLiteral("Enregistrez d'abord votre projet : son site se publie dans un dossier "
+                                             "à côté de lui."),
+                              QStringLiteral("Voulez-vous l'enregistrer maintenant ?")))
         return;
-    }
     if (!SaveProjectFile())
         return;
     MessageBoxNotifier notifier(prompts_, dialogParent_);

@@ -244,7 +244,7 @@ bool TShotPictures::HasImageFolder()
 {
     if (!paths_.CurrentFile.empty())
         return true;
-    const QString text = QStringLiteral("Enregistrez d'abord votre scénario!");
+    const QString text = QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.");
     if (!save_) {
         prompts_.Inform(dialogParent_, text);
         return false;

@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using sw::SaveAnswer;
 
-const QString kSaveFirst = QStringLiteral("Assurez-vous d'avoir d'abord enregistré votre travail.");
+const QString kSaveFirst = QStringLiteral("Enregistrez d'abord votre projet : son site se publie dans un dossier à côté de lui.");
 const QString kPublishFirst = QStringLiteral("Il faut d'abord publier le film pour l'afficher...");
 
 QString Created(const QString& folder)
@@ -94,10 +94,21 @@ private slots:
         swtest::Editor editor;
         editor.Trigger("publier1");
         QCOMPARE(editor.prompts.messages, QStringList{kSaveFirst});
+        QCOMPARE(editor.prompts.questions, QStringList{QStringLiteral("Voulez-vous l'enregistrer maintenant ?")});
+        QCOMPARE(editor.prompts.saveDialogs, 0);
         editor.prompts.messages.clear();
         editor.Trigger("Navigateur1");
         QCOMPARE(editor.prompts.messages, (QStringList{kSaveFirst, kPublishFirst}));
         QVERIFY(editor.prompts.opened.isEmpty());
+
+        // "Oui": saved where the user says, then published beside it.
+        editor.prompts.messages.clear();
+        editor.prompts.yesNoAnswers = {true};
+        editor.prompts.fileToSave = editor.Path(QStringLiteral("neuf.vid"));
+        editor.Trigger("publier1");
+        QVERIFY(QFileInfo::exists(editor.Path(QStringLiteral("neuf/index.html"))));
+        QCOMPARE(editor.prompts.messages.last(), QStringLiteral("Le film neuf.vid est maintenant publié dans le dossier ")
+                                                     + editor.Path(QStringLiteral("neuf/")) + QStringLiteral("."));
     }
 
     void savingWithoutAFileAsksForOneAndCreatesTheSiteFolders()

@@ -224,7 +224,7 @@ private slots:
             editor.ClickTab(2);
             editor.prompts.pictureAnswer = QStringLiteral("plan1.jpg");
             ClickButton(editor, "getImgBtn1");
-            QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")});
+            QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.")});
             QVERIFY(editor.prompts.pictureFolder.isEmpty());
             QVERIFY(!editor.OffersToSave());
         }

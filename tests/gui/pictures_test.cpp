@@ -462,7 +462,7 @@ private slots:
         // Non: nothing is saved and no chooser opens.
         editor.prompts.pictureAnswer = QStringLiteral("x.jpg");
         ClickButton(editor.Find<QPushButton>("getImgBtn2"));
-        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")});
+        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.")});
         QCOMPARE(editor.prompts.questions, QStringList{QStringLiteral("Voulez-vous l'enregistrer maintenant ?")});
         QCOMPARE(editor.prompts.saveDialogs, 0);
         QVERIFY(editor.prompts.pictureFolder.isEmpty());
@@ -481,7 +481,7 @@ private slots:
         editor.prompts.fileToSave = Q(file);
         editor.prompts.pictureAnswer.reset();
         ClickButton(editor.Find<QPushButton>("getImgBtn1"));
-        QCOMPARE(editor.prompts.messages, (QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")}));
+        QCOMPARE(editor.prompts.messages, (QStringList{QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.")}));
         QCOMPARE(editor.Note(), CreatedFolderMessage(PathOf(editor.folder) / "neuf"));
         QVERIFY(fs::is_regular_file(file));
         QCOMPARE(editor.prompts.pictureFolder, Q(ImageFolder(file)));

@@ -318,7 +318,7 @@ private slots:
         auto* button = editor.Find<QPushButton>("getImgBtn1");
         auto* image = editor.Find<QLabel>("Image1");
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")});
+        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.")});
 
         editor.prompts.fileToSave = editor.Path(QStringLiteral("film.vid"));
         editor.Trigger("mSave");
@@ -382,7 +382,7 @@ private slots:
         QVERIFY(endImage->pixmap().isNull());
         QCOMPARE(endImage->text(), QStringLiteral("image introuvable : absent.jpg"));
         QCOMPARE(endImage->toolTip(), QStringLiteral("absent.jpg"));
-        QCOMPARE(editor.prompts.messages, (QStringList{QStringLiteral("Enregistrez d'abord votre scénario!")}));
+        QCOMPARE(editor.prompts.messages, (QStringList{QStringLiteral("Enregistrez d'abord votre projet : ses images se rangent dans un dossier à côté de lui.")}));
         QCOMPARE(editor.Note(),
                  QStringLiteral("Le répertoire ") + editor.Path(QStringLiteral("film")) + QStringLiteral(" vient d'être créé."));
     }
