@@ -1,6 +1,6 @@
 # What `cmake --install` puts beside the program: the desktop entry, the MIME
-# type of project files, the icon, the AppStream metainfo and the user guide
-# (found by the program as <prefix>/share/doc/shotweave/guide.html).
+# type of project files, the icon and the AppStream metainfo; the user guide
+# with its pictures is installed by tools/CMakeLists.txt, which makes them.
 include(GNUInstallDirs)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/shotweave.desktop
@@ -10,7 +10,5 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/shotweave-mime.xml
         RENAME shotweave-vidfile.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/shotweave.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/help/guide.html
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/shotweave)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/io.github.shotweave.Shotweave.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
