@@ -1,217 +1,146 @@
 #include "app/shoteditor.h"
 
-#include <limits>
+#include <algorithm>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QIntValidator>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QBoxLayout>
+#include <QSplitter>
 
-#include "app/editorapp.h"
+#include "app/shotfieldsview.h"
 #include "app/shotlistbox.h"
+#include "app/shotlistview.h"
 #include "app/shotpictures.h"
-#include "app/usercommand.h"
-#include "app/userprompts.h"
-#include "editing/document.h"
-#include "model/eventlist.h"
-#include "qtshared/fillguard.h"
-#include "qtshared/uitext.h"
-#include "qtshared/widgetbuilders.h"
 
 namespace sw {
 
-using uitext::ToQString;
-using namespace widgets;
-
 namespace {
 
-// The movements' fields, in the order of their check boxes and combo boxes.
-constexpr ShotField kMovements[3] = {ShotField::Pan, ShotField::Travel, ShotField::Zoom};
+// The shares of a tab's width the camera data and the pictures take as the
+// window grows; the shot list keeps its width.
+constexpr int kCameraStretch = 7;
+constexpr int kPicturesStretch = 3;
 
-int MovementOf(ShotField field)
+// A tab's row of panes, each as wide as the user drags it.
+QSplitter* AddSplitter(QWidget* page, const char* name)
 {
-    for (int k = 0; k < 3; ++k)
-        if (kMovements[k] == field)
-            return k;
-    return -1;
+    auto* splitter = new QSplitter(Qt::Horizontal, page);
+    splitter->setObjectName(QLatin1String(name));
+    splitter->setChildrenCollapsible(false);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addWidget(splitter);
+    return splitter;
 }
 
-// The picture box of a picture field: 0 the start, 1 the end.
-int PictureBoxOf(ShotField field)
+// A pane's share of the width the window gains.
+void AddPane(QSplitter* splitter, QWidget* pane, int stretch)
 {
-    return field == ShotField::StartPicture ? 0 : 1;
+    QSizePolicy policy = pane->sizePolicy();
+    policy.setHorizontalStretch(stretch);
+    pane->setSizePolicy(policy);
+    splitter->addWidget(pane);
 }
 
 } // namespace
 
 TShotEditor::TShotEditor(TDocument& document, const TProjectPaths& paths, const TAppSettings& settings,
                          TUserPrompts& prompts, QWidget* continuityPage, QWidget* breakdownPage)
-    : QObject(continuityPage), document_(document), paths_(paths), settings_(settings), prompts_(prompts),
-      dialogParent_(continuityPage->window())
+    : QObject(continuityPage)
 {
-    BuildContinuityControls(continuityPage);
-    BuildBreakdownControls(breakdownPage);
-    TakeWholeSeconds();
-    ConnectControls();
+    list_ = new TShotListView(document, prompts, continuityPage);
+    fields_ = new TShotFieldsView(document, paths, settings, prompts, continuityPage, breakdownPage);
+    splitters_[0] = AddSplitter(continuityPage, "continuitySplitter");
+    AddPane(splitters_[0], list_->Panel(), 0);
+    AddPane(splitters_[0], fields_->Texts(), 1);
+    // The shot panel comes first on the breakdown tab when it is shown there.
+    splitters_[1] = AddSplitter(breakdownPage, "breakdownSplitter");
+    AddPane(splitters_[1], fields_->Camera(), kCameraStretch);
+    AddPane(splitters_[1], fields_->Pictures().Panel(), kPicturesStretch);
+
+    connect(list_, &TShotListView::shotShown, fields_, &TShotFieldsView::ShowShot);
+    connect(list_, &TShotListView::shotFollowed, fields_, &TShotFieldsView::FollowShot);
+    connect(list_, &TShotListView::noShotShown, fields_, &TShotFieldsView::ShowNoShot);
+    connect(list_, &TShotListView::shotClicked, this, &TShotEditor::shotClicked);
+    list_->SetAfterNaming([this] { fields_->FocusAction(); });
     KeepShotListWidth();
-    ConnectFieldEdits();
-    ConnectDocument();
-    ShowShots();
+    // The document's shots as the project has them now.
+    list_->ShowShots();
 }
 
 TShotEditor::~TShotEditor() = default;
 
-const TEventList& TShotEditor::Shots() const
+TShotPictures& TShotEditor::Pictures()
 {
-    return document_.Shots();
+    return fields_->Pictures();
 }
 
-void TShotEditor::TakeWholeSeconds()
+int TShotEditor::CurIndex() const
 {
-    // A pasted text that is no whole number never reaches the field.
-    // Digits only: no group separator, which the model would not read.
-    auto* wholeSeconds = new QIntValidator(0, std::numeric_limits<int>::max(), DEdit);
-    QLocale plain = QLocale::c();
-    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    wholeSeconds->setLocale(plain);
-    DEdit->setValidator(wholeSeconds);
-    DEdit->setToolTip(QStringLiteral("Durée du plan en secondes entières ; un texte qui n'est pas un nombre "
-                                     "entier est refusé."));
+    return list_->CurIndex();
 }
 
-// ---------------------------------------------------------------- the fields' controls
+void TShotEditor::AddShot() { list_->AddShot(); }
+void TShotEditor::EditShotName(const QString& prompt) { list_->EditShotName(prompt); }
+void TShotEditor::MoveShot(int from, int to) { list_->MoveShot(from, to); }
+void TShotEditor::InsertShot() { list_->InsertShot(); }
+void TShotEditor::DuplicateShot() { list_->DuplicateShot(); }
+void TShotEditor::AddShotActions(QMenu* menu) { list_->AddShotActions(menu); }
 
-QPlainTextEdit* TShotEditor::MemoOf(ShotField field) const
-{
-    switch (field) {
-    case ShotField::Action: return actionMemo;
-    case ShotField::Sound: return sonMemo;
-    case ShotField::Dialogue: return dlgMemo;
-    case ShotField::Effect: return effetMemo;
-    default: return nullptr;
-    }
-}
+// ---------------------------------------------------------------- the shot list's place and width
 
-QComboBox* TShotEditor::ComboOf(ShotField field) const
+void TShotEditor::PlaceShotPanel(QWidget* page)
 {
-    if (field == ShotField::Framing)
-        return CBCadre;
-    if (field == ShotField::Angle)
-        return CBAngles;
-    const int k = MovementOf(field);
-    return k < 0 ? nullptr : camCombos[static_cast<std::size_t>(k)];
-}
-
-QCheckBox* TShotEditor::CheckOf(ShotField field) const
-{
-    const int k = MovementOf(field);
-    return k < 0 ? nullptr : camChecks[static_cast<std::size_t>(k)];
-}
-
-void TShotEditor::ConnectFieldEdits()
-{
-    for (const ShotFieldInfo& info : ShotFields()) {
-        const ShotField field = info.field;
-        if (QPlainTextEdit* memo = MemoOf(field)) {
-            connect(memo, &QPlainTextEdit::textChanged, this,
-                    [this, memo, field] { SendField(field, uitext::FromEditorText(memo->toPlainText())); });
-        } else if (QComboBox* combo = ComboOf(field)) {
-            // A movement's entry v is its value v + 1; 0 is no movement.
-            const int offset = info.choices.none ? 1 : 0;
-            connect(combo, &QComboBox::activated, this,
-                    [this, field, offset](int index) { SendField(field, index < 0 ? 0 : index + offset); });
-            if (QCheckBox* check = CheckOf(field))
-                connect(check, &QCheckBox::clicked, this, [this, field](bool checked) { SendField(field, checked ? 1 : 0); });
-        }
-    }
-    connect(DEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { SendField(ShotField::Duration, uitext::FromLineText(text)); });
-    connect(pictures_, &TShotPictures::changed, this, [this](int k) {
-        SendField(k == 0 ? ShotField::StartPicture : ShotField::EndPicture, pictures_->ImageName(k));
-    });
-}
-
-void TShotEditor::SendField(ShotField field, const ShotFieldValue& value)
-{
-    if (filling_ || CurIndex_ < 0)
+    const auto splitter = std::find_if(splitters_.begin(), splitters_.end(),
+                                       [page](const QSplitter* s) { return s->parentWidget() == page; });
+    QWidget* panel = list_->Panel();
+    if (splitter == splitters_.end() || panel->parentWidget() == *splitter)
         return;
-    const auto index = static_cast<std::size_t>(CurIndex_);
-    Run([this, index, field, &value] { document_.SetShotField(index, field, value); });
+    // The panel leaves the other tab's row for the first place in this one,
+    // as wide as it was there.
+    const int width = panel->isVisible() ? panel->width() : 0;
+    (*splitter)->insertWidget(0, panel);
+    panel->show();
+    if (width > 0)
+        FitShotPanel(**splitter, width);
 }
 
-void TShotEditor::ShowField(ShotField field)
+void TShotEditor::FitShotPanel(QSplitter& splitter, int width)
 {
-    if (CurIndex_ < 0)
+    QWidget* panel = list_->Panel();
+    QList<int> sizes = splitter.sizes();
+    int total = 0;
+    for (const int size : sizes)
+        total += size;
+    if (sizes.size() < 2 || total <= 0 || splitter.widget(0) != panel)
         return;
-    const TEvent& shot = Shots().Event(static_cast<std::size_t>(CurIndex_));
-    const ShotFieldValue value = GetField(shot, field);
-    TFillGuard guard(filling_);
-    switch (FieldInfo(field).kind) {
-    case FieldKind::Text:
-        ShowEntry(CurIndex_);
-        break;
-    case FieldKind::HtmlText: {
-        QPlainTextEdit* memo = MemoOf(field);
-        const std::string& text = std::get<std::string>(value);
-        if (uitext::FromEditorText(memo->toPlainText()) != text)
-            SetEditorText(memo, text);
-        break;
+    // The other panes share what is left as they shared their room before.
+    width = std::clamp(width, panel->minimumWidth(), std::max(panel->minimumWidth(), total / 2));
+    const int othersBefore = total - sizes[0];
+    int left = total - width;
+    sizes[0] = width;
+    for (qsizetype k = 1; k < sizes.size(); ++k) {
+        const int share = k + 1 == sizes.size() || othersBefore <= 0 ? left : sizes[k] * (total - width) / othersBefore;
+        sizes[k] = share;
+        left -= share;
     }
-    case FieldKind::Number:
-        if (uitext::FromLineText(DEdit->text()) != std::get<std::string>(value))
-            DEdit->setText(ToQString(std::get<std::string>(value)));
-        ShowCumulatedTime();
-        break;
-    case FieldKind::Choice: {
-        const int chosen = std::get<int>(value);
-        QComboBox* combo = ComboOf(field);
-        if (QCheckBox* check = CheckOf(field)) {
-            check->setChecked(chosen > 0);
-            combo->setVisible(chosen > 0);
-            combo->setCurrentIndex(chosen > 0 ? chosen - 1 : 0);
-        } else {
-            combo->setCurrentIndex(chosen);
-        }
-        break;
-    }
-    case FieldKind::Picture:
-        pictures_->ShowImage(PictureBoxOf(field), std::get<std::string>(value));
-        break;
-    }
+    splitter.setSizes(sizes);
 }
 
-void TShotEditor::ShowEvent(int i)
+void TShotEditor::SetShotListWidth(int width)
 {
-    if (i < 0 || static_cast<std::size_t>(i) >= Shots().Count())
-        return;
-    CurIndex_ = i;
-    for (const ShotFieldInfo& info : ShotFields())
-        ShowField(info.field);
-    ShowShotState(i);
+    listWidth_ = std::max(0, width);
+    if (listWidth_ > 0)
+        list_->Panel()->SetPreferredWidth(listWidth_);
+    if (auto* splitter = qobject_cast<QSplitter*>(list_->Panel()->parentWidget()); splitter && listWidth_ > 0)
+        FitShotPanel(*splitter, listWidth_);
 }
 
-void TShotEditor::ClearControls()
+void TShotEditor::KeepShotListWidth()
 {
-    TFillGuard guard(filling_);
-    CurIndex_ = -1;
-    DEdit->clear();
-    for (QPlainTextEdit* memo : {actionMemo, sonMemo, dlgMemo, effetMemo})
-        memo->clear();
-    for (QComboBox* combo : {CBCadre, CBAngles, camCombos[0], camCombos[1], camCombos[2]})
-        combo->setCurrentIndex(0);
-    for (int k = 0; k < 3; ++k) {
-        camChecks[k]->setChecked(false);
-        camCombos[k]->setVisible(false);
-    }
-    pictures_->Clear();
-    cumLab->clear();
-    ShowNoShotState();
+    for (QSplitter* splitter : splitters_)
+        connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] {
+            if (splitter->widget(0) == list_->Panel())
+                listWidth_ = list_->Panel()->width();
+        });
 }
 
 } // namespace sw

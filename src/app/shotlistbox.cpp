@@ -6,14 +6,28 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
+#include <QBoxLayout>
 #include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "qtshared/widgetbuilders.h"
 
 namespace sw {
+
+namespace {
+
+// The list's width until the user sets one, in average characters.
+constexpr int kShotListCharacters = 28;
+
+} // namespace
 
 TShotListBox::TShotListBox(QWidget* parent) : QListWidget(parent)
 {
@@ -171,6 +185,52 @@ void TShotListBox::dropEvent(QDropEvent* event)
     const int to = DropTargetAt(event->position().toPoint());
     if (to >= 0)
         emit shotDropped(from, to);
+}
+
+TShotPanel::TShotPanel(QWidget* parent) : QFrame(parent)
+{
+    using namespace widgets;
+    setObjectName(QStringLiteral("ActPanel"));
+    ENoLabel = new QLabel(QStringLiteral("No"), this);
+    ENoLabel->setObjectName(QStringLiteral("ENoLabel"));
+    QFont numberFont = WindowFont();
+    numberFont.setPixelSize(24);
+    numberFont.setBold(true);
+    ENoLabel->setFont(numberFont);
+    ENoLabel->setStyleSheet(QStringLiteral("color: green;"));
+    ShotFilter = new QLineEdit(this);
+    ShotFilter->setObjectName(QStringLiteral("ShotFilter"));
+    ShotFilter->setPlaceholderText(QStringLiteral("Filtrer les plans"));
+    ShotFilter->setClearButtonEnabled(true);
+    listPlace = new QStackedWidget(this);
+    vListBox = new TShotListBox(listPlace);
+    vListBox->setObjectName(QStringLiteral("vListBox"));
+    NoMatchLabel = new QLabel(QStringLiteral("Aucun plan ne correspond"), listPlace);
+    NoMatchLabel->setObjectName(QStringLiteral("NoMatchLabel"));
+    NoMatchLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    NoMatchLabel->setWordWrap(true);
+    listPlace->addWidget(vListBox);
+    listPlace->addWidget(NoMatchLabel);
+    addEvntBtn = AddButton(this, "addEvntBtn", QStringLiteral("Ajouter"));
+    insEvntBtn = AddButton(this, "insEvntBtn", QStringLiteral("Insérer"));
+    dupEvntBtn = AddButton(this, "dupEvntBtn", QStringLiteral("Dupliquer"));
+    renamEvntBtn = AddButton(this, "renamEvntBtn", QStringLiteral("Renommer"));
+    DelEvntBtn = AddButton(this, "DelEvntBtn", QStringLiteral("Supprimer"));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(ENoLabel);
+    column->addWidget(ShotFilter);
+    column->addWidget(listPlace, 1);
+    for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
+        column->addWidget(button);
+    // At its narrowest, its buttons and the filter's hint still show whole.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    int narrowest = ShotFilter->fontMetrics().horizontalAdvance(ShotFilter->placeholderText()) + 2 * ShotFilter->sizeHint().height();
+    for (QPushButton* button : {addEvntBtn, insEvntBtn, dupEvntBtn, renamEvntBtn, DelEvntBtn})
+        narrowest = std::max(narrowest, button->sizeHint().width());
+    setMinimumWidth(narrowest);
+    SetPreferredWidth(std::max(narrowest, fontMetrics().averageCharWidth() * kShotListCharacters));
 }
 
 void TShotPanel::SetPreferredWidth(int width)

@@ -6,7 +6,11 @@
 #include <QByteArray>
 #include <QPoint>
 
+class QLabel;
+class QLineEdit;
 class QMimeData;
+class QPushButton;
+class QStackedWidget;
 
 namespace sw {
 
@@ -67,16 +71,29 @@ private:
     QRect dropLine_;
 };
 
-// The frame of the shot list and its buttons. Its width is the one the user
-// gave it last, and a sensible share of the window before that.
+// The frame of the shot list: the shown shot's number, the filter, the list
+// (or, while the filter matches no shot, a line that says so) and the
+// buttons of the shot commands. Its width is the one the user gave it last,
+// and a sensible share of the window before that.
 class TShotPanel : public QFrame {
     Q_OBJECT
 public:
-    using QFrame::QFrame;
+    explicit TShotPanel(QWidget* parent = nullptr);
 
     // The width it asks for; 0 for its natural width.
     void SetPreferredWidth(int width);
     QSize sizeHint() const override;
+
+    QLabel* ENoLabel = nullptr;
+    QLineEdit* ShotFilter = nullptr;
+    QStackedWidget* listPlace = nullptr;
+    TShotListBox* vListBox = nullptr;
+    QLabel* NoMatchLabel = nullptr;
+    QPushButton* addEvntBtn = nullptr;
+    QPushButton* insEvntBtn = nullptr;
+    QPushButton* dupEvntBtn = nullptr;
+    QPushButton* renamEvntBtn = nullptr;
+    QPushButton* DelEvntBtn = nullptr;
 
 private:
     int preferredWidth_ = 0;
