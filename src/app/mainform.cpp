@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QBoxLayout>
+#include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -18,12 +20,16 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QUrl>
 
 #include "app/autosaver.h"
 #include "app/documentcontroller.h"
 #include "app/editorapp.h"
+#include "app/fieldkeys.h"
 #include "app/filedrops.h"
+#include "app/infoview.h"
+#include "app/mainmenus.h"
 #include "app/hinttexts.h"
 #include "app/shoteditor.h"
 #include "app/shotpictures.h"
@@ -44,6 +50,25 @@ namespace {
 // How long a note stays in the status bar.
 constexpr int kNoteMilliseconds = 20000;
 
+
+// The client area of the first start, which is also the smallest the
+// window can be made.
+constexpr int kClientWidth = 696;
+constexpr int kClientHeight = 464;
+// The information panel holds the longest hint at the smallest width.
+constexpr int kInfoLines = 3;
+
+QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& tip, const QString& icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    return button;
+}
+
 } // namespace
 using uitext::ToUtf8;
 using uitext::ToQString;
@@ -57,11 +82,10 @@ TmainForm::TmainForm(TEditorApp& app, TUserPrompts& prompts, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/mainform/shotweave.png")));
     setFont(WindowFont());
     BuildControls();
-    BuildMenu();
+    new TMainMenus(*this, app_, *document_, prompts_, *shots_, *PageControl, [this] { propos1Click(); },
+                   [this] { aide1Click(); });
     ConnectEditors();
     ConnectShotEditor();
-    ShowLoadedProject();
-    MoveFocusOnTabInGeneralInformation();
     WatchHintsAndDrops();
     GiveKeys();
     document_->ShowTitle();
@@ -98,7 +122,93 @@ void TmainForm::RunCommand(Command&& command)
     RunUserCommand(prompts_, this, std::forward<Command>(command));
 }
 
+// ---------------------------------------------------------------- the controls
+
+void TmainForm::BuildControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("clientArea"));
+    central->setMinimumSize(kClientWidth, kClientHeight);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 2, 2);
+    column->setSpacing(2);
+
+    PageControl = new QTabWidget(central);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    column->addWidget(PageControl, 1);
+    const QString captions[4] = {QStringLiteral("Idée"), QStringLiteral("Continuité"), QStringLiteral("Découpage"),
+                                 QStringLiteral("Rapport")};
+    const char* names[4] = {"TabIdee", "TabContinuite", "TabDecoupage", "TabRapport"};
+    for (int i = 0; i < 4; ++i) {
+        tabPages[i] = new QWidget;
+        tabPages[i]->setObjectName(QLatin1String(names[i]));
+        PageControl->addTab(tabPages[i], captions[i]);
+    }
+    shots_ = new TShotEditor(app_.Document(), app_.Paths(), app_.Settings(), prompts_, tabPages[1], tabPages[2]);
+    info_ = new TInfoView(app_.Document(), prompts_, tabPages[0], tabPages[3]);
+    BuildInfoPanel(central, column);
+}
+
+void TmainForm::BuildInfoPanel(QWidget* central, QBoxLayout* column)
+{
+    auto* infoPanel = new QFrame(central);
+    infoPanel->setObjectName(QStringLiteral("InfoPanel"));
+    infoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    infoPanel->setAutoFillBackground(true);
+    QPalette panelPalette = infoPanel->palette();
+    panelPalette.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    infoPanel->setPalette(panelPalette);
+    infoLab = new QLabel(infoPanel);
+    infoLab->setObjectName(QStringLiteral("infoLab"));
+    infoLab->setWordWrap(true);
+    infoLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette labelPalette = infoLab->palette();
+    labelPalette.setColor(QPalette::WindowText, Qt::white);
+    infoLab->setPalette(labelPalette);
+    infoLab->setFont(WindowFont());
+    // The panel keeps one height whatever the hint, so that nothing above it
+    // moves when the mouse goes from one control to another.
+    infoLab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    auto* panelLayout = new QHBoxLayout(infoPanel);
+    panelLayout->setContentsMargins(6, 3, 6, 3);
+    panelLayout->addWidget(infoLab);
+    infoPanel->setFixedHeight(kInfoLines * infoLab->fontMetrics().lineSpacing() + 6 + 2 * infoPanel->frameWidth()
+                              + infoLab->fontMetrics().descent());
+
+    publishSpeedBtn = AddSpeedButton(central, "publishSpeedBtn", QStringLiteral("Publier et Enregistrer"),
+                                     QStringLiteral(":/mainform/publish.png"));
+    browseSpeedBtn = AddSpeedButton(central, "browseSpeedBtn", QStringLiteral("Publier et Afficher dans l'explorateur"),
+                                    QStringLiteral(":/mainform/browse.png"));
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addWidget(publishSpeedBtn);
+    buttons->addWidget(browseSpeedBtn);
+    buttons->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(2, 0, 4, 0);
+    bottom->addWidget(infoPanel, 1);
+    bottom->addLayout(buttons);
+    column->addLayout(bottom);
+    connect(publishSpeedBtn, &QToolButton::clicked, this,
+            [this] { RunUserCommand(prompts_, this, [this] { document_->publier1Click(); }); });
+    connect(browseSpeedBtn, &QToolButton::clicked, this,
+            [this] { RunUserCommand(prompts_, this, [this] { document_->Navigateur1Click(); }); });
+}
+
 // ---------------------------------------------------------------- wiring
+
+void TmainForm::ConnectEditors()
+{
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!filling_)
+            RunCommand([this, index] { PageControlChange(index); });
+    });
+    // Ctrl+Z and Ctrl+Y in a field go to the document; leaving a field ends
+    // its typing step.
+    auto* keys = new TFieldKeys(app_.Document(), this);
+    keys->WatchFieldsOf(this);
+}
 
 void TmainForm::ConnectShotEditor()
 {
@@ -204,8 +314,8 @@ void TmainForm::PageControlChange(int index)
     ShowInfo(index);
     if (index == 1 || index == 2)
         shots_->PlaceShotPanel(tabPages[static_cast<std::size_t>(index)]);
-    if (index == 3 && !app_.Project().Report.caption.empty())
-        RapLabel->setText(ToQString(app_.Project().Report.caption));
+    if (index == 3)
+        info_->ShowReportCaption();
 }
 
 // ---------------------------------------------------------------- life cycle

@@ -27,13 +27,15 @@ namespace sw {
 
 class TDocumentController;
 class TEditorApp;
+class TInfoView;
 class TShotEditor;
-enum class InfoField;
 class TUserPrompts;
 
 // The editor's main window: four tabs (idea, continuity, breakdown, report),
-// the information panel and the menus. It wires the shot editor, which edits
-// the shots, and the document controller, which runs the document commands.
+// the information panel and the menus. It wires the views of the document
+// (the general information and report, TInfoView; the shots, TShotEditor),
+// the menus (TMainMenus) and the document controller, which runs the
+// document commands.
 // Controls carry their names as object names.
 class TmainForm : public QMainWindow, private TDocumentView {
     Q_OBJECT
@@ -70,23 +72,12 @@ private:
     void ShowModified(bool modified) override;
     void ShowNote(const QString& note) override;
 
-    // The controls and their layouts (mainformtabs.cpp).
+    // The controls and their layouts: everything grows with the window
+    // except the one-line fields and the information panel's height.
     void BuildControls();
-    void BuildIdeaTab(QWidget* page);
-    void BuildReportTab(QWidget* page);
-    void MoveFocusOnTabInGeneralInformation();
     void BuildInfoPanel(QWidget* central, QBoxLayout* column);
-    void BuildMenu();
-    // "Fichiers récents" in menu, before the entry before.
-    void BuildRecentMenu(QMenu* fileMenu, QAction* before);
-    // The "Édition" menu, before the menu before (mainformsteps.cpp).
-    void BuildEditMenu(QAction* before);
-    // The general information and the report: sent to the document as they
-    // are typed, shown as it announces them (mainformsteps.cpp).
+    // The tabs' changes, and the keys of undo and redo in the fields.
     void ConnectEditors();
-    QWidget* InfoFieldControl(InfoField field) const;
-    void ShowLoadedProject();
-    void ShowReport();
     void ConnectShotEditor();
     // Alt and a letter for every button and field of the window.
     void GiveKeys();
@@ -104,22 +95,12 @@ private:
     TUserPrompts& prompts_;
     std::unique_ptr<TDocumentController> document_;
     TShotEditor* shots_ = nullptr;
+    TInfoView* info_ = nullptr;
     int filling_ = 0;
     bool shown_ = false;
 
     QTabWidget* PageControl = nullptr;
     std::array<QWidget*, 4> tabPages{};
-    // Idea tab.
-    QLineEdit* titleEd = nullptr;
-    QPlainTextEdit* CreatorMemo = nullptr;
-    QPlainTextEdit* CommentMemo = nullptr;
-    QPlainTextEdit* IdeaMemo = nullptr;
-    QPlainTextEdit* SynopsMemo = nullptr;
-    // Report tab.
-    QLabel* RapLabel = nullptr;
-    QCheckBox* extRapChck = nullptr;
-    QPlainTextEdit* rapMemo = nullptr;
-    QLineEdit* extRapNameEd = nullptr;
     // Information panel and speed buttons.
     QLabel* infoLab = nullptr;
     QToolButton* publishSpeedBtn = nullptr;

@@ -1,4 +1,4 @@
-#include "app/mainform.h"
+#include "app/mainmenus.h"
 
 #include <filesystem>
 #include <functional>
@@ -7,21 +7,38 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 
 #include "app/documentcontroller.h"
-#include "app/shoteditor.h"
 #include "app/editorapp.h"
+#include "app/shoteditor.h"
 #include "app/usercommand.h"
-#include "qtshared/uitext.h"
 #include "app/userprompts.h"
+#include "editing/document.h"
+#include "qtshared/uitext.h"
 
-// The main window's menus: one table of entries, each with its object name,
-// caption, shortcut and command.
 namespace sw {
 
-void TmainForm::BuildMenu()
+namespace {
+
+const QString kUndoCaption = QStringLiteral("&Annuler");
+const QString kRedoCaption = QStringLiteral("&Rétablir");
+
+// "Annuler" alone, or followed by the step's text, whose "&" (a shot named
+// "Pierre & Marie") shows as typed rather than as a key.
+QString CaptionFor(const QString& verb, const QString& step)
+{
+    return step.isEmpty() ? verb : verb + QLatin1Char(' ') + QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController& document, TUserPrompts& prompts,
+                       TShotEditor& shots, QTabWidget& tabs, std::function<void()> about, std::function<void()> help)
+    : QObject(&window), window_(window), app_(app), document_(document), prompts_(prompts)
 {
     struct Item {
         const char* menu;
@@ -30,7 +47,6 @@ void TmainForm::BuildMenu()
         QKeySequence shortcut;
         std::function<void()> command;
     };
-    TDocumentController& document = *document_;
     const Item items[] = {
         {"Fichier", "mNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N), [&document] { document.mNewClick(); }},
         {"Fichier", "mOuvrir", QStringLiteral("&Ouvrir..."), QKeySequence(Qt::CTRL | Qt::Key_O), [&document] { document.mOuvrirClick(); }},
@@ -44,15 +60,15 @@ void TmainForm::BuildMenu()
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mQuit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
+        {"Fichier", "mQuit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { window_.close(); }},
         {"HTML", "Style1", QStringLiteral("&Style..."), QKeySequence(), [&document] { document.Style1Click(); }},
         {"HTML", "miseenpage1", QStringLiteral("&Mise en page..."), QKeySequence(), [&document] { document.miseenpage1Click(); }},
         {"HTML", nullptr, QString(), QKeySequence(), nullptr},
         {"HTML", "publier1", QStringLiteral("&Publier"), QKeySequence(Qt::Key_F4), [&document] { document.publier1Click(); }},
         {"HTML", "Navigateur1", QStringLiteral("&Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Navigateur1Click(); }},
-        {"?", "propos1", QStringLiteral("À &propos..."), QKeySequence(), [this] { propos1Click(); }},
+        {"?", "propos1", QStringLiteral("À &propos..."), QKeySequence(), about},
         {"?", nullptr, QString(), QKeySequence(), nullptr},
-        {"?", "aide1", QStringLiteral("&Aide..."), QKeySequence(), [this] { aide1Click(); }},
+        {"?", "aide1", QStringLiteral("&Aide..."), QKeySequence(), help},
     };
     QMenu* menu = nullptr;
     QString menuTitle;
@@ -60,7 +76,7 @@ void TmainForm::BuildMenu()
         if (menuTitle != QLatin1String(item.menu)) {
             menuTitle = QLatin1String(item.menu);
             // "&Fichier": Alt and the first letter open the menu; the caption reads the same.
-            menu = menuBar()->addMenu(QLatin1Char('&') + menuTitle);
+            menu = window_.menuBar()->addMenu(QLatin1Char('&') + menuTitle);
             menu->setObjectName(QStringLiteral("menu") + menuTitle);
         }
         if (!item.name) {
@@ -70,29 +86,29 @@ void TmainForm::BuildMenu()
         QAction* action = menu->addAction(item.caption);
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { RunUserCommand(prompts_, this, command); });
+        connect(action, &QAction::triggered, this, [this, command = item.command] { RunUserCommand(prompts_, &window_, command); });
     }
-    BuildRecentMenu(findChild<QMenu*>(QStringLiteral("menuFichier")), findChild<QAction*>(QStringLiteral("mSave")));
-    BuildEditMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction());
+    BuildRecentMenu(window_.findChild<QMenu*>(QStringLiteral("menuFichier")), window_.findChild<QAction*>(QStringLiteral("mSave")));
+    BuildEditMenu(window_.findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction());
     // The shots' commands and the tabs, between "Édition" and "HTML".
-    auto* shotMenu = new QMenu(QStringLiteral("&Plans"), this);
+    auto* shotMenu = new QMenu(QStringLiteral("&Plans"), &window_);
     shotMenu->setObjectName(QStringLiteral("menuPlans"));
-    menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction(), shotMenu);
-    shots_->AddShotActions(shotMenu);
+    window_.menuBar()->insertMenu(window_.findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction(), shotMenu);
+    shots.AddShotActions(shotMenu);
     shotMenu->addSeparator();
     for (int tab = 0; tab < 4; ++tab) {
-        QAction* action = shotMenu->addAction(QStringLiteral("&%1 Onglet « %2 »").arg(tab + 1).arg(PageControl->tabText(tab)));
+        QAction* action = shotMenu->addAction(QStringLiteral("&%1 Onglet « %2 »").arg(tab + 1).arg(tabs.tabText(tab)));
         action->setObjectName(QStringLiteral("mTab%1").arg(tab + 1));
         action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + tab)));
-        connect(action, &QAction::triggered, this, [this, tab] { PageControl->setCurrentIndex(tab); });
+        connect(action, &QAction::triggered, this, [&tabs, tab] { tabs.setCurrentIndex(tab); });
     }
-    if (QAction* style = findChild<QAction*>(QStringLiteral("Style1")))
+    if (QAction* style = window_.findChild<QAction*>(QStringLiteral("Style1")))
         style->setEnabled(prompts_.HasStyleDialog());
-    if (QAction* layoutAction = findChild<QAction*>(QStringLiteral("miseenpage1")))
+    if (QAction* layoutAction = window_.findChild<QAction*>(QStringLiteral("miseenpage1")))
         layoutAction->setEnabled(prompts_.HasLayoutDialog());
 }
 
-void TmainForm::BuildRecentMenu(QMenu* fileMenu, QAction* before)
+void TMainMenus::BuildRecentMenu(QMenu* fileMenu, QAction* before)
 {
     auto* recent = new QMenu(QStringLiteral("Fichiers &récents"), fileMenu);
     recent->setObjectName(QStringLiteral("menuRecent"));
@@ -113,11 +129,37 @@ void TmainForm::BuildRecentMenu(QMenu* fileMenu, QAction* before)
             std::error_code ignored;
             action->setEnabled(std::filesystem::is_regular_file(file, ignored));
             connect(action, &QAction::triggered, this,
-                    [this, file] { RunUserCommand(prompts_, this, [this, &file] { document_->OpenRecentFile(file); }); });
+                    [this, file] { RunUserCommand(prompts_, &window_, [this, &file] { document_.OpenRecentFile(file); }); });
         }
         if (files.empty())
             recent->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
     });
+}
+
+// "Annuler" and "Rétablir" name the document's next step.
+void TMainMenus::BuildEditMenu(QAction* before)
+{
+    TDocument& document = app_.Document();
+    auto* menu = new QMenu(QStringLiteral("&Édition"), &window_);
+    menu->setObjectName(QStringLiteral("menuEdition"));
+    window_.menuBar()->insertMenu(before, menu);
+    auto* undo = menu->addAction(kUndoCaption);
+    undo->setObjectName(QStringLiteral("mUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    auto* redo = menu->addAction(kRedoCaption);
+    redo->setObjectName(QStringLiteral("mRedo"));
+    // Ctrl+Maj+Z as the desktop has it, and Ctrl+Y as many programs do.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto showHistory = [undo, redo, &document] {
+        undo->setEnabled(document.CanUndo());
+        undo->setText(CaptionFor(kUndoCaption, document.UndoText()));
+        redo->setEnabled(document.CanRedo());
+        redo->setText(CaptionFor(kRedoCaption, document.RedoText()));
+    };
+    showHistory();
+    connect(&document, &TDocument::historyChanged, this, showHistory);
+    connect(undo, &QAction::triggered, this, [this, &document] { RunUserCommand(prompts_, &window_, [&document] { document.Undo(); }); });
+    connect(redo, &QAction::triggered, this, [this, &document] { RunUserCommand(prompts_, &window_, [&document] { document.Redo(); }); });
 }
 
 } // namespace sw
