@@ -93,9 +93,7 @@ void TDocument::SetShotField(std::size_t index, ShotField field, const ShotField
 {
     const TEvent& shot = project_.EventList.Event(index);
     ShotFieldValue before = GetField(shot, field);
-    TEvent changed = shot;
-    SetField(changed, field, value);
-    ShotFieldValue after = GetField(changed, field);
+    ShotFieldValue after = StoredValue(shot, field, value);
     if (after == before)
         return;
     const FieldKind kind = FieldInfo(field).kind;

@@ -122,6 +122,17 @@ void SetField(TEvent& shot, ShotField field, const ShotFieldValue& value)
         *ChoiceOf(shot, field) = IndexWithin(*index, static_cast<std::uint8_t>(FieldInfo(field).choices.Count()));
 }
 
+ShotFieldValue StoredValue(const TEvent& shot, ShotField field, const ShotFieldValue& value)
+{
+    if (const std::string* text = FieldString(shot, field)) {
+        const auto* given = std::get_if<std::string>(&value);
+        return given ? *given : *text;
+    }
+    const auto* index = std::get_if<int>(&value);
+    return static_cast<int>(index ? IndexWithin(*index, static_cast<std::uint8_t>(FieldInfo(field).choices.Count()))
+                                  : *ChoiceOf(shot, field));
+}
+
 std::string FieldText(const TEvent& shot, ShotField field)
 {
     if (const std::string* text = FieldString(shot, field))

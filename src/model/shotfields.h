@@ -85,6 +85,9 @@ const std::string* FieldString(const TEvent& shot, ShotField field);
 // Sets the field. A choice outside its list is set to 0, as a shot read from
 // a file holds it; a value of the other alternative changes nothing.
 void SetField(TEvent& shot, ShotField field, const ShotFieldValue& value);
+// What the field of shot would hold once SetField gave it value, without
+// changing the shot.
+ShotFieldValue StoredValue(const TEvent& shot, ShotField field, const ShotFieldValue& value);
 // The field as the editor lists it and the CSV writes it: the text, or the
 // choice's entry (empty for none).
 std::string FieldText(const TEvent& shot, ShotField field);

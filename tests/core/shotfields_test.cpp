@@ -84,6 +84,25 @@ TEST(ShotFieldTable, AChoiceOutsideItsListIsNoneAndAValueOfTheWrongKindChangesNo
     EXPECT_EQ(FieldString(shot, ShotField::Effect), &shot.cam.effect);
 }
 
+TEST(ShotFieldTable, TheStoredValueIsWhatSettingTheFieldWouldLeave)
+{
+    TEvent shot;
+    shot.cam.zoom = 1;
+    shot.action = "avant";
+    // Every field, every kind of value, in and out of a choice's list.
+    const ShotFieldValue values[] = {std::string("texte"), 0, 2, ZoomCount, -4, 250};
+    for (const ShotFieldInfo& info : ShotFields()) {
+        for (const ShotFieldValue& value : values) {
+            TEvent changed = shot;
+            SetField(changed, info.field, value);
+            EXPECT_EQ(StoredValue(shot, info.field, value), GetField(changed, info.field)) << info.key;
+        }
+    }
+    // The shot itself is left as it was.
+    EXPECT_EQ(shot.cam.zoom, 1);
+    EXPECT_EQ(shot.action, "avant");
+}
+
 TEST(ShotFieldTable, ChoicesReadAsTheEditorsEntriesAndTheSitesWords)
 {
     TEvent shot;
