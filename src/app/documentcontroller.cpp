@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/autosaver.h"
+#include "app/documentoutputs.h"
 #include "app/documentview.h"
 #include "app/editorapp.h"
 #include "app/recoveryoffer.h"
@@ -54,6 +55,8 @@ TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts,
                                               [this] { return RecoverySnapshot(); });
     QObject::connect(&app.Document(), &TDocument::modifiedChanged, autoSaver_.get(),
                      [this](bool modified) { view_.ShowModified(modified); });
+    outputs_ = std::make_unique<TDocumentOutputs>(
+        app, prompts, dialogParent, [this] { return SaveProjectFile(); }, [this] { return DialogFolder(); });
 }
 
 TDocumentController::~TDocumentController() = default;

@@ -14,9 +14,9 @@ class QWidget;
 
 namespace sw {
 
-struct PlanOptions;
 class ProjectDocument;
 class TAutoSaver;
+class TDocumentOutputs;
 class TDocumentView;
 class TProjectFileGuard;
 class TEditorApp;
@@ -67,19 +67,8 @@ public:
     void mPrefsClick();
     void Style1Click();
     void miseenpage1Click();
-    void publier1Click();
-    void Navigateur1Click();
-    // The PDF export: its dialog (the choices are remembered in the
-    // settings), the file, then the plan written with a progress box.
-    void ExportPdfClick();
-    // The shot list as a CSV file, as the core writes it.
-    void ExportCsvClick();
-    // The print dialog, then every part of the plan on the printer, with the
-    // remembered grid and paper.
-    void PrintClick();
-    // Opens page in the browser; when no browser opens it, the user is told
-    // so with the place of the page to open by hand.
-    void ShowPage(const QUrl& page);
+    // The site, the PDF and CSV exports and printing.
+    TDocumentOutputs& Outputs() { return *outputs_; }
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.
@@ -128,11 +117,6 @@ private:
     // reported.
     void CopyPicturesFrom(const std::filesystem::path& previousImgDir);
     QString DialogFolder() const;
-    // The project file's name with suffix, in its folder, for an export.
-    QString SuggestedExportFile(const char* suffix) const;
-    // The choices of the last PDF export into the settings file; an error is
-    // shown and the export goes on.
-    void RememberExportChoices(const PlanOptions& options);
     // A new project: the layout and styles kept, one shot, named by the
     // user when askName is set ("plan 1" otherwise), the author from the
     // settings when they say so.
@@ -142,9 +126,9 @@ private:
     TUserPrompts& prompts_;
     TDocumentView& view_;
     QWidget* dialogParent_;
-    bool browseAfterPublish_ = false;
     std::unique_ptr<TProjectFileGuard> fileGuard_;
     std::unique_ptr<TAutoSaver> autoSaver_;
+    std::unique_ptr<TDocumentOutputs> outputs_;
 };
 
 } // namespace sw

@@ -25,6 +25,7 @@
 
 #include "app/autosaver.h"
 #include "app/documentcontroller.h"
+#include "app/documentoutputs.h"
 #include "app/editorapp.h"
 #include "app/fieldkeys.h"
 #include "app/filedrops.h"
@@ -191,9 +192,9 @@ void TmainForm::BuildInfoPanel(QWidget* central, QBoxLayout* column)
     bottom->addLayout(buttons);
     column->addLayout(bottom);
     connect(publishSpeedBtn, &QToolButton::clicked, this,
-            [this] { RunUserCommand(prompts_, this, [this] { document_->publier1Click(); }); });
+            [this] { RunUserCommand(prompts_, this, [this] { document_->Outputs().publier1Click(); }); });
     connect(browseSpeedBtn, &QToolButton::clicked, this,
-            [this] { RunUserCommand(prompts_, this, [this] { document_->Navigateur1Click(); }); });
+            [this] { RunUserCommand(prompts_, this, [this] { document_->Outputs().Navigateur1Click(); }); });
 }
 
 // ---------------------------------------------------------------- wiring
@@ -366,7 +367,7 @@ void TmainForm::propos1Click()
 void TmainForm::aide1Click()
 {
     const std::string address = app_.Settings().HelpAddressFor(app_.ProgramFile());
-    document_->ShowPage(QUrl::fromUserInput(QString::fromStdString(address)));
+    document_->Outputs().ShowPage(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
 // ---------------------------------------------------------------- dropped files

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "app/documentcontroller.h"
+#include "app/documentoutputs.h"
 #include "app/editorapp.h"
 #include "app/shoteditor.h"
 #include "app/usercommand.h"
@@ -54,9 +55,9 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         // The project and its pictures under another name, which it keeps.
         {"Fichier", "mSaveAs", QStringLiteral("Enregistrer &sous..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&document] { document.mSaveAsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
-        {"Fichier", "mExportPdf", QStringLiteral("Exporter en P&DF..."), QKeySequence(), [&document] { document.ExportPdfClick(); }},
-        {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.ExportCsvClick(); }},
-        {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.PrintClick(); }},
+        {"Fichier", "mExportPdf", QStringLiteral("Exporter en P&DF..."), QKeySequence(), [&document] { document.Outputs().ExportPdfClick(); }},
+        {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.Outputs().ExportCsvClick(); }},
+        {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.Outputs().PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
@@ -64,8 +65,8 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         {"HTML", "Style1", QStringLiteral("&Style..."), QKeySequence(), [&document] { document.Style1Click(); }},
         {"HTML", "miseenpage1", QStringLiteral("&Mise en page..."), QKeySequence(), [&document] { document.miseenpage1Click(); }},
         {"HTML", nullptr, QString(), QKeySequence(), nullptr},
-        {"HTML", "publier1", QStringLiteral("&Publier"), QKeySequence(Qt::Key_F4), [&document] { document.publier1Click(); }},
-        {"HTML", "Navigateur1", QStringLiteral("&Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Navigateur1Click(); }},
+        {"HTML", "publier1", QStringLiteral("&Publier"), QKeySequence(Qt::Key_F4), [&document] { document.Outputs().publier1Click(); }},
+        {"HTML", "Navigateur1", QStringLiteral("&Navigateur"), QKeySequence(Qt::Key_F5), [&document] { document.Outputs().Navigateur1Click(); }},
         {"?", "propos1", QStringLiteral("À &propos..."), QKeySequence(), about},
         {"?", nullptr, QString(), QKeySequence(), nullptr},
         {"?", "aide1", QStringLiteral("&Aide..."), QKeySequence(), help},

@@ -1,14 +1,14 @@
-#include "app/documentcontroller.h"
+#include "app/documentoutputs.h"
 
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include <QDir>
 #include <QUrl>
 #include <QPrinter>
 
-#include "app/documentview.h"
 #include "app/editorapp.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
@@ -22,9 +22,6 @@
 #include "printout/printout.h"
 #include "qtshared/uitext.h"
 
-// The document controller's outputs: the site, published and shown in the
-// browser, the plan as a PDF file or on a printer, and the shot list as a
-// CSV file.
 namespace sw {
 
 namespace fs = std::filesystem;
@@ -49,20 +46,29 @@ QString ExportedMessage(const QString& what, const fs::path& file)
 
 } // namespace
 
-QString TDocumentController::SuggestedExportFile(const char* suffix) const
+TDocumentOutputs::TDocumentOutputs(TEditorApp& app, TUserPrompts& prompts, QWidget* dialogParent,
+                                   std::function<bool()> saveProject, std::function<QString()> dialogFolder)
+    : app_(app), prompts_(prompts), dialogParent_(dialogParent), saveProject_(std::move(saveProject)),
+      dialogFolder_(std::move(dialogFolder))
+{
+}
+
+QString TDocumentOutputs::SuggestedExportFile(const char* suffix) const
 {
     const fs::path& current = app_.Paths().CurrentFile;
     const std::string name = (current.empty() ? std::string("plan") : current.stem().string()) + suffix;
-    return QDir(DialogFolder()).filePath(uitext::PathToQString(name));
+    return QDir(dialogFolder_()).filePath(uitext::PathToQString(name));
 }
 
-void TDocumentController::RememberExportChoices(const PlanOptions& options)
+// The choices of the last PDF export into the settings file; an error is
+// shown and the export goes on.
+void TDocumentOutputs::RememberExportChoices(const PlanOptions& options)
 {
     RememberPlanOptions(app_.Settings(), options);
     RunUserCommand(prompts_, dialogParent_, [this] { app_.WriteSettings(); });
 }
 
-void TDocumentController::ExportPdfClick()
+void TDocumentOutputs::ExportPdfClick()
 {
     PlanOptions options = PlanOptionsFromSettings(app_.Settings());
     if (!prompts_.ChoosePlanOptions(dialogParent_, options))
@@ -81,7 +87,7 @@ void TDocumentController::ExportPdfClick()
         prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("Le plan est exporté dans"), file));
 }
 
-void TDocumentController::ExportCsvClick()
+void TDocumentOutputs::ExportCsvClick()
 {
     const QString chosen = prompts_.ChooseExportFile(dialogParent_, ExportFormat::Csv, SuggestedExportFile(".csv"));
     if (chosen.isEmpty())
@@ -92,7 +98,7 @@ void TDocumentController::ExportCsvClick()
     prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("La liste des plans est exportée dans"), file));
 }
 
-void TDocumentController::PrintClick()
+void TDocumentOutputs::PrintClick()
 {
     PlanOptions options = PlanOptionsFromSettings(app_.Settings());
     options.firstPage = options.continuity = options.breakdown = options.storyboard = true;
@@ -111,7 +117,7 @@ void TDocumentController::PrintClick()
 
 // ---------------------------------------------------------------- publish
 
-void TDocumentController::publier1Click()
+void TDocumentOutputs::publier1Click()
 {
     struct ResetBrowse {
         bool& flag;
@@ -127,7 +133,7 @@ void TDocumentController::publier1Click()
                                              "à côté de lui."),
                               QStringLiteral("Voulez-vous l'enregistrer maintenant ?")))
         return;
-    if (!SaveProjectFile())
+    if (!saveProject_())
         return;
     MessageBoxNotifier notifier(prompts_, dialogParent_);
     std::string published;
@@ -138,7 +144,7 @@ void TDocumentController::publier1Click()
         prompts_.Inform(dialogParent_, uitext::FromUtf8(published));
 }
 
-void TDocumentController::Navigateur1Click()
+void TDocumentOutputs::Navigateur1Click()
 {
     browseAfterPublish_ = true;
     publier1Click();
@@ -150,7 +156,7 @@ void TDocumentController::Navigateur1Click()
         prompts_.Inform(dialogParent_, QStringLiteral("Il faut d'abord publier le film pour l'afficher..."));
 }
 
-void TDocumentController::ShowPage(const QUrl& page)
+void TDocumentOutputs::ShowPage(const QUrl& page)
 {
     if (prompts_.OpenInBrowser(page))
         return;
