@@ -4,15 +4,14 @@
 #include <optional>
 #include <utility>
 
-#include <QCheckBox>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QBoxLayout>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,9 +28,9 @@
 #include "app/editorapp.h"
 #include "app/fieldkeys.h"
 #include "app/filedrops.h"
+#include "app/hinttexts.h"
 #include "app/infoview.h"
 #include "app/mainmenus.h"
-#include "app/hinttexts.h"
 #include "app/shoteditor.h"
 #include "app/shotpictures.h"
 #include "app/usercommand.h"
@@ -50,10 +49,7 @@ namespace {
 
 // How long a note stays in the status bar.
 constexpr int kNoteMilliseconds = 20000;
-
-
-// The client area of the first start, which is also the smallest the
-// window can be made.
+// The smallest client area the window can be made.
 constexpr int kClientWidth = 696;
 constexpr int kClientHeight = 464;
 // The information panel holds the longest hint at the smallest width.
@@ -71,6 +67,7 @@ QToolButton* AddSpeedButton(QWidget* parent, const char* name, const QString& ti
 }
 
 } // namespace
+
 using uitext::ToUtf8;
 using uitext::ToQString;
 using namespace widgets;
