@@ -78,11 +78,6 @@ int TShotEditor::CurIndex() const
     return list_->CurIndex();
 }
 
-void TShotEditor::AddShot() { list_->AddShot(); }
-void TShotEditor::EditShotName(const QString& prompt) { list_->EditShotName(prompt); }
-void TShotEditor::MoveShot(int from, int to) { list_->MoveShot(from, to); }
-void TShotEditor::InsertShot() { list_->InsertShot(); }
-void TShotEditor::DuplicateShot() { list_->DuplicateShot(); }
 void TShotEditor::AddShotActions(QMenu* menu) { list_->AddShotActions(menu); }
 
 // ---------------------------------------------------------------- the shot list's place and width

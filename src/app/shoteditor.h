@@ -45,12 +45,6 @@ public:
     // Gives the shot list the width a user dragged it to in an earlier run.
     void SetShotListWidth(int width);
 
-    // The shot commands (see TShotListView).
-    void AddShot();
-    void EditShotName(const QString& prompt);
-    void MoveShot(int from, int to);
-    void InsertShot();
-    void DuplicateShot();
     // The shot commands in menu, with their shortcuts.
     void AddShotActions(QMenu* menu);
 

@@ -41,19 +41,9 @@ public:
     int CurIndex() const { return CurIndex_; }
     // Called once a name was asked, to give the focus back to the texts.
     void SetAfterNaming(std::function<void()> afterNaming) { afterNaming_ = std::move(afterNaming); }
-
-    // A new shot at the end, named by the user: nothing when the name
-    // dialog is closed.
-    void AddShot();
-    void EditShotName(const QString& prompt);
-    // Moves the shot at from onto the place of to; dropping onto the last
-    // item moves it to the end.
-    void MoveShot(int from, int to);
-    // A new shot before or after the shown one, named by the user.
+    // Where Insérer puts its shot.
     enum class Place { Before, After };
-    void InsertShot(Place place = Place::After);
-    // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
-    void DuplicateShot();
+
     // Shows the document's shots, unfiltered, the first one selected and shown.
     void ShowShots();
     // The shot commands in menu, with their shortcuts (also in the buttons'
@@ -72,6 +62,18 @@ signals:
 
 private:
     const TEventList& Shots() const;
+    // A new shot at the end, named by the user: nothing when the name
+    // dialog is closed.
+    void AddShot();
+    void EditShotName(const QString& prompt);
+    // Moves the shot at from onto the place of to; dropping onto the last
+    // item moves it to the end.
+    void MoveShot(int from, int to);
+    // A new shot before or after the shown one, named by the user.
+    void InsertShot(Place place = Place::After);
+    // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
+    void DuplicateShot();
+
     void BuildPanel(QWidget* parent);
     void ConnectControls();
     void ConnectDocument();

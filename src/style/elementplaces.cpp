@@ -3,21 +3,11 @@
 #include <array>
 #include <utility>
 
+#include "model/textconv.h"
+
 namespace sw {
 
 namespace {
-
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // What the published pages put in each element; the headings and quotes
 // that only the user's own texts hold say so.
@@ -43,7 +33,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kPlaces 
 std::string_view ElementPlace(std::string_view selector)
 {
     for (const auto& [name, place] : kPlaces)
-        if (SameLetters(name, selector))
+        if (name.size() == selector.size() && EndsWithNoCase(selector, name))
             return place;
     return {};
 }
