@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <system_error>
 #include <vector>
 
 #include <QAction>
@@ -19,6 +18,7 @@
 #include "app/usercommand.h"
 #include "app/userprompts.h"
 #include "editing/document.h"
+#include "model/filebytes.h"
 #include "qtshared/uitext.h"
 
 namespace sw {
@@ -127,8 +127,7 @@ void TMainMenus::BuildRecentMenu(QMenu* fileMenu, QAction* before)
             const QString path = uitext::PathToQString(file);
             action->setToolTip(path);
             action->setStatusTip(path);
-            std::error_code ignored;
-            action->setEnabled(std::filesystem::is_regular_file(file, ignored));
+            action->setEnabled(IsRegularFile(file));
             connect(action, &QAction::triggered, this,
                     [this, file] { RunUserCommand(prompts_, &window_, [this, &file] { document_.OpenRecentFile(file); }); });
         }
