@@ -296,9 +296,9 @@ private slots:
             sw::TStyleDlg dialog(prefs);
             dialog.show();
             QCOMPARE(swtest::ShownCaption(dialog.cancelBtn->text()), QStringLiteral("Annuler"));
-            dialog.btnDefVal->click();
-            dialog.sMargin->setText(QStringLiteral("9%"));
-            dialog.ElemListBox->setCurrentRow(2);
+            dialog.FontGBox->btnDefVal->click();
+            dialog.FontGBox->sMargin->setText(QStringLiteral("9%"));
+            dialog.FontGBox->ElemListBox->setCurrentRow(2);
             QVERIFY(!(prefs == opened));
             swtest::Screenshot(&dialog, QStringLiteral("styledlg-annuler"));
             QTest::mouseClick(dialog.cancelBtn, Qt::LeftButton);
@@ -311,7 +311,7 @@ private slots:
             sw::TStyleDlg dialog(prefs);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            dialog.btnDefVal->click();
+            dialog.FontGBox->btnDefVal->click();
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QVERIFY(!dialog.isVisible());
             QVERIFY(prefs == before);
@@ -319,7 +319,7 @@ private slots:
         {
             sw::TStyleDlg dialog(prefs);
             dialog.show();
-            dialog.btnDefVal->click();
+            dialog.FontGBox->btnDefVal->click();
             QTest::mouseClick(dialog.okBtn, Qt::LeftButton);
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QVERIFY(prefs.elements[3].margin != "4px");

@@ -505,6 +505,9 @@ inline void Screenshot(QWidget* widget, const QString& name)
     if (folder.isEmpty())
         folder = QDir::temp().filePath(QStringLiteral("shotweave-screenshots"));
     const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    // The picture shows the widget as the user sees it, once the layouts
+    // waiting to be redone (after a list was filled, say) are.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (!QDir().mkpath(folder) || !widget->grab().save(file))
         qWarning("could not save the screenshot %s", qPrintable(file));
 }

@@ -198,31 +198,31 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Propriétés de style ... "));
-        QCOMPARE(dialog.ElemListBox->count(), 14);
+        QCOMPARE(dialog.FontGBox->ElemListBox->count(), 14);
         // Each element says where the site shows it; its own name and its
         // CSS selector are its tip.
-        QCOMPARE(dialog.ElemListBox->item(0)->text(), QString("Texte des pages"));
-        QCOMPARE(dialog.ElemListBox->item(0)->toolTip(), QString("Style « Normal », CSS : Body"));
-        QCOMPARE(dialog.ElemListBox->item(4)->text(), QString("Noms des plans, « Réalisation »"));
-        QCOMPARE(dialog.ElemListBox->item(9)->text(), QString("Têtes des cellules"));
-        QCOMPARE(dialog.ElemListBox->item(9)->toolTip(), QString("Style « Tête cell. », CSS : TH"));
-        QCOMPARE(dialog.ElemListBox->item(13)->text(), QString("Numéros des plans"));
-        QCOMPARE(dialog.textPanel->text(), QString("Texte des pages\nArial"));
-        QCOMPARE(dialog.ElemListBox->currentRow(), 0);
-        QCOMPARE(dialog.sNameLabel->text(), QString("Body"));
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("10"));
-        QCOMPARE(dialog.SizeEdit->count(), 9);
-        QCOMPARE(dialog.SizeEdit->itemText(8), QString("24"));
-        QCOMPARE(dialog.ParAlign->parIndex(), 3);
-        QCOMPARE(dialog.sMargin->text(), QString("2%,7%"));
-        QCOMPARE(dialog.FNameCBo->currentText(), QString("Arial"));
-        QCOMPARE(dialog.LnkStateList->count(), 3);
-        QCOMPARE(dialog.LnkStateList->item(2)->text(), QString("parcouru"));
-        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(0)->text(), QString("Texte des pages"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(0)->toolTip(), QString("Style « Normal », CSS : Body"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(4)->text(), QString("Noms des plans, « Réalisation »"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(9)->text(), QString("Têtes des cellules"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(9)->toolTip(), QString("Style « Tête cell. », CSS : TH"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->item(13)->text(), QString("Numéros des plans"));
+        QCOMPARE(dialog.FontGBox->textPanel->text(), QString("Texte des pages\nArial"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->currentRow(), 0);
+        QCOMPARE(dialog.FontGBox->sNameLabel->text(), QString("Body"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("10"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->count(), 9);
+        QCOMPARE(dialog.FontGBox->SizeEdit->itemText(8), QString("24"));
+        QCOMPARE(dialog.FontGBox->ParAlign->parIndex(), 3);
+        QCOMPARE(dialog.FontGBox->sMargin->text(), QString("2%,7%"));
+        QCOMPARE(dialog.FontGBox->FNameCBo->currentText(), QString("Arial"));
+        QCOMPARE(dialog.LinkGroupBox->LnkStateList->count(), 3);
+        QCOMPARE(dialog.LinkGroupBox->LnkStateList->item(2)->text(), QString("parcouru"));
+        QCOMPARE(dialog.LinkGroupBox->LinkColShape->ColorName(), QString("yellow"));
         QVERIFY(dialog.GroupBox1->isHidden());
         swtest::Screenshot(&dialog, QStringLiteral("styledlg-body"));
-        dialog.ElemListBox->setCurrentRow(9);
-        QCOMPARE(dialog.sNameLabel->text(), QString("TH"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(9);
+        QCOMPARE(dialog.FontGBox->sNameLabel->text(), QString("TH"));
         swtest::Screenshot(&dialog, QStringLiteral("styledlg"));
     }
 
@@ -231,13 +231,13 @@ private slots:
         TStylePrefs prefs = StartUpSet();
         TStyleDlg dialog(prefs);
         dialog.show();
-        QCOMPARE(dialog.styleInfoLab->text(), QString("Texte courant, utilisé partout, couleur générale"));
-        dialog.ElemListBox->setCurrentRow(2);
-        QCOMPARE(dialog.styleInfoLab->text(), QString("Sous-titre principal"));
+        QCOMPARE(dialog.FontGBox->styleInfoLab->text(), QString("Texte courant, utilisé partout, couleur générale"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(2);
+        QCOMPARE(dialog.FontGBox->styleInfoLab->text(), QString("Sous-titre principal"));
         QCOMPARE(prefs.descriptions[2], std::string("Sous-titre principal"));
-        dialog.ElemListBox->setCurrentRow(12);
-        QCOMPARE(dialog.sNameLabel->text(), QString(".note"));
-        QCOMPARE(dialog.styleInfoLab->text(), QString());
+        dialog.FontGBox->ElemListBox->setCurrentRow(12);
+        QCOMPARE(dialog.FontGBox->sNameLabel->text(), QString(".note"));
+        QCOMPARE(dialog.FontGBox->styleInfoLab->text(), QString());
     }
 
     void transparentBackgroundIsOffForTheBody()
@@ -245,13 +245,13 @@ private slots:
         TStylePrefs prefs = StartUpSet();
         TStyleDlg dialog(prefs);
         dialog.show();
-        QVERIFY(!dialog.bgColChk->isEnabled());
-        dialog.ElemListBox->setCurrentRow(1);
-        QVERIFY(dialog.bgColChk->isEnabled());
-        QVERIFY(dialog.bgColChk->isChecked());
-        dialog.ElemListBox->setCurrentRow(9);
-        QVERIFY(!dialog.bgColChk->isChecked());
-        QCOMPARE(dialog.textPanel->ColorName(), QString("black"));
+        QVERIFY(!dialog.FontGBox->bgColChk->isEnabled());
+        dialog.FontGBox->ElemListBox->setCurrentRow(1);
+        QVERIFY(dialog.FontGBox->bgColChk->isEnabled());
+        QVERIFY(dialog.FontGBox->bgColChk->isChecked());
+        dialog.FontGBox->ElemListBox->setCurrentRow(9);
+        QVERIFY(!dialog.FontGBox->bgColChk->isChecked());
+        QCOMPARE(dialog.FontGBox->textPanel->ColorName(), QString("black"));
     }
 
     void pickingTheSampleColourChangesThePageBackground()
@@ -260,18 +260,18 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.executePicker = PickerChoosing("teal");
         dialog.show();
-        QTest::mouseClick(dialog.textPanel, Qt::LeftButton);
+        QTest::mouseClick(dialog.FontGBox->textPanel, Qt::LeftButton);
         QCOMPARE(prefs.BGColor, std::string("teal"));
         QCOMPARE(prefs.BGSysCol, 0x808000);
         QCOMPARE(prefs.elements[0].background, std::string("teal"));
-        QCOMPARE(dialog.lnkExPanel->Color(), 0x808000);
-        QCOMPARE(dialog.textPanel->ColorName(), QString("teal"));
+        QCOMPARE(dialog.LinkGroupBox->lnkExPanel->Color(), 0x808000);
+        QCOMPARE(dialog.FontGBox->textPanel->ColorName(), QString("teal"));
 
         // A cancelled pick on an element with a background of its own keeps
         // the page background.
-        dialog.ElemListBox->setCurrentRow(9);
+        dialog.FontGBox->ElemListBox->setCurrentRow(9);
         dialog.executePicker = [](sw::TNetColors&) { return false; };
-        QTest::mouseClick(dialog.textPanel, Qt::LeftButton);
+        QTest::mouseClick(dialog.FontGBox->textPanel, Qt::LeftButton);
         QCOMPARE(prefs.BGColor, std::string("teal"));
         QCOMPARE(prefs.elements[9].background, std::string("black"));
     }
@@ -282,11 +282,11 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.executePicker = PickerChoosing("maroon");
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(4);
-        QTest::mouseClick(dialog.FntColShape, Qt::LeftButton);
+        dialog.FontGBox->ElemListBox->setCurrentRow(4);
+        QTest::mouseClick(dialog.FontGBox->FntColShape, Qt::LeftButton);
         QCOMPARE(prefs.elements[4].colorName, std::string("maroon"));
         QCOMPARE(prefs.elements[4].colorValue, 0x000080);
-        QCOMPARE(dialog.textPanel->FontColor(), 0x000080);
+        QCOMPARE(dialog.FontGBox->textPanel->FontColor(), 0x000080);
     }
 
     void linkExampleShowsTheThreeStates()
@@ -297,15 +297,15 @@ private slots:
         prefs.links[1].underline = true;
         TStyleDlg dialog(prefs);
         dialog.show();
-        SendMouse(dialog.LnkExLab, QEvent::MouseButtonPress);
-        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::red));
-        QVERIFY(dialog.LnkExLab->font().underline());
-        SendMouse(dialog.LnkExLab, QEvent::MouseButtonRelease);
-        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::green));
-        QVERIFY(!dialog.LnkExLab->font().underline());
+        SendMouse(dialog.LinkGroupBox->LnkExLab, QEvent::MouseButtonPress);
+        QCOMPARE(TextColour(dialog.LinkGroupBox->LnkExLab), QColor(Qt::red));
+        QVERIFY(dialog.LinkGroupBox->LnkExLab->font().underline());
+        SendMouse(dialog.LinkGroupBox->LnkExLab, QEvent::MouseButtonRelease);
+        QCOMPARE(TextColour(dialog.LinkGroupBox->LnkExLab), QColor(Qt::green));
+        QVERIFY(!dialog.LinkGroupBox->LnkExLab->font().underline());
         SendMouse(dialog.LinkGroupBox, QEvent::MouseMove);
-        QCOMPARE(TextColour(dialog.LnkExLab), QColor(Qt::yellow));
-        QCOMPARE(dialog.lnkExPanel->Color(), 0xFFFFFF);
+        QCOMPARE(TextColour(dialog.LinkGroupBox->LnkExLab), QColor(Qt::yellow));
+        QCOMPARE(dialog.LinkGroupBox->lnkExPanel->Color(), 0xFFFFFF);
     }
 
     void linkStatesAreStoredWhenLeftAndReset()
@@ -314,21 +314,21 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.executePicker = PickerChoosing("navy");
         dialog.show();
-        dialog.LnkStateList->setCurrentRow(1);
-        QCOMPARE(dialog.LinkColShape->ColorName(), QString("red"));
-        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
-        dialog.lnkDecCheck->click();
+        dialog.LinkGroupBox->LnkStateList->setCurrentRow(1);
+        QCOMPARE(dialog.LinkGroupBox->LinkColShape->ColorName(), QString("red"));
+        QTest::mouseClick(dialog.LinkGroupBox->LinkColShape, Qt::LeftButton);
+        dialog.LinkGroupBox->lnkDecCheck->click();
         QCOMPARE(prefs.links[1].colorName, std::string("navy"));
         QCOMPARE(prefs.links[1].colorValue, 0x800000);
         QVERIFY(prefs.links[1].underline);
-        dialog.LnkDefBtn->click();
+        dialog.LinkGroupBox->LnkDefBtn->click();
         QCOMPARE(prefs.links[1].colorName, std::string("red"));
         QVERIFY(!prefs.links[1].underline);
-        QCOMPARE(dialog.curLink(), 0);
-        QCOMPARE(dialog.LnkStateList->currentRow(), 0);
+        QCOMPARE(dialog.LinkGroupBox->curLink(), 0);
+        QCOMPARE(dialog.LinkGroupBox->LnkStateList->currentRow(), 0);
         // The controls show the reset link state: accepting keeps it.
-        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
-        QVERIFY(!dialog.lnkDecCheck->isChecked());
+        QCOMPARE(dialog.LinkGroupBox->LinkColShape->ColorName(), QString("yellow"));
+        QVERIFY(!dialog.LinkGroupBox->lnkDecCheck->isChecked());
         dialog.okBtn->click();
         QCOMPARE(prefs.links[0].colorName, std::string("yellow"));
         QCOMPARE(prefs.links[0].colorValue, 0x00FFFF);
@@ -340,13 +340,13 @@ private slots:
         TStylePrefs prefs = StartUpSet();
         TStyleDlg dialog(prefs);
         dialog.show();
-        dialog.OptionMemo->setPlainText(QStringLiteral("font-weight:bold;\nletter-spacing:1px;\n"));
-        dialog.ElemListBox->setCurrentRow(0);
-        dialog.mLCopy->trigger();
-        dialog.ElemListBox->setCurrentRow(1);  // stores the Body, shows H1
+        dialog.FontGBox->OptionMemo->setPlainText(QStringLiteral("font-weight:bold;\nletter-spacing:1px;\n"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(0);
+        dialog.FontGBox->mLCopy->trigger();
+        dialog.FontGBox->ElemListBox->setCurrentRow(1);  // stores the Body, shows H1
         QCOMPARE(prefs.elements[0].options, std::string("font-weight:bold;\r\nletter-spacing:1px;\r\n"));
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("22"));
-        dialog.mLPaste->trigger();
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("22"));
+        dialog.FontGBox->mLPaste->trigger();
         const sw::TStyleSpecs& h1 = prefs.elements[1];
         QCOMPARE(h1.selector, std::string("H1"));
         QCOMPARE(h1.fontFace, prefs.elements[0].fontFace);
@@ -356,14 +356,14 @@ private slots:
         QCOMPARE(h1.colorName, std::string("black"));
         QCOMPARE(h1.margin, std::string("2%,7%"));
         QCOMPARE(h1.options, std::string("font-weight:bold;\r\nletter-spacing:1px;\r\n"));
-        QCOMPARE(dialog.sNameLabel->text(), QString("H1"));
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("10"));
-        QCOMPARE(dialog.ParAlign->parIndex(), 3);
+        QCOMPARE(dialog.FontGBox->sNameLabel->text(), QString("H1"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("10"));
+        QCOMPARE(dialog.FontGBox->ParAlign->parIndex(), 3);
         QCOMPARE(prefs.elements[0].selector, std::string("Body"));
         // "Effacer" empties the options, which the element takes when left.
-        dialog.Button1->click();
-        QCOMPARE(dialog.OptionMemo->toPlainText(), QString());
-        dialog.ElemListBox->setCurrentRow(2);
+        dialog.FontGBox->Button1->click();
+        QCOMPARE(dialog.FontGBox->OptionMemo->toPlainText(), QString());
+        dialog.FontGBox->ElemListBox->setCurrentRow(2);
         QCOMPARE(prefs.elements[1].options, std::string());
     }
 
@@ -384,17 +384,17 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.executePicker = PickerChoosing("teal");
         dialog.show();
-        dialog.sMargin->setText(QStringLiteral("1%"));
-        dialog.ElemListBox->setCurrentRow(1);
-        QTest::keyClicks(dialog.SizeEdit->lineEdit(), QStringLiteral("4"));
+        dialog.FontGBox->sMargin->setText(QStringLiteral("1%"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(1);
+        QTest::keyClicks(dialog.FontGBox->SizeEdit->lineEdit(), QStringLiteral("4"));
         QCOMPARE(prefs.elements[1].fontSizeText, std::string("224"));
-        QTest::mouseClick(dialog.FntColShape, Qt::LeftButton);
-        dialog.LnkStateList->setCurrentRow(2);
-        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
+        QTest::mouseClick(dialog.FontGBox->FntColShape, Qt::LeftButton);
+        dialog.LinkGroupBox->LnkStateList->setCurrentRow(2);
+        QTest::mouseClick(dialog.LinkGroupBox->LinkColShape, Qt::LeftButton);
         QCOMPARE(prefs.PMargin, std::string("1%"));
         QVERIFY(StyleFileFields(prefs) != original);
 
-        dialog.btnDefVal->click();
+        dialog.FontGBox->btnDefVal->click();
         QCOMPARE(StyleFileFields(prefs), original);
         QCOMPARE(prefs.PMargin, std::string("2%,7%"));
         QCOMPARE(prefs.elements[1].fontSizeText, std::string("22"));
@@ -402,9 +402,9 @@ private slots:
         QCOMPARE(prefs.links[0].colorName, std::string("yellow"));
         QCOMPARE(prefs.links[1].colorName, std::string("red"));
         QCOMPARE(prefs.links[2].colorName, std::string("yellow"));
-        QCOMPARE(dialog.ElemListBox->currentRow(), 0);
-        QCOMPARE(dialog.sMargin->text(), QString("2%,7%"));
-        QCOMPARE(dialog.LinkColShape->ColorName(), QString("yellow"));
+        QCOMPARE(dialog.FontGBox->ElemListBox->currentRow(), 0);
+        QCOMPARE(dialog.FontGBox->sMargin->text(), QString("2%,7%"));
+        QCOMPARE(dialog.LinkGroupBox->LinkColShape->ColorName(), QString("yellow"));
     }
 
     void exportThenImportGivesBackTheSet()
@@ -422,19 +422,19 @@ private slots:
         };
         dialog.chooseImportFile = [&](const QString&) { return file; };
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(5);
-        dialog.sPadding->setText(QStringLiteral("3px"));
-        dialog.ElemListBox->setCurrentRow(0);
-        dialog.btnSavePrefs->click();
+        dialog.FontGBox->ElemListBox->setCurrentRow(5);
+        dialog.FontGBox->sPadding->setText(QStringLiteral("3px"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(0);
+        dialog.FontGBox->btnSavePrefs->click();
         QCOMPARE(exportFolder, folder.path());
         const std::string exported = StyleFileFields(prefs);
         const auto links = prefs.LinksToText();
 
-        dialog.btnDefVal->click();
+        dialog.FontGBox->btnDefVal->click();
         prefs.DefFontFace = "Verdana";
         prefs.elements[7].margin = "9px";
         QVERIFY(StyleFileFields(prefs) != exported);
-        dialog.btnGetPrefs->click();
+        dialog.FontGBox->btnGetPrefs->click();
         QCOMPARE(StyleFileFields(prefs), exported);
         QCOMPARE(prefs.elements[5].padding, std::string("3px"));
         QCOMPARE(prefs.LinksToText(), links);
@@ -447,26 +447,26 @@ private slots:
         QStringList messages;
         dialog.showMessage = [&](const QString& message) { messages << message; };
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(2);
-        dialog.SizeEdit->lineEdit()->selectAll();
-        QTest::keyClicks(dialog.SizeEdit->lineEdit(), QStringLiteral("1x"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(2);
+        dialog.FontGBox->SizeEdit->lineEdit()->selectAll();
+        QTest::keyClicks(dialog.FontGBox->SizeEdit->lineEdit(), QStringLiteral("1x"));
         QCOMPARE(prefs.elements[2].fontSizeText, std::string("1"));
         QVERIFY(messages.isEmpty());
-        QTest::keyClick(dialog.SizeEdit->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(dialog.FontGBox->SizeEdit->lineEdit(), Qt::Key_Return);
         QCOMPARE(messages, QStringList{QStringLiteral("'1x' is not a valid integer value")});
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("1"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("1"));
         QVERIFY(dialog.isVisible());
 
         // Stored with another element's change, a bad size keeps the element's own.
         messages.clear();
-        dialog.SizeEdit->lineEdit()->setText(QStringLiteral("douze"));
-        dialog.sMargin->setText(QStringLiteral("4px"));
-        dialog.ElemListBox->setCurrentRow(3);
+        dialog.FontGBox->SizeEdit->lineEdit()->setText(QStringLiteral("douze"));
+        dialog.FontGBox->sMargin->setText(QStringLiteral("4px"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(3);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(prefs.elements[2].fontSizeText, std::string("1"));
         QCOMPARE(prefs.elements[2].fontSize, 1);
         QCOMPARE(prefs.elements[2].margin, std::string("4px"));
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("16"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("16"));
     }
 
     void styleFileWithABadNumberIsReported()
@@ -485,7 +485,7 @@ private slots:
         dialog.showMessage = [&](const QString& message) { messages << message; };
         dialog.chooseImportFile = [&](const QString&) { return file; };
         dialog.show();
-        dialog.btnGetPrefs->click();
+        dialog.FontGBox->btnGetPrefs->click();
         // The French sentence names the file; the system's text follows.
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(QStringLiteral("Le fichier « bad.sprf » ne peut pas être ouvert")),
@@ -497,17 +497,17 @@ private slots:
         QCOMPARE(prefs.elements[1].alignIndex, 2);
         QCOMPARE(prefs.elements[2].fontSizeText, std::string("18"));
         // The controls show the set as it now stands.
-        QCOMPARE(dialog.SizeEdit->currentText(), QString("12"));
-        QCOMPARE(dialog.textPanel->ColorName(), QString("navy"));
+        QCOMPARE(dialog.FontGBox->SizeEdit->currentText(), QString("12"));
+        QCOMPARE(dialog.FontGBox->textPanel->ColorName(), QString("navy"));
 
         messages.clear();
         dialog.chooseImportFile = [&](const QString&) { return folder.path(); };
-        dialog.btnGetPrefs->click();
+        dialog.FontGBox->btnGetPrefs->click();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(prefs.BGColor, std::string("navy"));
 
         dialog.chooseImportFile = [&](const QString&) { return QString(); };
-        dialog.btnGetPrefs->click();
+        dialog.FontGBox->btnGetPrefs->click();
         QCOMPARE(messages.size(), 1);
     }
 
@@ -516,27 +516,27 @@ private slots:
         TStylePrefs prefs = StartUpSet();
         TStyleDlg dialog(prefs);
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(3);
-        QLineEdit* edit = dialog.FNameCBo->lineEdit();
+        dialog.FontGBox->ElemListBox->setCurrentRow(3);
+        QLineEdit* edit = dialog.FontGBox->FNameCBo->lineEdit();
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("Police absente"));
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(prefs.elements[3].fontFace, std::string("Police absente"));
-        QVERIFY(dialog.textPanel->text().endsWith(QString("\nPolice absente")));
+        QVERIFY(dialog.FontGBox->textPanel->text().endsWith(QString("\nPolice absente")));
 
-        const QString installed = dialog.FNameCBo->itemText(0);
+        const QString installed = dialog.FontGBox->FNameCBo->itemText(0);
         edit->setText(installed.toUpper());
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToUtf8(installed));
 
-        dialog.FNameCBo->setCurrentIndex(1);
-        emit dialog.FNameCBo->activated(1);
-        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToUtf8(dialog.FNameCBo->itemText(1)));
+        dialog.FontGBox->FNameCBo->setCurrentIndex(1);
+        emit dialog.FontGBox->FNameCBo->activated(1);
+        QCOMPARE(prefs.elements[3].fontFace, sw::uitext::ToUtf8(dialog.FontGBox->FNameCBo->itemText(1)));
         // Shown again, an element whose font is not installed keeps its name.
-        dialog.ElemListBox->setCurrentRow(0);
+        dialog.FontGBox->ElemListBox->setCurrentRow(0);
         prefs.elements[3].fontFace = "Police absente";
-        dialog.ElemListBox->setCurrentRow(3);
-        QCOMPARE(dialog.FNameCBo->currentText(), QString("Police absente"));
+        dialog.FontGBox->ElemListBox->setCurrentRow(3);
+        QCOMPARE(dialog.FontGBox->FNameCBo->currentText(), QString("Police absente"));
     }
 
     // A style file holds Windows-1252 only: a character beyond it is taken out
@@ -550,8 +550,8 @@ private slots:
         dialog.showMessage = [&](const QString& message) { messages << message; };
         dialog.chooseExportFile = [&](const QString&) { return folder.filePath(QStringLiteral("monde.sprf")); };
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(3);
-        QLineEdit* font = dialog.FNameCBo->lineEdit();
+        dialog.FontGBox->ElemListBox->setCurrentRow(3);
+        QLineEdit* font = dialog.FontGBox->FNameCBo->lineEdit();
         font->clear();
         Type(font, QStringLiteral("Łato Sé"));
         QCOMPARE(font->text(), QStringLiteral("ato Sé"));
@@ -566,19 +566,19 @@ private slots:
         // Pasted into the options, a whole text loses only what cannot be kept.
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.OptionMemo->setFocus();
-        QTest::keyClicks(dialog.OptionMemo, QStringLiteral("x"));
-        dialog.OptionMemo->insertPlainText(QStringLiteral("content: \"→ Дом €\";"));
-        QCOMPARE(dialog.OptionMemo->toPlainText(), QStringLiteral("xcontent: \"  €\";"));
-        QVERIFY(dialog.OptionMemo->findChild<sw::TCodePageGuard*>()->LastRefusal().contains(QStringLiteral("« → »")));
-        dialog.sMargin->setFocus();
-        Type(dialog.sMargin, QStringLiteral("2✓px"));
-        QCOMPARE(dialog.sMargin->text(), QStringLiteral("2px"));
+        dialog.FontGBox->OptionMemo->setFocus();
+        QTest::keyClicks(dialog.FontGBox->OptionMemo, QStringLiteral("x"));
+        dialog.FontGBox->OptionMemo->insertPlainText(QStringLiteral("content: \"→ Дом €\";"));
+        QCOMPARE(dialog.FontGBox->OptionMemo->toPlainText(), QStringLiteral("xcontent: \"  €\";"));
+        QVERIFY(dialog.FontGBox->OptionMemo->findChild<sw::TCodePageGuard*>()->LastRefusal().contains(QStringLiteral("« → »")));
+        dialog.FontGBox->sMargin->setFocus();
+        Type(dialog.FontGBox->sMargin, QStringLiteral("2✓px"));
+        QCOMPARE(dialog.FontGBox->sMargin->text(), QStringLiteral("2px"));
 
         // A set that came with such a character from a project is not lost
         // in a half-written file: the export says why and writes nothing.
         prefs.elements[5].fontFace = "Дом";
-        dialog.btnSavePrefs->click();
+        dialog.FontGBox->btnSavePrefs->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains(QStringLiteral("« Д » (U+0414)")), qPrintable(messages.first()));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("monde.sprf"))));
@@ -590,12 +590,12 @@ private slots:
         TStyleDlg dialog(prefs);
         dialog.executePicker = PickerChoosing("olive");
         dialog.show();
-        dialog.ElemListBox->setCurrentRow(6);
+        dialog.FontGBox->ElemListBox->setCurrentRow(6);
         // A line break pasted into a one-line box would split the element's
         // line in a style file.
-        dialog.sMargin->setText(QStringLiteral("1em\r\n2em\n"));
-        dialog.LnkStateList->setCurrentRow(1);
-        QTest::mouseClick(dialog.LinkColShape, Qt::LeftButton);
+        dialog.FontGBox->sMargin->setText(QStringLiteral("1em\r\n2em\n"));
+        dialog.LinkGroupBox->LnkStateList->setCurrentRow(1);
+        QTest::mouseClick(dialog.LinkGroupBox->LinkColShape, Qt::LeftButton);
         dialog.StyleNameEd->setText(QStringLiteral("autre.css"));
         dialog.okBtn->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -606,7 +606,7 @@ private slots:
         QCOMPARE(prefs.LinkSysColor, 0x008080);
         QCOMPARE(prefs.links[1].colorName, std::string("olive"));
         QCOMPARE(prefs.BGColor, std::string("WHITE"));
-        QCOMPARE(dialog.curElement(), 0);
+        QCOMPARE(dialog.FontGBox->curElement(), 0);
     }
 };
 
