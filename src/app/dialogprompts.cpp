@@ -149,11 +149,18 @@ QString TDialogPrompts::ChooseProjectToSave(QWidget* parent, const QString& star
 
 QString TDialogPrompts::ChooseExportFile(QWidget* parent, ExportFormat format, const QString& suggestedFile)
 {
-    const bool pdf = format == ExportFormat::Pdf;
-    QFileDialog dialog(parent, pdf ? QStringLiteral("Exporter en PDF") : QStringLiteral("Exporter en CSV"));
-    dialog.setNameFilter(pdf ? QStringLiteral("Documents PDF (*.pdf)")
-                             : QStringLiteral("Tableaux CSV (*.csv)"));
-    dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    struct Kind {
+        QString caption, filter, suffix;
+    };
+    const Kind kind = format == ExportFormat::Pdf ? Kind{QStringLiteral("Exporter en PDF"),
+                                                         QStringLiteral("Documents PDF (*.pdf)"), QStringLiteral("pdf")}
+        : format == ExportFormat::Csv ? Kind{QStringLiteral("Exporter en CSV"), QStringLiteral("Tableaux CSV (*.csv)"),
+                                             QStringLiteral("csv")}
+                                      : Kind{QStringLiteral("Partager le plan"),
+                                             QStringLiteral("Pages web (*.html *.htm)"), QStringLiteral("html")};
+    QFileDialog dialog(parent, kind.caption);
+    dialog.setNameFilter(kind.filter);
+    dialog.setDefaultSuffix(kind.suffix);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(suggestedFile);

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QUrl>
@@ -17,6 +18,8 @@
 #include "export/shotlistcsv.h"
 #include "model/filefailure.h"
 #include "model/notifier.h"
+#include "pictures/picturefiles.h"
+#include "publish/pocketplan.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "printout/printout.h"
@@ -96,6 +99,29 @@ void TDocumentOutputs::ExportCsvClick()
     CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
     WriteShotListCsv(file, app_.Project());
     prompts_.Inform(dialogParent_, ExportedMessage(QStringLiteral("La liste des plans est exportée dans"), file));
+}
+
+void TDocumentOutputs::SharePlanClick()
+{
+    const QString chosen =
+        prompts_.ChooseExportFile(dialogParent_, ExportFormat::PocketPlan, SuggestedExportFile(".html"));
+    if (chosen.isEmpty())
+        return;
+    const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
+    CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
+    std::vector<std::string> warnings;
+    const bool written = prompts_.RunWithProgress(
+        dialogParent_, QStringLiteral("Préparation du plan de poche..."),
+        [this, &file, &warnings](const ProgressStep& step) {
+            return WritePocketPlan(file, app_.Project(), {app_.Paths().ImgDir, MakePocketPictureSizes, step},
+                                   &warnings);
+        });
+    if (!written)
+        return;
+    QString message = ExportedMessage(QStringLiteral("Le plan de poche est écrit dans"), file);
+    for (const std::string& warning : warnings)
+        message += QLatin1Char('\n') + uitext::FromUtf8(warning);
+    prompts_.Inform(dialogParent_, message);
 }
 
 void TDocumentOutputs::PrintClick()

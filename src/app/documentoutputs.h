@@ -17,7 +17,8 @@ struct PlanOptions;
 // published beside the project and shown in the browser, the plan as a PDF
 // file or on a printer, and the shot list as a CSV file. The project is
 // saved first through saveProject, which says whether it was; the export
-// dialogs start in the folder dialogFolder gives.
+// dialogs start in the folder dialogFolder gives. The pocket plan is the plan
+// as one HTML file for phones.
 class TDocumentOutputs {
 public:
     TDocumentOutputs(TEditorApp& app, TUserPrompts& prompts, QWidget* dialogParent, std::function<bool()> saveProject,
@@ -32,6 +33,9 @@ public:
     void ExportPdfClick();
     // The shot list as a CSV file, as the core writes it.
     void ExportCsvClick();
+    // The pocket plan: one HTML file, pictures included, written with a
+    // progress box; the pictures it could not hold are told.
+    void SharePlanClick();
     // The print dialog, then every part of the plan on the printer, with the
     // remembered grid and paper.
     void PrintClick();

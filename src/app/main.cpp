@@ -9,7 +9,9 @@
 
 #include "app/editorstart.h"
 #include "app/frenchtranslations.h"
+#include "pictures/picturefiles.h"
 #include "printout/printout.h"
+#include "publish/pocketplan.h"
 #include "publish/commandline.h"
 
 namespace {
@@ -37,13 +39,29 @@ sw::PlanPdfWriter HeadlessPdfWriter(int& argc, char** argv)
     };
 }
 
+// The pocket plan's pictures are decoded and encoded with Qt Gui, on the
+// offscreen platform as the PDF is.
+sw::PocketPlanWriter HeadlessPocketPlanWriter(int& argc, char** argv)
+{
+    return [&argc, argv](const std::filesystem::path& htmlFile, const sw::ProjectDocument& project,
+                         const std::filesystem::path& imgDir) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlyCriticalMessages);
+        QGuiApplication application(argc, argv);
+        std::vector<std::string> warnings;
+        sw::WritePocketPlan(htmlFile, project, {imgDir, sw::MakePocketPictureSizes, {}}, &warnings);
+        return warnings;
+    };
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, HeadlessPdfWriter(argc, argv)))
+    if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, HeadlessPdfWriter(argc, argv),
+                                             HeadlessPocketPlanWriter(argc, argv)))
         return *exitCode;
 
     Q_INIT_RESOURCE(editor);

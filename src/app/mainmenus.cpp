@@ -57,6 +57,8 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mExportPdf", QStringLiteral("Exporter en P&DF..."), QKeySequence(), [&document] { document.Outputs().ExportPdfClick(); }},
         {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.Outputs().ExportCsvClick(); }},
+        // The plan as one page a crew passes around and reads offline.
+        {"Fichier", "mSharePlan", QStringLiteral("&Partager le plan…"), QKeySequence(), [&document] { document.Outputs().SharePlanClick(); }},
         {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.Outputs().PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},

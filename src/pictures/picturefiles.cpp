@@ -121,13 +121,13 @@ QImage OnWhite(const QImage& image)
     return opaque;
 }
 
-QByteArray EncodeJpeg(const QImage& image, const std::filesystem::path& source)
+QByteArray EncodeJpeg(const QImage& image, const std::filesystem::path& source, int quality = kJpegQuality)
 {
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(kJpegQuality);
+    writer.setQuality(quality);
     if (!writer.write(OnWhite(image)))
         throw Error("L'image « " + source.filename().string() + " » ne peut pas être convertie en JPEG : "
                     + writer.errorString().toStdString());
@@ -251,6 +251,66 @@ QStringList PictureNameFilters()
         patterns << lower << QStringLiteral("*.") + extension.toUpper();
     }
     return {QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' '))), QStringLiteral("Tous les fichiers (*)")};
+}
+
+namespace {
+
+// The qualities of the pocket plan's pictures: small files that still look
+// sharp on a phone.
+constexpr int kPocketJpegQuality = 80;
+constexpr int kPocketThumbnailQuality = 75;
+
+PocketPicture PocketJpeg(const QImage& image, const std::filesystem::path& source, int quality)
+{
+    const QByteArray encoded = EncodeJpeg(image, source, quality);
+    return {std::string(encoded.constData(), static_cast<std::size_t>(encoded.size())), image.width(), image.height()};
+}
+
+} // namespace
+
+PocketPictureSizes MakePocketPictureSizes(const std::filesystem::path& file)
+{
+    LimitPictureMemory();
+    std::string bytes;
+    if (!IsRegularFile(file) || TryReadFileBytes(file, bytes))
+        ThrowNotAPicture(file);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QSize stored = reader.size();
+    if (!reader.canRead() || !IsDecodableSize(DecodedSize(stored, bytes)))
+        ThrowNotAPicture(file);
+    const bool turned = IsQuarterTurn(reader.transformation());
+    const QSize upright = turned ? stored.transposed() : stored;
+    const QSize wanted = ImportedSize(upright, kPocketPictureSide);
+    // A whole JPEG small enough and upright goes in as it is.
+    const bool keepsBytes = IsJpeg(bytes) && JpegIsComplete(bytes) && reader.format() == "jpeg" && wanted == upright
+        && reader.transformation() == QImageIOHandler::TransformationNone;
+    PocketPictureSizes sizes;
+    QImage shot;
+    if (keepsBytes) {
+        sizes.shot = {bytes, stored.width(), stored.height()};
+        const QSize thumbnail = ImportedSize(stored, kPocketThumbnailSide);
+        reader.setScaledSize(thumbnail);
+        shot = ReadAtSize(reader, thumbnail);
+        if (shot.isNull())
+            ThrowNotAPicture(file);
+    } else {
+        reader.setAutoTransform(true);
+        reader.setScaledSize(turned ? wanted.transposed() : wanted);
+        shot = ReadAtSize(reader, wanted);
+        if (shot.isNull())
+            ThrowNotAPicture(file);
+        sizes.shot = PocketJpeg(shot, file, kPocketJpegQuality);
+    }
+    const QSize thumbnail = ImportedSize(shot.size(), kPocketThumbnailSide);
+    sizes.thumbnail = PocketJpeg(thumbnail == shot.size() ? shot
+                                                         : shot.scaled(thumbnail, Qt::IgnoreAspectRatio,
+                                                                       Qt::SmoothTransformation),
+                                 file, kPocketThumbnailQuality);
+    return sizes;
 }
 
 } // namespace sw

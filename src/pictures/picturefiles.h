@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QStringList>
 
+#include "publish/pocketplan.h"
 // IsPictureFileName, the chooser's rule, is a naming rule of the model.
 #include "model/picturename.h"
 
@@ -38,6 +39,13 @@ bool IsReadablePicture(const std::filesystem::path& file);
 // Whether the header of the picture file claims more than kMaxPicturePixels,
 // which no one decodes; false for a file that is no picture or no regular file.
 bool ClaimsTooManyPixels(const std::filesystem::path& file);
+
+// The pocket plan's two sizes of a picture file (PocketPictureMaker):
+// upright, scaled down (never up) to kPocketPictureSide and
+// kPocketThumbnailSide, as JPEG; a whole upright JPEG small enough keeps its
+// bytes. Throws sw::Error as ImportPicture does for a file that is no
+// readable picture or claims too many pixels. Safe on any thread.
+PocketPictureSizes MakePocketPictureSizes(const std::filesystem::path& file);
 
 // The file dialog's filters: "Images (*.bmp *.BMP *.gif *.GIF *.jpg …)" with
 // every format Qt can read here, then "Tous les fichiers (*)".

@@ -12,6 +12,7 @@
 #include "export/exporttarget.h"
 #include "export/printlimits.h"
 #include "export/shotlistcsv.h"
+#include "publish/pocketplan.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "model/systemtext.h"
@@ -25,6 +26,7 @@ constexpr const char* kUsage =
     "              shotweave --publish PROJET.vid\n"
     "              shotweave --pdf PROJET.vid SORTIE.pdf [--grid 2x3] [--paper a4]\n"
     "              shotweave --csv PROJET.vid SORTIE.csv\n"
+    "              shotweave --share PROJET.vid SORTIE.html\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -38,6 +40,10 @@ constexpr const char* kUsage =
     "                      storyboard (2x3 par défaut), --paper a4 ou letter\n"
     "  --csv PROJET.vid SORTIE.csv\n"
     "                      écrit la liste des plans en CSV, puis s'arrête\n"
+    "  --share PROJET.vid SORTIE.html\n"
+    "                      écrit le plan de poche : un seul fichier HTML, images\n"
+    "                      comprises, à lire hors ligne sur un téléphone ou un\n"
+    "                      ordinateur, puis s'arrête\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -145,6 +151,21 @@ void ExportCsv(const ExportArguments& arguments, std::ostream& err)
     WriteShotListCsv(arguments.output, ReadProjectFile(arguments.project, notifier));
 }
 
+void ExportPocketPlan(const ExportArguments& arguments, const PocketPlanWriter& writePocketPlan, std::ostream& err)
+{
+    CheckExportIsNotTheProject(arguments.project, arguments.output);
+    StreamNotifier notifier(err);
+    const ProjectDocument project = ReadProjectFile(arguments.project, notifier);
+    const std::filesystem::path imgDir = ImageFolderOf(SiteFolderOf(arguments.project));
+    std::vector<std::string> warnings;
+    if (writePocketPlan)
+        warnings = writePocketPlan(arguments.output, project, imgDir);
+    else
+        WritePocketPlan(arguments.output, project, {imgDir, {}, {}}, &warnings);
+    for (const std::string& warning : warnings)
+        err << "shotweave: attention : " << warning << "\n";
+}
+
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
     err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
@@ -152,7 +173,7 @@ int ReportFailure(std::ostream& err, const std::exception& error)
 }
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const PlanPdfWriter& writePdf)
+              const PlanPdfWriter& writePdf, const PocketPlanWriter& writePocketPlan)
 {
     const bool pdf = args.front() == "--pdf";
     std::string complaint;
@@ -164,6 +185,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     try {
         if (pdf)
             ExportPdf(*arguments, writePdf, err);
+        else if (args.front() == "--share")
+            ExportPocketPlan(*arguments, writePocketPlan, err);
         else
             ExportCsv(*arguments, err);
     } catch (const std::exception& error) {
@@ -176,7 +199,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 } // namespace
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  const PlanPdfWriter& writePdf)
+                                  const PlanPdfWriter& writePdf, const PocketPlanWriter& writePocketPlan)
 {
     if (args.empty())
         return std::nullopt;
@@ -202,8 +225,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
             return ReportFailure(err, error);
         }
     }
-    if (first == "--pdf" || first == "--csv")
-        return RunExport(args, out, err, writePdf);
+    if (first == "--pdf" || first == "--csv" || first == "--share")
+        return RunExport(args, out, err, writePdf, writePocketPlan);
     if (first.starts_with("--")) {
         err << "shotweave: option inconnue : " << first << "\n" << kUsage;
         return 2;

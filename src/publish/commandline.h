@@ -18,8 +18,13 @@ struct ProjectDocument;
 using PlanPdfWriter = std::function<void(const std::filesystem::path& pdfFile, const ProjectDocument& project,
                                          const std::filesystem::path& imgDir, const PlanOptions& options)>;
 
-// Runs the headless modes of the program (--publish, --pdf, --csv, --help,
-// --version). Returns the process exit code, or nothing when the arguments
+// Writes the pocket plan (WritePocketPlan) with the pictures made by Qt,
+// which the program passes in; returns the warnings. Throws sw::Error.
+using PocketPlanWriter = std::function<std::vector<std::string>(
+    const std::filesystem::path& htmlFile, const ProjectDocument& project, const std::filesystem::path& imgDir)>;
+
+// Runs the headless modes of the program (--publish, --pdf, --csv, --share,
+// --help, --version). Returns the process exit code, or nothing when the arguments
 // ask for the editor.
 //   --publish FILE.vid  reads the project and publishes its site into the
 //                       site folder beside it (created with its "img" folder
@@ -29,10 +34,14 @@ using PlanPdfWriter = std::function<void(const std::filesystem::path& pdfFile, c
 //                       the mode is refused as bad usage.
 //   --csv FILE.vid OUT.csv
 //                       writes the shot list as CSV.
+//   --share FILE.vid OUT.html
+//                       writes the pocket plan with writePocketPlan; without
+//                       one, its pictures show as their names.
 // Exit 0 on success, 1 with a message on err on any error, 2 on bad usage.
 // Outputs are written atomically; the project file is only read. Messages
 // are UTF-8: the confirmation goes to out, announcements and errors to err.
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  const PlanPdfWriter& writePdf = {});
+                                  const PlanPdfWriter& writePdf = {},
+                                  const PocketPlanWriter& writePocketPlan = {});
 
 } // namespace sw

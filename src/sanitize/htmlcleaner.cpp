@@ -203,13 +203,13 @@ bool IsAllowedLink(std::string_view compact)
     return scheme == "http" || scheme == "https" || scheme == "mailto";
 }
 
-bool IsAllowedPictureSource(std::string_view compact)
+bool IsAllowedPictureSource(std::string_view compact, HtmlReach reach)
 {
     std::string_view scheme;
     if (!HasScheme(compact, scheme))
-        return true;
+        return reach == HtmlReach::Web;
     if (scheme == "http" || scheme == "https")
-        return true;
+        return reach == HtmlReach::Web;
     if (scheme != "data")
         return false;
     for (std::string_view type : {"data:image/png"sv, "data:image/jpeg"sv, "data:image/gif"sv, "data:image/webp"sv}) {
@@ -260,9 +260,14 @@ std::string CssForChecking(std::string_view css)
     return Compacted(plain);
 }
 
-bool IsHarmlessStyle(std::string_view css)
+bool IsHarmlessStyle(std::string_view css, HtmlReach reach)
 {
     const std::string checked = CssForChecking(css);
+    // A page that stands alone loads nothing, not even a background.
+    if (reach == HtmlReach::SelfContained &&
+        (checked.find("url(") != std::string::npos || checked.find("image-set(") != std::string::npos ||
+         checked.find("image(") != std::string::npos))
+        return false;
     for (std::string_view danger : {"expression("sv, "javascript:"sv, "vbscript:"sv, "behavior:"sv,
                                     "behaviour:"sv, "-moz-binding"sv, "@import"sv, "url(javascript"sv,
                                     "url(vbscript"sv}) {
@@ -273,7 +278,7 @@ bool IsHarmlessStyle(std::string_view css)
 }
 
 // Whether the element keeps the attribute, its value decoded.
-bool KeepsAttribute(std::string_view element, std::string_view name, std::string_view value)
+bool KeepsAttribute(std::string_view element, std::string_view name, std::string_view value, HtmlReach reach)
 {
     const bool known = IsAmong(kPresentationAttributes, name) ||
                        (element == "img" && (name == "src" || name == "alt")) ||
@@ -286,18 +291,18 @@ bool KeepsAttribute(std::string_view element, std::string_view name, std::string
     if (name == "href")
         return IsAllowedLink(compact);
     if (name == "src")
-        return IsAllowedPictureSource(compact);
+        return IsAllowedPictureSource(compact, reach);
     if (name == "style")
-        return IsHarmlessStyle(value);
+        return IsHarmlessStyle(value, reach);
     return true;
 }
 
-bool KeepsAttribute(std::string_view element, const GumboAttribute& attribute)
+bool KeepsAttribute(std::string_view element, const GumboAttribute& attribute, HtmlReach reach)
 {
     if (attribute.attr_namespace != GUMBO_ATTR_NAMESPACE_NONE || attribute.name == nullptr ||
         attribute.value == nullptr)
         return false;
-    return KeepsAttribute(element, attribute.name, attribute.value);
+    return KeepsAttribute(element, attribute.name, attribute.value, reach);
 }
 
 // ---- Tokens ----
@@ -525,8 +530,8 @@ struct Span {
 // The cleaning of one text, once.
 class CleaningPass {
 public:
-    explicit CleaningPass(std::string_view source)
-        : source_(source)
+    CleaningPass(std::string_view source, HtmlReach reach)
+        : source_(source), reach_(reach)
     {}
 
     std::string Run()
@@ -916,7 +921,7 @@ private:
                     stray = true;
             }
             covered = whole.end;
-            if (!KeepsAttribute(name, attribute)) {
+            if (!KeepsAttribute(name, attribute, reach_)) {
                 rewrite = true;
                 continue;
             }
@@ -1018,7 +1023,7 @@ private:
             }
             const GumboVector& attributes = probed->v.element.attributes;
             for (unsigned int i = 0; i < attributes.length; ++i) {
-                if (!KeepsAttribute(name, *static_cast<const GumboAttribute*>(attributes.data[i]))) {
+                if (!KeepsAttribute(name, *static_cast<const GumboAttribute*>(attributes.data[i]), reach_)) {
                     Drop();
                     return;
                 }
@@ -1101,6 +1106,7 @@ private:
     bool endTagsRead_ = false;
     std::string out_;
     bool afterDrop_ = false;
+    HtmlReach reach_;
 };
 
 // Beyond this the parser's offsets would not hold.
@@ -1110,38 +1116,38 @@ constexpr std::size_t kLargestText = std::size_t{1} << 30;
 // should it not, the text loses all its markup instead.
 constexpr int kMostPasses = 8;
 
-std::string CleanOnce(std::string_view html)
+std::string CleanOnce(std::string_view html, HtmlReach reach)
 {
-    return CleaningPass(html).Run();
+    return CleaningPass(html, reach).Run();
 }
 
 } // namespace
 
-std::string CleanUserHtml(std::string_view html)
+std::string CleanUserHtml(std::string_view html, HtmlReach reach)
 {
     if (html.find('<') == std::string_view::npos)
         return std::string(html);
     if (html.size() > kLargestText)
-        return CleaningPass(html).EscapedMarkup();
-    std::string current = CleanOnce(html);
+        return CleaningPass(html, reach).EscapedMarkup();
+    std::string current = CleanOnce(html, reach);
     if (current == html)
         return current;
     for (int pass = 1; pass < kMostPasses; ++pass) {
         if (current.find('<') == std::string::npos)
             return current;
-        std::string next = CleanOnce(current);
+        std::string next = CleanOnce(current, reach);
         if (next == current)
             return next;
         current = std::move(next);
     }
-    return CleaningPass(current).EscapedMarkup();
+    return CleaningPass(current, reach).EscapedMarkup();
 }
 
-bool IsCleanUserHtml(std::string_view html)
+bool IsCleanUserHtml(std::string_view html, HtmlReach reach)
 {
     if (html.find('<') == std::string_view::npos)
         return true;
-    return html.size() <= kLargestText && CleanOnce(html) == html;
+    return html.size() <= kLargestText && CleanOnce(html, reach) == html;
 }
 
 } // namespace sw

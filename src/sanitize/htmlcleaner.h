@@ -44,10 +44,15 @@ namespace sw {
 // A start tag that loses an attribute is written again from its own bytes:
 // the name as typed, each attribute kept as typed with the blanks before it.
 // Cleaning what CleanUserHtml returned gives it back unchanged.
-std::string CleanUserHtml(std::string_view html);
+//
+// With HtmlReach::SelfContained the text is for a page that must load
+// nothing from anywhere: img keeps only a data: source, and a style that
+// names a url() or an image goes too.
+enum class HtmlReach { Web, SelfContained };
+std::string CleanUserHtml(std::string_view html, HtmlReach reach = HtmlReach::Web);
 
 // Whether CleanUserHtml would return the text unchanged. A text without "<"
 // needs no parsing at all.
-bool IsCleanUserHtml(std::string_view html);
+bool IsCleanUserHtml(std::string_view html, HtmlReach reach = HtmlReach::Web);
 
 } // namespace sw

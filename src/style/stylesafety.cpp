@@ -60,16 +60,6 @@ bool IsCssLength(std::string_view text)
     return false;
 }
 
-// Whether a font name fits between the double quotes of font-family.
-bool IsFontName(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' || c == ';' || c == '{' || c == '}'
-            || c == '<' || c == '>')
-            return false;
-    return true;
-}
-
 // Whether a size is a number, as "12" or "10.5".
 bool IsNumber(std::string_view text)
 {
@@ -219,7 +209,7 @@ std::vector<std::string> MakeStyleSafeForSite(TStylePrefs& prefs)
         check.Value(element.colorName, fallback.colorName, IsCssColor, "la couleur " + of);
         check.Value(element.margin, fallback.margin, IsCssLengthList, "la marge " + of);
         check.Value(element.padding, fallback.padding, IsCssLengthList, "le retrait " + of);
-        check.Value(element.fontFace, fallback.fontFace, IsFontName, "la police " + of);
+        check.Value(element.fontFace, fallback.fontFace, IsCssFontName, "la police " + of);
         check.Value(element.fontSizeText, fallback.fontSizeText, IsNumber, "la taille " + of);
         check.Options(element.options, of);
     }
@@ -227,6 +217,15 @@ std::vector<std::string> MakeStyleSafeForSite(TStylePrefs& prefs)
         check.Value(prefs.links[i].colorName, defaults.links[i].colorName, IsCssColor,
                     "la couleur des liens « " + prefs.links[i].state + " »");
     return said;
+}
+
+bool IsCssFontName(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' || c == ';' || c == '{' || c == '}'
+            || c == '<' || c == '>')
+            return false;
+    return true;
 }
 
 } // namespace sw

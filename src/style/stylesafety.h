@@ -12,6 +12,9 @@ class TStylePrefs;
 // ("navy", "transparent"), "#rgb" or "#rrggbb".
 bool IsCssColor(std::string_view text);
 
+// Whether a font name fits between the double quotes of font-family.
+bool IsCssFontName(std::string_view text);
+
 // Whether text is a length or a list of lengths the style sheet may hold:
 // numbers with an optional unit (%, px, pt, em, ex, cm, mm, in, pc) or
 // "auto", separated by blanks or commas ("2%,7%", "5px 10px"). Empty is one.

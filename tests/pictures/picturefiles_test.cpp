@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
@@ -403,6 +405,68 @@ TEST(PictureNameFilters, ListTheReadableFormatsInBothCasesThenEveryFile)
         EXPECT_TRUE(patterns.contains("*.WEBP"));
     }
     EXPECT_EQ(filters.back(), "Tous les fichiers (*)");
+}
+
+// ---- The pocket plan's pictures ----
+
+QImage Decoded(const PocketPicture& picture)
+{
+    return QImage::fromData(QByteArray::fromStdString(picture.jpeg), "JPEG");
+}
+
+TEST(PocketPictures, ALargePhotoIsScaledToBothSizesInItsProportions)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "grand.png";
+    WriteAll(file, Encoded(MarkedPicture(1600, 1200), "png"));
+    const PocketPictureSizes sizes = MakePocketPictureSizes(file);
+    const QImage shot = Decoded(sizes.shot);
+    const QImage thumbnail = Decoded(sizes.thumbnail);
+    EXPECT_EQ(shot.size(), QSize(1024, 768));
+    EXPECT_EQ(QSize(sizes.shot.width, sizes.shot.height), QSize(1024, 768));
+    EXPECT_EQ(thumbnail.size(), QSize(480, 360));
+    EXPECT_EQ(QSize(sizes.thumbnail.width, sizes.thumbnail.height), QSize(480, 360));
+    EXPECT_TRUE(ColourAt(shot, 10, 10, kRed));
+    EXPECT_TRUE(ColourAt(shot, 1000, 700, kGreen));
+    EXPECT_TRUE(ColourAt(thumbnail, 10, 10, kRed));
+}
+
+TEST(PocketPictures, ASmallUprightJpegKeepsItsBytesAndIsNeverEnlarged)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "petit.jpg";
+    const std::string jpeg = Encoded(MarkedPicture(320, 240), "jpeg", 90);
+    WriteAll(file, jpeg);
+    const PocketPictureSizes sizes = MakePocketPictureSizes(file);
+    EXPECT_EQ(sizes.shot.jpeg, jpeg);
+    EXPECT_EQ(QSize(sizes.shot.width, sizes.shot.height), QSize(320, 240));
+    EXPECT_EQ(Decoded(sizes.thumbnail).size(), QSize(320, 240));
+}
+
+TEST(PocketPictures, AnExifRotatedJpegComesOutUpright)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "portrait.jpg";
+    WriteAll(file, WithOrientation(Encoded(MarkedPicture(400, 200), "jpeg", 95), 6));
+    const PocketPictureSizes sizes = MakePocketPictureSizes(file);
+    const QImage shot = Decoded(sizes.shot);
+    ASSERT_EQ(shot.size(), QSize(200, 400));
+    EXPECT_TRUE(ColourAt(shot, 190, 10, kRed));
+    EXPECT_TRUE(ColourAt(shot, 10, 10, kGreen));
+}
+
+TEST(PocketPictures, WhatIsNoPictureIsRefusedWithItsName)
+{
+    TemporaryFolder folder;
+    const auto text = folder.Path() / "notes.jpg";
+    WriteAll(text, "pas une image");
+    EXPECT_EQ(ErrorOf([&] { MakePocketPictureSizes(text); }), "Le fichier « notes.jpg » n'est pas une image lisible.");
+    // A folder, and a pipe that would keep a reader waiting: never read.
+    EXPECT_NE(ErrorOf([&] { MakePocketPictureSizes(folder.Path()); }).find("n'est pas une image lisible"),
+              std::string::npos);
+    const auto pipe = folder.Path() / "tube.jpg";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ErrorOf([&] { MakePocketPictureSizes(pipe); }), "Le fichier « tube.jpg » n'est pas une image lisible.");
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+// The bytes in the base64 alphabet of RFC 4648, padded with "=", on one line.
+std::string Base64(std::string_view bytes);
+
+} // namespace sw
