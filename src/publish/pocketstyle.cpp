@@ -64,9 +64,9 @@ h2{font-size:1.35rem;margin:2rem 0 .75rem}
 h4{font-size:.95rem;margin:.75rem 0 .1rem}
 a{color:var(--link)}
 .bar{position:sticky;top:0;z-index:2;background:var(--page);border-bottom:1px solid var(--line);padding:.25rem .75rem;display:flex;flex-wrap:wrap;align-items:center;gap:0 .75rem}
-.bar .home{flex:1 1 8rem;min-width:0;padding:.6rem 0;font-weight:700;color:var(--title);text-decoration:none;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
+.bar .home{flex:1 1 0;min-width:5rem;padding:.6rem 0;font-weight:700;color:var(--title);text-decoration:none;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
 .bar nav{display:flex;flex-wrap:wrap}
-.bar nav a{display:inline-flex;align-items:center;min-height:2.75rem;padding:0 .6rem;text-decoration:none}
+.bar nav a{display:inline-flex;align-items:center;min-height:2.75rem;padding:0 .5rem;text-decoration:none}
 .bar input{flex:1 1 100%;min-width:0;min-height:2.75rem;margin:0 0 .4rem;padding:.4rem .75rem;font:inherit;color:var(--ink);background:var(--page);border:1px solid var(--line);border-radius:.5rem}
 main{max-width:75rem;margin:0 auto;padding:0 .75rem 3rem}
 .author{margin:0 0 1rem;font-style:italic}
@@ -97,7 +97,7 @@ dd{margin:0}
 .none{font-style:italic}
 [hidden]{display:none!important}
 @media (min-width:56rem){.shot .body{display:grid;grid-template-columns:minmax(0,2fr) minmax(0,3fr);gap:0 1.25rem;align-items:start}}
-@media print{:root{--page:#fff;--ink:#000;--title:#000;--link:#000;--card:#fff}.bar{position:static}.bar nav,.bar input{display:none}.shot,.board li{break-inside:avoid;page-break-inside:avoid}.shot{border-color:#999}a{color:inherit;text-decoration:none}}
+@media print{:root{--page:#fff;--ink:#000;--title:#000;--link:#000;--card:#fff}.bar{position:static}.bar nav,.bar input{display:none}.shot,.board li{break-inside:avoid;page-break-inside:avoid}.shot{border-color:#999}.num{background:none;color:#000;border:1px solid #000}.shot .body{display:grid;grid-template-columns:minmax(0,2fr) minmax(0,3fr);gap:0 1rem;align-items:start}img{max-height:9cm;width:auto}a{color:inherit;text-decoration:none}}
 )";
 
 constexpr std::string_view kScript = R"((function () {

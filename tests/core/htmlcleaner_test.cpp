@@ -623,3 +623,33 @@ TEST(HtmlCleanerProperty, TheOracleSeesWhatItMust)
 
 } // namespace
 } // namespace sw
+
+namespace sw {
+namespace {
+
+// For a page that stands alone: the same cleaning, and nothing that would be
+// fetched from anywhere.
+TEST(HtmlCleanerSelfContained, PicturesAndBackgroundsFromElsewhereGo)
+{
+    const auto clean = [](std::string_view html) { return CleanUserHtml(html, HtmlReach::SelfContained); };
+    EXPECT_EQ(clean("<img src=\"http://example.com/a.png\" alt=\"a\">"), "<img alt=\"a\">");
+    EXPECT_EQ(clean("<img src=\"a.jpg\">"), "<img>");
+    EXPECT_EQ(clean("<IMG SRC = '//example.com/a.png'>"), "<IMG>");
+    EXPECT_EQ(clean("<p style=\"color:red\">x</p>"), "<p style=\"color:red\">x</p>");
+    EXPECT_EQ(clean("<p style=\"background:URL( 'http://e.com/t.png' )\">x</p>"), "<p>x</p>");
+    EXPECT_EQ(clean("<p style=\"background:u\\72l(x.png)\">x</p>"), "<p>x</p>");
+    EXPECT_EQ(clean("<p style=\"background-image:image-set('a.png' 1x)\">x</p>"), "<p>x</p>");
+    // What stays for the web stays here too.
+    const std::string embedded = "<img src=\"data:image/jpeg;base64,/9j/\"><a href=\"https://e.com\">lien</a>";
+    EXPECT_EQ(clean(embedded), embedded);
+    EXPECT_TRUE(IsCleanUserHtml(embedded, HtmlReach::SelfContained));
+    EXPECT_FALSE(IsCleanUserHtml("<img src=\"a.jpg\">", HtmlReach::SelfContained));
+    EXPECT_TRUE(IsCleanUserHtml("<img src=\"a.jpg\">"));
+    // Cleaning again gives the same text back.
+    const std::string once = clean("<div style=\"background:url(x)\"><img src=x onerror=alert(1)>texte</div>");
+    EXPECT_EQ(clean(once), once);
+    EXPECT_EQ(once, "<div><img>texte</div>");
+}
+
+} // namespace
+} // namespace sw

@@ -22,6 +22,8 @@ import vm from 'node:vm';
 
 import { chromium } from 'playwright-core';
 
+import { readValues, textOf, utf8Value, writeValues } from './projectfile.mjs';
+
 const CHROMIUM = '/usr/bin/chromium';
 const CHROMIUM_ARGS = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -77,39 +79,6 @@ function publish(projectFile) {
   return siteDir;
 }
 
-// The values of a project file, each its tag and its payload: enough to change
-// a string and write the file again byte for byte.
-function readValues(bytes) {
-  const sizes = { 0: 0, 1: 0, 2: 1, 3: 2, 4: 4 };
-  const values = [];
-  let at = 0;
-  while (at < bytes.length) {
-    const tag = bytes[at++];
-    let size = sizes[tag];
-    if (tag === 6) size = bytes[at++];
-    else if (tag === 12 || tag === 20) { size = bytes.readUInt32LE(at); at += 4; }
-    assert.notEqual(size, undefined, `tag ${tag} at ${at - 1}`);
-    values.push({ tag, payload: bytes.subarray(at, at + size) });
-    at += size;
-  }
-  return values;
-}
-
-function writeValues(values) {
-  return Buffer.concat(values.flatMap(({ tag, payload }) => {
-    if (tag === 6) return [Buffer.from([tag, payload.length]), payload];
-    if (tag === 12 || tag === 20) {
-      const length = Buffer.alloc(4);
-      length.writeUInt32LE(payload.length);
-      return [Buffer.from([tag]), length, payload];
-    }
-    return [Buffer.from([tag]), payload];
-  }));
-}
-
-const textOf = ({ tag, payload }) => (tag === 20 ? payload.toString('utf8')
-  : new TextDecoder('windows-1252').decode(payload));
-const utf8Value = (text) => ({ tag: 20, payload: Buffer.from(text, 'utf8') });
 
 // The example with the world's words in its title and in the name and the
 // action of its first shot with a picture, whose picture file is copied under
