@@ -9,7 +9,10 @@
 #     and file size against the targets (10 s, 400 MB, 150 MB); then the plan
 #     of 1,000 shots that reuse 20 pictures (target 3 s, and a file close to
 #     the size of the 20 pictures);
-#  3. runs the Google benchmarks, with this script's arguments (the CSV of
+#  3. writes the pocket plan (--share) of 300 shots, each with its own
+#     1600 x 1200 picture, and prints its time (target 5 s), peak memory and
+#     size, then how long Debian's chromium takes to open it (target 2 s);
+#  4. runs the Google benchmarks, with this script's arguments (the CSV of
 #     65,535 shots among them: target 1 s).
 # Settings from the environment:
 #   SHOTWEAVE_BENCH_BUILD   build folder (default build/bench)
@@ -23,6 +26,7 @@
 #   SHOTWEAVE_BENCH_PUBLISH_ONCE  the publishing program to time (default the
 #                           one just built), e.g. one built from an older commit
 #   SHOTWEAVE_BENCH_PLAN_SHOTS  shots of the printed plan (default 1000)
+#   SHOTWEAVE_BENCH_POCKET_SHOTS  shots of the pocket plan (default 300)
 #   SHOTWEAVE_BENCH_ONLY_RATIO=1  stop after the ratio
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -93,6 +97,23 @@ awk -F': ' -v shots="$plan_shots" -v bytes="$(stat -c %s "$scratch/shared/plan.p
     printf "printed plan, %d shots reusing 20 pictures of 1600 x 1200, every part, 2 x 3\n", shots
     printf "  shotweave --pdf %.2f s (target 3 s), peak RSS %.1f MB, file %.1f MB (the 20 pictures: %.1f MB)\n",
            wall, kb / 1024, bytes / 1e6, pictures / 1e6
+  }' "$scratch/time.txt"
+pocket_shots=${SHOTWEAVE_BENCH_POCKET_SHOTS:-300}
+mkdir -p "$scratch/pocket"
+"$build/bench/plan_project" "$pocket_shots" "$scratch/pocket" >/dev/null
+/usr/bin/time -v -o "$scratch/time.txt" "$build/src/app/shotweave" --share "$scratch/pocket/plan.vid" \
+  "$scratch/pocket/plan.html" >/dev/null
+(cd tests/e2e && npm ci --no-audit --no-fund --loglevel=error)
+read -r loaded shown < <(node tests/e2e/openplan.mjs "$scratch/pocket/plan.html")
+awk -F': ' -v shots="$pocket_shots" -v bytes="$(stat -c %s "$scratch/pocket/plan.html")" -v loaded="$loaded" \
+    -v shown="$shown" '
+  /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = t[n] + (n > 1 ? t[n - 1] * 60 : 0) }
+  /Maximum resident set size/ { kb = $2 }
+  END {
+    printf "pocket plan, %d shots with a 1600 x 1200 picture each\n", shots
+    printf "  shotweave --share %.2f s (target 5 s), peak RSS %.1f MB, file %.1f MB\n", wall, kb / 1024, bytes / 1e6
+    printf "  chromium at 390 x 844: loaded in %.2f s, first screen decoded in %.2f s (target 2 s)\n",
+           loaded / 1000, shown / 1000
   }' "$scratch/time.txt"
 for bench in "$build"/bench/*_bench; do
   [ -x "$bench" ] && "$bench" "$@"

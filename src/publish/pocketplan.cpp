@@ -338,7 +338,7 @@ private:
         out_ += "<img src=\"";
         out_ += DataUrl(picture);
         out_ += "\" width=\"" + std::to_string(picture.width) + "\" height=\"" + std::to_string(picture.height)
-                + "\" alt=\"" + EscapeHtmlAttribute(alt) + "\" loading=\"lazy\" decoding=\"async\">";
+                + "\" alt=\"" + EscapeHtmlAttribute(alt) + "\" decoding=\"async\">";
     }
 
     void Camera(const ShotRow& row)

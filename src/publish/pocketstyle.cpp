@@ -124,9 +124,6 @@ constexpr std::string_view kScript = R"((function () {
     status.textContent = shown === 0 ? 'Aucun plan ne contient « ' + input.value.trim() + ' ».'
       : shown === 1 ? '1 plan trouvé.' : shown + ' plans trouvés.';
   });
-  window.addEventListener('beforeprint', function () {
-    [].forEach.call(document.images, function (image) { image.loading = 'eager'; });
-  });
 })();
 )";
 

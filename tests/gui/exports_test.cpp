@@ -477,6 +477,72 @@ private slots:
         QVERIFY(!QFileInfo::exists(editor.prompts.exportFile));
     }
 
+    // ------------------------------------------------------------ the pocket plan
+
+    void thePocketPlanHoldsTheShownProjectAndItsPictures()
+    {
+        swtest::Editor editor;
+        const QString film = OpenFilm(editor);
+        const std::string before = swtest::ReadBytes(film.toStdString());
+        // An edit not saved yet is in the plan, and sharing saves nothing.
+        auto* action = editor.Find<QPlainTextEdit>("actionMemo");
+        action->setFocus();
+        QTest::keyClick(action, Qt::Key_End, Qt::ControlModifier);
+        TypeText(action, QStringLiteral(" sous l'orage"));
+
+        editor.Trigger("mSharePlan");
+        QCOMPARE(editor.prompts.exportFormats, QList<sw::ExportFormat>{sw::ExportFormat::PocketPlan});
+        QCOMPARE(editor.prompts.exportSuggestions, QStringList{editor.Path(QStringLiteral("film.html"))});
+        QVERIFY(editor.prompts.progressTexts.isEmpty());
+
+        const QString plan = editor.Path(QStringLiteral("poche.html"));
+        editor.prompts.exportFile = plan;
+        editor.Trigger("mSharePlan");
+        QCOMPARE(editor.prompts.progressTexts, QStringList{QStringLiteral("Préparation du plan de poche...")});
+        QVERIFY(editor.prompts.progressSteps >= 2);
+        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("Le plan de poche est écrit dans « ") + plan
+                                                      + QStringLiteral(" ».")});
+        const std::string html = swtest::ReadBytes(plan.toStdString());
+        QVERIFY(html.find("Action 1 sous l'orage") != std::string::npos);
+        QVERIFY(html.find("L'été au jardin") != std::string::npos);
+        // Each shot's picture, once in its shot and once in the storyboard.
+        std::size_t pictures = 0;
+        for (std::size_t at = html.find("src=\"data:image/jpeg;base64,"); at != std::string::npos;
+             at = html.find("src=\"data:image/jpeg;base64,", at + 1))
+            ++pictures;
+        QCOMPARE(pictures, std::size_t{2 * kShots});
+        QCOMPARE(swtest::ReadBytes(film.toStdString()), before);
+        QVERIFY(editor.form->isWindowModified());
+    }
+
+    void aPocketPlanStoppedInItsProgressBoxLeavesNoFile()
+    {
+        swtest::Editor editor;
+        OpenFilm(editor);
+        const QString plan = editor.Path(QStringLiteral("poche.html"));
+        editor.prompts.exportFile = plan;
+        editor.prompts.cancelAtStep = 1;
+        editor.Trigger("mSharePlan");
+        QVERIFY(!QFileInfo::exists(plan));
+        QVERIFY(editor.prompts.messages.isEmpty());
+    }
+
+    void aPocketPlanWithAMissingPictureTellsIt()
+    {
+        swtest::Editor editor;
+        OpenFilm(editor);
+        QVERIFY(QFile::remove(editor.Path(QStringLiteral("film/img/debut1.jpg"))));
+        const QString plan = editor.Path(QStringLiteral("poche.html"));
+        editor.prompts.exportFile = plan;
+        editor.Trigger("mSharePlan");
+        QCOMPARE(editor.prompts.messages.size(), 1);
+        QVERIFY2(editor.prompts.messages.first().endsWith(
+                     QStringLiteral("\nL'image « debut1.jpg » n'est pas dans le plan de poche : le fichier n'est pas "
+                                    "dans le dossier des images.")),
+                 qPrintable(editor.prompts.messages.first()));
+        QVERIFY(swtest::ReadBytes(plan.toStdString()).find("Image « debut1.jpg » absente") != std::string::npos);
+    }
+
     // ------------------------------------------------------------ looks
 
     void screenshotOfTheExportDialog()
