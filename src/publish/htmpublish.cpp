@@ -10,6 +10,8 @@
 #include "model/eventlist.h"
 #include "model/shotfields.h"
 #include "model/filebytes.h"
+#include "model/picturename.h"
+#include "model/picturesize.h"
 #include "sanitize/htmlcleaner.h"
 #include "style/stylesafety.h"
 #include "model/geninfo.h"
@@ -95,16 +97,22 @@ if (t != ""){
  return tmp; 
 } 
 
+function pictTag(name){
+return "<IMG SRC=\"img/" + name 
+     + "\" BORDER=1 WIDTH=160 "
+     + "HEIGHT=120 HSPACE=20>";
+} 
+
 function getPict(){
 var outStr = "<DIV class=iFrame></DIV>";
 if (p.length == 0) return outStr;
 var tmp = p[curP].pict ; 
-if (tmp != "blank") { 
-     outStr = "<IMG SRC=\"img/" + tmp 
-            + "\" BORDER=1 WIDTH=160 "
-            + "HEIGHT=120 HSPACE=20> <BR CLEAR=ALL>";
-     }
-return outStr;
+var end = p[curP].pictEnd ; 
+if (tmp == "blank" && end == "blank") return outStr;
+outStr = "";
+if (tmp != "blank") outStr += pictTag(tmp);
+if (end != "blank") outStr += pictTag(end);
+return outStr + " <BR CLEAR=ALL>";
 
 } 
 
@@ -255,6 +263,7 @@ void THTMPublish::SetDates(PublishDates dates)
 void THTMPublish::Publish()
 {
     writtenFiles_.clear();
+    widePictures_.clear();
     warnings_.clear();
     std::error_code error;
     if (!std::filesystem::is_directory(siteDir_, error))
@@ -546,8 +555,20 @@ void THTMPublish::WriteSynopsis()
     SavePage("synops.htm");
 }
 
+bool THTMPublish::IsWidePicture(const std::string& name)
+{
+    const auto [known, added] = widePictures_.try_emplace(name, false);
+    if (added) {
+        const std::optional<std::filesystem::path> file = PictureFile(siteDir_ / "img", name);
+        const std::optional<PictureSize> size = file ? ReadPictureSize(*file) : std::nullopt;
+        known->second = size && size->width > kWidestWholePicture;
+    }
+    return known->second;
+}
+
 void THTMPublish::WriteContinuity()
 {
+    const WidePictureTest isWide = [this](const std::string& name) { return IsWidePicture(name); };
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
     StartPage(SectionPageHead(SiteSection::Continuity));
@@ -558,7 +579,7 @@ void THTMPublish::WriteContinuity()
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         page.append("<TR>\r\n"_crlf);
-        AppendShotCell(page, shot, index, 0);
+        AppendShotCell(page, shot, index, 0, isWide);
         page.append(kCrLf);
         AppendContinuityCells(page, shot, CellLayout::ContinuityTable);
         page.append("\r\n</TR>\r\n"_crlf);
@@ -569,6 +590,7 @@ void THTMPublish::WriteContinuity()
 
 void THTMPublish::WriteBreakdown()
 {
+    const WidePictureTest isWide = [this](const std::string& name) { return IsWidePicture(name); };
     const TEventList& events = project_.EventList;
     const std::size_t count = events.Count();
     StartPage(SectionPageHead(SiteSection::Breakdown));
@@ -582,7 +604,7 @@ void THTMPublish::WriteBreakdown()
         const TEvent& shot = events.Event(index);
         total.Add(shot.cam.duration);
         page.append("<TR>\r\n"_crlf);
-        AppendShotCell(page, shot, index, 0);
+        AppendShotCell(page, shot, index, 0, isWide);
         page.append(kCrLf);
         AppendContinuityCells(page, shot, CellLayout::BreakdownTable);
         page.append("\r\n <TD vAlign=top colSpan=2>\r\n   <TABLE width=100%>\r\n      <TR>\r\n          "_crlf);
@@ -606,7 +628,7 @@ void THTMPublish::WriteStoryboard()
     Append(page, "<table width=90% cellspacing=10 cellPadding=5", " align=center border=0>", kCrLf, "<TR>", kCrLf);
     unsigned column = 0;
     for (std::size_t index = 0; index < count; ++index) {
-        AppendShotCell(page, events.Event(index), index, 3);
+        AppendShotCell(page, events.Event(index), index, 3, {});
         page.append(kCrLf);
         if (index + 1 < count) {
             if (++column > 3) {

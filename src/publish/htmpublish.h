@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,6 +88,9 @@ private:
     std::string ContentHead(const std::string& title) const;
     std::string SectionPageHead(SiteSection section) const;
     std::string TablePageEnd() const;
+    // Whether the picture of the image folder is wider than a shot page shows
+    // it whole; each file's header is read once a publication.
+    bool IsWidePicture(const std::string& name);
 
     // The project as the site shows it: a copy whose fields that are HTML by
     // design were cleaned (CleanUserHtml) when one needed it, the project
@@ -98,6 +102,7 @@ private:
     PublishDates dates_;
     std::vector<std::string> writtenFiles_;
     std::vector<std::string> warnings_;
+    std::map<std::string, bool> widePictures_;
     // The project's style set as the site writes it (MakeStyleSafeForSite).
     TStylePrefs siteStyle_;
 

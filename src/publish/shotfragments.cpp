@@ -74,37 +74,65 @@ void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout)
     }
 }
 
+// One picture of a shot page at its own size. A picture wider than a page
+// shows whole, or one of two side by side, is scaled to its share of the
+// column and links to the picture itself.
 template <typename Out>
-void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale)
+void AppendFullSizePicture(Out& out, const std::string& name, bool scaled, bool twoPictures)
+{
+    if (!scaled) {
+        out.append("<IMG SRC=\"img/"_crlf);
+        AppendQuotedAttribute(out, name);
+        out.append("\" BORDER=0 >\r\n"_crlf);
+        return;
+    }
+    out.append("<A HREF=\"img/"_crlf);
+    AppendQuotedAttribute(out, name);
+    out.append("\" TARGET=\"_blank\"><IMG SRC=\"img/"_crlf);
+    AppendQuotedAttribute(out, name);
+    out.append(twoPictures ? "\" BORDER=0 style=\"max-width:48%;height:auto\"></A>\r\n"_crlf
+                           : "\" BORDER=0 style=\"max-width:100%;height:auto\"></A>\r\n"_crlf);
+}
+
+template <typename Out>
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale, const WidePictureTest& isWide)
 {
     out.append("<P class=center>\r\n"_crlf);
-    if (!shot.cam.startImage.empty()) {
-        out.append("<IMG SRC=\"img/"_crlf);
-        AppendQuotedAttribute(out, shot.cam.startImage);
-        out.append("\" BORDER=0 "_crlf);
+    const bool twoPictures = !shot.cam.startImage.empty() && !shot.cam.endImage.empty();
+    bool any = false;
+    for (const std::string* name : {&shot.cam.startImage, &shot.cam.endImage}) {
+        if (name->empty())
+            continue;
+        any = true;
         if (scale > 0) {
-            out.append("width="_crlf);
+            out.append("<IMG SRC=\"img/"_crlf);
+            AppendQuotedAttribute(out, *name);
+            out.append("\" BORDER=0 width="_crlf);
             AppendNumber(out, 40UL * scale);
             out.append(" height="_crlf);
             AppendNumber(out, 30UL * scale);
+            out.append(">\r\n"_crlf);
+        } else {
+            AppendFullSizePicture(out, *name, twoPictures || (isWide && isWide(*name)), twoPictures);
         }
-        out.append(">\r\n<BR>\r\n"_crlf);
-    } else if (scale > 0) {
-        out.append("<DIV class=smallFrame></DIV>"_crlf);
     }
+    if (any)
+        out.append("<BR>\r\n"_crlf);
+    else if (scale > 0)
+        out.append("<DIV class=smallFrame></DIV>"_crlf);
     if (scale > 0)
         Append(out, "<P class=note>"_crlf, shot.action, "\r\n<BR>\r\n"_crlf);
 }
 
 template <typename Out>
-void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale)
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale, const WidePictureTest& isWide)
 {
     out.append("<TD vAlign=top  width=20%>\r\n<span class=num><b>"_crlf);
     AppendNumber(out, index + 1);
     out.append(". </b></span>"_crlf);
     AppendEscapedHtmlText(out, shot.name);
     out.append("<br>\r\n"_crlf);
-    AppendImageBlock(out, shot, scale);
+    AppendImageBlock(out, shot, scale, isWide);
     out.append("</TD>"_crlf);
 }
 
@@ -156,17 +184,17 @@ std::string ContinuityCells(const TEventList& events, std::size_t index, CellLay
     return out;
 }
 
-std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale)
+std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale, const WidePictureTest& isWide)
 {
     std::string out;
-    AppendImageBlock(out, events.Event(index), scale);
+    AppendImageBlock(out, events.Event(index), scale, isWide);
     return out;
 }
 
-std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale)
+std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale, const WidePictureTest& isWide)
 {
     std::string out;
-    AppendShotCell(out, events.Event(index), index, scale);
+    AppendShotCell(out, events.Event(index), index, scale, isWide);
     return out;
 }
 
@@ -233,10 +261,16 @@ void AppendShotsPageBlocks(Out& out, const TEventList& events)
         out.append("\">\r\n<H4>"_crlf);
         AppendEncodedEntities(out, NeedsHtmlEscape(shot.name) ? EscapeHtmlText(shot.name) : shot.name);
         out.append("</H4>\r\n<DIV class=topLeft> \r\n"_crlf);
-        if (!shot.cam.startImage.empty()) {
-            out.append("<P class=center> <IMG SRC=\"img/"_crlf);
-            AppendQuotedAttribute(out, shot.cam.startImage);
-            out.append("\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>"_crlf);
+        if (!shot.cam.startImage.empty() || !shot.cam.endImage.empty()) {
+            out.append("<P class=center>"_crlf);
+            for (const std::string* name : {&shot.cam.startImage, &shot.cam.endImage}) {
+                if (name->empty())
+                    continue;
+                out.append(" <IMG SRC=\"img/"_crlf);
+                AppendQuotedAttribute(out, *name);
+                out.append("\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10>"_crlf);
+            }
+            out.append(" <BR CLEAR=ALL>"_crlf);
         }
         out.append("\r\n</DIV>\r\n<DIV class=topMenu> \r\n<TABLE WIDTH=100%><TR><TD vAlign=top width=40%> \r\n"
                    "<H5>CAM</H5>\r\n"_crlf);
@@ -259,6 +293,16 @@ std::string ShotsPageBlocks(const TEventList& events)
     out.reserve(events.Count() * 1024);
     AppendShotsPageBlocks(out, events);
     return out;
+}
+
+// A picture's name in the viewer's data: "blank" for none.
+template <typename Out>
+void AppendScriptPictureName(Out& out, const std::string& name)
+{
+    if (name.empty())
+        out.append("blank"_crlf);
+    else
+        AppendScriptFileName(out, NeedsAttributeEscape(name) ? EscapeHtmlAttribute(name) : name);
 }
 
 template <typename Out>
@@ -294,12 +338,9 @@ void AppendJSData(Out& out, const TEventList& events)
         // Picture names are the user's file names: escaped so that a quote or
         // backslash in one cannot break the attribute or the script.
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".pict= \""_crlf);
-        if (shot.cam.startImage.empty())
-            out.append("blank"_crlf);
-        else
-            AppendScriptFileName(out, NeedsAttributeEscape(shot.cam.startImage)
-                                          ? EscapeHtmlAttribute(shot.cam.startImage)
-                                          : shot.cam.startImage);
+        AppendScriptPictureName(out, shot.cam.startImage);
+        Append(out, "\"\r\n"_crlf, Unbroken{record}, ".pictEnd= \""_crlf);
+        AppendScriptPictureName(out, shot.cam.endImage);
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".action= \""_crlf);
         AppendJsEscaped(out, shot.action);
         Append(out, "\"\r\n"_crlf, Unbroken{record}, ".snd= \""_crlf);
@@ -330,8 +371,8 @@ std::string JSData(const TEventList& events)
 // The page writers fill a PageText, the string forms above a std::string.
 #define SHOTWEAVE_INSTANTIATE_FRAGMENTS(Out)                                                                     \
     template void AppendContinuityCells<Out>(Out&, const TEvent&, CellLayout);                                 \
-    template void AppendImageBlock<Out>(Out&, const TEvent&, std::uint16_t);                                   \
-    template void AppendShotCell<Out>(Out&, const TEvent&, std::size_t, std::uint16_t);                        \
+    template void AppendImageBlock<Out>(Out&, const TEvent&, std::uint16_t, const WidePictureTest&);           \
+    template void AppendShotCell<Out>(Out&, const TEvent&, std::size_t, std::uint16_t, const WidePictureTest&); \
     template void AppendCamText<Out>(Out&, const TEvent&, CamTextForm);                                        \
     template void AppendTimeText<Out>(Out&, const TEvent&, const std::string&, TimeTextForm);                  \
     template void AppendEffectCell<Out>(Out&, const TEvent&);                                                  \

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sw {
@@ -36,13 +37,22 @@ enum class TimeTextForm {
 // Table cells of the continuity page or of the breakdown page.
 std::string ContinuityCells(const TEventList& events, std::size_t index, CellLayout layout);
 
-// The shot's start picture: at its own size for scale 0; for a scale above 0
-// at 40 x 30 times the scale, with an empty frame when there is no picture and
-// the action as a note.
-std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale);
+// Whether a picture of the image folder is wider than a shot page shows it
+// whole (kWidestWholePicture pixels).
+using WidePictureTest = std::function<bool(const std::string& name)>;
+inline constexpr int kWidestWholePicture = 320;
+
+// The shot's start picture, and its end picture beside it when it has one:
+// at its own size for scale 0, where a wide picture (isWide) and each of two
+// pictures is scaled to its share of the column with a link to the picture
+// itself; for a scale above 0 at 40 x 30 times the scale, with an empty frame
+// when there is no picture and the action as a note.
+std::string ImageBlock(const TEventList& events, std::size_t index, std::uint16_t scale,
+                       const WidePictureTest& isWide = {});
 
 // The title cell of a shot: its number, its name and its ImageBlock.
-std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale);
+std::string ShotCell(const TEventList& events, std::size_t index, std::uint16_t scale,
+                     const WidePictureTest& isWide = {});
 
 // Framing, angle and movements.
 std::string CamText(const TEventList& events, std::size_t index, CamTextForm form);
@@ -71,9 +81,10 @@ std::string JSData(const TEventList& events);
 template <typename Out>
 void AppendContinuityCells(Out& out, const TEvent& shot, CellLayout layout);
 template <typename Out>
-void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale);
+void AppendImageBlock(Out& out, const TEvent& shot, std::uint16_t scale, const WidePictureTest& isWide);
 template <typename Out>
-void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale);
+void AppendShotCell(Out& out, const TEvent& shot, std::size_t index, std::uint16_t scale,
+                    const WidePictureTest& isWide);
 template <typename Out>
 void AppendCamText(Out& out, const TEvent& shot, CamTextForm form);
 template <typename Out>

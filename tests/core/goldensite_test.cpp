@@ -41,7 +41,8 @@ bool RegeneratingGolden()
 // with CR LF, lone CR and lone LF breaks, blanks and markup, accents, quotes,
 // parentheses and backslashes; pictures on some shots, names that need
 // escaping; durations whose total passes the minute; more than four shots
-// so that the storyboard starts a second row; effects on some shots only.
+// so that the storyboard starts a second row; effects on some shots only;
+// an end picture beside the start picture of one shot.
 ProjectDocument GoldenProject()
 {
     ProjectDocument project;
@@ -95,6 +96,8 @@ ProjectDocument GoldenProject()
         shot.cam.zoom = static_cast<std::uint8_t>(step % 3);
         ++step;
     }
+    // One shot also ends on a picture of its own.
+    project.EventList.Event(2).cam.endImage = "café fin.jpg";
     return project;
 }
 

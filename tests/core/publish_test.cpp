@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "model/filebytes.h"
 #include "document/projectdocument.h"
 #include "publish/ghtml.h"
+#include "testsupport.h"
 #include "worldwords.h"
 
 namespace sw {
@@ -173,6 +175,41 @@ TEST_F(PublishTest, CommentOfBlanksStillGivesTheNoteColumn)
     EXPECT_NE(Page("synops.htm").find("<P>\r\n<div class=topMenu><b>Note:</b><br>\r\n<br></div>\r\n<br clear=all>\r\n"
                                       "</div>\r\n<br><p>\r\n"),
               std::string::npos);
+}
+
+// A PNG's first bytes, which give its size, and nothing after them: all
+// the publisher reads of a picture.
+std::string PngHeader(std::uint32_t width, std::uint32_t height)
+{
+    std::string bytes("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+    for (const std::uint32_t value : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += static_cast<char>((value >> shift) & 0xFF);
+    return bytes + std::string(5, '\0');
+}
+
+TEST_F(PublishTest, OnlyPicturesWiderThanTheirColumnAreScaledAndLinked)
+{
+    fs::create_directories(site_ / "img");
+    test::WriteAll(site_ / "img" / "a.jpg", PngHeader(320, 240));
+    project_.EventList.Event(1).cam.startImage = "large.png";
+    test::WriteAll(site_ / "img" / "large.png", PngHeader(1600, 1200));
+    Publish();
+    for (const char* page : {"action.htm", "ActDec.htm"}) {
+        const std::string text = Page(page);
+        EXPECT_NE(text.find("<IMG SRC=\"img/a.jpg\" BORDER=0 >\r\n<BR>"), std::string::npos) << page;
+        EXPECT_NE(text.find("<A HREF=\"img/large.png\" TARGET=\"_blank\"><IMG SRC=\"img/large.png\" BORDER=0 "
+                            "style=\"max-width:100%;height:auto\"></A>\r\n<BR>"),
+                  std::string::npos)
+            << page;
+    }
+    // A picture of 321 pixels is wider than a page shows whole; the 320 one
+    // is not. A missing picture keeps its plain form.
+    test::WriteAll(site_ / "img" / "a.jpg", PngHeader(321, 240));
+    fs::remove(site_ / "img" / "large.png");
+    Publish();
+    EXPECT_NE(Page("action.htm").find("<A HREF=\"img/a.jpg\""), std::string::npos);
+    EXPECT_NE(Page("action.htm").find("<IMG SRC=\"img/large.png\" BORDER=0 >"), std::string::npos);
 }
 
 TEST_F(PublishTest, StoryboardRowsCloseAfterEveryFourthShot)

@@ -58,6 +58,58 @@ TEST(ImageBlockTest, ScaleAndPictureChooseTheBlock)
                                         "<BR>\r\n<P class=note>Vue\r\n<BR>\r\n");
 }
 
+TEST(ImageBlockTest, TheEndPictureStandsBesideTheStartPicture)
+{
+    TEventList events;
+    TEvent& both = AddShot(events, "Vue");
+    both.cam.startImage = "a.jpg";
+    both.cam.endImage = "b\".jpg";
+    AddShot(events, "Fin").cam.endImage = "b.jpg";
+
+    // At their own size, each takes half the column and links to itself.
+    EXPECT_EQ(ImageBlock(events, 0, 0),
+              "<P class=center>\r\n"
+              "<A HREF=\"img/a.jpg\" TARGET=\"_blank\"><IMG SRC=\"img/a.jpg\" BORDER=0 "
+              "style=\"max-width:48%;height:auto\"></A>\r\n"
+              "<A HREF=\"img/b&quot;.jpg\" TARGET=\"_blank\"><IMG SRC=\"img/b&quot;.jpg\" BORDER=0 "
+              "style=\"max-width:48%;height:auto\"></A>\r\n<BR>\r\n");
+    EXPECT_EQ(ImageBlock(events, 0, 3), "<P class=center>\r\n<IMG SRC=\"img/a.jpg\" BORDER=0 width=120 height=90>\r\n"
+                                        "<IMG SRC=\"img/b&quot;.jpg\" BORDER=0 width=120 height=90>\r\n"
+                                        "<BR>\r\n<P class=note>Vue\r\n<BR>\r\n");
+    // An end picture alone takes the start picture's place.
+    EXPECT_EQ(ImageBlock(events, 1, 0), "<P class=center>\r\n<IMG SRC=\"img/b.jpg\" BORDER=0 >\r\n<BR>\r\n");
+    EXPECT_EQ(ImageBlock(events, 1, 3), "<P class=center>\r\n<IMG SRC=\"img/b.jpg\" BORDER=0 width=120 height=90>\r\n"
+                                        "<BR>\r\n<P class=note>Fin\r\n<BR>\r\n");
+    // The plain shots page shows both at 160 x 120.
+    const std::string page = ShotsPageBlocks(events);
+    EXPECT_NE(page.find("<P class=center> <IMG SRC=\"img/a.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10>"
+                        " <IMG SRC=\"img/b&quot;.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10> <BR CLEAR=ALL>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<P class=center> <IMG SRC=\"img/b.jpg\" BORDER=1 WIDTH=160 HEIGHT=120 HSPACE=20 vSpace=10>"
+                        " <BR CLEAR=ALL>"),
+              std::string::npos);
+}
+
+TEST(ImageBlockTest, AWidePictureIsScaledToItsColumnWithALinkToItself)
+{
+    TEventList events;
+    AddShot(events, "Vue").cam.startImage = "large.jpg";
+    AddShot(events, "Vue").cam.startImage = "petite.jpg";
+    std::vector<std::string> asked;
+    const WidePictureTest isWide = [&asked](const std::string& name) {
+        asked.push_back(name);
+        return name == "large.jpg";
+    };
+    EXPECT_EQ(ImageBlock(events, 0, 0, isWide),
+              "<P class=center>\r\n<A HREF=\"img/large.jpg\" TARGET=\"_blank\"><IMG SRC=\"img/large.jpg\" BORDER=0 "
+              "style=\"max-width:100%;height:auto\"></A>\r\n<BR>\r\n");
+    EXPECT_EQ(ImageBlock(events, 1, 0, isWide), "<P class=center>\r\n<IMG SRC=\"img/petite.jpg\" BORDER=0 >\r\n<BR>\r\n");
+    // The storyboard's pictures have their own size: nothing is asked.
+    asked.clear();
+    ImageBlock(events, 0, 3, isWide);
+    EXPECT_TRUE(asked.empty());
+}
+
 TEST(ImageBlockTest, APictureNameWithAQuoteOrBackslashBreaksNeitherAttributeNorScript)
 {
     TEventList events;
@@ -204,6 +256,7 @@ TEST(JSDataTest, RecordsAreScriptEscaped)
     TEvent& second = AddShot(events, "ligne un\r\nligne (deux)\\", "", "Il dit \"non\"");
     second.name = "le \"plan\"";
     second.cam.startImage = "s.jpg";
+    second.cam.endImage = "fin.jpg";
     second.cam.duration = "5";
     events.AddEvent();
 
@@ -215,6 +268,7 @@ TEST(JSDataTest, RecordsAreScriptEscaped)
         "p[1].index= \"1\"\r\n"
         "p[1].name= \"le \\\"plan\\\"\"\r\n"
         "p[1].pict= \"s.jpg\"\r\n"
+        "p[1].pictEnd= \"fin.jpg\"\r\n"
         "p[1].action= \"ligne unligne \\(deux\\)\"\r\n"
         "p[1].snd= \"\"\r\n"
         "p[1].dlg= \"Il dit \\\"non\\\"\"\r\n"
@@ -225,7 +279,7 @@ TEST(JSDataTest, RecordsAreScriptEscaped)
     ASSERT_NE(start, std::string::npos);
     ASSERT_NE(end, std::string::npos);
     EXPECT_EQ(data.substr(start, end - start), expectedSecond);
-    EXPECT_NE(data.find("p[0].pict= \"blank\"\r\n"), std::string::npos);
+    EXPECT_NE(data.find("p[0].pict= \"blank\"\r\np[0].pictEnd= \"blank\"\r\n"), std::string::npos);
     EXPECT_NE(data.find("p[2].index= \"2\"\r\n"), std::string::npos);
 }
 

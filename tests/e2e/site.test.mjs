@@ -275,17 +275,26 @@ async function checkEntryAndMenu(page, shotList = shots, title = 'Le parapluie')
   const storyboard = await waitForFrameFile(page, 'main', 'storyBrd.htm');
   assert.equal(await storyboard.locator('.num').count(), shotList.length);
   for (const [index, shot] of shotList.entries()) {
-    const picture = storyboard.locator('td').nth(index).locator('img');
-    if (shot.pict === 'blank') {
-      assert.equal(await picture.count(), 0);
-    } else {
-      assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `storyboard picture ${shot.pict}`);
+    // The start picture, and the end picture beside it.
+    const pictures = storyboard.locator('td').nth(index).locator('img');
+    const expected = picturesOf(shot);
+    assert.equal(await pictures.count(), expected.length);
+    for (const [at, name] of expected.entries()) {
+      const picture = pictures.nth(at);
+      assert.ok((await picture.getAttribute('src')).endsWith(`img/${name}`));
+      assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `storyboard picture ${name}`);
     }
   }
   await menu.locator('a', { hasText: 'rapport' }).click();
   const report = await waitForFrameFile(page, 'main', 'sRp.htm');
   assert.equal(await report.locator('h4').innerText(), 'Rapport de production');
   return menu;
+}
+
+// The pictures the site shows for a shot of the viewer's data: its start
+// picture, then its end picture.
+function picturesOf(shot) {
+  return [shot.pict, shot.pictEnd].filter((name) => name !== 'blank');
 }
 
 async function openShotViewer(page, menu, displayFile, shotList = shots) {
@@ -320,14 +329,18 @@ async function checkScriptViewer(page, menu, shotList = shots) {
       return shown === heading ? frame : null;
     });
 
-    if (shot.pict === 'blank') {
+    const expectedPictures = picturesOf(shot);
+    if (expectedPictures.length === 0) {
       assert.equal(await display.locator('img').count(), 0, `${heading}: no picture`);
       assert.equal(await display.locator('div.iFrame').count(), 1, `${heading}: the empty frame`);
     } else {
-      const picture = display.locator('img');
-      assert.equal(await picture.count(), 1, `${heading}: one picture`);
-      assert.ok((await picture.getAttribute('src')).endsWith(`img/${shot.pict}`));
-      assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `${heading}: picture loaded`);
+      const pictures = display.locator('img');
+      assert.equal(await pictures.count(), expectedPictures.length, `${heading}: its pictures`);
+      for (const [at, name] of expectedPictures.entries()) {
+        const picture = pictures.nth(at);
+        assert.ok((await picture.getAttribute('src')).endsWith(`img/${name}`));
+        assert.ok(await picture.evaluate((img) => img.complete && img.naturalWidth > 0), `${heading}: ${name} loaded`);
+      }
       assert.equal(await display.locator('div.iFrame').count(), 0);
     }
 

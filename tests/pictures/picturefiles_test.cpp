@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/testsupport.h"
+#include "model/picturesize.h"
 
 namespace sw {
 namespace {
@@ -467,6 +468,71 @@ TEST(PocketPictures, WhatIsNoPictureIsRefusedWithItsName)
     const auto pipe = folder.Path() / "tube.jpg";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(ErrorOf([&] { MakePocketPictureSizes(pipe); }), "Le fichier « tube.jpg » n'est pas une image lisible.");
+}
+
+} // namespace
+} // namespace sw
+
+namespace sw {
+namespace {
+
+// The header reader of the core against what Qt reads of the same files.
+TEST(PictureSizeHeader, EveryFormatGivesTheSizeQtReads)
+{
+    TemporaryFolder folder;
+    const QSize sizes[] = {{1600, 1200}, {321, 17}, {1, 1}, {200, 4000}};
+    for (const QSize size : sizes) {
+        for (const char* format : {"jpeg", "png", "bmp", "webp"}) {
+            const auto file = folder.Path() / ("picture." + std::string(format));
+            WriteAll(file, Encoded(MarkedPicture(size.width(), size.height()), format));
+            const std::optional<PictureSize> read = ReadPictureSize(file);
+            ASSERT_TRUE(read) << format << " " << size.width();
+            EXPECT_EQ(QSize(read->width, read->height), StoredSize(file)) << format;
+            EXPECT_EQ(QSize(read->width, read->height), size) << format;
+        }
+    }
+}
+
+// Qt writes no GIF: the screen of this one is 52,993 x 1 pixels.
+TEST(PictureSizeHeader, AGifGivesItsScreen)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "bande.gif";
+    WriteAll(file, std::string("GIF89a\x01\xcf\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01\x00\x00\x00"
+                               "\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;", 43));
+    const std::optional<PictureSize> read = ReadPictureSize(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(QSize(read->width, read->height), QSize(52993, 1));
+}
+
+TEST(PictureSizeHeader, AFrameAfterALargeExifSegmentIsFound)
+{
+    TemporaryFolder folder;
+    const auto file = folder.Path() / "exif.jpg";
+    const std::string jpeg = Encoded(MarkedPicture(640, 480), "jpeg", 90);
+    // An APP1 segment of 60,000 bytes before the frame, as a camera's.
+    const std::string padding(60'000 - 2, 'x');
+    const std::string app1 =
+        test::Bytes({0xFF, 0xE1, 60'000 >> 8, 60'000 & 0xFF}) + padding;
+    WriteAll(file, jpeg.substr(0, 2) + app1 + jpeg.substr(2));
+    const std::optional<PictureSize> read = ReadPictureSize(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(QSize(read->width, read->height), QSize(640, 480));
+}
+
+TEST(PictureSizeHeader, NothingForWhatIsNoPictureOrIsCutShort)
+{
+    TemporaryFolder folder;
+    const std::string jpeg = Encoded(MarkedPicture(64, 48), "jpeg", 90);
+    WriteAll(folder.Path() / "court.jpg", jpeg.substr(0, 20));
+    WriteAll(folder.Path() / "texte.jpg", "pas une image");
+    WriteAll(folder.Path() / "vide.png", "");
+    for (const char* name : {"court.jpg", "texte.jpg", "vide.png", "absente.jpg"})
+        EXPECT_FALSE(ReadPictureSize(folder.Path() / name)) << name;
+    EXPECT_FALSE(ReadPictureSize(folder.Path()));
+    const auto pipe = folder.Path() / "tube.jpg";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadPictureSize(pipe));
 }
 
 } // namespace

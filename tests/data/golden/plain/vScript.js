@@ -6,6 +6,7 @@ p[0]= new pData();
 p[0].index= "0"
 p[0].name= "Ouverture"
 p[0].pict= "ouverture.jpg"
+p[0].pictEnd= "blank"
 p[0].action= "Elle entre \(lentement\) dans la pièce.Elle regarde la fenêtre."
 p[0].snd= "Pluie \"forte\""
 p[0].dlg= ""
@@ -16,6 +17,7 @@ p[1]= new pData();
 p[1].index= "1"
 p[1].name= "La \"rue\""
 p[1].pict= "blank"
+p[1].pictEnd= "blank"
 p[1].action= "Il sortvite."
 p[1].snd= ""
 p[1].dlg= "Elle: Il est là ?Lui: Non."
@@ -26,6 +28,7 @@ p[2]= new pData();
 p[2].index= "2"
 p[2].name= "Café"
 p[2].pict= "café &quot;noir&quot;.jpg"
+p[2].pictEnd= "café fin.jpg"
 p[2].action= "Backslash et <b>gras</b>"
 p[2].snd= "Tonnerreau loin"
 p[2].dlg= "« Bonjour »"
@@ -36,6 +39,7 @@ p[3]= new pData();
 p[3].index= "3"
 p[3].name= ""
 p[3].pict= "blank"
+p[3].pictEnd= "blank"
 p[3].action= ""
 p[3].snd= ""
 p[3].dlg= ""
@@ -46,6 +50,7 @@ p[4]= new pData();
 p[4].index= "4"
 p[4].name= "Nuit"
 p[4].pict= "nuit\\1.png"
+p[4].pictEnd= "blank"
 p[4].action= "Tout est noir."
 p[4].snd= "Silence"
 p[4].dlg= "\(rien\)"
@@ -56,6 +61,7 @@ p[5]= new pData();
 p[5].index= "5"
 p[5].name= "Fin"
 p[5].pict= "fin.jpg"
+p[5].pictEnd= "blank"
 p[5].action= "Elle part."
 p[5].snd= "Musique"
 p[5].dlg= "Adieu."
@@ -103,16 +109,22 @@ if (t != ""){
  return tmp; 
 } 
 
+function pictTag(name){
+return "<IMG SRC=\"img/" + name 
+     + "\" BORDER=1 WIDTH=160 "
+     + "HEIGHT=120 HSPACE=20>";
+} 
+
 function getPict(){
 var outStr = "<DIV class=iFrame></DIV>";
 if (p.length == 0) return outStr;
 var tmp = p[curP].pict ; 
-if (tmp != "blank") { 
-     outStr = "<IMG SRC=\"img/" + tmp 
-            + "\" BORDER=1 WIDTH=160 "
-            + "HEIGHT=120 HSPACE=20> <BR CLEAR=ALL>";
-     }
-return outStr;
+var end = p[curP].pictEnd ; 
+if (tmp == "blank" && end == "blank") return outStr;
+outStr = "";
+if (tmp != "blank") outStr += pictTag(tmp);
+if (end != "blank") outStr += pictTag(end);
+return outStr + " <BR CLEAR=ALL>";
 
 } 
 
