@@ -131,9 +131,30 @@ double PageCanvas::LineHeight(const QFont& font) const
     return QFontMetricsF(font, &device_).lineSpacing();
 }
 
+double PageCanvas::Ascent(const QFont& font) const
+{
+    return QFontMetricsF(font, &device_).ascent();
+}
+
+double PageCanvas::TextWidth(const QString& text, const QFont& font) const
+{
+    return QFontMetricsF(font, &device_).horizontalAdvance(text);
+}
+
 QString PageCanvas::Elided(const QString& text, const QFont& font, double width) const
 {
     return QFontMetricsF(font, &device_).elidedText(text, Qt::ElideRight, width);
+}
+
+PrintedText PageCanvas::Text(const QString& text, bool html, const QFont& font, double width) const
+{
+    return PrintedText(text, html, font, width, device_);
+}
+
+void PageCanvas::DrawText(const PrintedText& text, QPointF topLeft, double from, double to)
+{
+    if (Drawing())
+        text.Draw(*painter_, topLeft, from, to);
 }
 
 void PageCanvas::DrawTextLine(double x, double top, const QString& line, const QFont& font)
@@ -213,6 +234,30 @@ bool PageCanvas::FlowLines(const QStringList& lines, const QFont& font, double x
             return false;
         DrawTextLine(x, y_, line, font);
         y_ += lineHeight;
+    }
+    return true;
+}
+
+bool PageCanvas::FlowText(const PrintedText& text, double x)
+{
+    double from = 0;
+    while (from < text.Height()) {
+        double to = text.BandEnd(from, from + SpaceLeft());
+        if (to <= from) {
+            // Not one more line fits here: on a new page, or, on a page of
+            // its own already, the line goes as it is.
+            if (y_ > Body().top()) {
+                if (!StartPage())
+                    return false;
+                continue;
+            }
+            to = text.NextLineEnd(from);
+        }
+        DrawText(text, QPointF(x, y_), from, to);
+        y_ += to - from;
+        from = to;
+        if (from < text.Height() && !StartPage())
+            return false;
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "printout/picturequeue.h"
+#include "printout/printedtext.h"
 #include "printout/printout.h"
 
 class QPagedPaintDevice;
@@ -47,7 +48,15 @@ public:
     // width; a word longer than the width breaks anywhere, so nothing is cut.
     QStringList WrapLines(const QString& text, const QFont& font, double width) const;
     double LineHeight(const QFont& font) const;
+    double Ascent(const QFont& font) const;
+    double TextWidth(const QString& text, const QFont& font) const;
     QString Elided(const QString& text, const QFont& font, double width) const;
+
+    // A text laid out at the width: an HTML field with its formatting, or a
+    // plain text.
+    PrintedText Text(const QString& text, bool html, const QFont& font, double width) const;
+    // The band [from, to) of the text with its top at topLeft.
+    void DrawText(const PrintedText& text, QPointF topLeft, double from, double to);
 
     void DrawTextLine(double x, double top, const QString& line, const QFont& font);
     void DrawFrame(const QRectF& rect, double penWidthMm = 0.2);
@@ -60,6 +69,9 @@ public:
     // Wrapped lines flowing over as many pages as they need, from Y(). false
     // when stopped.
     bool FlowLines(const QStringList& lines, const QFont& font, double x);
+    // The text flowing over as many pages as it needs, from Y(), broken
+    // between lines. false when stopped.
+    bool FlowText(const PrintedText& text, double x);
 
     QFont BodyFont(double points, bool bold = false) const;
 

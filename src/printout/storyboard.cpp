@@ -112,38 +112,36 @@ private:
             canvas_.DrawPicture(box, name);
     }
 
-    // The action wrapped within the panel; when it would overflow, the last
-    // line of text that fits ends in an ellipsis and, room allowing, a last
+    // The action (HTML by design) within the panel; when it would overflow,
+    // the last line that fits ends in an ellipsis and, room allowing, a last
     // line says where the whole text is.
     void PrintAction(const QString& action, const QRectF& area, const QFont& font)
     {
         const double lineHeight = canvas_.LineHeight(font);
-        const int fitting = static_cast<int>(std::floor(area.height() / lineHeight));
-        if (fitting <= 0)
+        if (area.height() < lineHeight)
             return;
-        QStringList lines = canvas_.WrapLines(action, font, area.width());
-        const bool cut = lines.size() > fitting;
-        if (cut) {
-            const int textLines = fitting > 1 ? fitting - 1 : fitting;
-            lines = lines.mid(0, textLines);
-            lines.back() = WithEllipsis(lines.back(), font, area.width());
+        const PrintedText whole = canvas_.Text(action, true, font, area.width());
+        if (whole.Height() <= area.height() + 0.01) {
+            canvas_.DrawText(whole, area.topLeft(), 0, whole.Height());
+            return;
         }
-        for (int line = 0; line < lines.size(); ++line)
-            canvas_.DrawTextLine(area.left(), area.top() + line * lineHeight, lines[line], font);
-        if (cut && fitting > 1) {
+        // Cut: laid out again leaving room for the ellipsis at each line's end.
+        const double ellipsisWidth = canvas_.TextWidth(QString(kEllipsis), font) * 1.5;
+        const PrintedText text = canvas_.Text(action, true, font, std::max(area.width() - ellipsisWidth, area.width() / 2));
+        const bool noteFits = area.height() >= 2 * lineHeight;
+        const double end = text.BandEnd(0, area.height() - (noteFits ? lineHeight : 0));
+        if (end <= 0)
+            return;
+        canvas_.DrawText(text, area.topLeft(), 0, end);
+        const QPointF lineEnd = text.LineEndAbove(end);
+        canvas_.DrawTextLine(area.left() + lineEnd.x(), area.top() + lineEnd.y() - canvas_.Ascent(font),
+                             QString(kEllipsis), font);
+        if (noteFits) {
             QFont noteFont = font;
             noteFont.setItalic(true);
-            canvas_.DrawTextLine(area.left(), area.top() + lines.size() * lineHeight,
-                                 canvas_.Elided(cutNote_, noteFont, area.width()), noteFont);
+            canvas_.DrawTextLine(area.left(), area.top() + end, canvas_.Elided(cutNote_, noteFont, area.width()),
+                                 noteFont);
         }
-    }
-
-    QString WithEllipsis(QString line, const QFont& font, double width) const
-    {
-        line = line.trimmed();
-        while (!line.isEmpty() && canvas_.Elided(line + kEllipsis, font, width) != line + kEllipsis)
-            line.chop(1);
-        return line.trimmed() + kEllipsis;
     }
 
     PageCanvas& canvas_;

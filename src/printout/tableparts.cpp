@@ -9,6 +9,8 @@ namespace sw::printout {
 
 namespace {
 
+// A section of the first page: its heading, then its text, which is HTML by
+// design.
 bool PrintSection(PageCanvas& canvas, const QString& heading, const QString& text)
 {
     if (text.trimmed().isEmpty())
@@ -19,7 +21,7 @@ bool PrintSection(PageCanvas& canvas, const QString& heading, const QString& tex
     if (!canvas.FlowLines({heading}, headingFont, 0))
         return false;
     canvas.SetY(canvas.Y() + canvas.Mm(1.5));
-    return canvas.FlowLines(canvas.WrapLines(text, font, canvas.Body().width()), font, 0);
+    return canvas.FlowText(canvas.Text(text, true, font, canvas.Body().width()), 0);
 }
 
 QString JoinedLines(const std::initializer_list<QString> parts)
@@ -65,9 +67,9 @@ bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
     for (const PrintedShot& shot : shots)
         if (!table.AddRow({{shot.number, {}},
                            {shot.name, {}},
-                           {shot.action, {}},
-                           {shot.sound, {}},
-                           {shot.dialogue, {}}}))
+                           {shot.action, {}, true},
+                           {shot.sound, {}, true},
+                           {shot.dialogue, {}, true}}))
             return false;
     return true;
 }
@@ -90,7 +92,7 @@ bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
                            {QString(), shot.startPicture},
                            {shot.cameraWords, {}},
                            {timing, {}},
-                           {shot.effect, {}}}))
+                           {shot.effect, {}, true}}))
             return false;
     }
     return true;

@@ -73,53 +73,66 @@ double TablePrinter::PictureHeight() const
 
 bool TablePrinter::AddRow(const std::vector<TableCell>& cells)
 {
-    std::vector<QStringList> lines;
-    int lineCount = 0;
+    const std::size_t count = std::min(columns_.size(), cells.size());
+    std::vector<PrintedText> texts;
     bool hasPicture = false;
-    for (std::size_t column = 0; column < columns_.size() && column < cells.size(); ++column) {
+    double firstLine = lineHeight_;
+    for (std::size_t column = 0; column < count; ++column) {
         const QFont& font = column < 2 ? headingFont_ : font_;
-        lines.push_back(canvas_.WrapLines(cells[column].text, font, boxes_[column].width - 2 * padding_));
-        lineCount = std::max(lineCount, static_cast<int>(lines.back().size()));
+        texts.push_back(canvas_.Text(cells[column].text, cells[column].html, font, boxes_[column].width - 2 * padding_));
+        firstLine = std::max(firstLine, texts.back().NextLineEnd(0));
         hasPicture = hasPicture || (columns_[column].picture && !cells[column].picture.empty());
     }
-    // The row starts where its first line and its picture fit.
+    // The row starts where its first lines and its picture fit.
     const double pictureHeight = hasPicture ? PictureHeight() : 0;
-    const double headHeight = std::max(lineHeight_, pictureHeight) + 2 * padding_;
-    if (canvas_.SpaceLeft() < headHeight && !StartPage(false))
+    if (canvas_.SpaceLeft() < std::max(firstLine, pictureHeight) + 2 * padding_ && !StartPage(false))
         return false;
-    int from = 0;
+    std::vector<double> from(count, 0.0);
+    std::vector<double> to(count, 0.0);
+    bool first = true;
     while (true) {
-        const double textSpace = canvas_.SpaceLeft() - 2 * padding_;
-        const int fitting = std::max(1, static_cast<int>(std::floor(textSpace / lineHeight_)));
-        const int count = std::min(fitting, lineCount - from);
-        canvas_.SetY(canvas_.Y() + DrawFragment(cells, lines, from, count));
-        from += count;
-        if (from >= lineCount)
+        const double space = canvas_.SpaceLeft() - 2 * padding_;
+        bool done = true;
+        bool moved = false;
+        for (std::size_t column = 0; column < count; ++column) {
+            to[column] = texts[column].BandEnd(from[column], from[column] + space);
+            moved = moved || to[column] > from[column];
+            done = done && to[column] >= texts[column].Height();
+        }
+        // A line taller than a whole page goes as it is rather than never.
+        if (!moved && !done)
+            for (std::size_t column = 0; column < count; ++column)
+                if (from[column] < texts[column].Height())
+                    to[column] = texts[column].NextLineEnd(from[column]);
+        canvas_.SetY(canvas_.Y() + DrawBand(cells, texts, from, to, first));
+        first = false;
+        from = to;
+        bool finished = true;
+        for (std::size_t column = 0; column < count; ++column)
+            finished = finished && from[column] >= texts[column].Height();
+        if (finished)
             return true;
         if (!StartPage(false))
             return false;
     }
 }
 
-double TablePrinter::DrawFragment(const std::vector<TableCell>& cells, const std::vector<QStringList>& lines,
-                                  int from, int count)
+double TablePrinter::DrawBand(const std::vector<TableCell>& cells, const std::vector<PrintedText>& texts,
+                              const std::vector<double>& from, const std::vector<double>& to, bool first)
 {
     const double top = canvas_.Y();
-    const double pictureHeight = from == 0 ? PictureHeight() : 0;
-    double used = std::max(count, 1) * lineHeight_;
-    for (std::size_t column = 0; column < lines.size(); ++column) {
+    double used = lineHeight_;
+    for (std::size_t column = 0; column < texts.size(); ++column) {
         const ColumnBox& box = boxes_[column];
-        double textTop = top + padding_;
-        if (from == 0 && columns_[column].picture && !cells[column].picture.empty()) {
-            canvas_.DrawPicture(QRectF(box.x + padding_, textTop, box.width - 2 * padding_, pictureHeight),
+        if (first && columns_[column].picture && !cells[column].picture.empty()) {
+            const double pictureHeight = PictureHeight();
+            canvas_.DrawPicture(QRectF(box.x + padding_, top + padding_, box.width - 2 * padding_, pictureHeight),
                                 cells[column].picture);
             used = std::max(used, pictureHeight);
             continue;
         }
-        const QFont& font = column < 2 ? headingFont_ : font_;
-        const QStringList& cellLines = lines[column];
-        for (int line = from; line < from + count && line < cellLines.size(); ++line)
-            canvas_.DrawTextLine(box.x + padding_, textTop + (line - from) * lineHeight_, cellLines[line], font);
+        canvas_.DrawText(texts[column], QPointF(box.x + padding_, top + padding_), from[column], to[column]);
+        used = std::max(used, to[column] - from[column]);
     }
     const double height = used + 2 * padding_;
     for (const ColumnBox& box : boxes_)

@@ -20,11 +20,13 @@ struct TableColumn {
 struct TableCell {
     QString text;
     std::string picture;
+    // A field that is HTML by design, printed with its formatting.
+    bool html = false;
 };
 
 // A table over as many pages as it needs, its headings repeated on each page.
-// A row taller than what is left of the page goes on over the next pages, its
-// wrapped lines split between them, so that no text is ever cut.
+// A row taller than what is left of the page goes on over the next pages, each
+// cell's text broken between two of its lines, so that no text is ever cut.
 class TablePrinter {
 public:
     TablePrinter(PageCanvas& canvas, QString title, std::vector<TableColumn> columns);
@@ -41,10 +43,11 @@ private:
     bool StartPage(bool first);
     void DrawHeadings();
     double PictureHeight() const;
-    // Draws lines [from, from + count) of each cell, the pictures beside them
-    // when from is 0, and the row's frames; returns the height used.
-    double DrawFragment(const std::vector<TableCell>& cells, const std::vector<QStringList>& lines, int from,
-                        int count);
+    // Draws the band [from[c], to[c]) of each cell's text, the pictures
+    // beside them on the row's first band, and the row's frames; returns the
+    // height used.
+    double DrawBand(const std::vector<TableCell>& cells, const std::vector<PrintedText>& texts,
+                    const std::vector<double>& from, const std::vector<double>& to, bool first);
 
     PageCanvas& canvas_;
     QString title_;

@@ -22,6 +22,7 @@
 #include "publish/pocketstyle.h"
 #include "publish/uconvert.h"
 #include "sanitize/htmlcleaner.h"
+#include "sanitize/htmllines.h"
 
 namespace sw {
 
@@ -136,31 +137,6 @@ std::string Plain(std::string_view text)
     return EscapeHtmlText(ValidUtf8(text));
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Whether the HTML lays out its own lines (paragraphs, breaks, lists,
-// tables...): its typed line breaks are then only spacing.
-bool LaysOutLines(std::string_view html)
-{
-    static constexpr std::string_view kBlocks[] = {"br", "p", "div", "ul", "ol", "li", "table", "tr", "h1",
-                                                   "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "dl", "hr"};
-    for (std::size_t at = html.find('<'); at != std::string_view::npos; at = html.find('<', at + 1)) {
-        std::size_t end = at + 1;
-        while (end < html.size() && ((Lower(html[end]) >= 'a' && Lower(html[end]) <= 'z') ||
-                                     (html[end] >= '1' && html[end] <= '6')))
-            ++end;
-        std::string name;
-        for (std::size_t i = at + 1; i < end; ++i)
-            name += Lower(html[i]);
-        if (std::find(std::begin(kBlocks), std::end(kBlocks), name) != std::end(kBlocks))
-            return true;
-    }
-    return false;
-}
-
 // A field that is HTML by design, cleaned so that it can neither run nor
 // load anything; its typed line breaks show unless its markup lays out lines.
 std::string HtmlBlock(std::string_view text)
@@ -170,7 +146,7 @@ std::string HtmlBlock(std::string_view text)
     if (first == std::string::npos)
         return {};
     html = html.substr(first, html.find_last_not_of(" \t\r\n") - first + 1);
-    return (LaysOutLines(html) ? "<div class=\"html\">" : "<div class=\"html lines\">") + html + "</div>\n";
+    return (LaysOutItsOwnLines(html) ? "<div class=\"html\">" : "<div class=\"html lines\">") + html + "</div>\n";
 }
 
 // "45 s", "1 min 5 s", "1 h 2 min".

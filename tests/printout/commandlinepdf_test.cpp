@@ -57,6 +57,27 @@ TEST(CommandLinePdfTest, TheProgramDrawsThePlanWithoutADisplayAndLeavesTheProjec
     EXPECT_EQ(ReadText(project), before);
 }
 
+// The example's texts hold HTML (a list in the synopsis and the report,
+// bold and italic in the shots): the plan prints it formatted, never as tags.
+TEST(CommandLinePdfTest, TheExamplesHtmlIsPrintedFormattedNeverAsTags)
+{
+    ScratchFolder temp;
+    fs::copy(fs::path(SHOTWEAVE_SOURCE_DIR) / "examples" / "court-metrage", temp.Path(), fs::copy_options::recursive);
+    const fs::path project = temp.Path() / "court.vid";
+    const fs::path pdf = temp.Path() / "plan.pdf";
+    const fs::path err = temp.Path() / "err.txt";
+    ASSERT_EQ(RunProgram("--pdf " + Quoted(project) + " " + Quoted(pdf), err), pdf.string() + "\nexit 0\n");
+    const std::string text = CommandOutput("pdftotext -raw " + Quoted(pdf) + " -");
+    for (const char* tag : {"<ul>", "<li>", "<b>", "</b>", "<i>", "<br>", "<p>", "&lt;", "&amp;"})
+        EXPECT_EQ(text.find(tag), std::string::npos) << tag;
+    // The synopsis's list, item by item, each with its bullet.
+    for (const char* item : {"• un appartement au troisième étage", "• une rue en pente", "• un abri de bus"})
+        EXPECT_NE(text.find(item), std::string::npos) << item << "\n" << text.substr(0, 1500);
+    // Bold words keep their text; typed line breaks stay.
+    EXPECT_NE(text.find("Le réveil sonne : 6 h 30."), std::string::npos);
+    EXPECT_NE(text.find("Chambre dans la pénombre.\nLe réveil sonne"), std::string::npos);
+}
+
 // A pipe named as a picture would keep the drawing waiting for a writer, a
 // device named as the project would be read without end: both are refused at
 // once (the timeout turns a wait into a failure, never into a stuck run).

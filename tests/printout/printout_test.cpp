@@ -115,6 +115,27 @@ TEST_F(PrintoutTest, EveryTextIsPrintedWhole)
         EXPECT_NE(text.find(WithoutBlanks(expected)), std::string::npos) << expected;
 }
 
+// The fields that are HTML by design print formatted and cleaned; the plain
+// ones (a shot's name) print as typed, markup included.
+TEST_F(PrintoutTest, HtmlFieldsPrintFormattedAndPlainFieldsAsTyped)
+{
+    TEvent& shot = project_.EventList.Event(1);
+    shot.name = "Plan <b>gras</b> & bout";
+    shot.action = "<b>fort</b> &amp; <i>doux</i><script>cache()</script>"
+                  "<img src=\"/etc/hostname\"><table><tr><td>cellule A</td><td>cellule B</td></tr></table>";
+    shot.sound = "<ol><li>premier son</li><li>second son</li></ol>";
+    const std::string text = CommandOutput("pdftotext -raw " + Quoted(Write("html.pdf", PlanOptions())) + " -");
+    // The narrow name column wraps the name.
+    EXPECT_NE(WithoutBlanks(text).find("Plan<b>gras</b>&bout"), std::string::npos);
+    EXPECT_NE(text.find("fort & doux"), std::string::npos);
+    EXPECT_NE(text.find("cellule A"), std::string::npos);
+    EXPECT_NE(text.find("cellule B"), std::string::npos);
+    EXPECT_NE(text.find("1. premier son"), std::string::npos) << text.substr(0, 2000);
+    EXPECT_NE(text.find("2. second son"), std::string::npos);
+    for (const char* gone : {"cache()", "<b>fort", "&amp;", "<ol>", "<td>"})
+        EXPECT_EQ(text.find(gone), std::string::npos) << gone;
+}
+
 // The plan is drawn with DejaVu Sans, which holds Latin, Greek, Cyrillic,
 // Armenian and Georgian; what it lacks is left to Qt's font fallback, and no
 // character is ever printed as "?".
