@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextList>
+#include <QTextOption>
 #include <QVariant>
 
 #include "qtshared/uitext.h"
@@ -26,122 +27,158 @@ protected:
     QVariant loadResource(int, const QUrl&) override { return {}; }
 };
 
+QTextOption WrappingOption()
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
 } // namespace
 
 PrintedText::PrintedText(const QString& text, bool html, const QFont& font, double width, QPaintDevice& device)
-    : document_(std::make_unique<ClosedDocument>())
 {
-    document_->documentLayout()->setPaintDevice(&device);
-    document_->setDocumentMargin(0);
-    document_->setDefaultFont(font);
-    QTextOption option = document_->defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document_->setDefaultTextOption(option);
-    if (html) {
-        const std::string cleaned = CleanUserHtml(uitext::ToUtf8(text), HtmlReach::SelfContained);
-        document_->setHtml(uitext::FromUtf8(WithTypedLineBreaks(cleaned)));
-    } else {
-        QString plain = text;
-        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        document_->setPlainText(plain);
-    }
-    document_->setTextWidth(width);
-    if (document_->toPlainText().trimmed().isEmpty())
+    if (text.trimmed().isEmpty())
         return;
-
-    // Every line, as the document lays it out (table cells included).
-    struct Line {
-        double top;
-        double bottom;
-        QPointF end;
-    };
-    std::vector<Line> lines;
-    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* blockLayout = block.layout();
-        if (blockLayout == nullptr)
-            continue;
-        // Where the document draws the block's lines (a table cell's too).
-        const QPointF origin = document_->documentLayout()->blockBoundingRect(block).topLeft();
-        for (int i = 0; i < blockLayout->lineCount(); ++i) {
-            const QTextLine line = blockLayout->lineAt(i);
-            const double top = origin.y() + line.y();
-            lines.push_back({top, top + line.height(),
-                             QPointF(origin.x() + line.x() + line.naturalTextWidth(), top + line.ascent())});
-        }
-    }
-    std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.top < b.top; });
-    // A line's end is a place to break when no other line spans it.
-    std::vector<double> bottoms;
-    for (const Line& line : lines)
-        bottoms.push_back(line.bottom);
-    std::sort(bottoms.begin(), bottoms.end());
-    bottoms.erase(std::unique(bottoms.begin(), bottoms.end()), bottoms.end());
-    std::size_t next = 0;
-    double reach = 0;
-    for (const double bottom : bottoms) {
-        while (next < lines.size() && lines[next].top < bottom) {
-            reach = std::max(reach, lines[next].bottom);
-            ++next;
-        }
-        if (reach <= bottom + 0.01)
-            lineBottoms_.push_back(bottom);
-    }
-    const double height = document_->size().height();
-    if (lineBottoms_.empty() || lineBottoms_.back() < height)
-        lineBottoms_.push_back(std::max(height, lineBottoms_.empty() ? 0.0 : lineBottoms_.back()));
-    for (const Line& line : lines)
-        lineEnds_.push_back({line.bottom, line.end});
-    std::sort(lineEnds_.begin(), lineEnds_.end(),
-              [](const LineEnd& a, const LineEnd& b) { return a.bottom < b.bottom; });
+    // Most fields hold no markup at all: they are laid out as plain text,
+    // which is many times quicker than a document.
+    if (html && (text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&'))))
+        LayOutHtml(text, font, width, device);
+    else
+        LayOutPlain(text, font, width, device);
+    FindBreaks();
 }
 
 PrintedText::~PrintedText() = default;
 PrintedText::PrintedText(PrintedText&&) noexcept = default;
 PrintedText& PrintedText::operator=(PrintedText&&) noexcept = default;
 
+void PrintedText::LayOutPlain(const QString& text, const QFont& font, double width, QPaintDevice& device)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    plain.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    const double lineSpacing = QFontMetricsF(font, &device).lineSpacing();
+    const QTextOption option = WrappingOption();
+    double y = 0;
+    for (const QString& paragraph : plain.split(QLatin1Char('\n'))) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, font, &device);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        double lineY = 0;
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, lineY));
+            lineY += lineSpacing;
+        }
+        layout->endLayout();
+        const QPointF origin(0, y);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const double top = y + line.y();
+            lines_.push_back({layout.get(), i, origin, top, top + lineSpacing,
+                              QPointF(line.x() + line.naturalTextWidth(), top + line.ascent()), nullptr});
+        }
+        // An empty paragraph is an empty line.
+        y += std::max(1, layout->lineCount()) * lineSpacing;
+        if (layout->lineCount() == 0)
+            lines_.push_back({nullptr, 0, origin, y - lineSpacing, y, QPointF(0, y - lineSpacing), nullptr});
+        paragraphs_.push_back(std::move(layout));
+    }
+}
+
+void PrintedText::LayOutHtml(const QString& html, const QFont& font, double width, QPaintDevice& device)
+{
+    document_ = std::make_unique<ClosedDocument>();
+    document_->documentLayout()->setPaintDevice(&device);
+    document_->setDocumentMargin(0);
+    document_->setDefaultFont(font);
+    document_->setDefaultTextOption(WrappingOption());
+    const std::string cleaned = CleanUserHtml(uitext::ToUtf8(html), HtmlReach::SelfContained);
+    document_->setHtml(uitext::FromUtf8(WithTypedLineBreaks(cleaned)));
+    document_->setTextWidth(width);
+    if (document_->toPlainText().trimmed().isEmpty())
+        return;
+    QAbstractTextDocumentLayout* layout = document_->documentLayout();
+    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* blockLayout = block.layout();
+        if (blockLayout == nullptr || blockLayout->lineCount() == 0)
+            continue;
+        // Where the document draws the block's lines (a table cell's too).
+        const QPointF origin = layout->blockBoundingRect(block).topLeft();
+        const QTextBlock* listItem = nullptr;
+        if (block.textList() != nullptr)
+            listItem = listItems_.emplace_back(std::make_unique<QTextBlock>(block)).get();
+        for (int i = 0; i < blockLayout->lineCount(); ++i) {
+            const QTextLine line = blockLayout->lineAt(i);
+            const double top = origin.y() + line.y();
+            lines_.push_back({blockLayout, i, origin, top, top + line.height(),
+                              origin + QPointF(line.x() + line.naturalTextWidth(), line.y() + line.ascent()),
+                              i == 0 ? listItem : nullptr});
+        }
+    }
+}
+
+void PrintedText::FindBreaks()
+{
+    // A line's end is a place to break when no other line spans it (the
+    // cells of a table side by side).
+    std::vector<std::pair<double, double>> spans;
+    for (const Line& line : lines_)
+        spans.emplace_back(line.top, line.bottom);
+    std::sort(spans.begin(), spans.end());
+    std::vector<double> bottoms;
+    for (const auto& span : spans)
+        bottoms.push_back(span.second);
+    std::sort(bottoms.begin(), bottoms.end());
+    bottoms.erase(std::unique(bottoms.begin(), bottoms.end()), bottoms.end());
+    std::size_t next = 0;
+    double reach = 0;
+    for (const double bottom : bottoms) {
+        while (next < spans.size() && spans[next].first < bottom) {
+            reach = std::max(reach, spans[next].second);
+            ++next;
+        }
+        if (reach <= bottom + 0.01)
+            breaks_.push_back(bottom);
+    }
+    const double height = document_ ? document_->size().height() : 0;
+    if (!breaks_.empty() && breaks_.back() < height)
+        breaks_.push_back(height);
+}
+
 double PrintedText::BandEnd(double from, double limit) const
 {
-    const auto after = std::upper_bound(lineBottoms_.begin(), lineBottoms_.end(), limit + 0.01);
-    if (after == lineBottoms_.begin())
+    const auto after = std::upper_bound(breaks_.begin(), breaks_.end(), limit + 0.01);
+    if (after == breaks_.begin())
         return from;
     return std::max(from, *std::prev(after));
 }
 
 double PrintedText::NextLineEnd(double from) const
 {
-    const auto next = std::upper_bound(lineBottoms_.begin(), lineBottoms_.end(), from + 0.01);
-    return next == lineBottoms_.end() ? Height() : *next;
+    const auto next = std::upper_bound(breaks_.begin(), breaks_.end(), from + 0.01);
+    return next == breaks_.end() ? Height() : *next;
 }
 
 void PrintedText::Draw(QPainter& painter, QPointF topLeft, double from, double to) const
 {
     if (to <= from)
         return;
-    // Line by line, each line of the band once: the document's own drawing
-    // would put the whole of a long paragraph in the file, hidden or not,
-    // on every page it crosses.
+    // Line by line: the document's own drawing would put the whole of a long
+    // paragraph in the file, hidden or not, on every page it crosses.
     painter.save();
     painter.translate(topLeft.x(), topLeft.y() - from);
     painter.setPen(Qt::black);
-    QAbstractTextDocumentLayout* layout = document_->documentLayout();
-    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* blockLayout = block.layout();
-        if (blockLayout == nullptr || blockLayout->lineCount() == 0)
+    for (const Line& line : lines_) {
+        if (line.layout == nullptr || line.top < from - 0.5 || line.bottom > to + 0.5)
             continue;
-        const QRectF box = layout->blockBoundingRect(block);
-        if (box.bottom() <= from || box.top() >= to)
-            continue;
-        for (int i = 0; i < blockLayout->lineCount(); ++i) {
-            const QTextLine line = blockLayout->lineAt(i);
-            const double top = box.top() + line.y();
-            if (top < from - 0.5 || top + line.height() > to + 0.5)
-                continue;
-            // The marker first, so that the file reads it before its item.
-            if (i == 0 && block.textList() != nullptr)
-                DrawListMarker(painter, block, box.topLeft() + QPointF(line.x(), line.y() + line.ascent()));
-            line.draw(&painter, box.topLeft());
-        }
+        // The marker first, so that the file reads it before its item.
+        if (line.listItem != nullptr)
+            DrawListMarker(painter, *line.listItem, QPointF(line.origin.x() + line.layout->lineAt(line.index).x(),
+                                                            line.end.y()));
+        line.layout->lineAt(line.index).draw(&painter, line.origin);
     }
     painter.restore();
 }
@@ -160,16 +197,19 @@ void PrintedText::DrawListMarker(QPainter& painter, const QTextBlock& block, QPo
     const QFont font = block.charFormat().font();
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    painter.drawText(baselineStart - QPointF(metrics.horizontalAdvance(marker) + metrics.averageCharWidth(), 0), marker);
+    painter.drawText(baselineStart - QPointF(metrics.horizontalAdvance(marker) + metrics.averageCharWidth(), 0),
+                     marker);
 }
 
 QPointF PrintedText::LineEndAbove(double y) const
 {
     QPointF end;
-    for (const LineEnd& line : lineEnds_) {
-        if (line.bottom > y + 0.01)
-            break;
-        end = line.end;
+    double lowest = -1;
+    for (const Line& line : lines_) {
+        if (line.bottom <= y + 0.01 && line.bottom >= lowest) {
+            lowest = line.bottom;
+            end = line.end;
+        }
     }
     return end;
 }

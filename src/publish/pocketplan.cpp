@@ -95,6 +95,8 @@ bool MakePictures(std::vector<PlanPicture>& pictures, const PocketPictureMaker& 
                 picture.sizes = make(*picture.file);
             } catch (const std::exception& error) {
                 picture.failure = FrenchErrorMessage(error.what());
+            } catch (...) {
+                picture.failure = "l'image n'a pas pu être lue";
             }
             {
                 const std::lock_guard lock(mutex);
@@ -293,17 +295,24 @@ private:
         if (shot.cam.startImage.empty() && shot.cam.endImage.empty())
             return;
         out_ += both ? "<div class=\"pics two\">\n" : "<div class=\"pics\">\n";
-        for (const auto& [name, which] : {std::pair{&shot.cam.startImage, "début"}, std::pair{&shot.cam.endImage, "fin"}}) {
-            const PlanPicture* picture = PictureNamed(*name);
+        struct Side {
+            const std::string* name;
+            const char* alt;
+            const char* caption;
+        };
+        for (const Side& side : {Side{&shot.cam.startImage, ", image de début", "Début"},
+                                 Side{&shot.cam.endImage, ", image de fin", "Fin"}}) {
+            const PlanPicture* picture = PictureNamed(*side.name);
             if (picture == nullptr)
                 continue;
             out_ += "<figure>";
             if (picture->sizes)
-                Image(picture->sizes->shot, "Plan " + std::to_string(number) + ", image de " + which);
+                Image(picture->sizes->shot, "Plan " + std::to_string(number) + side.alt);
             else
-                out_ += "<p class=\"missing\">Image « " + Plain(picture->name) + " » absente</p>";
+                out_ += "<p class=\"missing\">Image « " + Plain(picture->name)
+                        + (picture->file ? " » illisible</p>" : " » introuvable</p>");
             if (both)
-                out_ += std::string("<figcaption>") + (which[0] == 'd' ? "Début" : "Fin") + "</figcaption>";
+                out_ += std::string("<figcaption>") + side.caption + "</figcaption>";
             out_ += "</figure>\n";
         }
         out_ += "</div>\n";

@@ -263,8 +263,8 @@ TEST(PocketPlan, EachPictureIsMadeOnceAndEmbedded)
               std::string::npos);
     EXPECT_NE(plan->html.find("width=\"1024\" height=\"768\" alt=\"Plan 1, image de début\""), std::string::npos);
     // What could not be embedded shows as its name and is told.
-    EXPECT_NE(plan->html.find("Image « b.jpg » absente"), std::string::npos);
-    EXPECT_NE(plan->html.find("Image « absente.jpg » absente"), std::string::npos);
+    EXPECT_NE(plan->html.find("Image « b.jpg » illisible"), std::string::npos);
+    EXPECT_NE(plan->html.find("Image « absente.jpg » introuvable"), std::string::npos);
     ASSERT_EQ(plan->warnings.size(), 3u);
     EXPECT_NE(plan->warnings[0].find("le décodeur refuse « b »"), std::string::npos) << plan->warnings[0];
     EXPECT_NE(plan->warnings[1].find("absente.jpg"), std::string::npos);

@@ -540,7 +540,7 @@ private slots:
                      QStringLiteral("\nL'image « debut1.jpg » n'est pas dans le plan de poche : le fichier n'est pas "
                                     "dans le dossier des images.")),
                  qPrintable(editor.prompts.messages.first()));
-        QVERIFY(swtest::ReadBytes(plan.toStdString()).find("Image « debut1.jpg » absente") != std::string::npos);
+        QVERIFY(swtest::ReadBytes(plan.toStdString()).find("Image « debut1.jpg » introuvable") != std::string::npos);
     }
 
     // ------------------------------------------------------------ looks
