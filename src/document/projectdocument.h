@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <string>
 
 #include "layout/htmprefs.h"
 #include "model/eventlist.h"
@@ -18,6 +20,9 @@ struct ProjectDocument {
     TsRprt Report;
     THTMPrefs HTMPrefs;
     TStylePrefs StylePrefs;
+    // The extension block's entries other than the shot ids, by key, among
+    // them those of a later version, which are kept as they are.
+    std::map<std::string, std::string> Extensions;
     // The version of the last file read; 3 once a file has been written.
     std::int32_t FileVersion = 3;
     // The bytes after the style block of the last file read, which this

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "document/projectextensions.h"
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "model/stablehash.h"
@@ -22,6 +23,7 @@ std::string ProjectFileBytes(const ProjectDocument& document)
     // The layout block comes before the style block.
     document.HTMPrefs.SaveToWriter(writer);
     document.StylePrefs.SaveToWriter(writer);
+    WriteExtensionBlock(writer, document);
     return writer.Bytes();
 }
 
@@ -100,6 +102,7 @@ void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
     loaded.EventList.Clear();
     loaded.GenInfo.Clear();
     loaded.Report.text.clear();
+    loaded.Extensions.clear();
 
     ValueReader reader(bytes);
     loaded.FileVersion = reader.GetInteger();
@@ -111,7 +114,8 @@ void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
         loaded.HTMPrefs.LoadFromReader(reader);
     if (loaded.FileVersion > 0)
         loaded.StylePrefs.LoadFromReader(reader);
-    loaded.UnknownTrailingBytes = reader.Remaining();
+    const std::size_t extensions = ReadExtensionBlock(reader.Rest(), loaded);
+    loaded.UnknownTrailingBytes = reader.Remaining() - extensions;
 
     document = std::move(loaded);
 }

@@ -123,6 +123,8 @@ void TDocument::DuplicateShot(std::size_t index)
     TEvent copy = project_.EventList.Event(index);
     const std::string original = copy.name;
     copy.name = CopyName(project_.EventList, original);
+    // A copy is a shot of its own: it gets its own id when a timeline needs one.
+    copy.id.clear();
     project_.EventList.CheckInsert(index + 1);
     Push(new TPlaceShotCommand(*this, ShotStepText("Dupliquer", original), index + 1, std::move(copy), false));
 }

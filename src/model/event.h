@@ -15,6 +15,10 @@ public:
     std::string sound;
     std::string dialogue;
     TCam cam;
+    // The shot's id for life, which timelines carry so that a cut comes back
+    // to its shots; empty until a timeline is first exported. Not part of the
+    // one-line text form: it is stored in the project file's extension block.
+    std::string id;
 
     // name, action, sound and dialogue, each ended by FieldSep, then the form of cam.
     std::string ToText() const;

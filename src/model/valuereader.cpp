@@ -122,4 +122,9 @@ std::string_view ValueReader::TakeBytes(std::uint64_t count)
     return taken;
 }
 
+std::string_view ValueReader::Rest() const
+{
+    return std::string_view(bytes_).substr(position_);
+}
+
 } // namespace sw

@@ -27,6 +27,8 @@ public:
 
     // Bytes not read yet.
     std::size_t Remaining() const;
+    // Those bytes themselves.
+    std::string_view Rest() const;
 
 private:
     std::uint8_t PeekTag();

@@ -280,3 +280,27 @@ TEST(DocumentModified, ReadingTheProjectMakesNoStep)
 
 } // namespace
 } // namespace sw
+
+namespace sw {
+namespace {
+
+// A shot keeps its id through a rename and a move; its copy is a shot of its
+// own, without the original's id.
+TEST(DocumentShots, TheIdStaysWithItsShotAndACopyHasNone)
+{
+    TDocument document;
+    ProjectDocument project = ProjectWith({"a", "b"});
+    project.EventList.Event(0).id = "id-a";
+    document.Reset(project);
+    document.DuplicateShot(0);
+    document.MoveShot(0, 2);
+    EXPECT_EQ(Names(document), (std::vector<std::string>{"a (copie)", "b", "a"}));
+    EXPECT_EQ(document.Project().EventList.Event(0).id, "");
+    EXPECT_EQ(document.Project().EventList.Event(2).id, "id-a");
+    document.Undo();
+    document.Undo();
+    EXPECT_EQ(document.Project().EventList.Event(0).id, "id-a");
+}
+
+} // namespace
+} // namespace sw
