@@ -6,9 +6,11 @@
 set -euo pipefail
 
 purpose=${1:-test}
-packages=(build-essential cmake pkg-config libgumbo-dev qt6-base-dev qt6-translations-l10n libqt6svg6 qt6-image-formats-plugins fonts-dejavu-core)
+packages=(build-essential cmake pkg-config libgumbo-dev qt6-base-dev qt6-translations-l10n libqt6svg6 qt6-image-formats-plugins fonts-dejavu-core
+  qt6-multimedia-dev gstreamer1.0-plugins-good libavcodec-dev libavformat-dev libswscale-dev libswresample-dev)
 if [ "$purpose" = test ]; then
-  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev chromium poppler-utils tidy python3 appstream dpkg-dev)
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev chromium poppler-utils tidy python3 appstream dpkg-dev
+    ffmpeg melt xvfb xauth)
 fi
 
 missing=()

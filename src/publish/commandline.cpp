@@ -15,6 +15,8 @@
 #include "publish/pocketplan.h"
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
+#include "timeline/animaticsettings.h"
+#include "model/textconv.h"
 #include "model/systemtext.h"
 
 namespace sw {
@@ -27,6 +29,8 @@ constexpr const char* kUsage =
     "              shotweave --pdf PROJET.vid SORTIE.pdf [--grid 2x3] [--paper a4]\n"
     "              shotweave --csv PROJET.vid SORTIE.csv\n"
     "              shotweave --share PROJET.vid SORTIE.html\n"
+    "              shotweave --animatic PROJET.vid SORTIE.mp4 [--fps 25] [--size 1920x1080]\n"
+    "                        [--audio SON] [--captions]\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -44,6 +48,14 @@ constexpr const char* kUsage =
     "                      écrit le plan de poche : un seul fichier HTML, images\n"
     "                      comprises, à lire hors ligne sur un téléphone ou un\n"
     "                      ordinateur, puis s'arrête\n"
+    "  --animatic PROJET.vid SORTIE.mp4\n"
+    "                      écrit l'animatique en vidéo H.264, chaque plan pendant\n"
+    "                      sa durée, puis s'arrête ; --fps 24, 25 ou 30 images\n"
+    "                      par seconde (celles du projet par défaut), --size\n"
+    "                      LARGEURxHAUTEUR (1920x1080 par défaut), --audio une\n"
+    "                      bande son WAV, MP3 ou OGG (celle du projet par\n"
+    "                      défaut), --captions le numéro, le nom et le dialogue\n"
+    "                      sur l'image\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -84,36 +96,84 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     return PublishProjectSite(ReadProjectFile(file, notifier), file, notifier);
 }
 
+enum class Mode { Pdf, Csv, Share, Animatic };
+
+std::optional<Mode> ModeOf(const std::string& argument)
+{
+    static const std::pair<const char*, Mode> kModes[] = {
+        {"--pdf", Mode::Pdf}, {"--csv", Mode::Csv}, {"--share", Mode::Share}, {"--animatic", Mode::Animatic}};
+    for (const auto& [name, mode] : kModes)
+        if (argument == name)
+            return mode;
+    return std::nullopt;
+}
+
 struct ExportArguments {
+    Mode mode = Mode::Csv;
     std::filesystem::path project;
     std::filesystem::path output;
     PlanOptions options;
+    std::optional<int> fps;
+    std::optional<VideoSize> size;
+    std::filesystem::path audio;
+    bool captions = false;
 };
 
-// "--pdf FILE OUT [--grid CxR] [--paper P]" or "--csv FILE OUT"; the usage
-// complaint when they are not that.
-std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args, bool takesPlanOptions,
-                                           std::string& complaint)
+// Reads the value of an option the mode takes into parsed; false with the
+// complaint when the value is not one the option takes.
+bool TakeOption(const std::string& option, const std::string& value, ExportArguments& parsed, std::string& complaint)
+{
+    bool taken = false;
+    if (option == "--grid") {
+        const auto grid = ParsePanelGrid(value);
+        if (!(taken = grid.has_value()))
+            complaint = "--grid prend 1x1, 2x2, 2x3 ou 3x4";
+        else
+            parsed.options.grid = *grid;
+    } else if (option == "--paper") {
+        const auto paper = ParsePlanPaper(value);
+        if (!(taken = paper.has_value()))
+            complaint = "--paper prend a4 ou letter";
+        else
+            parsed.options.paper = *paper;
+    } else if (option == "--fps") {
+        int fps = 0;
+        if (!(taken = TryStrToInt(value, fps) && IsAnimaticFps(fps)))
+            complaint = "--fps prend 24, 25 ou 30";
+        else
+            parsed.fps = fps;
+    } else if (option == "--size") {
+        parsed.size = ParseVideoSize(value);
+        if (!(taken = parsed.size.has_value()))
+            complaint = "--size prend LARGEURxHAUTEUR, deux nombres pairs de 64 à 4096 (1280x720)";
+    } else {
+        if (!(taken = !value.empty()))
+            complaint = "--audio prend un fichier de son";
+        else
+            parsed.audio = std::filesystem::absolute(value);
+    }
+    return taken;
+}
+
+// "MODE FILE OUT" and the options the mode takes; the usage complaint when
+// the arguments are not that.
+std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args, std::string& complaint)
 {
     std::vector<std::string> files;
     ExportArguments parsed;
+    parsed.mode = *ModeOf(args.front());
+    const bool plan = parsed.mode == Mode::Pdf;
+    const bool video = parsed.mode == Mode::Animatic;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (takesPlanOptions && arg == "--grid" && hasValue) {
-            const auto grid = ParsePanelGrid(args[++i]);
-            if (!grid) {
-                complaint = "--grid prend 1x1, 2x2, 2x3 ou 3x4";
+        const bool takesValue = ((arg == "--grid" || arg == "--paper") && plan) ||
+                                ((arg == "--fps" || arg == "--size" || arg == "--audio") && video);
+        if (takesValue && hasValue) {
+            if (!TakeOption(arg, args[++i], parsed, complaint))
                 return std::nullopt;
-            }
-            parsed.options.grid = *grid;
-        } else if (takesPlanOptions && arg == "--paper" && hasValue) {
-            const auto paper = ParsePlanPaper(args[++i]);
-            if (!paper) {
-                complaint = "--paper prend a4 ou letter";
-                return std::nullopt;
-            }
-            parsed.options.paper = *paper;
+        } else if (video && arg == "--captions") {
+            parsed.captions = true;
         } else if (arg.empty() || arg.starts_with("--")) {
             complaint = arg.empty() ? "un nom de fichier vide" : "option inconnue : " + arg;
             return std::nullopt;
@@ -166,6 +226,34 @@ void ExportPocketPlan(const ExportArguments& arguments, const PocketPlanWriter& 
         err << "shotweave: attention : " << warning << "\n";
 }
 
+void ExportAnimatic(const ExportArguments& arguments, const AnimaticWriter& writeAnimatic, std::ostream& err)
+{
+    CheckExportIsNotTheProject(arguments.project, arguments.output);
+    StreamNotifier notifier(err);
+    const ProjectDocument project = ReadProjectFile(arguments.project, notifier);
+    const AnimaticSettings settings = ReadAnimaticSettings(project);
+    VideoOptions options;
+    options.fps = arguments.fps.value_or(settings.fps);
+    if (arguments.size) {
+        options.width = arguments.size->width;
+        options.height = arguments.size->height;
+    }
+    options.captions = arguments.captions;
+    options.audio = arguments.audio;
+    // The project's soundtrack may name a file of another machine: without
+    // it the video is silent, and that is said.
+    if (options.audio.empty() && !settings.soundtrack.empty()) {
+        std::error_code error;
+        const std::filesystem::path soundtrack(settings.soundtrack);
+        if (std::filesystem::is_regular_file(soundtrack, error))
+            options.audio = soundtrack;
+        else
+            err << "shotweave: attention : la bande son du projet, " << settings.soundtrack
+                << ", est introuvable : la vidéo sera muette\n";
+    }
+    writeAnimatic(arguments.output, project, ImageFolderOf(SiteFolderOf(arguments.project)), options);
+}
+
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
     err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
@@ -173,22 +261,33 @@ int ReportFailure(std::ostream& err, const std::exception& error)
 }
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const PlanPdfWriter& writePdf, const PocketPlanWriter& writePocketPlan)
+              const CommandLineTools& tools)
 {
-    const bool pdf = args.front() == "--pdf";
     std::string complaint;
-    const auto arguments = ParseExport(args, pdf, complaint);
-    if (!arguments || (pdf && !writePdf)) {
-        err << "shotweave: " << (arguments ? "ce programme ne peut pas dessiner de PDF" : complaint) << "\n" << kUsage;
+    const auto arguments = ParseExport(args, complaint);
+    if (arguments && arguments->mode == Mode::Pdf && !tools.writePdf)
+        complaint = "ce programme ne peut pas dessiner de PDF";
+    if (arguments && arguments->mode == Mode::Animatic && !tools.writeAnimatic)
+        complaint = "ce programme ne peut pas écrire de vidéo";
+    if (!arguments || !complaint.empty()) {
+        err << "shotweave: " << complaint << "\n" << kUsage;
         return 2;
     }
     try {
-        if (pdf)
-            ExportPdf(*arguments, writePdf, err);
-        else if (args.front() == "--share")
-            ExportPocketPlan(*arguments, writePocketPlan, err);
-        else
+        switch (arguments->mode) {
+        case Mode::Pdf:
+            ExportPdf(*arguments, tools.writePdf, err);
+            break;
+        case Mode::Csv:
             ExportCsv(*arguments, err);
+            break;
+        case Mode::Share:
+            ExportPocketPlan(*arguments, tools.writePocketPlan, err);
+            break;
+        case Mode::Animatic:
+            ExportAnimatic(*arguments, tools.writeAnimatic, err);
+            break;
+        }
     } catch (const std::exception& error) {
         return ReportFailure(err, error);
     }
@@ -199,7 +298,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 } // namespace
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  const PlanPdfWriter& writePdf, const PocketPlanWriter& writePocketPlan)
+                                  const CommandLineTools& tools)
 {
     if (args.empty())
         return std::nullopt;
@@ -225,8 +324,8 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ost
             return ReportFailure(err, error);
         }
     }
-    if (first == "--pdf" || first == "--csv" || first == "--share")
-        return RunExport(args, out, err, writePdf, writePocketPlan);
+    if (ModeOf(first))
+        return RunExport(args, out, err, tools);
     if (first.starts_with("--")) {
         err << "shotweave: option inconnue : " << first << "\n" << kUsage;
         return 2;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "export/planoptions.h"
+#include "timeline/animaticvideo.h"
 
 namespace sw {
 
@@ -23,25 +24,38 @@ using PlanPdfWriter = std::function<void(const std::filesystem::path& pdfFile, c
 using PocketPlanWriter = std::function<std::vector<std::string>(
     const std::filesystem::path& htmlFile, const ProjectDocument& project, const std::filesystem::path& imgDir)>;
 
+// What the headless modes draw and encode with Qt and libav, which the core
+// does not know: the program passes them in. A mode whose tool is missing
+// is refused as bad usage, except --share, whose pictures then show as
+// their names.
+struct CommandLineTools {
+    PlanPdfWriter writePdf;
+    PocketPlanWriter writePocketPlan;
+    AnimaticWriter writeAnimatic;
+};
+
 // Runs the headless modes of the program (--publish, --pdf, --csv, --share,
-// --help, --version). Returns the process exit code, or nothing when the arguments
-// ask for the editor.
+// --animatic, --help, --version). Returns the process exit code, or nothing
+// when the arguments ask for the editor.
 //   --publish FILE.vid  reads the project and publishes its site into the
 //                       site folder beside it (created with its "img" folder
 //                       when missing); the project file is only read.
 //   --pdf FILE.vid OUT.pdf [--grid CxR] [--paper a4|letter]
-//                       writes the whole plan with writePdf; without one,
-//                       the mode is refused as bad usage.
+//                       writes the whole plan with tools.writePdf.
 //   --csv FILE.vid OUT.csv
 //                       writes the shot list as CSV.
 //   --share FILE.vid OUT.html
-//                       writes the pocket plan with writePocketPlan; without
-//                       one, its pictures show as their names.
+//                       writes the pocket plan with tools.writePocketPlan.
+//   --animatic FILE.vid OUT.mp4 [--fps 24|25|30] [--size WxH] [--audio FILE]
+//              [--captions]
+//                       encodes the animatic with tools.writeAnimatic, at
+//                       the project's rate unless --fps gives one, 1920x1080
+//                       unless --size gives another, with the project's
+//                       soundtrack unless --audio gives one.
 // Exit 0 on success, 1 with a message on err on any error, 2 on bad usage.
 // Outputs are written atomically; the project file is only read. Messages
 // are UTF-8: the confirmation goes to out, announcements and errors to err.
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                                  const PlanPdfWriter& writePdf = {},
-                                  const PocketPlanWriter& writePocketPlan = {});
+                                  const CommandLineTools& tools = {});
 
 } // namespace sw

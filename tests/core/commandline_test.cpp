@@ -11,6 +11,7 @@
 #include "export/shotlistcsv.h"
 #include "model/valuewriter.h"
 #include "publish/commandline.h"
+#include "timeline/animaticsettings.h"
 #include "testsupport.h"
 
 namespace {
@@ -27,12 +28,23 @@ struct Outcome {
     std::string err;
 };
 
+Outcome RunWithTools(const std::vector<std::string>& args, const sw::CommandLineTools& tools)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome run;
+    run.exitCode = sw::RunCommandLine(args, out, err, tools);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
 Outcome RunWith(const std::vector<std::string>& args, const sw::PlanPdfWriter& writePdf = {})
 {
     std::ostringstream out;
     std::ostringstream err;
     Outcome run;
-    run.exitCode = sw::RunCommandLine(args, out, err, writePdf);
+    run.exitCode = sw::RunCommandLine(args, out, err, {writePdf, {}, {}});
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -368,6 +380,102 @@ TEST(CommandLineExportTest, BadUsageExitsTwoAndErrorsExitOneWritingNothing)
 
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(ReadAll(file), before);
+}
+
+struct VideoCall {
+    int calls = 0;
+    fs::path videoFile;
+    fs::path imgDir;
+    std::size_t shots = 0;
+    sw::VideoOptions options;
+};
+
+sw::CommandLineTools VideoTools(VideoCall& call)
+{
+    sw::CommandLineTools tools;
+    tools.writeAnimatic = [&call](const fs::path& videoFile, const sw::ProjectDocument& project, const fs::path& imgDir,
+                                  const sw::VideoOptions& options) {
+        ++call.calls;
+        call.videoFile = videoFile;
+        call.imgDir = imgDir;
+        call.shots = project.EventList.Count();
+        call.options = options;
+    };
+    return tools;
+}
+
+TEST(CommandLineExportTest, AnimaticTakesTheProjectsRateAndSoundtrackUnlessTheOptionsGiveOthers)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "court.vid";
+    const fs::path soundtrack = temp.Path() / "musique temporaire.ogg";
+    WriteAll(soundtrack, "OggS");
+    sw::ProjectDocument project = SampleProject();
+    sw::StoreAnimaticSettings(project, {30, 2, 8, soundtrack.string()});
+    sw::SaveProject(project, file);
+    const std::string before = ReadAll(file);
+    const fs::path video = temp.Path() / "animatique.mp4";
+
+    VideoCall plain;
+    const Outcome run = RunWithTools({"--animatic", file.string(), video.string()}, VideoTools(plain));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, video.string() + "\n");
+    EXPECT_EQ(plain.calls, 1);
+    EXPECT_EQ(plain.videoFile, video);
+    EXPECT_EQ(plain.imgDir, temp.Path() / "court" / "img");
+    EXPECT_EQ(plain.shots, 3u);
+    EXPECT_EQ(plain.options.fps, 30);
+    EXPECT_EQ(plain.options.width, 1920);
+    EXPECT_EQ(plain.options.height, 1080);
+    EXPECT_EQ(plain.options.audio, soundtrack);
+    EXPECT_FALSE(plain.options.captions);
+
+    VideoCall chosen;
+    const fs::path other = temp.Path() / "autre.wav";
+    ASSERT_EQ(RunWithTools({"--animatic", "--fps", "24", file.string(), video.string(), "--size", "1280x720",
+                            "--audio", other.string(), "--captions"},
+                           VideoTools(chosen))
+                  .exitCode,
+              0);
+    EXPECT_EQ(chosen.options.fps, 24);
+    EXPECT_EQ(chosen.options.width, 1280);
+    EXPECT_EQ(chosen.options.height, 720);
+    EXPECT_EQ(chosen.options.audio, other);
+    EXPECT_TRUE(chosen.options.captions);
+
+    // A soundtrack of another machine: the video is silent, and that is said.
+    fs::remove(soundtrack);
+    VideoCall silent;
+    const Outcome mute = RunWithTools({"--animatic", file.string(), video.string()}, VideoTools(silent));
+    EXPECT_EQ(mute.exitCode, 0);
+    EXPECT_TRUE(silent.options.audio.empty());
+    EXPECT_NE(mute.err.find("musique temporaire.ogg, est introuvable"), std::string::npos) << mute.err;
+    EXPECT_EQ(ReadAll(file), before);
+}
+
+TEST(CommandLineExportTest, AnimaticRefusesWrongOptionsAndAProgramWithoutAnEncoder)
+{
+    TemporaryFolder temp;
+    const fs::path file = temp.Path() / "court.vid";
+    sw::ProjectDocument project = SampleProject();
+    sw::SaveProject(project, file);
+    const std::string out = (temp.Path() / "a.mp4").string();
+    VideoCall call;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--animatic", file.string(), out, "--fps", "60"},
+          {"--animatic", file.string(), out, "--size", "1279x720"}, {"--animatic", file.string(), out, "--audio"},
+          {"--animatic", file.string(), out, "--grid", "2x2"}, {"--animatic", file.string()},
+          {"--csv", file.string(), out, "--captions"}}) {
+        const Outcome run = RunWithTools(args, VideoTools(call));
+        EXPECT_EQ(run.exitCode, 2) << args.back();
+        EXPECT_NE(run.err.find("Utilisation : "), std::string::npos);
+    }
+    EXPECT_EQ(call.calls, 0);
+    const Outcome noEncoder = RunWith({"--animatic", file.string(), out});
+    EXPECT_EQ(noEncoder.exitCode, 2);
+    EXPECT_NE(noEncoder.err.find("ne peut pas écrire de vidéo"), std::string::npos);
+    EXPECT_EQ(RunWithTools({"--animatic", file.string(), file.string()}, VideoTools(call)).exitCode, 1);
+    EXPECT_EQ(call.calls, 0);
 }
 
 } // namespace
