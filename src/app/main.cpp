@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
-    const sw::CommandLineTools tools{HeadlessPdfWriter(argc, argv), HeadlessPocketPlanWriter(argc, argv), {}};
+    const sw::CommandLineTools tools{HeadlessPdfWriter(argc, argv), HeadlessPocketPlanWriter(argc, argv), {}, {}};
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;
 

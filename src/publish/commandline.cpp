@@ -16,6 +16,11 @@
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "timeline/animaticsettings.h"
+#include "timeline/shotids.h"
+#include "timeline/timelineexport.h"
+#include "timeline/timelineformats.h"
+#include "document/projectlock.h"
+#include "model/editoridentity.h"
 #include "model/textconv.h"
 #include "model/systemtext.h"
 
@@ -31,6 +36,7 @@ constexpr const char* kUsage =
     "              shotweave --share PROJET.vid SORTIE.html\n"
     "              shotweave --animatic PROJET.vid SORTIE.mp4 [--fps 25] [--size 1920x1080]\n"
     "                        [--audio SON] [--captions]\n"
+    "              shotweave --timeline PROJET.vid SORTIE.otio|.edl|.fcpxml|.mlt [--fps 25]\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -56,6 +62,14 @@ constexpr const char* kUsage =
     "                      bande son WAV, MP3 ou OGG (celle du projet par\n"
     "                      défaut), --captions le numéro, le nom et le dialogue\n"
     "                      sur l'image\n"
+    "  --timeline PROJET.vid SORTIE.otio|.edl|.fcpxml|.mlt\n"
+    "                      écrit la timeline du film pour le logiciel de montage\n"
+    "                      (OpenTimelineIO, EDL CMX 3600, Final Cut Pro XML ou\n"
+    "                      MLT pour Shotcut et Kdenlive), un plan par clip, et\n"
+    "                      les cartons des plans sans image dans le dossier\n"
+    "                      SORTIE_media, puis s'arrête ; à la première\n"
+    "                      exportation, les plans reçoivent un identifiant\n"
+    "                      enregistré dans le projet ; --fps 24, 25 ou 30\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -96,12 +110,13 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     return PublishProjectSite(ReadProjectFile(file, notifier), file, notifier);
 }
 
-enum class Mode { Pdf, Csv, Share, Animatic };
+enum class Mode { Pdf, Csv, Share, Animatic, Timeline };
 
 std::optional<Mode> ModeOf(const std::string& argument)
 {
     static const std::pair<const char*, Mode> kModes[] = {
-        {"--pdf", Mode::Pdf}, {"--csv", Mode::Csv}, {"--share", Mode::Share}, {"--animatic", Mode::Animatic}};
+        {"--pdf", Mode::Pdf}, {"--csv", Mode::Csv}, {"--share", Mode::Share}, {"--animatic", Mode::Animatic},
+        {"--timeline", Mode::Timeline}};
     for (const auto& [name, mode] : kModes)
         if (argument == name)
             return mode;
@@ -164,11 +179,13 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     parsed.mode = *ModeOf(args.front());
     const bool plan = parsed.mode == Mode::Pdf;
     const bool video = parsed.mode == Mode::Animatic;
+    const bool timeline = parsed.mode == Mode::Timeline;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         const bool takesValue = ((arg == "--grid" || arg == "--paper") && plan) ||
-                                ((arg == "--fps" || arg == "--size" || arg == "--audio") && video);
+                                ((arg == "--fps" || arg == "--size" || arg == "--audio") && video) ||
+                                (arg == "--fps" && timeline);
         if (takesValue && hasValue) {
             if (!TakeOption(arg, args[++i], parsed, complaint))
                 return std::nullopt;
@@ -187,6 +204,10 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     }
     parsed.project = std::filesystem::absolute(files[0]);
     parsed.output = std::filesystem::absolute(files[1]);
+    if (timeline && !TimelineFormatOf(parsed.output)) {
+        complaint = "--timeline écrit un fichier .otio, .edl, .fcpxml ou .mlt";
+        return std::nullopt;
+    }
     return parsed;
 }
 
@@ -254,6 +275,35 @@ void ExportAnimatic(const ExportArguments& arguments, const AnimaticWriter& writ
     writeAnimatic(arguments.output, project, ImageFolderOf(SiteFolderOf(arguments.project)), options);
 }
 
+// The clips carry the shots' ids, given at the first export and kept in the
+// project file, so that the cut comes back to its shots. A project open in
+// a running editor, or holding a later version's data, which a save would
+// drop, is left as it is: its clips then go without ids.
+void ExportTimeline(const ExportArguments& arguments, const TitleCardWriter& writeCard, std::ostream& err)
+{
+    CheckExportIsNotTheProject(arguments.project, arguments.output);
+    StreamNotifier notifier(err);
+    ProjectDocument project = ReadProjectFile(arguments.project, notifier);
+    ProjectDocument withIds = project;
+    if (const std::size_t given = AssignMissingShotIds(withIds.EventList); given > 0) {
+        if (const auto holder = OtherRunningHolder(arguments.project, NewEditorIdentity())) {
+            err << "shotweave: attention : le projet est ouvert dans un éditeur : les plans n'ont pas reçu "
+                   "d'identifiant ; exportez la timeline depuis l'éditeur pour qu'ils en reçoivent\n";
+        } else if (project.UnknownTrailingBytes > 0) {
+            err << "shotweave: attention : le projet contient des données d'une version plus récente, qu'un "
+                   "enregistrement perdrait : les plans n'ont pas reçu d'identifiant\n";
+        } else {
+            RunFileAction(FileAction::SaveProject, arguments.project,
+                          [&] { SaveProjectWithBackup(withIds, arguments.project, true); });
+            err << "shotweave: " << given << (given == 1 ? " plan a reçu son identifiant" : " plans ont reçu leur identifiant")
+                << ", enregistré dans " << arguments.project.string() << "\n";
+            project = std::move(withIds);
+        }
+    }
+    const int fps = arguments.fps.value_or(ReadAnimaticSettings(project).fps);
+    WriteTimelineFile(arguments.output, project, ImageFolderOf(SiteFolderOf(arguments.project)), fps, writeCard);
+}
+
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
     err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
@@ -269,6 +319,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         complaint = "ce programme ne peut pas dessiner de PDF";
     if (arguments && arguments->mode == Mode::Animatic && !tools.writeAnimatic)
         complaint = "ce programme ne peut pas écrire de vidéo";
+    if (arguments && arguments->mode == Mode::Timeline && !tools.writeTitleCard)
+        complaint = "ce programme ne peut pas dessiner les cartons des plans";
     if (!arguments || !complaint.empty()) {
         err << "shotweave: " << complaint << "\n" << kUsage;
         return 2;
@@ -286,6 +338,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             break;
         case Mode::Animatic:
             ExportAnimatic(*arguments, tools.writeAnimatic, err);
+            break;
+        case Mode::Timeline:
+            ExportTimeline(*arguments, tools.writeTitleCard, err);
             break;
         }
     } catch (const std::exception& error) {

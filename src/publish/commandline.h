@@ -9,6 +9,7 @@
 
 #include "export/planoptions.h"
 #include "timeline/animaticvideo.h"
+#include "timeline/timelineexport.h"
 
 namespace sw {
 
@@ -32,10 +33,11 @@ struct CommandLineTools {
     PlanPdfWriter writePdf;
     PocketPlanWriter writePocketPlan;
     AnimaticWriter writeAnimatic;
+    TitleCardWriter writeTitleCard;
 };
 
 // Runs the headless modes of the program (--publish, --pdf, --csv, --share,
-// --animatic, --help, --version). Returns the process exit code, or nothing
+// --animatic, --timeline, --help, --version). Returns the process exit code, or nothing
 // when the arguments ask for the editor.
 //   --publish FILE.vid  reads the project and publishes its site into the
 //                       site folder beside it (created with its "img" folder
@@ -52,8 +54,15 @@ struct CommandLineTools {
 //                       the project's rate unless --fps gives one, 1920x1080
 //                       unless --size gives another, with the project's
 //                       soundtrack unless --audio gives one.
+//   --timeline FILE.vid OUT.otio|.edl|.fcpxml|.mlt [--fps 24|25|30]
+//                       writes the timeline (WriteTimelineFile), its title
+//                       cards drawn by tools.writeTitleCard; the shots
+//                       without an id get one first, saved into the project
+//                       file (with its backup) unless an editor has it open
+//                       or it holds a later version's data.
 // Exit 0 on success, 1 with a message on err on any error, 2 on bad usage.
-// Outputs are written atomically; the project file is only read. Messages
+// Outputs are written atomically; the project file is only read, but for
+// the ids --timeline gives. Messages
 // are UTF-8: the confirmation goes to out, announcements and errors to err.
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   const CommandLineTools& tools = {});

@@ -131,4 +131,13 @@ inline std::string PngHeaderClaiming(std::uint32_t width, std::uint32_t height)
            + chunk("IEND", "");
 }
 
+// Whether the golden files are being rewritten (SHOTWEAVE_REGENERATE_GOLDEN=1)
+// rather than compared: a test that regenerates fails, so that a
+// regeneration is never taken for a pass.
+inline bool RegeneratingGolden()
+{
+    const char* value = std::getenv("SHOTWEAVE_REGENERATE_GOLDEN");
+    return value != nullptr && std::string(value) == "1";
+}
+
 } // namespace sw::test
