@@ -9,6 +9,7 @@
 
 #include "app/editorstart.h"
 #include "app/frenchtranslations.h"
+#include "interchange/cutfile.h"
 #include "pictures/picturefiles.h"
 #include "printout/printout.h"
 #include "publish/pocketplan.h"
@@ -60,7 +61,10 @@ int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
-    const sw::CommandLineTools tools{HeadlessPdfWriter(argc, argv), HeadlessPocketPlanWriter(argc, argv), {}, {}};
+    sw::CommandLineTools tools;
+    tools.writePdf = HeadlessPdfWriter(argc, argv);
+    tools.writePocketPlan = HeadlessPocketPlanWriter(argc, argv);
+    tools.readCut = sw::ReadCutFile;
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;
 

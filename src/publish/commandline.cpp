@@ -37,6 +37,7 @@ constexpr const char* kUsage =
     "              shotweave --animatic PROJET.vid SORTIE.mp4 [--fps 25] [--size 1920x1080]\n"
     "                        [--audio SON] [--captions]\n"
     "              shotweave --timeline PROJET.vid SORTIE.otio|.edl|.fcpxml|.mlt [--fps 25]\n"
+    "              shotweave --apply-cut PROJET.vid MONTAGE.otio|.edl|.fcpxml|.mlt [--reorder]\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -70,6 +71,15 @@ constexpr const char* kUsage =
     "                      SORTIE_media, puis s'arrête ; à la première\n"
     "                      exportation, les plans reçoivent un identifiant\n"
     "                      enregistré dans le projet ; --fps 24, 25 ou 30\n"
+    "  --apply-cut PROJET.vid MONTAGE.otio|.edl|.fcpxml|.mlt\n"
+    "                      reprend les durées du montage réexporté par le\n"
+    "                      logiciel de montage : chaque plan reconnu (par son\n"
+    "                      identifiant, sinon par « N. nom ») prend la durée de\n"
+    "                      son clip, arrondie à la seconde ; affiche les clips\n"
+    "                      et les plans sans correspondance, garde la version\n"
+    "                      précédente dans PROJET.vid~, puis s'arrête ;\n"
+    "                      --reorder donne aussi aux plans l'ordre du montage ;\n"
+    "                      --fps la cadence d'une EDL (celle du projet par défaut)\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -110,13 +120,13 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     return PublishProjectSite(ReadProjectFile(file, notifier), file, notifier);
 }
 
-enum class Mode { Pdf, Csv, Share, Animatic, Timeline };
+enum class Mode { Pdf, Csv, Share, Animatic, Timeline, ApplyCut };
 
 std::optional<Mode> ModeOf(const std::string& argument)
 {
     static const std::pair<const char*, Mode> kModes[] = {
         {"--pdf", Mode::Pdf}, {"--csv", Mode::Csv}, {"--share", Mode::Share}, {"--animatic", Mode::Animatic},
-        {"--timeline", Mode::Timeline}};
+        {"--timeline", Mode::Timeline}, {"--apply-cut", Mode::ApplyCut}};
     for (const auto& [name, mode] : kModes)
         if (argument == name)
             return mode;
@@ -132,6 +142,7 @@ struct ExportArguments {
     std::optional<VideoSize> size;
     std::filesystem::path audio;
     bool captions = false;
+    bool reorder = false;
 };
 
 // Reads the value of an option the mode takes into parsed; false with the
@@ -180,17 +191,20 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     const bool plan = parsed.mode == Mode::Pdf;
     const bool video = parsed.mode == Mode::Animatic;
     const bool timeline = parsed.mode == Mode::Timeline;
+    const bool cut = parsed.mode == Mode::ApplyCut;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         const bool takesValue = ((arg == "--grid" || arg == "--paper") && plan) ||
                                 ((arg == "--fps" || arg == "--size" || arg == "--audio") && video) ||
-                                (arg == "--fps" && timeline);
+                                (arg == "--fps" && (timeline || cut));
         if (takesValue && hasValue) {
             if (!TakeOption(arg, args[++i], parsed, complaint))
                 return std::nullopt;
         } else if (video && arg == "--captions") {
             parsed.captions = true;
+        } else if (cut && arg == "--reorder") {
+            parsed.reorder = true;
         } else if (arg.empty() || arg.starts_with("--")) {
             complaint = arg.empty() ? "un nom de fichier vide" : "option inconnue : " + arg;
             return std::nullopt;
@@ -199,13 +213,15 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
         }
     }
     if (files.size() != 2) {
-        complaint = args.front() + " prend un fichier de projet et un fichier de sortie";
+        complaint = args.front() + (cut ? " prend un fichier de projet et une timeline"
+                                        : " prend un fichier de projet et un fichier de sortie");
         return std::nullopt;
     }
     parsed.project = std::filesystem::absolute(files[0]);
     parsed.output = std::filesystem::absolute(files[1]);
-    if (timeline && !TimelineFormatOf(parsed.output)) {
-        complaint = "--timeline écrit un fichier .otio, .edl, .fcpxml ou .mlt";
+    if ((timeline || cut) && !TimelineFormatOf(parsed.output)) {
+        complaint = timeline ? "--timeline écrit un fichier .otio, .edl, .fcpxml ou .mlt"
+                             : "--apply-cut lit un fichier .otio, .edl, .fcpxml ou .mlt";
         return std::nullopt;
     }
     return parsed;
@@ -304,6 +320,46 @@ void ExportTimeline(const ExportArguments& arguments, const TitleCardWriter& wri
     WriteTimelineFile(arguments.output, project, ImageFolderOf(SiteFolderOf(arguments.project)), fps, writeCard);
 }
 
+// The project as it stands on disk may be replaced only when no running
+// editor holds it and a save keeps all it holds; throws why not otherwise.
+void CheckProjectMayBeSaved(const std::filesystem::path& file, const ProjectDocument& project, std::string_view doing)
+{
+    if (OtherRunningHolder(file, NewEditorIdentity()))
+        throw Error("Le projet « " + file.filename().string() + " » est ouvert dans un éditeur : " +
+                    std::string(doing) + " depuis l'éditeur.");
+    if (project.UnknownTrailingBytes > 0)
+        throw Error("Le projet « " + file.filename().string() +
+                    " » contient des données d'une version plus récente de Shotweave, qu'un enregistrement perdrait : "
+                    "il reste tel quel.");
+}
+
+// The film editor's cut: each matched shot takes its clip's length in whole
+// seconds; the summary says what changes and what matched nothing.
+bool ApplyCutFile(const ExportArguments& arguments, const CommandLineTools& tools, std::ostream& out,
+                  std::ostream& err)
+{
+    StreamNotifier notifier(err);
+    ProjectDocument project = ReadProjectFile(arguments.project, notifier);
+    const int fps = arguments.fps.value_or(ReadAnimaticSettings(project).fps);
+    const std::vector<CutClip> clips = tools.readCut(arguments.output, fps);
+    const CutPlan plan = PlanCut(project.EventList, clips);
+    out << CutSummary(project.EventList, clips, plan, arguments.reorder);
+    if (plan.matches.empty())
+        throw Error("Aucun clip de « " + arguments.output.filename().string() +
+                    " » ne correspond à un plan du projet : rien n'est changé.");
+    if (plan.ChangesNothing(project.EventList, arguments.reorder)) {
+        out << "Le projet est déjà à jour : rien n'est changé.\n";
+        return false;
+    }
+    CheckProjectMayBeSaved(arguments.project, project, "importez le montage (Fichier > Importer un montage…)");
+    project.EventList = ApplyCut(project.EventList, plan, arguments.reorder);
+    RunFileAction(FileAction::SaveProject, arguments.project,
+                  [&] { SaveProjectWithBackup(project, arguments.project, true); });
+    out << "Le projet est enregistré ; sa version précédente est gardée dans « "
+        << arguments.project.filename().string() << "~ ».\n";
+    return true;
+}
+
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
     err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
@@ -319,6 +375,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         complaint = "ce programme ne peut pas dessiner de PDF";
     if (arguments && arguments->mode == Mode::Animatic && !tools.writeAnimatic)
         complaint = "ce programme ne peut pas écrire de vidéo";
+    if (arguments && arguments->mode == Mode::ApplyCut && !tools.readCut)
+        complaint = "ce programme ne peut pas lire de timeline";
     if (arguments && arguments->mode == Mode::Timeline && !tools.writeTitleCard)
         complaint = "ce programme ne peut pas dessiner les cartons des plans";
     if (!arguments || !complaint.empty()) {
@@ -342,6 +400,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         case Mode::Timeline:
             ExportTimeline(*arguments, tools.writeTitleCard, err);
             break;
+        case Mode::ApplyCut:
+            ApplyCutFile(*arguments, tools, out, err);
+            return 0;
         }
     } catch (const std::exception& error) {
         return ReportFailure(err, error);

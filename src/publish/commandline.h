@@ -9,6 +9,7 @@
 
 #include "export/planoptions.h"
 #include "timeline/animaticvideo.h"
+#include "timeline/applycut.h"
 #include "timeline/timelineexport.h"
 
 namespace sw {
@@ -34,10 +35,12 @@ struct CommandLineTools {
     PocketPlanWriter writePocketPlan;
     AnimaticWriter writeAnimatic;
     TitleCardWriter writeTitleCard;
+    // Reads the clips of a timeline file; an EDL is read at edlFps.
+    std::function<std::vector<CutClip>(const std::filesystem::path& cutFile, int edlFps)> readCut;
 };
 
 // Runs the headless modes of the program (--publish, --pdf, --csv, --share,
-// --animatic, --timeline, --help, --version). Returns the process exit code, or nothing
+// --animatic, --timeline, --apply-cut, --help, --version). Returns the process exit code, or nothing
 // when the arguments ask for the editor.
 //   --publish FILE.vid  reads the project and publishes its site into the
 //                       site folder beside it (created with its "img" folder
@@ -60,9 +63,18 @@ struct CommandLineTools {
 //                       without an id get one first, saved into the project
 //                       file (with its backup) unless an editor has it open
 //                       or it holds a later version's data.
+//   --apply-cut FILE.vid CUT.otio|.edl|.fcpxml|.mlt [--reorder] [--fps N]
+//                       reads the cut with tools.readCut (an EDL at the
+//                       project's rate unless --fps gives one), matches its
+//                       clips to the shots (PlanCut), writes the summary on
+//                       out, and saves the new durations (and the cut's
+//                       order with --reorder) with the project's backup.
+//                       Nothing is saved when no clip matches, when
+//                       nothing changes, when an editor holds the project
+//                       or when it holds a later version's data.
 // Exit 0 on success, 1 with a message on err on any error, 2 on bad usage.
 // Outputs are written atomically; the project file is only read, but for
-// the ids --timeline gives. Messages
+// the ids --timeline gives and the cut --apply-cut applies. Messages
 // are UTF-8: the confirmation goes to out, announcements and errors to err.
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   const CommandLineTools& tools = {});

@@ -1,0 +1,50 @@
+#include "interchange/cutfile.h"
+
+#include <system_error>
+
+#include "model/error.h"
+#include "model/filebytes.h"
+#include "model/systemtext.h"
+
+namespace sw {
+
+std::vector<CutClip> ReadCutBytes(std::string_view bytes, TimelineFormat format, int edlFps)
+{
+    std::vector<CutClip> clips;
+    switch (format) {
+    case TimelineFormat::Otio: clips = ReadOtioCut(bytes); break;
+    case TimelineFormat::Edl: clips = ReadEdlCut(bytes, edlFps); break;
+    case TimelineFormat::Fcpxml: clips = ReadFcpxmlCut(bytes); break;
+    case TimelineFormat::Mlt: clips = ReadMltCut(bytes); break;
+    }
+    if (clips.empty())
+        throw Error("aucun clip vidéo");
+    return clips;
+}
+
+std::vector<CutClip> ReadCutFile(const std::filesystem::path& file, int edlFps)
+{
+    const std::string name = "Le fichier « " + file.filename().string() + " »";
+    const auto format = TimelineFormatOf(file);
+    if (!format)
+        throw Error(name + " n'est pas une timeline : son extension n'est ni .otio, ni .edl, ni .fcpxml, ni .mlt.");
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kMaxCutFileBytes)
+        throw Error(name + " ne peut pas être lu : il est bien trop grand pour une timeline (" +
+                    std::to_string(size / (1024 * 1024)) + " Mo).");
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(file);
+    } catch (const std::exception& failure) {
+        throw Error(name + " ne peut pas être ouvert : il est introuvable ou illisible. (" +
+                    FrenchSystemText(failure.what()) + ")");
+    }
+    try {
+        return ReadCutBytes(bytes, *format, edlFps);
+    } catch (const std::exception& failure) {
+        throw Error(name + " ne peut pas être lu comme une timeline (" + failure.what() + ").");
+    }
+}
+
+} // namespace sw
