@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include "app/editorstart.h"
+#include "animatic/animaticencoder.h"
 #include "app/frenchtranslations.h"
 #include "pictures/picturefiles.h"
 #include "printout/printout.h"
@@ -54,13 +55,27 @@ sw::PocketPlanWriter HeadlessPocketPlanWriter(int& argc, char** argv)
     };
 }
 
+// The animatic's frames are drawn with Qt Gui on the offscreen platform and
+// encoded with libav in this process.
+sw::AnimaticWriter HeadlessAnimaticWriter(int& argc, char** argv)
+{
+    return [&argc, argv](const std::filesystem::path& videoFile, const sw::ProjectDocument& project,
+                         const std::filesystem::path& imgDir, const sw::VideoOptions& options) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlyCriticalMessages);
+        QGuiApplication application(argc, argv);
+        sw::animatic::EncodeAnimatic(videoFile, project, imgDir, options);
+    };
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
-    const sw::CommandLineTools tools{HeadlessPdfWriter(argc, argv), HeadlessPocketPlanWriter(argc, argv), {}};
+    const sw::CommandLineTools tools{HeadlessPdfWriter(argc, argv), HeadlessPocketPlanWriter(argc, argv),
+                                     HeadlessAnimaticWriter(argc, argv)};
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;
 
