@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include "app/editorstart.h"
+#include "animatic/animaticencoder.h"
 #include "app/frenchtranslations.h"
 #include "interchange/cutfile.h"
 #include "pictures/picturefiles.h"
@@ -55,6 +56,19 @@ sw::PocketPlanWriter HeadlessPocketPlanWriter(int& argc, char** argv)
     };
 }
 
+// The animatic's frames are drawn with Qt Gui on the offscreen platform and
+// encoded with libav in this process.
+sw::AnimaticWriter HeadlessAnimaticWriter(int& argc, char** argv)
+{
+    return [&argc, argv](const std::filesystem::path& videoFile, const sw::ProjectDocument& project,
+                         const std::filesystem::path& imgDir, const sw::VideoOptions& options) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlyCriticalMessages);
+        QGuiApplication application(argc, argv);
+        sw::animatic::EncodeAnimatic(videoFile, project, imgDir, options);
+    };
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -64,6 +78,7 @@ int main(int argc, char* argv[])
     sw::CommandLineTools tools;
     tools.writePdf = HeadlessPdfWriter(argc, argv);
     tools.writePocketPlan = HeadlessPocketPlanWriter(argc, argv);
+    tools.writeAnimatic = HeadlessAnimaticWriter(argc, argv);
     tools.readCut = sw::ReadCutFile;
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;
