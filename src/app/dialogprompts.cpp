@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "dialogs/aboutfrm.h"
+#include "dialogs/cutsummarydlg.h"
 #include "dialogs/getfiledlg.h"
 #include "dialogs/hpanfrm.h"
 #include "dialogs/leditform.h"
@@ -150,23 +151,59 @@ QString TDialogPrompts::ChooseProjectToSave(QWidget* parent, const QString& star
 QString TDialogPrompts::ChooseExportFile(QWidget* parent, ExportFormat format, const QString& suggestedFile)
 {
     struct Kind {
-        QString caption, filter, suffix;
+        QString caption;
+        QStringList filters;
+        QStringList suffixes;
     };
-    const Kind kind = format == ExportFormat::Pdf ? Kind{QStringLiteral("Exporter en PDF"),
-                                                         QStringLiteral("Documents PDF (*.pdf)"), QStringLiteral("pdf")}
-        : format == ExportFormat::Csv ? Kind{QStringLiteral("Exporter en CSV"), QStringLiteral("Tableaux CSV (*.csv)"),
-                                             QStringLiteral("csv")}
-                                      : Kind{QStringLiteral("Partager le plan"),
-                                             QStringLiteral("Pages web (*.html *.htm)"), QStringLiteral("html")};
+    Kind kind;
+    switch (format) {
+    case ExportFormat::Pdf:
+        kind = {QStringLiteral("Exporter en PDF"), {QStringLiteral("Documents PDF (*.pdf)")}, {QStringLiteral("pdf")}};
+        break;
+    case ExportFormat::Csv:
+        kind = {QStringLiteral("Exporter en CSV"), {QStringLiteral("Tableaux CSV (*.csv)")}, {QStringLiteral("csv")}};
+        break;
+    case ExportFormat::PocketPlan:
+        kind = {QStringLiteral("Partager le plan"), {QStringLiteral("Pages web (*.html *.htm)")}, {QStringLiteral("html")}};
+        break;
+    case ExportFormat::Timeline:
+        kind = {QStringLiteral("Exporter une timeline pour le montage"),
+                {QStringLiteral("OpenTimelineIO (*.otio)"), QStringLiteral("Final Cut Pro XML (*.fcpxml)"),
+                 QStringLiteral("Shotcut, Kdenlive (*.mlt)"), QStringLiteral("EDL CMX 3600 (*.edl)")},
+                {QStringLiteral("otio"), QStringLiteral("fcpxml"), QStringLiteral("mlt"), QStringLiteral("edl")}};
+        break;
+    }
     QFileDialog dialog(parent, kind.caption);
-    dialog.setNameFilter(kind.filter);
-    dialog.setDefaultSuffix(kind.suffix);
+    dialog.setNameFilters(kind.filters);
+    dialog.setDefaultSuffix(kind.suffixes.first());
+    // A name typed without its extension takes the chosen format's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &kind](const QString& filter) {
+        const qsizetype index = kind.filters.indexOf(filter);
+        if (index >= 0)
+            dialog.setDefaultSuffix(kind.suffixes[index]);
+    });
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(suggestedFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
+}
+
+QString TDialogPrompts::ChooseCutToImport(QWidget* parent, const QString& startFolder)
+{
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Importer un montage"), startFolder,
+        QStringLiteral("Timelines de montage (*.otio *.fcpxml *.mlt *.edl);;Tous les fichiers (*)"));
+}
+
+bool TDialogPrompts::AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder)
+{
+    TCutSummaryDlg dialog(cutName, summary, reorder, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    reorder = dialog.Reorder();
+    return true;
 }
 
 bool TDialogPrompts::ChoosePlanOptions(QWidget* parent, PlanOptions& options)

@@ -32,6 +32,8 @@ public:
     std::optional<QString> ChoosePicture(QWidget* parent, const QString& imageFolder,
                                          const TPictureImport& import) override;
     QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
+    QString ChooseCutToImport(QWidget* parent, const QString& startFolder) override;
+    bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override;
     void EditPreferences(QWidget* parent, TAppSettings& settings) override;
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;
     bool EditLayout(QWidget* parent, THTMPrefs& prefs, bool noJSPlanSetting) override;

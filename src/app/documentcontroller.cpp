@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QUrl>
 
+#include "animatic/timelinecards.h"
 #include "app/autosaver.h"
 #include "app/documentoutputs.h"
+#include "app/timelineexchange.h"
 #include "app/documentview.h"
 #include "app/editorapp.h"
 #include "app/recoveryoffer.h"
@@ -57,6 +59,9 @@ TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts,
                      [this](bool modified) { view_.ShowModified(modified); });
     outputs_ = std::make_unique<TDocumentOutputs>(
         app, prompts, dialogParent, [this] { return SaveProjectFile(); }, [this] { return DialogFolder(); });
+    exchange_ = std::make_unique<TTimelineExchange>(
+        app, prompts, dialogParent, [this](const char* suffix) { return outputs_->SuggestedExportFile(suffix); },
+        [this] { return DialogFolder(); }, animatic::TimelineCardWriter());
 }
 
 TDocumentController::~TDocumentController() = default;

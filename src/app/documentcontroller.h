@@ -17,6 +17,7 @@ namespace sw {
 class ProjectDocument;
 class TAutoSaver;
 class TDocumentOutputs;
+class TTimelineExchange;
 class TDocumentView;
 class TProjectFileGuard;
 class TEditorApp;
@@ -69,6 +70,7 @@ public:
     void miseenpage1Click();
     // The site, the PDF and CSV exports and printing.
     TDocumentOutputs& Outputs() { return *outputs_; }
+    TTimelineExchange& Exchange() { return *exchange_; }
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.
@@ -129,6 +131,7 @@ private:
     std::unique_ptr<TProjectFileGuard> fileGuard_;
     std::unique_ptr<TAutoSaver> autoSaver_;
     std::unique_ptr<TDocumentOutputs> outputs_;
+    std::unique_ptr<TTimelineExchange> exchange_;
 };
 
 } // namespace sw

@@ -42,10 +42,11 @@ public:
     // Opens page in the browser; when no browser opens it, the user is told
     // so with the place of the page to open by hand.
     void ShowPage(const QUrl& page);
+    // The project file's name with suffix, in the dialogs' folder, for an
+    // export.
+    QString SuggestedExportFile(const char* suffix) const;
 
 private:
-    // The project file's name with suffix, in its folder, for an export.
-    QString SuggestedExportFile(const char* suffix) const;
     void RememberExportChoices(const PlanOptions& options);
 
     TEditorApp& app_;

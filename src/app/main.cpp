@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "app/editorstart.h"
 #include "animatic/animaticencoder.h"
+#include "animatic/timelinecards.h"
 #include "app/frenchtranslations.h"
 #include "interchange/cutfile.h"
 #include "pictures/picturefiles.h"
@@ -69,16 +71,34 @@ sw::AnimaticWriter HeadlessAnimaticWriter(int& argc, char** argv)
     };
 }
 
+// The timelines' title cards are drawn with Qt Gui on the offscreen
+// platform, as the PDF is; the application, made for the first card, lives
+// in main's application until the program ends.
+sw::TitleCardWriter HeadlessTitleCardWriter(int& argc, char** argv, std::unique_ptr<QGuiApplication>& application)
+{
+    return [&argc, argv, &application](const std::filesystem::path& png, const sw::ProjectDocument& project,
+                                       const sw::TimelineClip& clip, int width, int height) {
+        if (!application) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler(KeepOnlyCriticalMessages);
+            application = std::make_unique<QGuiApplication>(argc, argv);
+        }
+        sw::animatic::TimelineCardWriter()(png, project, clip, width, height);
+    };
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // The headless modes need no display: they run before any Qt object exists.
     std::vector<std::string> args(argv + 1, argv + argc);
+    std::unique_ptr<QGuiApplication> cardsApplication;
     sw::CommandLineTools tools;
     tools.writePdf = HeadlessPdfWriter(argc, argv);
     tools.writePocketPlan = HeadlessPocketPlanWriter(argc, argv);
     tools.writeAnimatic = HeadlessAnimaticWriter(argc, argv);
+    tools.writeTitleCard = HeadlessTitleCardWriter(argc, argv, cardsApplication);
     tools.readCut = sw::ReadCutFile;
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;

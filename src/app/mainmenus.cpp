@@ -13,6 +13,7 @@
 
 #include "app/documentcontroller.h"
 #include "app/documentoutputs.h"
+#include "app/timelineexchange.h"
 #include "app/editorapp.h"
 #include "app/shoteditor.h"
 #include "app/usercommand.h"
@@ -59,6 +60,9 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.Outputs().ExportCsvClick(); }},
         // The plan as one page a crew passes around and reads offline.
         {"Fichier", "mSharePlan", QStringLiteral("&Partager le plan…"), QKeySequence(), [&document] { document.Outputs().SharePlanClick(); }},
+        // The hand-off to the film editor: the timeline out, the cut back in.
+        {"Fichier", "mExportTimeline", QStringLiteral("Exporter une &timeline…"), QKeySequence(), [&document] { document.Exchange().ExportTimelineClick(); }},
+        {"Fichier", "mImportCut", QStringLiteral("Importer un &montage…"), QKeySequence(), [&document] { document.Exchange().ImportCutClick(); }},
         {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.Outputs().PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},

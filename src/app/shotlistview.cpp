@@ -95,6 +95,7 @@ void TShotListView::ConnectDocument()
     connect(&document_, &TDocument::shotMoved, this, &TShotListView::ShotMoved);
     connect(&document_, &TDocument::shotStepShown, this, &TShotListView::StepShown);
     connect(&document_, &TDocument::projectReset, this, &TShotListView::ShowShots);
+    connect(&document_, &TDocument::shotsReplaced, this, &TShotListView::ShowShots);
 }
 
 // ---------------------------------------------------------------- the document's shots

@@ -22,7 +22,7 @@ class THTMPrefs;
 enum class SaveAnswer { Yes, No, Cancel };
 
 // The kinds of file the plan is exported to.
-enum class ExportFormat { Pdf, Csv, PocketPlan };
+enum class ExportFormat { Pdf, Csv, PocketPlan, Timeline };
 
 // Told of each step done out of all the steps; false when the user stopped
 // the work, which then ends at once.
@@ -86,6 +86,13 @@ public:
                                                  const TPictureImport& import) = 0;
     // The picture file to bring into the project; empty when cancelled.
     virtual QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) = 0;
+    // The timeline a film editor exported, to take its cut back; empty when
+    // cancelled.
+    virtual QString ChooseCutToImport(QWidget* parent, const QString& startFolder) = 0;
+    // What taking the cut of the file cutName back will do (summary), with
+    // "Appliquer" and "Annuler" and the choice of the cut's order (reorder,
+    // which the answer sets); true for "Appliquer".
+    virtual bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) = 0;
     // The preferences dialog; the settings it shows (automatic loading,
     // identity, backup, autosave interval) change only when accepted.
     virtual void EditPreferences(QWidget* parent, TAppSettings& settings) = 0;

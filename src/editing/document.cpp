@@ -5,6 +5,7 @@
 #include "document/projectfile.h"
 #include "editing/documentcommands.h"
 #include "model/shotentry.h"
+#include "timeline/shotids.h"
 
 namespace sw {
 
@@ -192,6 +193,25 @@ void TDocument::SetStyles(const TStylePrefs& styles)
         *this, QStringLiteral("Modifier les styles"),
         [](ProjectDocument& project) -> TStylePrefs& { return project.StylePrefs; }, [this] { AnnounceStyles(); },
         project_.StylePrefs, styles, -1, typingRound_));
+}
+
+void TDocument::ReplaceShots(const TEventList& shots, const QString& text)
+{
+    if (shots == project_.EventList)
+        return;
+    Push(new TValueCommand<TEventList>(
+        *this, text, [](ProjectDocument& project) -> TEventList& { return project.EventList; },
+        [this] { emit shotsReplaced(); }, project_.EventList, shots, -1, typingRound_));
+}
+
+std::size_t TDocument::GiveShotIds()
+{
+    const std::size_t given = AssignMissingShotIds(project_.EventList);
+    if (given > 0) {
+        modified_ = true;
+        TellModified();
+    }
+    return given;
 }
 
 void TDocument::SetLayout(const THTMPrefs& layout)

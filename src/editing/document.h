@@ -66,6 +66,14 @@ public:
     void SetReportText(const std::string& text);
     void SetReportFileName(const std::string& fileName);
     void SetReportExternal(bool external);
+    // The whole shot list replaced by shots in one step named text (a cut
+    // taken back); nothing when it is the same list.
+    void ReplaceShots(const TEventList& shots, const QString& text);
+    // Gives each shot without an id a new one, as the first timeline export
+    // needs. Not a step of the history: an id a timeline carries must never
+    // be taken back, so the project is marked modified instead. Returns how
+    // many shots got one.
+    std::size_t GiveShotIds();
     void SetStyles(const TStylePrefs& styles);
     void SetLayout(const THTMPrefs& layout);
     // The typing in progress ends: the next edit of that field is a new step.
@@ -102,6 +110,8 @@ signals:
     void shotMoved(std::size_t from, std::size_t to);
     // The whole project was replaced.
     void projectReset();
+    // The whole list changed at once (ReplaceShots, its undo and redo).
+    void shotsReplaced();
     void infoChanged(sw::InfoField field);
     void reportChanged();
     void stylesChanged();

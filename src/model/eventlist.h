@@ -58,6 +58,8 @@ public:
     // shown for the shot at index, in seconds without wrapping: the editor's
     // cumulated time while the shot's duration is being typed (RunningTime).
     long long CumulSecondsWith(std::size_t index, std::string_view duration) const;
+
+    bool operator==(const TEventList&) const = default;
     void Clear();
 
     // List begin, one string per shot, end of list.

@@ -36,6 +36,7 @@
 #include "app/editorapp.h"
 #include "app/documentcontroller.h"
 #include "app/hinttexts.h"
+#include "dialogs/cutsummarydlg.h"
 #include "app/mainform.h"
 #include "app/shoteditor.h"
 #include "app/shotlistbox.h"
@@ -114,6 +115,12 @@ public:
     std::function<void(sw::TPdfExportDlg&)> exportSteps;
     int exportDialogs = 0;
     QString exportFile;                    // empty: the export file dialog is cancelled
+    QString cutToImport;                   // empty: the cut's file dialog is cancelled
+    QStringList cutSummaries;              // the summaries shown before a cut is applied
+    // The cut's summary is the real dialog, shown without waiting; these
+    // steps act in it as the user would and say whether "Appliquer" was
+    // clicked. Without steps it is cancelled.
+    std::function<bool(sw::TCutSummaryDlg&)> cutSteps;
     QStringList exportSuggestions;         // the files the export file dialog offered
     QList<sw::ExportFormat> exportFormats;
     // The print dialog's answer, given the printer; none: it is cancelled.
@@ -213,6 +220,18 @@ public:
         ++importDialogs;
         importFolder = startFolder;
         return pictureToImport;
+    }
+    QString ChooseCutToImport(QWidget*, const QString&) override { return cutToImport; }
+    bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override
+    {
+        cutSummaries << summary;
+        if (!cutSteps)
+            return false;
+        sw::TCutSummaryDlg dialog(cutName, summary, reorder, parent);
+        dialog.show();
+        const bool applied = cutSteps(dialog);
+        reorder = dialog.Reorder();
+        return applied;
     }
     void EditPreferences(QWidget* parent, sw::TAppSettings& settings) override
     {
