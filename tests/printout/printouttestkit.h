@@ -16,50 +16,20 @@
 #include <QPainter>
 #include <QString>
 
+#include "commandrun.h"
 #include "document/projectdocument.h"
 
 namespace sw::printout::test {
 
 namespace fs = std::filesystem;
 
-class ScratchFolder {
+class ScratchFolder : public swtest::ScratchFolder {
 public:
-    ScratchFolder()
-    {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("shotweave-printout-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
+    ScratchFolder() : swtest::ScratchFolder("shotweave-printout-") {}
 };
 
-// The standard output of a shell command.
-inline std::string CommandOutput(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    if (!pipe)
-        return output;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), read);
-    return output;
-}
-
-inline std::string Quoted(const fs::path& path)
-{
-    return "'" + path.string() + "'";
-}
+using swtest::CommandOutput;
+using swtest::Quoted;
 
 // A picture that a JPEG keeps in some detail: bands of colour and a frame.
 inline void WritePicture(const fs::path& file, int width, int height, int seed)
