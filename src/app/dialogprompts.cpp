@@ -197,6 +197,12 @@ QString TDialogPrompts::ChooseCutToImport(QWidget* parent, const QString& startF
         QStringLiteral("Timelines de montage (*.otio *.fcpxml *.mlt *.edl);;Tous les fichiers (*)"));
 }
 
+QString TDialogPrompts::ChooseSoundtrack(QWidget* parent, const QString& startFolder)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Bande son de l'animatique"), startFolder,
+                                        QStringLiteral("Sons (*.wav *.mp3 *.ogg *.oga);;Tous les fichiers (*)"));
+}
+
 bool TDialogPrompts::AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder)
 {
     TCutSummaryDlg dialog(cutName, summary, reorder, parent);

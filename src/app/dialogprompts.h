@@ -33,6 +33,7 @@ public:
                                          const TPictureImport& import) override;
     QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
     QString ChooseCutToImport(QWidget* parent, const QString& startFolder) override;
+    QString ChooseSoundtrack(QWidget* parent, const QString& startFolder) override;
     bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override;
     void EditPreferences(QWidget* parent, TAppSettings& settings) override;
     void EditStyle(QWidget* parent, TStylePrefs& stylePrefs) override;

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "app/documentcontroller.h"
+#include "app/animaticview.h"
 #include "app/documentoutputs.h"
 #include "app/timelineexchange.h"
 #include "app/editorapp.h"
@@ -109,6 +110,20 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + tab)));
         connect(action, &QAction::triggered, this, [&tabs, tab] { tabs.setCurrentIndex(tab); });
     }
+    shotMenu->addSeparator();
+    // The shots played as a film, in a window of its own.
+    QAction* animatic = shotMenu->addAction(QStringLiteral("A&nimatique"));
+    animatic->setObjectName(QStringLiteral("mAnimatic"));
+    animatic->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(animatic, &QAction::triggered, this, [this] {
+        if (animatic_ == nullptr) {
+            animatic_ = new TAnimaticView(app_, prompts_, &window_);
+            animatic_->resize(window_.size() * 3 / 4);
+        }
+        animatic_->show();
+        animatic_->raise();
+        animatic_->activateWindow();
+    });
     if (QAction* style = window_.findChild<QAction*>(QStringLiteral("Style1")))
         style->setEnabled(prompts_.HasStyleDialog());
     if (QAction* layoutAction = window_.findChild<QAction*>(QStringLiteral("miseenpage1")))

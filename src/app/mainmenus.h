@@ -11,14 +11,15 @@ class QTabWidget;
 
 namespace sw {
 
+class TAnimaticView;
 class TDocumentController;
 class TEditorApp;
 class TShotEditor;
 class TUserPrompts;
 
 // The main window's menus: "Fichier" (with "Fichiers récents"), "Édition"
-// (the document's undo and redo), "Plans" (the shot commands and the
-// tabs), "HTML" and "?", each entry with its object name, caption, key and
+// (the document's undo and redo), "Plans" (the shot commands, the tabs
+// and the "Animatique" window), "HTML" and "?", each entry with its object name, caption, key and
 // command; about and help are the "?" menu's.
 class TMainMenus : public QObject {
     Q_OBJECT
@@ -36,6 +37,8 @@ private:
     TEditorApp& app_;
     TDocumentController& document_;
     TUserPrompts& prompts_;
+    // Made the first time "Animatique" is chosen.
+    TAnimaticView* animatic_ = nullptr;
 };
 
 } // namespace sw

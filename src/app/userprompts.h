@@ -89,6 +89,9 @@ public:
     // The timeline a film editor exported, to take its cut back; empty when
     // cancelled.
     virtual QString ChooseCutToImport(QWidget* parent, const QString& startFolder) = 0;
+    // The animatic's temporary soundtrack (WAV, MP3, OGG); empty when
+    // cancelled.
+    virtual QString ChooseSoundtrack(QWidget* parent, const QString& startFolder) = 0;
     // What taking the cut of the file cutName back will do (summary), with
     // "Appliquer" and "Annuler" and the choice of the cut's order (reorder,
     // which the answer sets); true for "Appliquer".

@@ -204,6 +204,19 @@ void TDocument::ReplaceShots(const TEventList& shots, const QString& text)
         [this] { emit shotsReplaced(); }, project_.EventList, shots, -1, typingRound_));
 }
 
+void TDocument::SetAnimaticSettings(const AnimaticSettings& settings)
+{
+    ProjectDocument changed;
+    changed.Extensions = project_.Extensions;
+    StoreAnimaticSettings(changed, settings);
+    if (changed.Extensions == project_.Extensions)
+        return;
+    using Entries = std::map<std::string, std::string>;
+    Push(new TValueCommand<Entries>(
+        *this, QStringLiteral("Modifier l'animatique"), [](ProjectDocument& project) -> Entries& { return project.Extensions; },
+        [this] { emit animaticSettingsChanged(); }, project_.Extensions, changed.Extensions, -1, typingRound_));
+}
+
 std::size_t TDocument::GiveShotIds()
 {
     const std::size_t given = AssignMissingShotIds(project_.EventList);

@@ -10,6 +10,7 @@
 
 #include "document/projectdocument.h"
 #include "model/shotfields.h"
+#include "timeline/animaticsettings.h"
 
 namespace sw {
 
@@ -74,6 +75,9 @@ public:
     // be taken back, so the project is marked modified instead. Returns how
     // many shots got one.
     std::size_t GiveShotIds();
+    // The animatic's settings (default duration, motion, rate, soundtrack),
+    // kept in the project: one step; nothing when they are the same.
+    void SetAnimaticSettings(const AnimaticSettings& settings);
     void SetStyles(const TStylePrefs& styles);
     void SetLayout(const THTMPrefs& layout);
     // The typing in progress ends: the next edit of that field is a new step.
@@ -112,6 +116,7 @@ signals:
     void projectReset();
     // The whole list changed at once (ReplaceShots, its undo and redo).
     void shotsReplaced();
+    void animaticSettingsChanged();
     void infoChanged(sw::InfoField field);
     void reportChanged();
     void stylesChanged();

@@ -116,6 +116,7 @@ public:
     int exportDialogs = 0;
     QString exportFile;                    // empty: the export file dialog is cancelled
     QString cutToImport;                   // empty: the cut's file dialog is cancelled
+    QString soundtrack;                    // empty: the soundtrack's file dialog is cancelled
     QStringList cutSummaries;              // the summaries shown before a cut is applied
     // The cut's summary is the real dialog, shown without waiting; these
     // steps act in it as the user would and say whether "Appliquer" was
@@ -222,6 +223,7 @@ public:
         return pictureToImport;
     }
     QString ChooseCutToImport(QWidget*, const QString&) override { return cutToImport; }
+    QString ChooseSoundtrack(QWidget*, const QString&) override { return soundtrack; }
     bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override
     {
         cutSummaries << summary;

@@ -97,7 +97,7 @@ private slots:
                  (QStringList{"&Ajouter un plan...\tCtrl+Shift+A", "Insérer un plan a&vant...\tShift+Ins", "&Insérer un plan après...\tIns", "&Dupliquer le plan\tCtrl+D",
                               "&Renommer le plan...\tF2", "&Supprimer le plan\tDel", "-", "Plan su&ivant\tCtrl+PgDown",
                               "Plan &précédent\tCtrl+PgUp", "-", "&1 Onglet « Idée »\tAlt+1", "&2 Onglet « Continuité »\tAlt+2",
-                              "&3 Onglet « Découpage »\tAlt+3", "&4 Onglet « Rapport »\tAlt+4"}));
+                              "&3 Onglet « Découpage »\tAlt+3", "&4 Onglet « Rapport »\tAlt+4", "-", "A&nimatique\tF9"}));
         QCOMPARE(menus[3]->title(), QStringLiteral("&HTML"));
         QCOMPARE(MenuEntries(menus[3]),
                  (QStringList{"&Style...", "&Mise en page...", "-", "&Publier\tF4", "&Navigateur\tF5"}));
