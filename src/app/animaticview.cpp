@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -173,6 +174,13 @@ QWidget* TAnimaticView::BuildSettings()
     MotionEdit->setToolTip(QStringLiteral("Combien l'image d'un plan bouge selon les mouvements de sa caméra"));
     auto* motionLabel = new QLabel(QStringLiteral("Mouvement :"), row);
     motionLabel->setBuddy(MotionEdit);
+    FpsBox = new QComboBox(row);
+    FpsBox->setObjectName(QStringLiteral("FpsBox"));
+    for (const int fps : {24, 25, 30})
+        FpsBox->addItem(QStringLiteral("%1 images/s").arg(fps), fps);
+    FpsBox->setToolTip(QStringLiteral("La cadence de la vidéo et des timelines"));
+    auto* fpsLabel = new QLabel(QStringLiteral("Cadence :"), row);
+    fpsLabel->setBuddy(FpsBox);
     SoundtrackLabel = new QLabel(row);
     SoundtrackLabel->setObjectName(QStringLiteral("SoundtrackLabel"));
     ChooseSoundtrackBtn = Button(QStringLiteral("Bande son…"), "ChooseSoundtrackBtn",
@@ -181,12 +189,14 @@ QWidget* TAnimaticView::BuildSettings()
                                  QStringLiteral("L'animatique sans bande son"), row);
     for (QWidget* control : {static_cast<QWidget*>(defaultLabel), static_cast<QWidget*>(DefaultSecondsEdit),
                              static_cast<QWidget*>(motionLabel), static_cast<QWidget*>(MotionEdit),
+                             static_cast<QWidget*>(fpsLabel), static_cast<QWidget*>(FpsBox),
                              static_cast<QWidget*>(ChooseSoundtrackBtn), static_cast<QWidget*>(SoundtrackLabel),
                              static_cast<QWidget*>(RemoveSoundtrackBtn)})
         layout->addWidget(control);
     layout->addStretch(1);
     connect(DefaultSecondsEdit, &QSpinBox::editingFinished, this, &TAnimaticView::SetDefaultSeconds);
     connect(MotionEdit, &QSpinBox::editingFinished, this, &TAnimaticView::SetMotion);
+    connect(FpsBox, &QComboBox::activated, this, &TAnimaticView::SetFps);
     connect(ChooseSoundtrackBtn, &QPushButton::clicked, this, &TAnimaticView::ChooseSoundtrack);
     connect(RemoveSoundtrackBtn, &QPushButton::clicked, this, &TAnimaticView::RemoveSoundtrack);
     return row;
@@ -210,6 +220,7 @@ void TAnimaticView::ShowSettings()
     const AnimaticSettings settings = ReadAnimaticSettings(app_.Project());
     DefaultSecondsEdit->setValue(settings.defaultShotSeconds);
     MotionEdit->setValue(settings.motionPercent);
+    FpsBox->setCurrentIndex(FpsBox->findData(settings.fps));
     const std::filesystem::path soundtrack(settings.soundtrack);
     SoundtrackLabel->setText(settings.soundtrack.empty() ? QStringLiteral("(aucune bande son)")
                                                          : uitext::PathToQString(soundtrack.filename()));
@@ -248,6 +259,13 @@ void TAnimaticView::SetMotion()
 {
     AnimaticSettings settings = ReadAnimaticSettings(app_.Project());
     settings.motionPercent = MotionEdit->value();
+    app_.Document().SetAnimaticSettings(settings);
+}
+
+void TAnimaticView::SetFps()
+{
+    AnimaticSettings settings = ReadAnimaticSettings(app_.Project());
+    settings.fps = FpsBox->currentData().toInt();
     app_.Document().SetAnimaticSettings(settings);
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -20,7 +21,8 @@ class TUserPrompts;
 // (Page Up, Page Down), loop, the captions, the timecode and the running
 // time, full screen (F11, Escape to leave). Below, the project's animatic
 // settings, each change a step of the document: the default duration of a
-// shot without one, how far the pictures move, the temporary soundtrack.
+// shot without one, how far the pictures move, the frames per second of the
+// video and the timelines, the temporary soundtrack.
 class TAnimaticView : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +44,7 @@ public:
     QPushButton* FullScreenBtn;
     QSpinBox* DefaultSecondsEdit;
     QSpinBox* MotionEdit;
+    QComboBox* FpsBox;
     QLabel* SoundtrackLabel;
     QPushButton* ChooseSoundtrackBtn;
     QPushButton* RemoveSoundtrackBtn;
@@ -59,6 +62,7 @@ private:
     void ToggleFullScreen();
     void SetDefaultSeconds();
     void SetMotion();
+    void SetFps();
     void ChooseSoundtrack();
     void RemoveSoundtrack();
 

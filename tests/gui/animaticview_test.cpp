@@ -7,6 +7,7 @@
 #include <string>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -174,6 +175,13 @@ private slots:
         editor.Trigger("mUndo");
         QTRY_COMPARE(player.FrameCount(), (6 + 2 + 3) * kFps);
         QCOMPARE(view->DefaultSecondsEdit->value(), 2);
+
+        // At 30 frames a second, the film has 30 frames a second of its time.
+        view->FpsBox->setFocus();
+        QTest::keyClick(view->FpsBox, Qt::Key_End);
+        QCOMPARE(sw::ReadAnimaticSettings(editor.Project()).fps, 30);
+        QTRY_COMPARE(player.FrameCount(), (6 + 2 + 3) * 30);
+        QVERIFY(view->TimeLabel->text().endsWith(QStringLiteral("00:00:11:00 — plan 1 sur 3")));
 
         view->MotionEdit->setValue(20);
         emit view->MotionEdit->editingFinished();
