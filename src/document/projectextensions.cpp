@@ -1,5 +1,6 @@
 #include "document/projectextensions.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>

@@ -39,6 +39,9 @@ struct Document {
     std::map<QString, Service> tractors;
 };
 
+// No film lasts a thousand days: a position beyond is no position.
+constexpr std::int64_t kMaxFrames = std::int64_t{1} << 32;
+
 // A position as frames, "HH:MM:SS.mmm" or "HH:MM:SS:FF"; nothing when it is
 // none of them.
 std::optional<std::int64_t> Frames(const QString& text, const Document& document)
@@ -46,16 +49,16 @@ std::optional<std::int64_t> Frames(const QString& text, const Document& document
     bool ok = false;
     const std::int64_t frames = text.toLongLong(&ok);
     if (ok)
-        return frames;
+        return frames >= 0 && frames <= kMaxFrames ? std::optional<std::int64_t>(frames) : std::nullopt;
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != 3 && parts.size() != 4)
         return std::nullopt;
     const double fps = static_cast<double>(document.rateNumerator) / static_cast<double>(document.rateDenominator);
     const std::int64_t hours = parts[0].toLongLong(&ok);
-    if (!ok)
+    if (!ok || hours < 0 || hours > 24000)
         return std::nullopt;
     const std::int64_t minutes = parts[1].toLongLong(&ok);
-    if (!ok)
+    if (!ok || minutes < 0 || minutes > 1000000)
         return std::nullopt;
     const double seconds = parts[2].toDouble(&ok);
     if (!ok)
@@ -63,11 +66,11 @@ std::optional<std::int64_t> Frames(const QString& text, const Document& document
     double total = static_cast<double>(hours * 3600 + minutes * 60) + seconds;
     if (parts.size() == 4) {
         const std::int64_t frame = parts[3].toLongLong(&ok);
-        if (!ok)
+        if (!ok || frame < 0 || frame > 1000000)
             return std::nullopt;
         total += static_cast<double>(frame) / fps;
     }
-    if (!(total >= 0) || total > 1e9)
+    if (!(total >= 0) || total * fps > static_cast<double>(kMaxFrames))
         return std::nullopt;
     return std::llround(total * fps);
 }

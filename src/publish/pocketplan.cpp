@@ -127,11 +127,6 @@ bool MakePictures(std::vector<PlanPicture>& pictures, const PocketPictureMaker& 
     return !stopped;
 }
 
-std::string DataUrl(const PocketPicture& picture)
-{
-    return "data:image/jpeg;base64," + Base64(picture.jpeg);
-}
-
 // ---- Texts ----
 
 std::string Plain(std::string_view text)
@@ -179,7 +174,9 @@ class PlanWriter {
 public:
     PlanWriter(const ProjectDocument& project, const std::vector<PlanPicture>& pictures,
                const std::map<std::string, std::size_t>& indexOfName)
-        : project_(project), pictures_(pictures), indexOfName_(indexOfName), rows_(ShotRows(project))
+        : project_(project), pictures_(pictures), indexOfName_(indexOfName), rows_(ShotRows(project)),
+          title_(Plain(project.GenInfo.title.empty() ? std::string("Plan sans titre") : project.GenInfo.title)),
+          report_(HtmlBlock(project.Report.text))
     {
     }
 
@@ -204,20 +201,13 @@ public:
     }
 
 private:
-    std::string Title() const
-    {
-        return project_.GenInfo.title.empty() ? std::string("Plan sans titre") : project_.GenInfo.title;
-    }
-
-    bool HasReport() const { return !HtmlBlock(project_.Report.text).empty(); }
-
     void Head()
     {
         out_ += "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"
                 "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                 "<meta name=\"color-scheme\" content=\"light dark\">\n"
                 "<meta name=\"generator\" content=\"Shotweave\">\n<title>";
-        out_ += Plain(Title());
+        out_ += title_;
         out_ += " — plan de poche</title>\n<style>\n";
         out_ += PocketStyleSheet(project_.StylePrefs);
         out_ += "</style>\n</head>\n<body>\n";
@@ -225,9 +215,9 @@ private:
 
     void Header()
     {
-        out_ += "<header class=\"bar\">\n<a class=\"home\" href=\"#projet\">" + Plain(Title()) + "</a>\n<nav>"
+        out_ += "<header class=\"bar\">\n<a class=\"home\" href=\"#projet\">" + title_ + "</a>\n<nav>"
                 "<a href=\"#plans\">Plans</a><a href=\"#storyboard\">Storyboard</a>";
-        if (HasReport())
+        if (!report_.empty())
             out_ += "<a href=\"#rapport\">Rapport</a>";
         out_ += "</nav>\n<input id=\"filtre\" type=\"search\" placeholder=\"Filtrer les plans\" "
                 "aria-label=\"Filtrer les plans\" autocomplete=\"off\" hidden>\n</header>\n";
@@ -236,7 +226,7 @@ private:
     void Project()
     {
         const TGenInfo& info = project_.GenInfo;
-        out_ += "<section id=\"projet\">\n<h1>" + Plain(Title()) + "</h1>\n";
+        out_ += "<section id=\"projet\">\n<h1>" + title_ + "</h1>\n";
         if (!info.creator.empty())
             out_ += "<p class=\"author lines\">" + Plain(info.creator) + "</p>\n";
         for (const auto& [heading, text] : {std::pair{"Idée", &info.idea}, std::pair{"Synopsis", &info.synopsis}}) {
@@ -320,8 +310,8 @@ private:
 
     void Image(const PocketPicture& picture, const std::string& alt)
     {
-        out_ += "<img src=\"";
-        out_ += DataUrl(picture);
+        out_ += "<img src=\"data:image/jpeg;base64,";
+        AppendBase64(out_, picture.jpeg);
         out_ += "\" width=\"" + std::to_string(picture.width) + "\" height=\"" + std::to_string(picture.height)
                 + "\" alt=\"" + EscapeHtmlAttribute(alt) + "\" decoding=\"async\">";
     }
@@ -371,20 +361,22 @@ private:
 
     void Report()
     {
-        const std::string block = HtmlBlock(project_.Report.text);
-        if (block.empty())
+        if (report_.empty())
             return;
         std::string caption = project_.Report.caption;
         while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
             caption.pop_back();
         out_ += "<section id=\"rapport\">\n<h2>" + Plain(caption.empty() ? std::string("Rapport") : caption)
-                + "</h2>\n" + block + "</section>\n";
+                + "</h2>\n" + report_ + "</section>\n";
     }
 
     const ProjectDocument& project_;
     const std::vector<PlanPicture>& pictures_;
     const std::map<std::string, std::size_t>& indexOfName_;
     const std::vector<ShotRow> rows_;
+    // The title as the page writes it, and the report's block, made once.
+    const std::string title_;
+    const std::string report_;
     std::string out_;
 };
 

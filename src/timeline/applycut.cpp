@@ -1,6 +1,7 @@
 #include "timeline/applycut.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include "model/textconv.h"
@@ -83,9 +84,11 @@ CutPlan PlanCut(const TEventList& shots, const std::vector<CutClip>& clips)
         match.byId = match.byId || byItsId;
     }
     for (CutPlan::Match& match : plan.matches) {
+        // A duration stays a number the model reads as one.
+        constexpr std::int64_t kLongest = std::numeric_limits<int>::max();
         std::int64_t seconds = 0;
         for (const std::size_t clip : match.clips)
-            seconds += CutSeconds(clips[clip]);
+            seconds = std::min(seconds + std::min(CutSeconds(clips[clip]), kLongest), kLongest);
         match.newDuration = std::to_string(seconds);
     }
     // Each unmatched shot follows the shot it followed; those before any

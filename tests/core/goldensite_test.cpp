@@ -31,11 +31,7 @@ namespace fs = std::filesystem;
 
 const fs::path kGoldenDir = fs::path(SHOTWEAVE_TEST_DATA_DIR) / "golden";
 
-bool RegeneratingGolden()
-{
-    const char* value = std::getenv("SHOTWEAVE_REGENERATE_GOLDEN");
-    return value != nullptr && std::string(value) == "1";
-}
+using test::RegeneratingGolden;
 
 // A project that reaches every branch of the pages: texts of several lines
 // with CR LF, lone CR and lone LF breaks, blanks and markup, accents, quotes,

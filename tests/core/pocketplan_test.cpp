@@ -74,8 +74,7 @@ ProjectDocument SmallProject()
 TEST(PocketPlan, SmallProjectPageIsTheGoldenOne)
 {
     const std::string html = Html(SmallProject());
-    const char* regenerate = std::getenv("SHOTWEAVE_REGENERATE_GOLDEN");
-    if (regenerate != nullptr && std::string(regenerate) == "1") {
+    if (test::RegeneratingGolden()) {
         test::WriteAll(kGoldenPlan, html);
         FAIL() << "regenerated " << kGoldenPlan << ": review the diff before committing";
     }
@@ -361,6 +360,9 @@ TEST(Base64, MatchesTheStandardsVectors)
     EXPECT_EQ(Base64("fooba"), "Zm9vYmE=");
     EXPECT_EQ(Base64("foobar"), "Zm9vYmFy");
     EXPECT_EQ(Base64(std::string("\xFB\xFF\x00", 3)), "+/8A");
+    std::string appended = "data:";
+    AppendBase64(appended, "fooba");
+    EXPECT_EQ(appended, "data:Zm9vYmE=") << "what comes before stays";
 }
 
 } // namespace
