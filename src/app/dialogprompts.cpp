@@ -156,6 +156,8 @@ QString TDialogPrompts::ChooseExportFile(QWidget* parent, ExportFormat format, c
                                                          QStringLiteral("Documents PDF (*.pdf)"), QStringLiteral("pdf")}
         : format == ExportFormat::Csv ? Kind{QStringLiteral("Exporter en CSV"), QStringLiteral("Tableaux CSV (*.csv)"),
                                              QStringLiteral("csv")}
+        : format == ExportFormat::Animatic ? Kind{QStringLiteral("Exporter l'animatique"),
+                                                  QStringLiteral("Vidéos MP4 (*.mp4)"), QStringLiteral("mp4")}
                                       : Kind{QStringLiteral("Partager le plan"),
                                              QStringLiteral("Pages web (*.html *.htm)"), QStringLiteral("html")};
     QFileDialog dialog(parent, kind.caption);

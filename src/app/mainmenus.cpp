@@ -59,6 +59,8 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.Outputs().ExportCsvClick(); }},
         // The plan as one page a crew passes around and reads offline.
         {"Fichier", "mSharePlan", QStringLiteral("&Partager le plan…"), QKeySequence(), [&document] { document.Outputs().SharePlanClick(); }},
+        // Each shot for its duration, as a video to watch the film's rhythm.
+        {"Fichier", "mExportAnimatic", QStringLiteral("Exporter l'&animatique (vidéo)…"), QKeySequence(), [&document] { document.Outputs().ExportAnimaticClick(); }},
         {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.Outputs().PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},
