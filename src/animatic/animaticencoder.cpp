@@ -46,8 +46,14 @@ constexpr std::size_t kFramesAhead = 4;
 std::filesystem::path TemporaryFileBeside(const std::filesystem::path& target)
 {
     static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + "." + std::to_string(getpid()) + "-" +
-                                   std::to_string(counter++) + ".part");
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(getpid());
+    name += '-';
+    name += std::to_string(counter++);
+    name += ".part";
+    return target.parent_path() / name;
 }
 
 // The MP4 being written under its temporary name; removed unless it was
@@ -211,20 +217,17 @@ private:
     {
         try {
             QImage image(size_, QImage::Format_RGB32);
+            av::Frame previous;
             for (std::int64_t index = 0; index < frames_.FrameCount(); ++index) {
-                frames_.PaintInto(image, index);
-                av::Frame frame(av_frame_alloc());
+                // A still shot's frames are all alike: the previous frame's
+                // pictures are handed again, never written to, so they can
+                // be shared.
+                av::Frame frame(previous && frames_.SameAsPrevious(index, size_) ? av_frame_clone(previous.get())
+                                                                                  : Drawn(image, index).release());
                 if (!frame)
                     throw std::bad_alloc();
-                frame->format = AV_PIX_FMT_YUV420P;
-                frame->width = size_.width();
-                frame->height = size_.height();
-                if (av_frame_get_buffer(frame.get(), 0) < 0)
-                    throw std::bad_alloc();
-                const std::uint8_t* const source[] = {image.constBits()};
-                const int stride[] = {static_cast<int>(image.bytesPerLine())};
-                sws_scale(scaler_.get(), source, stride, 0, size_.height(), frame->data, frame->linesize);
                 frame->pts = index;
+                previous.reset(av_frame_clone(frame.get()));
                 if (!queue_.Push(std::move(frame)))
                     break;
             }
@@ -232,6 +235,24 @@ private:
             failure_ = std::current_exception();
         }
         queue_.Finish();
+    }
+
+    // The frame drawn into image, then turned into YUV.
+    av::Frame Drawn(QImage& image, std::int64_t index)
+    {
+        frames_.PaintInto(image, index);
+        av::Frame frame(av_frame_alloc());
+        if (!frame)
+            throw std::bad_alloc();
+        frame->format = AV_PIX_FMT_YUV420P;
+        frame->width = size_.width();
+        frame->height = size_.height();
+        if (av_frame_get_buffer(frame.get(), 0) < 0)
+            throw std::bad_alloc();
+        const std::uint8_t* const source[] = {image.constBits()};
+        const int stride[] = {static_cast<int>(image.bytesPerLine())};
+        sws_scale(scaler_.get(), source, stride, 0, size_.height(), frame->data, frame->linesize);
+        return frame;
     }
 
     AnimaticFrames& frames_;
