@@ -64,7 +64,9 @@ public:
         : videoFile_(videoFile), target_(target), temporary_(TemporaryFileBeside(target))
     {
         const std::string url = av::FileUrl(temporary_.string());
-        int result = avformat_alloc_output_context2(&context_, nullptr, "mp4", url.c_str());
+        AVFormatContext* context = nullptr;
+        int result = avformat_alloc_output_context2(&context, nullptr, "mp4", url.c_str());
+        context_.reset(context);
         if (result < 0 || !context_)
             throw Error("Cette installation de libavformat n'écrit pas de MP4 (" + av::Reason(result) + ").");
         result = avio_open(&context_->pb, url.c_str(), AVIO_FLAG_WRITE);
@@ -74,10 +76,7 @@ public:
     }
     ~OutputFile()
     {
-        if (context_) {
-            avio_closep(&context_->pb);
-            avformat_free_context(context_);
-        }
+        context_.reset();
         if (opened_ && !committed_) {
             std::error_code ignored;
             std::filesystem::remove(temporary_, ignored);
@@ -127,7 +126,7 @@ private:
     std::filesystem::path videoFile_;
     std::filesystem::path target_;
     std::filesystem::path temporary_;
-    AVFormatContext* context_ = nullptr;
+    av::Output context_;
     bool opened_ = false;
     bool committed_ = false;
 };

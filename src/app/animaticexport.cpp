@@ -68,7 +68,8 @@ bool EncodeAnimaticWithProgress(const std::filesystem::path& videoFile, const Pr
     worker.join();
     if (failure)
         std::rethrow_exception(failure);
-    return written && !cancel;
+    // A video finished before the stop reached the encoder is there: it is told.
+    return written;
 }
 
 } // namespace sw
