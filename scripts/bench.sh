@@ -12,7 +12,11 @@
 #  3. writes the pocket plan (--share) of 300 shots, each with its own
 #     1600 x 1200 picture, and prints its time (target 5 s), peak memory and
 #     size, then how long Debian's chromium takes to open it (target 2 s);
-#  4. runs the Google benchmarks, with this script's arguments (the CSV of
+#  4. encodes the animatic (--animatic) of a project of 12 shots of 3 to 14 s,
+#     each with its own 1600 x 1200 picture and its camera's movement, at
+#     1280 x 720 and 1920 x 1080, and prints the ratio film length / encoding
+#     time (target 5 at 1280 x 720) and the peak memory;
+#  5. runs the Google benchmarks, with this script's arguments (the CSV of
 #     65,535 shots among them: target 1 s).
 # Settings from the environment:
 #   SHOTWEAVE_BENCH_BUILD   build folder (default build/bench)
@@ -28,6 +32,8 @@
 #   SHOTWEAVE_BENCH_PLAN_SHOTS  shots of the printed plan (default 1000)
 #   SHOTWEAVE_BENCH_POCKET_SHOTS  shots of the pocket plan (default 300)
 #   SHOTWEAVE_BENCH_ONLY_RATIO=1  stop after the ratio
+#   SHOTWEAVE_BENCH_ANIMATIC_SHOTS  shots of the animatic (default 12)
+#   SHOTWEAVE_BENCH_ONLY_ANIMATIC=1  time the animatic alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -42,6 +48,34 @@ scratch=$(mktemp -d -p "${SHOTWEAVE_BENCH_DIR:-${TMPDIR:-/tmp}}")
 trap 'rm -rf "$scratch"' EXIT
 
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
+
+# The animatic's video at two sizes: the film's length over the wall time of
+# the whole program (reading the project, decoding the pictures, drawing,
+# encoding, writing), and its peak memory.
+bench_animatic() {
+  local shots=${SHOTWEAVE_BENCH_ANIMATIC_SHOTS:-12}
+  mkdir -p "$scratch/animatic"
+  "$build/bench/plan_project" "$shots" "$scratch/animatic" >/dev/null
+  for size in 1280x720 1920x1080; do
+    /usr/bin/time -v -o "$scratch/time.txt" "$build/src/app/shotweave" --animatic "$scratch/animatic/plan.vid" \
+      "$scratch/animatic/plan.mp4" --size "$size" >/dev/null
+    local seconds
+    seconds=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$scratch/animatic/plan.mp4")
+    awk -F': ' -v shots="$shots" -v size="$size" -v film="$seconds" \
+        -v bytes="$(stat -c %s "$scratch/animatic/plan.mp4")" '
+      /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = t[n] + (n > 1 ? t[n - 1] * 60 : 0) }
+      /Maximum resident set size/ { kb = $2 }
+      END {
+        printf "animatic, %d shots with a 1600 x 1200 picture each, %s at 25 fps, %.1f s of film\n", shots, size, film
+        printf "  shotweave --animatic %.2f s, %.1f x real time (target 5 at 1280x720), peak RSS %.1f MB, file %.1f MB\n",
+               wall, film / wall, kb / 1024, bytes / 1e6
+      }' "$scratch/time.txt"
+  done
+}
+if [ "${SHOTWEAVE_BENCH_ONLY_ANIMATIC:-0}" = 1 ]; then
+  bench_animatic
+  exit 0
+fi
 
 for mode in script plain; do
   best_publish=
@@ -115,6 +149,7 @@ awk -F': ' -v shots="$pocket_shots" -v bytes="$(stat -c %s "$scratch/pocket/plan
     printf "  chromium at 390 x 844: loaded in %.2f s, first screen decoded in %.2f s (target 2 s)\n",
            loaded / 1000, shown / 1000
   }' "$scratch/time.txt"
+bench_animatic
 for bench in "$build"/bench/*_bench; do
   [ -x "$bench" ] && "$bench" "$@"
 done

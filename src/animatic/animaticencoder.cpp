@@ -46,8 +46,14 @@ constexpr std::size_t kFramesAhead = 4;
 std::filesystem::path TemporaryFileBeside(const std::filesystem::path& target)
 {
     static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + "." + std::to_string(getpid()) + "-" +
-                                   std::to_string(counter++) + ".part");
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(getpid());
+    name += '-';
+    name += std::to_string(counter++);
+    name += ".part";
+    return target.parent_path() / name;
 }
 
 // The MP4 being written under its temporary name; removed unless it was
@@ -58,7 +64,9 @@ public:
         : videoFile_(videoFile), target_(target), temporary_(TemporaryFileBeside(target))
     {
         const std::string url = av::FileUrl(temporary_.string());
-        int result = avformat_alloc_output_context2(&context_, nullptr, "mp4", url.c_str());
+        AVFormatContext* context = nullptr;
+        int result = avformat_alloc_output_context2(&context, nullptr, "mp4", url.c_str());
+        context_.reset(context);
         if (result < 0 || !context_)
             throw Error("Cette installation de libavformat n'écrit pas de MP4 (" + av::Reason(result) + ").");
         result = avio_open(&context_->pb, url.c_str(), AVIO_FLAG_WRITE);
@@ -68,10 +76,7 @@ public:
     }
     ~OutputFile()
     {
-        if (context_) {
-            avio_closep(&context_->pb);
-            avformat_free_context(context_);
-        }
+        context_.reset();
         if (opened_ && !committed_) {
             std::error_code ignored;
             std::filesystem::remove(temporary_, ignored);
@@ -121,7 +126,7 @@ private:
     std::filesystem::path videoFile_;
     std::filesystem::path target_;
     std::filesystem::path temporary_;
-    AVFormatContext* context_ = nullptr;
+    av::Output context_;
     bool opened_ = false;
     bool committed_ = false;
 };
@@ -211,20 +216,17 @@ private:
     {
         try {
             QImage image(size_, QImage::Format_RGB32);
+            av::Frame previous;
             for (std::int64_t index = 0; index < frames_.FrameCount(); ++index) {
-                frames_.PaintInto(image, index);
-                av::Frame frame(av_frame_alloc());
+                // A still shot's frames are all alike: the previous frame's
+                // pictures are handed again, never written to, so they can
+                // be shared.
+                av::Frame frame(previous && frames_.SameAsPrevious(index, size_) ? av_frame_clone(previous.get())
+                                                                                  : Drawn(image, index).release());
                 if (!frame)
                     throw std::bad_alloc();
-                frame->format = AV_PIX_FMT_YUV420P;
-                frame->width = size_.width();
-                frame->height = size_.height();
-                if (av_frame_get_buffer(frame.get(), 0) < 0)
-                    throw std::bad_alloc();
-                const std::uint8_t* const source[] = {image.constBits()};
-                const int stride[] = {static_cast<int>(image.bytesPerLine())};
-                sws_scale(scaler_.get(), source, stride, 0, size_.height(), frame->data, frame->linesize);
                 frame->pts = index;
+                previous.reset(av_frame_clone(frame.get()));
                 if (!queue_.Push(std::move(frame)))
                     break;
             }
@@ -232,6 +234,24 @@ private:
             failure_ = std::current_exception();
         }
         queue_.Finish();
+    }
+
+    // The frame drawn into image, then turned into YUV.
+    av::Frame Drawn(QImage& image, std::int64_t index)
+    {
+        frames_.PaintInto(image, index);
+        av::Frame frame(av_frame_alloc());
+        if (!frame)
+            throw std::bad_alloc();
+        frame->format = AV_PIX_FMT_YUV420P;
+        frame->width = size_.width();
+        frame->height = size_.height();
+        if (av_frame_get_buffer(frame.get(), 0) < 0)
+            throw std::bad_alloc();
+        const std::uint8_t* const source[] = {image.constBits()};
+        const int stride[] = {static_cast<int>(image.bytesPerLine())};
+        sws_scale(scaler_.get(), source, stride, 0, size_.height(), frame->data, frame->linesize);
+        return frame;
     }
 
     AnimaticFrames& frames_;

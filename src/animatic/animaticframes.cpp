@@ -275,6 +275,19 @@ void AnimaticFrames::Prepare(std::int64_t frame, QSize size)
     Prepared(shot, size, shot == 0 ? shot : shot - 1);
 }
 
+bool AnimaticFrames::SameAsPrevious(std::int64_t frame, QSize size) const
+{
+    if (look_.timecode || frame <= 0 || frame >= frameCount_)
+        return false;
+    const std::size_t shot = ShotAtFrame(times_, frame);
+    if (times_[shot].firstFrame == frame)
+        return false;
+    for (const PreparedShot& held : prepared_)
+        if (held.shot == shot && held.size == size)
+            return held.second.isNull() && held.motion.Still();
+    return false;
+}
+
 void AnimaticFrames::Paint(QPainter& painter, QSize size, std::int64_t frame)
 {
     if (size.isEmpty())

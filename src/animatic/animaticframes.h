@@ -60,6 +60,12 @@ public:
     // The frame as a new image of that size (Format_RGB32).
     QImage Frame(std::int64_t frame, QSize size);
 
+    // Whether frame, drawn at size, would look exactly like the frame before
+    // it: the same shot, standing still (no crossfade, no motion), and no
+    // timecode counting. The video then encodes the previous frame again
+    // instead of drawing it. False when that shot's pictures are not held.
+    bool SameAsPrevious(std::int64_t frame, QSize size) const;
+
     // Decodes the pictures of the shot that plays at frame now, so that
     // drawing it later does not wait: for a player about to reach it.
     void Prepare(std::int64_t frame, QSize size);

@@ -27,6 +27,14 @@ struct PacketFree {
 struct InputClose {
     void operator()(AVFormatContext* input) const { avformat_close_input(&input); }
 };
+// An output's file is closed before the output is freed.
+struct OutputClose {
+    void operator()(AVFormatContext* output) const
+    {
+        avio_closep(&output->pb);
+        avformat_free_context(output);
+    }
+};
 struct SwsFree {
     void operator()(SwsContext* context) const { sws_freeContext(context); }
 };
@@ -42,6 +50,7 @@ using CodecContext = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using Frame = std::unique_ptr<AVFrame, FrameFree>;
 using Packet = std::unique_ptr<AVPacket, PacketFree>;
 using Input = std::unique_ptr<AVFormatContext, InputClose>;
+using Output = std::unique_ptr<AVFormatContext, OutputClose>;
 using Scaler = std::unique_ptr<SwsContext, SwsFree>;
 using Resampler = std::unique_ptr<SwrContext, SwrFree>;
 using SampleFifo = std::unique_ptr<AVAudioFifo, FifoFree>;

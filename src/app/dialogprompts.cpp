@@ -163,6 +163,9 @@ QString TDialogPrompts::ChooseExportFile(QWidget* parent, ExportFormat format, c
     case ExportFormat::Csv:
         kind = {QStringLiteral("Exporter en CSV"), {QStringLiteral("Tableaux CSV (*.csv)")}, {QStringLiteral("csv")}};
         break;
+    case ExportFormat::Animatic:
+        kind = {QStringLiteral("Exporter l'animatique"), {QStringLiteral("Vidéos MP4 (*.mp4)")}, {QStringLiteral("mp4")}};
+        break;
     case ExportFormat::PocketPlan:
         kind = {QStringLiteral("Partager le plan"), {QStringLiteral("Pages web (*.html *.htm)")}, {QStringLiteral("html")}};
         break;

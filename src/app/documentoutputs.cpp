@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QPrinter>
 
+#include "app/animaticexport.h"
 #include "app/editorapp.h"
 #include "app/usercommand.h"
 #include "app/userprompts.h"
@@ -121,6 +122,29 @@ void TDocumentOutputs::SharePlanClick()
     QString message = ExportedMessage(QStringLiteral("Le plan de poche est écrit dans"), file);
     for (const std::string& warning : warnings)
         message += QLatin1Char('\n') + uitext::FromUtf8(warning);
+    prompts_.Inform(dialogParent_, message);
+}
+
+void TDocumentOutputs::ExportAnimaticClick()
+{
+    const QString chosen =
+        prompts_.ChooseExportFile(dialogParent_, ExportFormat::Animatic, SuggestedExportFile(".mp4"));
+    if (chosen.isEmpty())
+        return;
+    const fs::path file = fs::absolute(uitext::QStringToPath(chosen));
+    CheckExportIsNotTheProject(app_.Paths().CurrentFile, file);
+    std::string missingSound;
+    const VideoOptions options = EditorVideoOptions(app_.Project(), &missingSound);
+    const bool written = prompts_.RunWithProgress(
+        dialogParent_, QStringLiteral("Écriture de l'animatique..."), [this, &file, &options](const ProgressStep& step) {
+            return EncodeAnimaticWithProgress(file, app_.Project(), app_.Paths().ImgDir, options, step);
+        });
+    if (!written)
+        return;
+    QString message = ExportedMessage(QStringLiteral("L'animatique est écrite dans"), file);
+    if (!missingSound.empty())
+        message += QStringLiteral("\nLa bande son du projet, « ") + uitext::FromUtf8(missingSound) +
+                   QStringLiteral(" », est introuvable : la vidéo est muette.");
     prompts_.Inform(dialogParent_, message);
 }
 

@@ -36,6 +36,9 @@ public:
     // The pocket plan: one HTML file, pictures included, written with a
     // progress box; the pictures it could not hold are told.
     void SharePlanClick();
+    // The animatic as an MP4 video (H.264, the project's rate, full HD, its
+    // soundtrack), encoded off the GUI thread with a progress box.
+    void ExportAnimaticClick();
     // The print dialog, then every part of the plan on the printer, with the
     // remembered grid and paper.
     void PrintClick();

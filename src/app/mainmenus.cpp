@@ -61,6 +61,8 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         {"Fichier", "mExportCsv", QStringLiteral("Exporter en &CSV..."), QKeySequence(), [&document] { document.Outputs().ExportCsvClick(); }},
         // The plan as one page a crew passes around and reads offline.
         {"Fichier", "mSharePlan", QStringLiteral("&Partager le plan…"), QKeySequence(), [&document] { document.Outputs().SharePlanClick(); }},
+        // Each shot for its duration, as a video to watch the film's rhythm.
+        {"Fichier", "mExportAnimatic", QStringLiteral("Exporter l'&animatique (vidéo)…"), QKeySequence(), [&document] { document.Outputs().ExportAnimaticClick(); }},
         // The hand-off to the film editor: the timeline out, the cut back in.
         {"Fichier", "mExportTimeline", QStringLiteral("Exporter une &timeline…"), QKeySequence(), [&document] { document.Exchange().ExportTimelineClick(); }},
         {"Fichier", "mImportCut", QStringLiteral("Importer un &montage…"), QKeySequence(), [&document] { document.Exchange().ImportCutClick(); }},

@@ -22,7 +22,7 @@ class THTMPrefs;
 enum class SaveAnswer { Yes, No, Cancel };
 
 // The kinds of file the plan is exported to.
-enum class ExportFormat { Pdf, Csv, PocketPlan, Timeline };
+enum class ExportFormat { Pdf, Csv, PocketPlan, Animatic, Timeline };
 
 // Told of each step done out of all the steps; false when the user stopped
 // the work, which then ends at once.

@@ -279,6 +279,36 @@ TEST(AnimaticFramesTest, OnlyTheCurrentAndTheNextShotsPicturesAreHeld)
     }
 }
 
+TEST(AnimaticFramesTest, OnlyAStillShotsFramesAreTheSameAsTheOnesBefore)
+{
+    ScratchFolder folder;
+    WriteQuadrantPicture(folder.Path() / "a.png");
+    WriteSolidPicture(folder.Path() / "b.png", QColor(0, 0, 255));
+    ProjectDocument project;
+    AddShot(project, "1", "a.png");
+    AddShot(project, "1", "a.png").cam.zoom = 1;
+    AddShot(project, "1", "a.png", "b.png");
+    AddShot(project, "1");
+    AnimaticFrames frames(project.EventList, folder.Path(), Settings(), kFps);
+    const auto sameAsBefore = [&](std::int64_t frame) {
+        frames.Frame(frame - 1, kFrame);
+        const bool same = frames.SameAsPrevious(frame, kFrame);
+        if (same) {
+            EXPECT_EQ(frames.Frame(frame, kFrame), frames.Frame(frame - 1, kFrame)) << frame;
+        }
+        return same;
+    };
+    EXPECT_TRUE(sameAsBefore(10));                 // the still picture
+    EXPECT_FALSE(sameAsBefore(kFps));              // the first frame of the zoom
+    EXPECT_FALSE(sameAsBefore(kFps + 10));         // the zoom
+    EXPECT_FALSE(sameAsBefore(2 * kFps + 10));     // the crossfade
+    EXPECT_TRUE(sameAsBefore(3 * kFps + 10));      // the card
+    frames.SetLook({true, false, true});
+    EXPECT_TRUE(sameAsBefore(10));
+    frames.SetLook({false, true, false});
+    EXPECT_FALSE(sameAsBefore(10));                // the timecode counts
+}
+
 TEST(AnimaticFramesTest, AFieldsVisibleTextHasNoMarkup)
 {
     EXPECT_EQ(VisibleText("<b>Il</b> entre &amp; sort"), QStringLiteral("Il entre & sort"));

@@ -543,6 +543,44 @@ private slots:
         QVERIFY(swtest::ReadBytes(plan.toStdString()).find("Image « debut1.jpg » introuvable") != std::string::npos);
     }
 
+    // ------------------------------------------------------------ animatic
+
+    void theAnimaticIsWrittenAsAVideoWithAProgressBox()
+    {
+        swtest::Editor editor;
+        const QString film = OpenFilm(editor);
+        editor.Trigger("mExportAnimatic");
+        QCOMPARE(editor.prompts.exportFormats, QList<sw::ExportFormat>{sw::ExportFormat::Animatic});
+        QCOMPARE(editor.prompts.exportSuggestions, QStringList{editor.Path(QStringLiteral("film.mp4"))});
+        QVERIFY(editor.prompts.progressTexts.isEmpty());
+
+        const QString video = editor.Path(QStringLiteral("animatique.mp4"));
+        editor.prompts.exportFile = video;
+        editor.Trigger("mExportAnimatic");
+        QCOMPARE(editor.prompts.progressTexts, QStringList{QStringLiteral("Écriture de l'animatique...")});
+        QVERIFY(editor.prompts.progressSteps >= 1);
+        QCOMPARE(editor.prompts.messages, QStringList{QStringLiteral("L'animatique est écrite dans « ") + video
+                                                      + QStringLiteral(" ».")});
+        // Four new shots of the default 2 s, at the default 25 frames a second.
+        const std::string frames = CommandOutput("ffprobe -v error -select_streams v:0 -count_frames -show_entries "
+                                                 "stream=codec_name,nb_read_frames -of csv=p=0 '" + video.toStdString() + "'");
+        QCOMPARE(QString::fromStdString(frames).trimmed(), QStringLiteral("h264,200"));
+    }
+
+    void anAnimaticStoppedInItsProgressBoxLeavesNoFile()
+    {
+        swtest::Editor editor;
+        OpenFilm(editor);
+        const QString video = editor.Path(QStringLiteral("animatique.mp4"));
+        editor.prompts.exportFile = video;
+        editor.prompts.cancelAtStep = 1;
+        editor.Trigger("mExportAnimatic");
+        QVERIFY(!QFileInfo::exists(video));
+        QVERIFY(editor.prompts.messages.isEmpty());
+        QCOMPARE(QDir(editor.folder.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".mp4")),
+                 QStringList());
+    }
+
     // ------------------------------------------------------------ looks
 
     void screenshotOfTheExportDialog()
