@@ -22,7 +22,10 @@ public:
     }
     ~ScratchFolder()
     {
+        // A test may have taken the write permission away.
         std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;

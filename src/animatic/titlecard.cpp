@@ -9,26 +9,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
-#include <QTextDocument>
-#include <QUrl>
-#include <QVariant>
 
 #include "model/error.h"
 #include "model/event.h"
 #include "qtshared/uitext.h"
-#include "sanitize/htmllines.h"
+#include "sanitize/htmltext.h"
 #include "timeline/shottiming.h"
 
 namespace sw::animatic {
 
 namespace {
-
-// A text document that never fetches what a field names (pictures, style
-// sheets): reading a field's text must not touch a file or the network.
-class ClosedDocument : public QTextDocument {
-protected:
-    QVariant loadResource(int, const QUrl&) override { return {}; }
-};
 
 const QColor kCardBackground(0x22, 0x25, 0x2b);
 const QColor kCardHeading(0xf2, 0xf2, 0xf2);
@@ -63,16 +53,7 @@ double DrawCentred(QPainter& painter, const QString& text, const QFont& font, co
 
 QString VisibleText(const std::string& htmlField)
 {
-    if (htmlField.empty())
-        return {};
-    ClosedDocument document;
-    document.setHtml(uitext::ToQString(WithTypedLineBreaks(htmlField)));
-    // Paragraphs and breaks come out as line and paragraph separators.
-    QString text = document.toPlainText();
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::Nbsp, QLatin1Char(' '));
-    return text.trimmed();
+    return uitext::FromUtf8(HtmlPlainText(htmlField));
 }
 
 TitleCardText MakeTitleCardText(const TEvent& shot, std::size_t number, const ShotTime& time, int defaultSeconds)

@@ -19,21 +19,6 @@ namespace sw {
 
 namespace {
 
-std::string XmlEscape(std::string_view text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 // Values of a desktop entry are one line each.
 std::string OneLine(std::string_view text)
 {
@@ -66,10 +51,10 @@ std::string MimePackageText(const std::string& mimeType, const std::string& exte
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-           "  <mime-type type=\"" + XmlEscape(mimeType) + "\">\n"
-           "    <comment>" + XmlEscape(description) + "</comment>\n"
-           "    <icon name=\"" + XmlEscape(iconName) + "\"/>\n"
-           "    <glob pattern=\"*" + XmlEscape(extension) + "\"/>\n"
+           "  <mime-type type=\"" + XmlEscaped(mimeType) + "\">\n"
+           "    <comment>" + XmlEscaped(description) + "</comment>\n"
+           "    <icon name=\"" + XmlEscaped(iconName) + "\"/>\n"
+           "    <glob pattern=\"*" + XmlEscaped(extension) + "\"/>\n"
            "  </mime-type>\n"
            "</mime-info>\n";
 }

@@ -155,4 +155,25 @@ std::string StripAccents(std::string_view text)
     return result;
 }
 
+std::string XmlEscaped(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        case '\n': escaped += "&#10;"; break;
+        case '\r': escaped += "&#13;"; break;
+        case '\t': escaped += "&#9;"; break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20)
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 } // namespace sw

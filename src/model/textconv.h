@@ -25,6 +25,12 @@ bool EndsWithNoCase(std::string_view text, std::string_view ending);
 // The text without the blanks and control characters (codes 0 to 32) at either end.
 std::string Trim(std::string_view text);
 
+// The text for an XML attribute or element: "&", "<", ">" and '"' as
+// references, line breaks and tabs as character references (kept in an
+// attribute), the other control characters, which XML 1.0 cannot hold,
+// left out.
+std::string XmlEscaped(std::string_view text);
+
 // Replaces the accented letters of Latin-1 by plain ones, one character for
 // one, for link targets and picture file names. The French letters follow the
 // classic table (both "Ç" and "ç" give "c"); every other letter from U+00C0 up

@@ -23,51 +23,20 @@
 #include <QRect>
 #include <QString>
 
+#include "commandrun.h"
 #include "document/projectdocument.h"
 
 namespace sw::animatic::test {
 
 namespace fs = std::filesystem;
 
-class ScratchFolder {
+class ScratchFolder : public swtest::ScratchFolder {
 public:
-    ScratchFolder()
-    {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("shotweave-animatic-" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
+    ScratchFolder() : swtest::ScratchFolder("shotweave-animatic-") {}
 };
 
-inline std::string Quoted(const fs::path& path)
-{
-    return "'" + path.string() + "'";
-}
-
-// The standard output of a shell command.
-inline std::string CommandOutput(const std::string& command)
-{
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    if (!pipe)
-        return output;
-    std::array<char, 4096> buffer{};
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), read);
-    return output;
-}
+using swtest::CommandOutput;
+using swtest::Quoted;
 
 inline QString ToQ(const fs::path& path)
 {
