@@ -1,0 +1,448 @@
+#include "screenplay/fountain.h"
+
+#include <optional>
+#include <regex>
+
+#include "model/textconv.h"
+#include "model/utf8.h"
+
+namespace sw {
+
+namespace {
+
+constexpr std::string_view kBreak = "\r\n";
+// A plan note, once the notes are read, stands on a line of its own that
+// starts with this byte, which no text holds.
+constexpr char kPlanMark = '\x01';
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return lower;
+}
+
+std::string TrimRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return std::string(text.substr(0, end));
+}
+
+// Whether a code point is a small letter of the scripts whose case the
+// model folds: Latin, Greek, Cyrillic.
+bool IsSmallLetter(char32_t c)
+{
+    if (c >= 'a' && c <= 'z')
+        return true;
+    if (c >= 0xDF && c <= 0xFF)
+        return c != 0xF7;
+    if (c >= 0x100 && c <= 0x17F) {
+        std::string one;
+        AppendUtf8(one, c);
+        return FoldLetterCase(one) == one;
+    }
+    return (c >= 0x3AC && c <= 0x3CE) || (c >= 0x430 && c <= 0x45F);
+}
+
+// A character's name: letters and no small letter, as the syntax has it.
+bool IsUpperCaseLine(std::string_view line)
+{
+    bool letter = false;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        const char32_t c = DecodeUtf8(line, pos);
+        if (IsSmallLetter(c))
+            return false;
+        std::string one;
+        AppendUtf8(one, c);
+        letter = letter || FoldLetterCase(one) != one;
+    }
+    return letter;
+}
+
+std::string Normalized(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            lines += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if (text[i] != kPlanMark) {
+            lines += text[i];
+        }
+    }
+    return lines;
+}
+
+// The boneyard goes, its line ends kept so that the lines around it stay
+// apart; notes go too, but plan notes, which become marked lines.
+std::string WithoutBoneyardAndNotes(const std::string& text)
+{
+    static const std::regex kPlanNote(R"(^\s*plan\s*:?\s*(.*?)\s*$)", std::regex::icase);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, 2, "/*") == 0) {
+            const std::size_t end = text.find("*/", i + 2);
+            const std::size_t stop = end == std::string::npos ? text.size() : end + 2;
+            for (std::size_t j = i; j < stop; ++j)
+                if (text[j] == '\n')
+                    out += '\n';
+            i = stop;
+        } else if (text.compare(i, 2, "[[") == 0 && text.find("]]", i + 2) != std::string::npos) {
+            const std::size_t end = text.find("]]", i + 2);
+            const std::string note = text.substr(i + 2, end - i - 2);
+            std::smatch plan;
+            if (note.find('\n') == std::string::npos && std::regex_match(note, plan, kPlanNote)) {
+                out += '\n';
+                out += kPlanMark;
+                out += plan[1].str();
+                out += '\n';
+            } else {
+                for (const char c : note)
+                    if (c == '\n')
+                        out += '\n';
+            }
+            i = end + 2;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool IsBlank(const std::string& line)
+{
+    return Trim(line).empty();
+}
+
+// "<", ">" and "&" escaped, then the emphasis as tags; "\*" and "\_" stay
+// as typed.
+std::string Html(std::string_view text)
+{
+    std::string escaped;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' && i + 1 < text.size() && (text[i + 1] == '*' || text[i + 1] == '_')) {
+            escaped += text[i + 1] == '*' ? '\x02' : '\x03';
+            ++i;
+        } else if (c == '&') {
+            escaped += "&amp;";
+        } else if (c == '<') {
+            escaped += "&lt;";
+        } else if (c == '>') {
+            escaped += "&gt;";
+        } else {
+            escaped += c;
+        }
+    }
+    static const std::regex kBoldItalic(R"(\*\*\*([^*\n]+?)\*\*\*)");
+    static const std::regex kBold(R"(\*\*([^*\n]+?)\*\*)");
+    static const std::regex kItalic(R"(\*([^*\n]+?)\*)");
+    static const std::regex kUnderline(R"(_([^_\n]+?)_)");
+    if (escaped.find_first_of("*_") != std::string::npos) {
+        escaped = std::regex_replace(escaped, kBoldItalic, "<b><i>$1</i></b>");
+        escaped = std::regex_replace(escaped, kBold, "<b>$1</b>");
+        escaped = std::regex_replace(escaped, kItalic, "<i>$1</i>");
+        escaped = std::regex_replace(escaped, kUnderline, "<u>$1</u>");
+    }
+    for (char& c : escaped)
+        c = c == '\x02' ? '*' : c == '\x03' ? '_' : c;
+    return escaped;
+}
+
+// A heading's text and its forced number ("#12A#" at its end).
+std::pair<std::string, std::string> HeadingAndNumber(std::string line)
+{
+    line = Trim(line);
+    std::string number;
+    if (line.size() >= 2 && line.back() == '#') {
+        const std::size_t open = line.rfind('#', line.size() - 2);
+        if (open != std::string::npos) {
+            const std::string inside = line.substr(open + 1, line.size() - open - 2);
+            const bool plain = !inside.empty() && inside.find_first_not_of(
+                "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-.") == std::string::npos;
+            if (plain) {
+                number = inside;
+                line = Trim(line.substr(0, open));
+            }
+        }
+    }
+    return {line, number};
+}
+
+bool StartsAsHeading(const std::string& line)
+{
+    const std::string lower = Lower(Trim(line));
+    for (const char* prefix : {"int./ext", "int/ext", "i/e", "int", "ext", "est"}) {
+        const std::string_view start(prefix);
+        if (lower.compare(0, start.size(), start) == 0 && lower.size() > start.size() &&
+            (lower[start.size()] == '.' || lower[start.size()] == ' '))
+            return true;
+    }
+    return false;
+}
+
+bool IsTransition(const std::string& line, bool blankBefore, bool blankAfter)
+{
+    const std::string trimmed = Trim(line);
+    if (trimmed.starts_with('>') && !trimmed.ends_with('<'))
+        return true;
+    return blankBefore && blankAfter && trimmed.ends_with("TO:") && IsUpperCaseLine(trimmed);
+}
+
+// The title page: "Key: value" lines up to the first blank line, a value
+// also on the indented lines after its key.
+std::size_t ReadTitlePage(const std::vector<std::string>& lines, Screenplay& screenplay)
+{
+    static const std::regex kKey(R"(^([A-Za-z][A-Za-z ]*):\s*(.*)$)");
+    std::smatch first;
+    if (lines.empty() || !std::regex_match(lines[0], first, kKey))
+        return 0;
+    std::string key;
+    std::string* value = nullptr;
+    std::string title;
+    std::string author;
+    std::string ignored;
+    std::size_t i = 0;
+    for (; i < lines.size() && !IsBlank(lines[i]); ++i) {
+        std::smatch entry;
+        const bool indented = lines[i].starts_with("   ") || lines[i].starts_with('\t');
+        if (!indented && std::regex_match(lines[i], entry, kKey)) {
+            key = Lower(entry[1].str());
+            value = key == "title" ? &title : (key == "author" || key == "authors") ? &author : &ignored;
+            if (value != &ignored)
+                value->clear();
+            if (!Trim(entry[2].str()).empty())
+                *value = Trim(entry[2].str());
+        } else if (value != nullptr) {
+            if (!value->empty())
+                *value += ' ';
+            *value += Trim(lines[i]);
+        }
+    }
+    const auto plain = [](std::string text) {
+        std::string out;
+        for (const char c : text)
+            if (c != '*' && c != '_')
+                out += c;
+        return Trim(out);
+    };
+    screenplay.title = plain(title);
+    screenplay.author = plain(author);
+    return i;
+}
+
+class Reader {
+public:
+    explicit Reader(Screenplay& screenplay) : screenplay_(screenplay) {}
+
+    void Heading(const std::string& line)
+    {
+        Close();
+        auto [heading, number] = HeadingAndNumber(line);
+        ++place_;
+        scene_ = ScriptScene{};
+        scene_->number = number.empty() ? std::to_string(place_) : number;
+        scene_->heading = heading;
+    }
+
+    void Plan(const std::string& name)
+    {
+        Open();
+        if (!hasPlans_) {
+            // The text before the first plan note belongs to the first shot.
+            hasPlans_ = true;
+            shot_.name = Trim(name);
+        } else {
+            scene_->shots.push_back(std::move(shot_));
+            shot_ = ScriptShot{};
+            shot_.name = Trim(name);
+        }
+    }
+
+    void Synopsis(const std::string& text)
+    {
+        Open();
+        if (!scene_->synopsis.empty())
+            scene_->synopsis += kBreak;
+        scene_->synopsis += Trim(text);
+    }
+
+    void Action(const std::vector<std::string>& lines)
+    {
+        Open();
+        std::string paragraph;
+        for (const std::string& line : lines) {
+            if (!paragraph.empty())
+                paragraph += kBreak;
+            paragraph += Html(TrimRight(line));
+        }
+        Append(shot_.action, paragraph);
+    }
+
+    void Dialogue(std::string speaker, const std::vector<std::string>& lines, bool dual)
+    {
+        Open();
+        std::string speech = Html(Trim(speaker)) + (dual ? " (en même temps)" : "") + " :";
+        for (const std::string& line : lines) {
+            if (line == "  ") {
+                speech += kBreak;
+                continue;
+            }
+            if (!speech.ends_with(kBreak))
+                speech += ' ';
+            speech += Html(Trim(line));
+        }
+        if (!shot_.dialogue.empty())
+            shot_.dialogue += kBreak;
+        shot_.dialogue += speech;
+    }
+
+    void Close()
+    {
+        if (!scene_)
+            return;
+        if (!hasPlans_)
+            shot_.name = scene_->heading.empty() ? std::string("Avant la première scène") : scene_->heading;
+        const bool empty = scene_->heading.empty() && shot_.action.empty() && shot_.dialogue.empty() && !hasPlans_;
+        scene_->shots.push_back(std::move(shot_));
+        if (!empty)
+            screenplay_.scenes.push_back(std::move(*scene_));
+        scene_.reset();
+        shot_ = ScriptShot{};
+        hasPlans_ = false;
+    }
+
+private:
+    // Text before the first heading opens a scene without one.
+    void Open()
+    {
+        if (!scene_)
+            scene_ = ScriptScene{};
+    }
+
+    static void Append(std::string& field, const std::string& paragraph)
+    {
+        if (paragraph.empty())
+            return;
+        if (!field.empty())
+            field += std::string(kBreak) + std::string(kBreak);
+        field += paragraph;
+    }
+
+    Screenplay& screenplay_;
+    std::optional<ScriptScene> scene_;
+    ScriptShot shot_;
+    bool hasPlans_ = false;
+    int place_ = 0;
+};
+
+} // namespace
+
+HeadingParts SplitSceneHeading(std::string_view heading)
+{
+    HeadingParts parts;
+    std::string rest = Trim(heading);
+    if (StartsAsHeading(rest)) {
+        const std::size_t space = rest.find(' ');
+        parts.interiorExterior = rest.substr(0, space);
+        rest = space == std::string::npos ? std::string() : Trim(rest.substr(space));
+    }
+    const std::size_t dash = rest.rfind(" - ");
+    if (dash != std::string::npos) {
+        parts.timeOfDay = Trim(rest.substr(dash + 3));
+        rest = Trim(rest.substr(0, dash));
+    }
+    parts.place = rest;
+    return parts;
+}
+
+Screenplay ParseFountain(std::string_view text)
+{
+    Screenplay screenplay;
+    const std::vector<std::string> lines = Lines(WithoutBoneyardAndNotes(Normalized(text)));
+    Reader reader(screenplay);
+    std::size_t i = ReadTitlePage(lines, screenplay);
+    const auto blank = [&lines](std::size_t at) { return at >= lines.size() || IsBlank(lines[at]); };
+    bool blankBefore = true;
+    while (i < lines.size()) {
+        const std::string& line = lines[i];
+        const std::string trimmed = Trim(line);
+        if (IsBlank(line)) {
+            blankBefore = true;
+            ++i;
+            continue;
+        }
+        if (line[0] == kPlanMark) {
+            reader.Plan(line.substr(1));
+            blankBefore = true;
+            ++i;
+            continue;
+        }
+        const bool after = blank(i + 1);
+        if (trimmed.find_first_not_of('=') == std::string::npos && trimmed.size() >= 3) {
+            ++i;  // a page break
+        } else if (trimmed.starts_with('#')) {
+            ++i;  // a section
+        } else if (trimmed.starts_with('=')) {
+            reader.Synopsis(trimmed.substr(1));
+            ++i;
+        } else if (trimmed.starts_with('.') && trimmed.size() > 1 && trimmed[1] != '.') {
+            reader.Heading(trimmed.substr(1));
+            ++i;
+        } else if (blankBefore && !trimmed.starts_with('!') && StartsAsHeading(trimmed)) {
+            reader.Heading(trimmed);
+            ++i;
+        } else if (trimmed.starts_with('>') && trimmed.ends_with('<') && trimmed.size() >= 2) {
+            reader.Action({Trim(trimmed.substr(1, trimmed.size() - 2))});
+            ++i;
+        } else if (IsTransition(line, blankBefore, after)) {
+            ++i;
+        } else if (blankBefore && !after && !trimmed.starts_with('!') &&
+                   (trimmed.starts_with('@') || IsUpperCaseLine(trimmed.substr(0, trimmed.find('('))))) {
+            std::string speaker = trimmed.starts_with('@') ? trimmed.substr(1) : trimmed;
+            const bool dual = speaker.ends_with('^');
+            if (dual)
+                speaker = Trim(speaker.substr(0, speaker.size() - 1));
+            std::vector<std::string> speech;
+            for (++i; i < lines.size() && (!IsBlank(lines[i]) || lines[i] == "  ") && lines[i][0] != kPlanMark; ++i)
+                speech.push_back(lines[i] == "  " ? lines[i] : Trim(lines[i]));
+            reader.Dialogue(speaker, speech, dual);
+        } else {
+            std::vector<std::string> paragraph;
+            for (; i < lines.size() && !IsBlank(lines[i]) && lines[i][0] != kPlanMark; ++i) {
+                std::string text = lines[i];
+                if (Trim(text).starts_with('!'))
+                    text = Trim(text).substr(1);
+                else if (Trim(text).starts_with('~'))
+                    text = Trim(text).substr(1);
+                paragraph.push_back(text);
+            }
+            reader.Action(paragraph);
+        }
+        blankBefore = false;
+    }
+    reader.Close();
+    return screenplay;
+}
+
+} // namespace sw
