@@ -5,12 +5,12 @@
 
 #include "model/textconv.h"
 #include "model/utf8.h"
+#include "screenplay/screenplaybuilder.h"
 
 namespace sw {
 
 namespace {
 
-constexpr std::string_view kBreak = "\r\n";
 // A plan note, once the notes are read, stands on a line of its own that
 // starts with this byte, which no text holds.
 constexpr char kPlanMark = '\x01';
@@ -251,111 +251,6 @@ std::size_t ReadTitlePage(const std::vector<std::string>& lines, Screenplay& scr
     return i;
 }
 
-class Reader {
-public:
-    explicit Reader(Screenplay& screenplay) : screenplay_(screenplay) {}
-
-    void Heading(const std::string& line)
-    {
-        Close();
-        auto [heading, number] = HeadingAndNumber(line);
-        ++place_;
-        scene_ = ScriptScene{};
-        scene_->number = number.empty() ? std::to_string(place_) : number;
-        scene_->heading = heading;
-    }
-
-    void Plan(const std::string& name)
-    {
-        Open();
-        if (!hasPlans_) {
-            // The text before the first plan note belongs to the first shot.
-            hasPlans_ = true;
-            shot_.name = Trim(name);
-        } else {
-            scene_->shots.push_back(std::move(shot_));
-            shot_ = ScriptShot{};
-            shot_.name = Trim(name);
-        }
-    }
-
-    void Synopsis(const std::string& text)
-    {
-        Open();
-        if (!scene_->synopsis.empty())
-            scene_->synopsis += kBreak;
-        scene_->synopsis += Trim(text);
-    }
-
-    void Action(const std::vector<std::string>& lines)
-    {
-        Open();
-        std::string paragraph;
-        for (const std::string& line : lines) {
-            if (!paragraph.empty())
-                paragraph += kBreak;
-            paragraph += Html(TrimRight(line));
-        }
-        Append(shot_.action, paragraph);
-    }
-
-    void Dialogue(std::string speaker, const std::vector<std::string>& lines, bool dual)
-    {
-        Open();
-        std::string speech = Html(Trim(speaker)) + (dual ? " (en même temps)" : "") + " :";
-        for (const std::string& line : lines) {
-            if (line == "  ") {
-                speech += kBreak;
-                continue;
-            }
-            if (!speech.ends_with(kBreak))
-                speech += ' ';
-            speech += Html(Trim(line));
-        }
-        if (!shot_.dialogue.empty())
-            shot_.dialogue += kBreak;
-        shot_.dialogue += speech;
-    }
-
-    void Close()
-    {
-        if (!scene_)
-            return;
-        if (!hasPlans_)
-            shot_.name = scene_->heading.empty() ? std::string("Avant la première scène") : scene_->heading;
-        const bool empty = scene_->heading.empty() && shot_.action.empty() && shot_.dialogue.empty() && !hasPlans_;
-        scene_->shots.push_back(std::move(shot_));
-        if (!empty)
-            screenplay_.scenes.push_back(std::move(*scene_));
-        scene_.reset();
-        shot_ = ScriptShot{};
-        hasPlans_ = false;
-    }
-
-private:
-    // Text before the first heading opens a scene without one.
-    void Open()
-    {
-        if (!scene_)
-            scene_ = ScriptScene{};
-    }
-
-    static void Append(std::string& field, const std::string& paragraph)
-    {
-        if (paragraph.empty())
-            return;
-        if (!field.empty())
-            field += std::string(kBreak) + std::string(kBreak);
-        field += paragraph;
-    }
-
-    Screenplay& screenplay_;
-    std::optional<ScriptScene> scene_;
-    ScriptShot shot_;
-    bool hasPlans_ = false;
-    int place_ = 0;
-};
-
 } // namespace
 
 HeadingParts SplitSceneHeading(std::string_view heading)
@@ -380,7 +275,7 @@ Screenplay ParseFountain(std::string_view text)
 {
     Screenplay screenplay;
     const std::vector<std::string> lines = Lines(WithoutBoneyardAndNotes(Normalized(text)));
-    Reader reader(screenplay);
+    ScreenplayBuilder reader(screenplay);
     std::size_t i = ReadTitlePage(lines, screenplay);
     const auto blank = [&lines](std::size_t at) { return at >= lines.size() || IsBlank(lines[at]); };
     bool blankBefore = true;
@@ -407,13 +302,15 @@ Screenplay ParseFountain(std::string_view text)
             reader.Synopsis(trimmed.substr(1));
             ++i;
         } else if (trimmed.starts_with('.') && trimmed.size() > 1 && trimmed[1] != '.') {
-            reader.Heading(trimmed.substr(1));
+            const auto [heading, number] = HeadingAndNumber(trimmed.substr(1));
+            reader.Heading(heading, number);
             ++i;
         } else if (blankBefore && !trimmed.starts_with('!') && StartsAsHeading(trimmed)) {
-            reader.Heading(trimmed);
+            const auto [heading, number] = HeadingAndNumber(trimmed);
+            reader.Heading(heading, number);
             ++i;
         } else if (trimmed.starts_with('>') && trimmed.ends_with('<') && trimmed.size() >= 2) {
-            reader.Action({Trim(trimmed.substr(1, trimmed.size() - 2))});
+            reader.Action({Html(Trim(trimmed.substr(1, trimmed.size() - 2)))});
             ++i;
         } else if (IsTransition(line, blankBefore, after)) {
             ++i;
@@ -424,9 +321,10 @@ Screenplay ParseFountain(std::string_view text)
             if (dual)
                 speaker = Trim(speaker.substr(0, speaker.size() - 1));
             std::vector<std::string> speech;
+            // A line of two spaces keeps an empty line in the speech.
             for (++i; i < lines.size() && (!IsBlank(lines[i]) || lines[i] == "  ") && lines[i][0] != kPlanMark; ++i)
-                speech.push_back(lines[i] == "  " ? lines[i] : Trim(lines[i]));
-            reader.Dialogue(speaker, speech, dual);
+                speech.push_back(lines[i] == "  " ? std::string() : Html(Trim(lines[i])));
+            reader.Dialogue(Html(speaker), speech, dual);
         } else {
             std::vector<std::string> paragraph;
             for (; i < lines.size() && !IsBlank(lines[i]) && lines[i][0] != kPlanMark; ++i) {
@@ -435,7 +333,7 @@ Screenplay ParseFountain(std::string_view text)
                     text = Trim(text).substr(1);
                 else if (Trim(text).starts_with('~'))
                     text = Trim(text).substr(1);
-                paragraph.push_back(text);
+                paragraph.push_back(Html(TrimRight(text)));
             }
             reader.Action(paragraph);
         }
