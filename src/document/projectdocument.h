@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "layout/htmprefs.h"
 #include "model/eventlist.h"
 #include "model/geninfo.h"
+#include "model/scene.h"
 #include "model/srprt.h"
 #include "style/styleprefs.h"
 
@@ -20,8 +22,12 @@ struct ProjectDocument {
     TsRprt Report;
     THTMPrefs HTMPrefs;
     TStylePrefs StylePrefs;
-    // The extension block's entries other than the shot ids, by key, among
-    // them those of a later version, which are kept as they are.
+    // The film's scenes, in their order; the shots name theirs
+    // (TEvent::scene). Empty for a project without scenes.
+    std::vector<TScene> Scenes;
+    // The extension block's entries other than the shot ids and the scenes,
+    // by key, among them those of a later version, which are kept as they
+    // are.
     std::map<std::string, std::string> Extensions;
     // The version of the last file read; 3 once a file has been written.
     std::int32_t FileVersion = 3;

@@ -62,8 +62,14 @@ void WriteExtensionBlock(ValueWriter& writer, const ProjectDocument& project)
 {
     std::map<std::string, std::string> entries = project.Extensions;
     entries.erase(std::string(kShotIdsKey));
+    entries.erase(std::string(kScenesKey));
+    entries.erase(std::string(kShotScenesKey));
     if (std::string ids = ShotIdLines(project.EventList); !ids.empty())
         entries.emplace(kShotIdsKey, std::move(ids));
+    if (!project.Scenes.empty()) {
+        entries.emplace(kScenesKey, ScenesText(project.Scenes));
+        entries.emplace(kShotScenesKey, ShotScenesText(project.EventList));
+    }
     if (entries.empty())
         return;
     writer.PutString(kExtensionMarker);
@@ -101,6 +107,15 @@ std::size_t ReadExtensionBlock(std::string_view bytes, ProjectDocument& project)
     if (const auto ids = entries.find(std::string(kShotIdsKey)); ids != entries.end()) {
         TakeShotIds(ids->second, project.EventList);
         entries.erase(ids);
+    }
+    project.Scenes.clear();
+    if (const auto scenes = entries.find(std::string(kScenesKey)); scenes != entries.end()) {
+        project.Scenes = ScenesFromText(scenes->second);
+        entries.erase(scenes);
+    }
+    if (const auto shotScenes = entries.find(std::string(kShotScenesKey)); shotScenes != entries.end()) {
+        TakeShotScenes(shotScenes->second, project.EventList, project.Scenes);
+        entries.erase(shotScenes);
     }
     project.Extensions = std::move(entries);
     return used;

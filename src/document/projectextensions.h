@@ -13,11 +13,15 @@ class ValueWriter;
 // the marker string kExtensionMarker, the block's version (1), then a list of
 // key and value strings, each key once, in key order. The shots' ids are the
 // entry "shot-ids" (one line per shot, in list order, empty for a shot
-// without one); ProjectDocument::Extensions holds the others, those this
+// without one), the scenes are "scenes" and "shot-scenes";
+// ProjectDocument::Extensions holds the others, those this
 // version does not know included, so that a save keeps them. A project
 // without any writes no block: its file stays byte for byte as before.
 inline constexpr std::string_view kExtensionMarker = "Shotweave extensions";
 inline constexpr std::string_view kShotIdsKey = "shot-ids";
+// The scenes (ScenesText) and the shots' scenes (ShotScenesText).
+inline constexpr std::string_view kScenesKey = "scenes";
+inline constexpr std::string_view kShotScenesKey = "shot-scenes";
 
 // Appends the block, or nothing when the project has no entry.
 void WriteExtensionBlock(ValueWriter& writer, const ProjectDocument& project);

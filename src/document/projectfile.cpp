@@ -103,6 +103,7 @@ void LoadProjectBytes(ProjectDocument& document, std::string_view bytes)
     loaded.GenInfo.Clear();
     loaded.Report.text.clear();
     loaded.Extensions.clear();
+    loaded.Scenes.clear();
 
     ValueReader reader(bytes);
     loaded.FileVersion = reader.GetInteger();

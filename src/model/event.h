@@ -19,6 +19,9 @@ public:
     // to its shots; empty until a timeline is first exported. Not part of the
     // one-line text form: it is stored in the project file's extension block.
     std::string id;
+    // The id of the shot's scene (TScene::id), empty for none. Kept, as the
+    // id is, in the extension block.
+    std::string scene;
 
     // name, action, sound and dialogue, each ended by FieldSep, then the form of cam.
     std::string ToText() const;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sw {
+
+class TEventList;
+
+// One scene of the film, as the screenplay has it. The shots name their
+// scene by its id (TEvent::scene); a shot of no scene names none.
+struct TScene {
+    // Unique in the project, for life ("scene-3").
+    std::string id;
+    // As the screenplay numbers it: "12", "12A".
+    std::string number;
+    // "INT. CUISINE - JOUR".
+    std::string heading;
+    std::string synopsis;
+    // A revised screenplay no longer has it; its shots stay.
+    bool omitted = false;
+
+    bool operator==(const TScene&) const = default;
+};
+
+// A run of consecutive shots of one scene (empty: of none).
+struct SceneRun {
+    std::string scene;
+    std::size_t first = 0;
+    std::size_t count = 0;
+
+    bool operator==(const SceneRun&) const = default;
+};
+
+// The shots' runs, in the shot order.
+std::vector<SceneRun> SceneRuns(const TEventList& shots);
+
+// Whether each scene's shots stand together in the shot order.
+bool ScenesStayTogether(const TEventList& shots);
+
+// Makes each scene's shots stand together without moving any: a shot of a
+// scene outside the scene's first run, or of a scene the list does not
+// hold, is left in no scene. Returns how many shots it took out.
+std::size_t DetachStrayShots(TEventList& shots, const std::vector<TScene>& scenes);
+
+// The scene's place in the list, or scenes.size() when none has that id.
+std::size_t SceneIndex(const std::vector<TScene>& scenes, std::string_view id);
+
+// An id no scene of the list has.
+std::string NewSceneId(const std::vector<TScene>& scenes);
+
+// The scenes as one text, a line per scene, and back: the project file's
+// extension block keeps them so. Lines that are not a scene, and ids given
+// twice, are dropped.
+std::string ScenesText(const std::vector<TScene>& scenes);
+std::vector<TScene> ScenesFromText(std::string_view text);
+
+// The shots' scene ids as one text, a line per shot, and back onto the
+// shots (a shot past the text's lines, or whose line names no scene of the
+// list, is left in none).
+std::string ShotScenesText(const TEventList& shots);
+void TakeShotScenes(std::string_view text, TEventList& shots, const std::vector<TScene>& scenes);
+
+} // namespace sw

@@ -1,0 +1,103 @@
+// The film's scenes: the runs of shots in the shot order, a scene's shots
+// kept together, the scenes and the shots' scenes as texts and back, and
+// their place in the project file, absent for a project without scenes.
+
+#include "model/scene.h"
+
+#include <gtest/gtest.h>
+
+#include "document/projectdocument.h"
+#include "document/projectfile.h"
+#include "model/eventlist.h"
+
+namespace sw {
+namespace {
+
+TEventList ShotsIn(std::initializer_list<const char*> scenes)
+{
+    TEventList shots;
+    for (const char* scene : scenes)
+        shots.AddEvent().scene = scene;
+    return shots;
+}
+
+std::vector<TScene> TwoScenes()
+{
+    return {{"scene-1", "1", "INT. CUISINE - JOUR", "Claire se lève.\r\nElle a froid.", false},
+            {"scene-2", "12A", "EXT. ARRÊT\tDE BUS \\ NUIT", "", true}};
+}
+
+std::vector<std::string> ScenesOf(const TEventList& shots)
+{
+    std::vector<std::string> scenes;
+    for (std::size_t i = 0; i < shots.Count(); ++i)
+        scenes.push_back(shots.Event(i).scene);
+    return scenes;
+}
+
+TEST(Scenes, RunsFollowTheShotOrder)
+{
+    const TEventList shots = ShotsIn({"", "scene-1", "scene-1", "scene-2", ""});
+    EXPECT_EQ(SceneRuns(shots), (std::vector<SceneRun>{{"", 0, 1}, {"scene-1", 1, 2}, {"scene-2", 3, 1}, {"", 4, 1}}));
+    EXPECT_TRUE(ScenesStayTogether(shots));
+    EXPECT_FALSE(ScenesStayTogether(ShotsIn({"scene-1", "scene-2", "scene-1"})));
+    EXPECT_TRUE(SceneRuns(TEventList()).empty());
+}
+
+TEST(Scenes, StrayShotsLeaveTheirSceneAndNoneMoves)
+{
+    TEventList shots = ShotsIn({"scene-1", "scene-2", "scene-1", "scene-9", "scene-2"});
+    EXPECT_EQ(DetachStrayShots(shots, TwoScenes()), 3u);
+    EXPECT_EQ(ScenesOf(shots), (std::vector<std::string>{"scene-1", "scene-2", "", "", ""}));
+    EXPECT_TRUE(ScenesStayTogether(shots));
+}
+
+TEST(Scenes, TextsComeBackWithTheirTabsLineBreaksAndBackslashes)
+{
+    const std::vector<TScene> scenes = TwoScenes();
+    EXPECT_EQ(ScenesFromText(ScenesText(scenes)), scenes);
+    EXPECT_EQ(ScenesText(scenes).find('\t', 0), 7u) << "one line per scene, fields by tabs";
+    // A line that is no scene, and an id given twice, are dropped.
+    EXPECT_EQ(ScenesFromText(ScenesText(scenes) + "\nbroken line\nscene-1\t9\tX\t\t\n\t1\tY\t\t"), scenes);
+    EXPECT_TRUE(ScenesFromText("").empty());
+    EXPECT_EQ(NewSceneId(scenes), "scene-3");
+    EXPECT_EQ(NewSceneId({{"scene-3", "", "", "", false}}), "scene-2");
+    EXPECT_EQ(SceneIndex(scenes, "scene-2"), 1u);
+    EXPECT_EQ(SceneIndex(scenes, "x"), 2u);
+
+    TEventList shots = ShotsIn({"scene-1", "scene-1", "", "scene-2"});
+    TEventList read = ShotsIn({"x", "x", "x", "x", "x"});
+    TakeShotScenes(ShotScenesText(shots), read, scenes);
+    EXPECT_EQ(ScenesOf(read), (std::vector<std::string>{"scene-1", "scene-1", "", "scene-2", ""}));
+    TakeShotScenes("scene-1\nscene-7\nscene-1", read, scenes);
+    EXPECT_EQ(ScenesOf(read), (std::vector<std::string>{"scene-1", "", "", "", ""})) << "unknown, then stray";
+}
+
+TEST(Scenes, TheProjectFileKeepsThemAndAProjectWithoutAnyKeepsItsBytes)
+{
+    ProjectDocument project;
+    project.StylePrefs.ApplyAppStyleTable();
+    for (const char* scene : {"scene-1", "scene-1", "", "scene-2"})
+        project.EventList.AddEvent().scene = scene;
+    ProjectDocument plain = project;
+    for (std::size_t i = 0; i < plain.EventList.Count(); ++i)
+        plain.EventList.Event(i).scene.clear();
+    const std::string plainBytes = ProjectFileBytes(plain);
+
+    project.Scenes = TwoScenes();
+    const std::string bytes = ProjectFileBytes(project);
+    EXPECT_EQ(bytes.compare(0, plainBytes.size(), plainBytes), 0) << "the scenes come after what was there";
+    ProjectDocument read;
+    read.Scenes = {{"scene-9", "9", "old", "", false}};
+    LoadProjectBytes(read, bytes);
+    EXPECT_EQ(read.Scenes, project.Scenes);
+    EXPECT_EQ(ScenesOf(read.EventList), ScenesOf(project.EventList));
+    EXPECT_TRUE(ProjectFileBytes(read).ends_with(bytes.substr(plainBytes.size()))) << "saved again, the same block";
+
+    LoadProjectBytes(read, plainBytes);
+    EXPECT_TRUE(read.Scenes.empty()) << "the scenes of the project read before are gone";
+    EXPECT_EQ(ProjectFileBytes(read).find("Shotweave extensions"), std::string::npos);
+}
+
+} // namespace
+} // namespace sw
