@@ -20,6 +20,8 @@
 #include "timeline/timelineexport.h"
 #include "timeline/timelineformats.h"
 #include "document/projectlock.h"
+#include "document/scriptimport.h"
+#include "screenplay/fountain.h"
 #include "model/editoridentity.h"
 #include "model/textconv.h"
 #include "model/systemtext.h"
@@ -38,6 +40,7 @@ constexpr const char* kUsage =
     "                        [--audio SON] [--captions]\n"
     "              shotweave --timeline PROJET.vid SORTIE.otio|.edl|.fcpxml|.mlt [--fps 25]\n"
     "              shotweave --apply-cut PROJET.vid MONTAGE.otio|.edl|.fcpxml|.mlt [--reorder]\n"
+    "              shotweave --import-script SCENARIO.fountain|.fdx NOUVEAU.vid\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -80,6 +83,12 @@ constexpr const char* kUsage =
     "                      précédente dans PROJET.vid~, puis s'arrête ;\n"
     "                      --reorder donne aussi aux plans l'ordre du montage ;\n"
     "                      --fps la cadence d'une EDL (celle du projet par défaut)\n"
+    "  --import-script SCENARIO NOUVEAU.vid\n"
+    "                      fait un nouveau projet du scénario (Fountain .fountain,\n"
+    "                      .spmd, .txt ou Final Draft .fdx) : ses scènes, et leurs\n"
+    "                      plans (une note [[plan: NOM]] commence un plan), avec\n"
+    "                      l'action et les dialogues ; le scénario est seulement\n"
+    "                      lu, puis s'arrête\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -120,13 +129,14 @@ std::string PublishProjectFile(const std::filesystem::path& argument, Notifier& 
     return PublishProjectSite(ReadProjectFile(file, notifier), file, notifier);
 }
 
-enum class Mode { Pdf, Csv, Share, Animatic, Timeline, ApplyCut };
+enum class Mode { Pdf, Csv, Share, Animatic, Timeline, ApplyCut, ImportScript };
 
 std::optional<Mode> ModeOf(const std::string& argument)
 {
     static const std::pair<const char*, Mode> kModes[] = {
         {"--pdf", Mode::Pdf}, {"--csv", Mode::Csv}, {"--share", Mode::Share}, {"--animatic", Mode::Animatic},
-        {"--timeline", Mode::Timeline}, {"--apply-cut", Mode::ApplyCut}};
+        {"--timeline", Mode::Timeline}, {"--apply-cut", Mode::ApplyCut},
+        {"--import-script", Mode::ImportScript}};
     for (const auto& [name, mode] : kModes)
         if (argument == name)
             return mode;
@@ -214,6 +224,8 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     }
     if (files.size() != 2) {
         complaint = args.front() + (cut ? " prend un fichier de projet et une timeline"
+                                    : parsed.mode == Mode::ImportScript
+                                        ? " prend un scénario et le fichier du nouveau projet"
                                         : " prend un fichier de projet et un fichier de sortie");
         return std::nullopt;
     }
@@ -222,6 +234,10 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& args,
     if ((timeline || cut) && !TimelineFormatOf(parsed.output)) {
         complaint = timeline ? "--timeline écrit un fichier .otio, .edl, .fcpxml ou .mlt"
                              : "--apply-cut lit un fichier .otio, .edl, .fcpxml ou .mlt";
+        return std::nullopt;
+    }
+    if (parsed.mode == Mode::ImportScript && !ScriptFormatOf(parsed.project)) {
+        complaint = "--import-script lit un scénario .fountain, .spmd, .txt ou .fdx";
         return std::nullopt;
     }
     return parsed;
@@ -360,6 +376,25 @@ bool ApplyCutFile(const ExportArguments& arguments, const CommandLineTools& tool
     return true;
 }
 
+// A new project planned from a screenplay, which is only read; a file that
+// is there already is never replaced.
+void ImportScript(const ExportArguments& arguments, const CommandLineTools& tools, std::ostream& err)
+{
+    const std::filesystem::path& script = arguments.project;
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(arguments.output, error)))
+        throw Error("Le fichier « " + arguments.output.filename().string() +
+                    " » existe déjà : choisissez le nom d'un nouveau projet.");
+    const Screenplay screenplay =
+        *ScriptFormatOf(script) == ScriptFormat::FinalDraft ? tools.readFinalDraft(script) : ReadFountainFile(script);
+    ProjectDocument base;
+    base.StylePrefs.ApplyAppStyleTable();
+    ProjectDocument project = ProjectFromScreenplay(screenplay, std::move(base));
+    RunFileAction(FileAction::SaveProject, arguments.output, [&] { SaveProject(project, arguments.output); });
+    err << "shotweave: " << project.Scenes.size() << (project.Scenes.size() == 1 ? " scène, " : " scènes, ")
+        << project.EventList.Count() << (project.EventList.Count() == 1 ? " plan" : " plans") << "\n";
+}
+
 int ReportFailure(std::ostream& err, const std::exception& error)
 {
     err << "shotweave: " << FrenchErrorMessage(error.what()) << "\n";
@@ -377,6 +412,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         complaint = "ce programme ne peut pas écrire de vidéo";
     if (arguments && arguments->mode == Mode::ApplyCut && !tools.readCut)
         complaint = "ce programme ne peut pas lire de timeline";
+    if (arguments && arguments->mode == Mode::ImportScript && !tools.readFinalDraft &&
+        *ScriptFormatOf(arguments->project) == ScriptFormat::FinalDraft)
+        complaint = "ce programme ne peut pas lire de scénario Final Draft";
     if (arguments && arguments->mode == Mode::Timeline && !tools.writeTitleCard)
         complaint = "ce programme ne peut pas dessiner les cartons des plans";
     if (!arguments || !complaint.empty()) {
@@ -403,6 +441,9 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         case Mode::ApplyCut:
             ApplyCutFile(*arguments, tools, out, err);
             return 0;
+        case Mode::ImportScript:
+            ImportScript(*arguments, tools, err);
+            break;
         }
     } catch (const std::exception& error) {
         return ReportFailure(err, error);
@@ -412,6 +453,18 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 } // namespace
+
+std::optional<ScriptFormat> ScriptFormatOf(const std::filesystem::path& file)
+{
+    std::string extension = file.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (extension == ".fountain" || extension == ".spmd" || extension == ".txt")
+        return ScriptFormat::Fountain;
+    if (extension == ".fdx")
+        return ScriptFormat::FinalDraft;
+    return std::nullopt;
+}
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                                   const CommandLineTools& tools)

@@ -9,6 +9,7 @@
 
 #include "export/planoptions.h"
 #include "timeline/animaticvideo.h"
+#include "screenplay/fountain.h"
 #include "timeline/applycut.h"
 #include "timeline/timelineexport.h"
 
@@ -37,10 +38,17 @@ struct CommandLineTools {
     TitleCardWriter writeTitleCard;
     // Reads the clips of a timeline file; an EDL is read at edlFps.
     std::function<std::vector<CutClip>(const std::filesystem::path& cutFile, int edlFps)> readCut;
+    // Reads a Final Draft screenplay (.fdx).
+    std::function<Screenplay(const std::filesystem::path& script)> readFinalDraft;
 };
 
+// The screenplay formats --import-script reads, by the file's extension in
+// any letter case: Fountain (.fountain, .spmd, .txt) and Final Draft (.fdx).
+enum class ScriptFormat { Fountain, FinalDraft };
+std::optional<ScriptFormat> ScriptFormatOf(const std::filesystem::path& file);
+
 // Runs the headless modes of the program (--publish, --pdf, --csv, --share,
-// --animatic, --timeline, --apply-cut, --help, --version). Returns the process exit code, or nothing
+// --animatic, --timeline, --apply-cut, --import-script, --help, --version). Returns the process exit code, or nothing
 // when the arguments ask for the editor.
 //   --publish FILE.vid  reads the project and publishes its site into the
 //                       site folder beside it (created with its "img" folder
@@ -72,6 +80,10 @@ struct CommandLineTools {
 //                       Nothing is saved when no clip matches, when
 //                       nothing changes, when an editor holds the project
 //                       or when it holds a later version's data.
+//   --import-script SCRIPT NEW.vid
+//                       a new project from the screenplay (ProjectFromScreenplay),
+//                       a Final Draft one read by tools.readFinalDraft; NEW.vid
+//                       must not exist. The screenplay is only read.
 // Exit 0 on success, 1 with a message on err on any error, 2 on bad usage.
 // Outputs are written atomically; the project file is only read, but for
 // the ids --timeline gives and the cut --apply-cut applies. Messages

@@ -3,9 +3,13 @@
 #include <optional>
 #include <regex>
 
+#include "model/error.h"
+#include "model/filebytes.h"
+#include "model/systemtext.h"
 #include "model/textconv.h"
 #include "model/utf8.h"
 #include "screenplay/screenplaybuilder.h"
+#include "screenplay/scripttext.h"
 
 namespace sw {
 
@@ -341,6 +345,28 @@ Screenplay ParseFountain(std::string_view text)
     }
     reader.Close();
     return screenplay;
+}
+
+Screenplay ReadFountainFile(const std::filesystem::path& file)
+{
+    const std::string name = "Le fichier « " + file.filename().string() + " »";
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kMaxScriptFileBytes)
+        throw Error(name + " ne peut pas être lu : il est bien trop grand pour un scénario (" +
+                    std::to_string(size / (1024 * 1024)) + " Mo).");
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(file);
+    } catch (const std::exception& failure) {
+        throw Error(name + " ne peut pas être ouvert : il est introuvable ou illisible. (" +
+                    FrenchSystemText(failure.what()) + ")");
+    }
+    // A text has no NUL byte, but in UTF-16, which starts with its mark.
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    if (!utf16 && std::string_view(bytes).substr(0, 65536).find('\0') != std::string_view::npos)
+        throw Error(name + " n'est pas un scénario : ce n'est pas un fichier texte.");
+    return ParseFountain(ScriptTextAsUtf8(bytes));
 }
 
 } // namespace sw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,5 +63,14 @@ HeadingParts SplitSceneHeading(std::string_view heading);
 // synopsis ("= ...") is its scene's. The title page gives the title (Title)
 // and the author (Author, Authors or Credit's author line).
 Screenplay ParseFountain(std::string_view text);
+
+// The largest screenplay file read: far above any feature film's.
+inline constexpr std::uintmax_t kMaxScriptFileBytes = 50u * 1024 * 1024;
+
+// Reads a Fountain file (.fountain, .spmd, .txt) in any of its encodings
+// (ScriptTextAsUtf8); the file is only read. Throws sw::Error, with a French
+// sentence naming the file, when it is missing, special, larger than
+// kMaxScriptFileBytes or binary.
+Screenplay ReadFountainFile(const std::filesystem::path& file);
 
 } // namespace sw

@@ -44,7 +44,7 @@ Outcome RunWith(const std::vector<std::string>& args, const sw::PlanPdfWriter& w
     std::ostringstream out;
     std::ostringstream err;
     Outcome run;
-    run.exitCode = sw::RunCommandLine(args, out, err, {writePdf, {}, {}, {}, {}});
+    run.exitCode = sw::RunCommandLine(args, out, err, {writePdf, {}, {}, {}, {}, {}});
     run.out = out.str();
     run.err = err.str();
     return run;
