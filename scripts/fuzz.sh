@@ -5,8 +5,10 @@
 # leak or hang fails the script. The targets: the project loader, the style
 # import, the settings file, the recovery copies' side records, the listing of
 # the recovery folder, the shot list's CSV, the cleaning of the users' HTML,
-# the publisher, the pocket plan, the film editor's timelines read back (with QtCore), the
-# printed plan's PDF and the picture import (these two with Qt Gui, on the offscreen platform).
+# the publisher, the pocket plan, the Fountain screenplays, the film editor's
+# timelines and the Final Draft screenplays read back (with QtCore), the
+# printed plan's PDF and the picture import (these two with Qt Gui, on the
+# offscreen platform).
 #   FUZZ_RUNS   inputs per target (default 20000)
 #   FUZZ_JOBS   parallel compilations (default 2)
 #   FUZZ_BUILD  build folder (default build/fuzz)

@@ -31,9 +31,7 @@ std::vector<CutClip> ReadFcpxmlCut(std::string_view bytes)
     int spineDepth = 0;
     int clipDepth = 0;
     while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
-            throw Error("déclarations d'entités refusées");
+        const QXmlStreamReader::TokenType token = xml.ReadNext();
         if (token == QXmlStreamReader::EndElement) {
             if (inSpine && depth == spineDepth) {
                 inSpine = false;

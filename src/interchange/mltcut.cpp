@@ -84,9 +84,7 @@ Document ReadDocument(std::string_view bytes)
     QString propertyName;
     bool sawRoot = false;
     while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
-            throw Error("déclarations d'entités refusées");
+        const QXmlStreamReader::TokenType token = xml.ReadNext();
         if (token != QXmlStreamReader::StartElement)
             continue;
         const QStringView name = reader.name();

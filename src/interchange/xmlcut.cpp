@@ -9,6 +9,14 @@ TimelineXml::TimelineXml(std::string_view bytes)
 {
 }
 
+QXmlStreamReader::TokenType TimelineXml::ReadNext()
+{
+    const QXmlStreamReader::TokenType token = reader_.readNext();
+    if (token == QXmlStreamReader::DTD && !reader_.entityDeclarations().isEmpty())
+        throw Error("déclarations d'entités refusées");
+    return token;
+}
+
 void TimelineXml::CheckWellFormed() const
 {
     if (reader_.hasError())

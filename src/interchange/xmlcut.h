@@ -15,6 +15,9 @@ class TimelineXml {
 public:
     explicit TimelineXml(std::string_view bytes);
     QXmlStreamReader& Reader() { return reader_; }
+    // The next token; throws sw::Error at a document type that declares
+    // entities.
+    QXmlStreamReader::TokenType ReadNext();
     // Throws sw::Error naming the line when the document is not well formed.
     void CheckWellFormed() const;
 

@@ -1,7 +1,6 @@
 #include "screenplay/fountain.h"
 
 #include <optional>
-#include <regex>
 
 #include "model/error.h"
 #include "model/filebytes.h"
@@ -33,6 +32,66 @@ std::string TrimRight(std::string_view text)
     while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t'))
         --end;
     return std::string(text.substr(0, end));
+}
+
+// The white space of a "Key: value" line or a note: a space, a tab, a
+// vertical tab, a form feed, a carriage return or a line feed.
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
+}
+
+// The name a note gives its plan: "plan" in any case at its start (after
+// white space), then white space, an optional colon and white space; the
+// rest without its trailing white space is the name.
+std::optional<std::string> PlanNoteName(std::string_view note)
+{
+    std::size_t at = 0;
+    while (at < note.size() && IsSpace(note[at]))
+        ++at;
+    if (note.size() - at < 4 || Lower(note.substr(at, 4)) != "plan")
+        return std::nullopt;
+    at += 4;
+    while (at < note.size() && IsSpace(note[at]))
+        ++at;
+    if (at < note.size() && note[at] == ':')
+        ++at;
+    while (at < note.size() && IsSpace(note[at]))
+        ++at;
+    std::size_t end = note.size();
+    while (end > at && IsSpace(note[end - 1]))
+        --end;
+    return std::string(note.substr(at, end - at));
+}
+
+// Each text between a run of `count` marks and the next such run, which
+// holds no mark and no line end, put between open and close; the search
+// goes on after the closing run, or one byte further where none closes.
+// Plain scanning rather than a regular expression, whose recursion a long
+// line would take past the stack.
+std::string ReplaceEmphasis(const std::string& text, char mark, std::size_t count, std::string_view open,
+                            std::string_view close)
+{
+    const std::string marks(count, mark);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, count, marks) == 0) {
+            std::size_t end = i + count;
+            while (end < text.size() && text[end] != mark && text[end] != '\n')
+                ++end;
+            if (end > i + count && text.compare(end, count, marks) == 0) {
+                out += open;
+                out.append(text, i + count, end - i - count);
+                out += close;
+                i = end + count;
+                continue;
+            }
+        }
+        out += text[i++];
+    }
+    return out;
 }
 
 // Whether a code point is a small letter of the scripts whose case the
@@ -87,7 +146,6 @@ std::string Normalized(std::string_view text)
 // apart; notes go too, but plan notes, which become marked lines.
 std::string WithoutBoneyardAndNotes(const std::string& text)
 {
-    static const std::regex kPlanNote(R"(^\s*plan\s*:?\s*(.*?)\s*$)", std::regex::icase);
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -102,11 +160,12 @@ std::string WithoutBoneyardAndNotes(const std::string& text)
         } else if (text.compare(i, 2, "[[") == 0 && text.find("]]", i + 2) != std::string::npos) {
             const std::size_t end = text.find("]]", i + 2);
             const std::string note = text.substr(i + 2, end - i - 2);
-            std::smatch plan;
-            if (note.find('\n') == std::string::npos && std::regex_match(note, plan, kPlanNote)) {
+            const std::optional<std::string> plan =
+                note.find('\n') == std::string::npos ? PlanNoteName(note) : std::nullopt;
+            if (plan) {
                 out += '\n';
                 out += kPlanMark;
-                out += plan[1].str();
+                out += *plan;
                 out += '\n';
             } else {
                 for (const char c : note)
@@ -158,15 +217,11 @@ std::string Html(std::string_view text)
             escaped += c;
         }
     }
-    static const std::regex kBoldItalic(R"(\*\*\*([^*\n]+?)\*\*\*)");
-    static const std::regex kBold(R"(\*\*([^*\n]+?)\*\*)");
-    static const std::regex kItalic(R"(\*([^*\n]+?)\*)");
-    static const std::regex kUnderline(R"(_([^_\n]+?)_)");
     if (escaped.find_first_of("*_") != std::string::npos) {
-        escaped = std::regex_replace(escaped, kBoldItalic, "<b><i>$1</i></b>");
-        escaped = std::regex_replace(escaped, kBold, "<b>$1</b>");
-        escaped = std::regex_replace(escaped, kItalic, "<i>$1</i>");
-        escaped = std::regex_replace(escaped, kUnderline, "<u>$1</u>");
+        escaped = ReplaceEmphasis(escaped, '*', 3, "<b><i>", "</i></b>");
+        escaped = ReplaceEmphasis(escaped, '*', 2, "<b>", "</b>");
+        escaped = ReplaceEmphasis(escaped, '*', 1, "<i>", "</i>");
+        escaped = ReplaceEmphasis(escaped, '_', 1, "<u>", "</u>");
     }
     for (char& c : escaped)
         c = c == '\x02' ? '*' : c == '\x03' ? '_' : c;
@@ -213,13 +268,32 @@ bool IsTransition(const std::string& line, bool blankBefore, bool blankAfter)
     return blankBefore && blankAfter && trimmed.ends_with("TO:") && IsUpperCaseLine(trimmed);
 }
 
+// A title page's "Key: value" line: a key of letters and spaces starting
+// with a letter, a colon, then the value after its white space.
+std::optional<std::pair<std::string, std::string>> TitleKeyAndValue(std::string_view line)
+{
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (line.empty() || !isLetter(line[0]))
+        return std::nullopt;
+    std::size_t colon = 1;
+    while (colon < line.size() && (isLetter(line[colon]) || line[colon] == ' '))
+        ++colon;
+    if (colon == line.size() || line[colon] != ':')
+        return std::nullopt;
+    std::size_t value = colon + 1;
+    while (value < line.size() && IsSpace(line[value]))
+        ++value;
+    // A value runs to the line's end; a carriage return would end it first.
+    if (line.find('\r', value) != std::string_view::npos)
+        return std::nullopt;
+    return std::pair{std::string(line.substr(0, colon)), std::string(line.substr(value))};
+}
+
 // The title page: "Key: value" lines up to the first blank line, a value
 // also on the indented lines after its key.
 std::size_t ReadTitlePage(const std::vector<std::string>& lines, Screenplay& screenplay)
 {
-    static const std::regex kKey(R"(^([A-Za-z][A-Za-z ]*):\s*(.*)$)");
-    std::smatch first;
-    if (lines.empty() || !std::regex_match(lines[0], first, kKey))
+    if (lines.empty() || !TitleKeyAndValue(lines[0]))
         return 0;
     std::string key;
     std::string* value = nullptr;
@@ -228,15 +302,15 @@ std::size_t ReadTitlePage(const std::vector<std::string>& lines, Screenplay& scr
     std::string ignored;
     std::size_t i = 0;
     for (; i < lines.size() && !IsBlank(lines[i]); ++i) {
-        std::smatch entry;
         const bool indented = lines[i].starts_with("   ") || lines[i].starts_with('\t');
-        if (!indented && std::regex_match(lines[i], entry, kKey)) {
-            key = Lower(entry[1].str());
+        const auto entry = indented ? std::nullopt : TitleKeyAndValue(lines[i]);
+        if (entry) {
+            key = Lower(entry->first);
             value = key == "title" ? &title : (key == "author" || key == "authors") ? &author : &ignored;
             if (value != &ignored)
                 value->clear();
-            if (!Trim(entry[2].str()).empty())
-                *value = Trim(entry[2].str());
+            if (!Trim(entry->second).empty())
+                *value = Trim(entry->second);
         } else if (value != nullptr) {
             if (!value->empty())
                 *value += ' ';

@@ -98,6 +98,27 @@ TEST(Fountain, TextBeforeAnyHeadingAndLineEndsOfEveryKind)
     EXPECT_EQ(ParseFountain("\\*pas\\* _souligné_").scenes.at(0).shots.at(0).action, "*pas* <u>souligné</u>");
 }
 
+// Spans far longer than any screenplay line, which a recursive matcher
+// would take past the stack.
+TEST(Fountain, LongTitlesPlanNamesAndEmphasisedSpansAreReadWhole)
+{
+    const std::string longText(200000, 'a');
+    const Screenplay screenplay = ParseFountain("Title: " + longText + "\n\nINT. A - JOUR\n\n[[plan: " + longText +
+                                                "]]\n\n*" + longText + "* _" + longText + "_\n");
+    EXPECT_EQ(screenplay.title, longText);
+    ASSERT_EQ(screenplay.scenes.size(), 1u);
+    ASSERT_EQ(screenplay.scenes[0].shots.size(), 1u);
+    EXPECT_EQ(screenplay.scenes[0].shots[0].name, longText);
+    EXPECT_EQ(screenplay.scenes[0].shots[0].action, "<i>" + longText + "</i> <u>" + longText + "</u>");
+}
+
+TEST(Fountain, EmphasisPairsTheNearestMarksOfItsKindOnOneLine)
+{
+    const Screenplay screenplay = ParseFountain("INT. A - JOUR\n\n***a*** **b* _d*_e\n**f\ng**\n");
+    EXPECT_EQ(screenplay.scenes[0].shots[0].action,
+              "<b><i>a</i></b> *<i>b</i> <u>d*</u>e\r\n**f\r\ng**");
+}
+
 TEST(Fountain, AHeadingSplitsIntoItsParts)
 {
     EXPECT_EQ(SplitSceneHeading("INT. CUISINE - JOUR"), (HeadingParts{"INT.", "CUISINE", "JOUR"}));
