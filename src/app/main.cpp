@@ -13,6 +13,7 @@
 #include "animatic/timelinecards.h"
 #include "app/frenchtranslations.h"
 #include "interchange/cutfile.h"
+#include "interchange/finaldraft.h"
 #include "pictures/picturefiles.h"
 #include "printout/printout.h"
 #include "publish/pocketplan.h"
@@ -100,6 +101,7 @@ int main(int argc, char* argv[])
     tools.writeAnimatic = HeadlessAnimaticWriter(argc, argv);
     tools.writeTitleCard = HeadlessTitleCardWriter(argc, argv, cardsApplication);
     tools.readCut = sw::ReadCutFile;
+    tools.readFinalDraft = sw::ReadFinalDraftFile;
     if (auto exitCode = sw::RunCommandLine(args, std::cout, std::cerr, tools))
         return *exitCode;
 

@@ -134,5 +134,17 @@ TEST_F(RoundTrip, ACutEditedElsewhereComesBackIntoTheProject)
     }
 }
 
+TEST_F(RoundTrip, AFinalDraftScreenplayBecomesANewProject)
+{
+    const fs::path script = fs::path(SHOTWEAVE_SOURCE_DIR) / "tests" / "data" / "screenplays" / "gare.fdx";
+    const fs::path film = scratch.Path() / "gare.vid";
+    EXPECT_EQ(RunProgram("--import-script " + Quoted(script) + " " + Quoted(film), err), film.string() + "\nexit 0\n")
+        << ReadText(err);
+    const ProjectDocument project = Loaded(film);
+    EXPECT_FALSE(project.Scenes.empty());
+    EXPECT_EQ(project.EventList.Count(), project.Scenes.size()) << "one shot per scene without plan notes";
+    EXPECT_EQ(RunProgram("--import-script " + Quoted(script) + " " + Quoted(film), err), "exit 1\n");
+}
+
 } // namespace
 } // namespace sw
