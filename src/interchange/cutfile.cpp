@@ -1,10 +1,8 @@
 #include "interchange/cutfile.h"
 
-#include <system_error>
 
 #include "model/error.h"
 #include "model/filebytes.h"
-#include "model/systemtext.h"
 
 namespace sw {
 
@@ -28,18 +26,7 @@ std::vector<CutClip> ReadCutFile(const std::filesystem::path& file, int edlFps)
     const auto format = TimelineFormatOf(file);
     if (!format)
         throw Error(name + " n'est pas une timeline : son extension n'est ni .otio, ni .edl, ni .fcpxml, ni .mlt.");
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > kMaxCutFileBytes)
-        throw Error(name + " ne peut pas être lu : il est bien trop grand pour une timeline (" +
-                    std::to_string(size / (1024 * 1024)) + " Mo).");
-    std::string bytes;
-    try {
-        bytes = ReadFileBytes(file);
-    } catch (const std::exception& failure) {
-        throw Error(name + " ne peut pas être ouvert : il est introuvable ou illisible. (" +
-                    FrenchSystemText(failure.what()) + ")");
-    }
+    const std::string bytes = ReadFileNoLargerThan(file, kMaxCutFileBytes, "une timeline");
     try {
         return ReadCutBytes(bytes, *format, edlFps);
     } catch (const std::exception& failure) {

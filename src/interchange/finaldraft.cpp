@@ -64,18 +64,6 @@ std::string StyledRun(const QString& text, QStringView style)
     return styled;
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string TrimmedRight(std::string text)
 {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "model/error.h"
+#include "model/systemtext.h"
 
 namespace sw {
 
@@ -332,6 +333,22 @@ std::error_code TryReadFileBytes(const std::filesystem::path& file, std::string&
 std::error_code TryWriteFileAtomically(const std::filesystem::path& file, std::string_view bytes, LinkPolicy links)
 {
     return ErrorCode(ReplaceFile(file, bytes, links, Durability::Synced));
+}
+
+std::string ReadFileNoLargerThan(const std::filesystem::path& file, std::uintmax_t maxBytes, std::string_view kind)
+{
+    const std::string name = "Le fichier « " + file.filename().string() + " »";
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > maxBytes)
+        throw Error(name + " ne peut pas être lu : il est bien trop grand pour " + std::string(kind) + " (" +
+                    std::to_string(size / (1024 * 1024)) + " Mo).");
+    try {
+        return ReadFileBytes(file);
+    } catch (const std::exception& failure) {
+        throw Error(name + " ne peut pas être ouvert : il est introuvable ou illisible. (" +
+                    FrenchSystemText(failure.what()) + ")");
+    }
 }
 
 } // namespace sw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ inline constexpr const char* kNotRegularFileReason = "Not a regular file (a pipe
 // Whether path names a regular file, a symbolic link followed; nothing is
 // opened, so a pipe's writer is never waited for.
 bool IsRegularFile(const std::filesystem::path& path);
+
+// Reads a file another program wrote, up to maxBytes. Throws sw::Error
+// « Le fichier « NAME » ne peut pas être lu : il est bien trop grand pour
+// KIND (N Mo). » when it is larger, and « Le fichier « NAME » ne peut pas
+// être ouvert : il est introuvable ou illisible. (reason) » when it cannot
+// be read (missing, a folder, a pipe or a device).
+std::string ReadFileNoLargerThan(const std::filesystem::path& file, std::uintmax_t maxBytes, std::string_view kind);
 
 // Whether the user may create files in folder: false for a folder that is
 // missing, not a folder, without write permission or on a read-only disk.

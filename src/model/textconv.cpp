@@ -1,5 +1,6 @@
 #include "model/textconv.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -174,6 +175,18 @@ std::string XmlEscaped(std::string_view text)
         }
     }
     return escaped;
+}
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 } // namespace sw

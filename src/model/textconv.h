@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sw {
 
@@ -24,6 +25,9 @@ bool EndsWithNoCase(std::string_view text, std::string_view ending);
 
 // The text without the blanks and control characters (codes 0 to 32) at either end.
 std::string Trim(std::string_view text);
+
+// The lines of a text split at each "\n", the last one even when empty.
+std::vector<std::string> SplitLines(std::string_view text);
 
 // The text for an XML attribute or element: "&", "<", ">" and '"' as
 // references, line breaks and tabs as character references (kept in an

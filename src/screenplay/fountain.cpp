@@ -4,7 +4,6 @@
 
 #include "model/error.h"
 #include "model/filebytes.h"
-#include "model/systemtext.h"
 #include "model/textconv.h"
 #include "model/utf8.h"
 #include "screenplay/screenplaybuilder.h"
@@ -180,18 +179,6 @@ std::string WithoutBoneyardAndNotes(const std::string& text)
     return out;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 bool IsBlank(const std::string& line)
 {
     return Trim(line).empty();
@@ -352,7 +339,7 @@ HeadingParts SplitSceneHeading(std::string_view heading)
 Screenplay ParseFountain(std::string_view text)
 {
     Screenplay screenplay;
-    const std::vector<std::string> lines = Lines(WithoutBoneyardAndNotes(Normalized(text)));
+    const std::vector<std::string> lines = SplitLines(WithoutBoneyardAndNotes(Normalized(text)));
     ScreenplayBuilder reader(screenplay);
     std::size_t i = ReadTitlePage(lines, screenplay);
     const auto blank = [&lines](std::size_t at) { return at >= lines.size() || IsBlank(lines[at]); };
@@ -423,23 +410,11 @@ Screenplay ParseFountain(std::string_view text)
 
 Screenplay ReadFountainFile(const std::filesystem::path& file)
 {
-    const std::string name = "Le fichier « " + file.filename().string() + " »";
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > kMaxScriptFileBytes)
-        throw Error(name + " ne peut pas être lu : il est bien trop grand pour un scénario (" +
-                    std::to_string(size / (1024 * 1024)) + " Mo).");
-    std::string bytes;
-    try {
-        bytes = ReadFileBytes(file);
-    } catch (const std::exception& failure) {
-        throw Error(name + " ne peut pas être ouvert : il est introuvable ou illisible. (" +
-                    FrenchSystemText(failure.what()) + ")");
-    }
+    const std::string bytes = ReadFileNoLargerThan(file, kMaxScriptFileBytes, "un scénario");
     // A text has no NUL byte, but in UTF-16, which starts with its mark.
     const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
     if (!utf16 && std::string_view(bytes).substr(0, 65536).find('\0') != std::string_view::npos)
-        throw Error(name + " n'est pas un scénario : ce n'est pas un fichier texte.");
+        throw Error("Le fichier « " + file.filename().string() + " » n'est pas un scénario : ce n'est pas un fichier texte.");
     return ParseFountain(ScriptTextAsUtf8(bytes));
 }
 
