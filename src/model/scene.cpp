@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/eventlist.h"
+#include "model/shotfields.h"
 
 namespace sw {
 
@@ -63,6 +64,31 @@ std::vector<SceneRun> SceneRuns(const TEventList& shots)
         ++runs.back().count;
     }
     return runs;
+}
+
+std::vector<SceneGroup> SceneGroups(const TEventList& shots, const std::vector<TScene>& scenes)
+{
+    std::vector<SceneGroup> groups;
+    for (const SceneRun& run : SceneRuns(shots)) {
+        const std::size_t index = SceneIndex(scenes, run.scene);
+        RunningTime time;
+        for (std::size_t shot = run.first; shot < run.first + run.count; ++shot)
+            time.Add(shots.Event(shot).cam.duration);
+        groups.push_back({index < scenes.size() ? &scenes[index] : nullptr, run.first, run.count, time.Seconds()});
+    }
+    return groups;
+}
+
+std::string SceneTitle(const TScene* scene)
+{
+    if (!scene)
+        return "Sans scène";
+    std::string title = scene->number.empty() ? scene->heading : scene->number + ". " + scene->heading;
+    if (scene->heading.empty())
+        title = scene->number.empty() ? "Scène" : "Scène " + scene->number;
+    if (scene->omitted)
+        title += " (omise)";
+    return title;
 }
 
 bool ScenesStayTogether(const TEventList& shots)

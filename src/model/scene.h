@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,22 @@ struct SceneRun {
 
 // The shots' runs, in the shot order.
 std::vector<SceneRun> SceneRuns(const TEventList& shots);
+
+// The shots as every view and output groups them: one group per run of
+// shots, in the shot order, with its scene and its running time.
+struct SceneGroup {
+    // The scene's place in the project's scenes; none for shots of no scene.
+    const TScene* scene = nullptr;
+    std::size_t first = 0;
+    std::size_t count = 0;
+    // As RunningTime counts the shots' durations.
+    std::uint64_t seconds = 0;
+};
+std::vector<SceneGroup> SceneGroups(const TEventList& shots, const std::vector<TScene>& scenes);
+
+// A scene as its header names it: "12. INT. CUISINE - JOUR", " (omise)"
+// after a scene the screenplay no longer has; "Sans scène" for none.
+std::string SceneTitle(const TScene* scene);
 
 // Whether each scene's shots stand together in the shot order.
 bool ScenesStayTogether(const TEventList& shots);

@@ -44,6 +44,31 @@ TEST(Scenes, RunsFollowTheShotOrder)
     EXPECT_TRUE(SceneRuns(TEventList()).empty());
 }
 
+TEST(Scenes, GroupsFollowTheRunsWithTheirScenesAndRunningTimes)
+{
+    const std::vector<TScene> scenes = TwoScenes();
+    TEventList shots = ShotsIn({"scene-1", "scene-1", "", "scene-2", "scene-9"});
+    const char* durations[] = {"65", "10", "7", "x", "3"};
+    for (std::size_t i = 0; i < shots.Count(); ++i)
+        shots.Event(i).cam.duration = durations[i];
+    const std::vector<SceneGroup> groups = SceneGroups(shots, scenes);
+    ASSERT_EQ(groups.size(), 4u);
+    EXPECT_EQ(groups[0].scene, &scenes[0]);
+    EXPECT_EQ(groups[0].count, 2u);
+    EXPECT_EQ(groups[0].seconds, 75u);
+    EXPECT_EQ(groups[1].scene, nullptr);
+    EXPECT_EQ(groups[2].scene, &scenes[1]);
+    EXPECT_EQ(groups[2].seconds, 0u) << "a duration that is no number counts nothing";
+    EXPECT_EQ(groups[3].scene, nullptr) << "a scene the project does not hold is none";
+    EXPECT_EQ(groups[3].first, 4u);
+
+    EXPECT_EQ(SceneTitle(&scenes[0]), "1. INT. CUISINE - JOUR");
+    EXPECT_EQ(SceneTitle(&scenes[1]), "12A. EXT. ARRÊT\tDE BUS \\ NUIT (omise)");
+    const TScene bare{"scene-3", "4", "", "", false};
+    EXPECT_EQ(SceneTitle(&bare), "Scène 4");
+    EXPECT_EQ(SceneTitle(nullptr), "Sans scène");
+}
+
 TEST(Scenes, StrayShotsLeaveTheirSceneAndNoneMoves)
 {
     TEventList shots = ShotsIn({"scene-1", "scene-2", "scene-1", "scene-9", "scene-2"});
