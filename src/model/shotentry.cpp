@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "model/eventlist.h"
+#include "model/scene.h"
 #include "model/shotfields.h"
 #include "model/textconv.h"
 #include "model/utf8.h"
@@ -80,6 +81,12 @@ bool ShotMatchesFilter(const TEvent& shot, std::string_view filter)
             return true;
     }
     return false;
+}
+
+bool SceneMatchesFilter(const TScene& scene, std::string_view filter)
+{
+    const std::string wanted = FoldedText(Trim(filter));
+    return wanted.empty() || FoldedText(scene.number + " " + scene.heading).find(wanted) != std::string::npos;
 }
 
 } // namespace sw

@@ -19,6 +19,12 @@ std::string ShotEntryText(std::size_t index, const TEvent& shot);
 // every shot.
 bool ShotMatchesFilter(const TEvent& shot, std::string_view filter);
 
+struct TScene;
+
+// Whether the scene's number or heading holds filter, as ShotMatchesFilter
+// reads a shot's texts: the shots of a scene whose heading matches are seen.
+bool SceneMatchesFilter(const TScene& scene, std::string_view filter);
+
 class TEventList;
 
 // The name of a copy of the shot named name: "Café (copie)", or when a shot

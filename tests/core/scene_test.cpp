@@ -9,6 +9,8 @@
 #include "document/projectdocument.h"
 #include "document/projectfile.h"
 #include "model/eventlist.h"
+#include "model/sceneplan.h"
+#include "model/shotentry.h"
 
 namespace sw {
 namespace {
@@ -122,6 +124,70 @@ TEST(Scenes, TheProjectFileKeepsThemAndAProjectWithoutAnyKeepsItsBytes)
     LoadProjectBytes(read, plainBytes);
     EXPECT_TRUE(read.Scenes.empty()) << "the scenes of the project read before are gone";
     EXPECT_EQ(ProjectFileBytes(read).find("Shotweave extensions"), std::string::npos);
+}
+
+TEST(ScenePlan, AShotPutOrMovedNeverSplitsAScene)
+{
+    const TEventList shots = ShotsIn({"scene-1", "scene-1", "", "scene-2"});
+    EXPECT_EQ(SceneForPlace(shots, 1, "scene-2"), "scene-1") << "between two shots of one scene";
+    EXPECT_EQ(SceneForPlace(shots, 1, ""), "scene-1");
+    EXPECT_EQ(SceneForPlace(shots, 2, "scene-1"), "scene-1") << "at the end of its run";
+    EXPECT_EQ(SceneForPlace(shots, 2, "scene-2"), "") << "away from its run";
+    EXPECT_EQ(SceneForPlace(shots, 3, "scene-2"), "scene-2") << "before its run";
+    EXPECT_EQ(SceneForPlace(shots, 4, "scene-2"), "scene-2") << "at the end of the list";
+    EXPECT_EQ(SceneForPlace(shots, 0, "scene-3"), "scene-3") << "a scene without shots starts its run anywhere";
+    EXPECT_EQ(SceneForPlace(shots, 2, ""), "");
+
+    // Moving: the shot's own place does not count.
+    const TEventList lone = ShotsIn({"scene-1", "scene-2", "scene-1"});
+    EXPECT_EQ(SceneForPlace(lone, 0, "scene-2", 1), "scene-2") << "its only shot goes anywhere with it";
+    EXPECT_EQ(SceneForPlace(lone, 1, "scene-1", 0), "scene-1");
+    const TEventList run = ShotsIn({"scene-1", "scene-1", "scene-2", "scene-2"});
+    EXPECT_EQ(SceneForPlace(run, 2, "scene-1", 0), "scene-2") << "dropped between two shots of scene 2";
+    EXPECT_EQ(SceneForPlace(run, 3, "scene-1", 0), "") << "after scene 2, away from its own";
+    EXPECT_EQ(SceneForPlace(run, 2, "scene-2", 3), "scene-2");
+    EXPECT_EQ(SceneForPlace(run, 0, "scene-2", 3), "") << "moved away from its scene's other shot";
+}
+
+TEST(ScenePlan, ScenesFollowTheirShotsAndEmptyOnesStayWithTheirNeighbour)
+{
+    std::vector<TScene> scenes = {{"a", "1", "A", "", false}, {"b", "2", "B", "", false},
+                                  {"e", "3", "E", "", false}, {"c", "4", "C", "", false}};
+    OrderScenesByShots(scenes, ShotsIn({"c", "a", "", "b"}));
+    std::vector<std::string> order;
+    for (const TScene& scene : scenes)
+        order.push_back(scene.id);
+    EXPECT_EQ(order, (std::vector<std::string>{"c", "a", "b", "e"}));
+}
+
+TEST(ScenePlan, TheListShowsEachRunUnderItsHeaderAndEmptyScenesInPlace)
+{
+    using Kind = ShotListRow::Kind;
+    const std::vector<TScene> scenes = {{"a", "1", "A", "", false}, {"e", "2", "E", "", false}, {"b", "3", "B", "", false},
+                                        {"z", "4", "Z", "", false}};
+    TEventList shots = ShotsIn({"a", "a", "", "b"});
+    shots.Event(0).cam.duration = "70";
+    shots.Event(1).cam.duration = "5";
+    const std::vector<ShotListRow> rows = ShotListRows(shots, scenes);
+    const std::vector<ShotListRow> expected = {
+        {Kind::Header, 0, 0, 2, 75}, {Kind::Shot, 0, 0, 0, 0}, {Kind::Shot, 0, 1, 0, 0},
+        {Kind::Header, 4, 2, 1, 0},  {Kind::Shot, 4, 2, 0, 0},                            // the shots of none
+        {Kind::Header, 1, 3, 0, 0},                                                      // empty, before b
+        {Kind::Header, 2, 3, 1, 0},  {Kind::Shot, 2, 3, 0, 0}, {Kind::Header, 3, 4, 0, 0}, // empty, at the end
+    };
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(ShotListRows(ShotsIn({"", ""}), {}).size(), 2u) << "no headers without scenes";
+    EXPECT_EQ(SceneHeaderText(&scenes[0], 2, 75), "1. A — 1m. 15s.");
+    EXPECT_EQ(SceneHeaderText(&scenes[1], 0, 0), "2. E — aucun plan");
+}
+
+TEST(ScenePlan, TheFilterFindsAHeadingWhateverItsAccentsAndCase)
+{
+    const TScene scene{"a", "12A", "EXT. ARRÊT DE BUS - NUIT", "", false};
+    EXPECT_TRUE(SceneMatchesFilter(scene, "arret"));
+    EXPECT_TRUE(SceneMatchesFilter(scene, "12a"));
+    EXPECT_TRUE(SceneMatchesFilter(scene, "  "));
+    EXPECT_FALSE(SceneMatchesFilter(scene, "cuisine"));
 }
 
 } // namespace
