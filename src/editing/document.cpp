@@ -4,6 +4,7 @@
 
 #include "document/projectfile.h"
 #include "editing/documentcommands.h"
+#include "model/sceneplan.h"
 #include "model/shotentry.h"
 #include "timeline/shotids.h"
 
@@ -116,7 +117,10 @@ void TDocument::PutShot(std::size_t index, const TEvent& shot, const char* verb)
 {
     // A full list refuses the shot before a step is made.
     project_.EventList.CheckInsert(index);
-    Push(new TPlaceShotCommand(*this, ShotStepText(verb, shot.name), index, shot, false));
+    TEvent put = shot;
+    // Among the scenes, it takes one that its place leaves together.
+    put.scene = project_.Scenes.empty() ? std::string() : SceneForPlace(project_.EventList, index, shot.scene);
+    Push(new TPlaceShotCommand(*this, ShotStepText(verb, shot.name), index, std::move(put), false));
 }
 
 void TDocument::DuplicateShot(std::size_t index)
@@ -141,6 +145,10 @@ void TDocument::MoveShot(std::size_t from, std::size_t to)
     const std::size_t count = project_.EventList.Count();
     if (from == to || from >= count || to >= count)
         return;
+    if (!project_.Scenes.empty()) {
+        MoveShotToScene(from, to, project_.EventList.Event(from).scene);
+        return;
+    }
     Push(new TMoveShotCommand(*this, ShotStepText("Déplacer", project_.EventList.EventName(from)), from, to));
 }
 

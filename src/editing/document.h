@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include <QObject>
@@ -13,6 +15,9 @@
 #include "timeline/animaticsettings.h"
 
 namespace sw {
+
+struct ShotBlockMove;
+struct ShotSceneChange;
 
 // The general information's fields.
 enum class InfoField { Title, Creator, Comment, Idea, Synopsis };
@@ -78,6 +83,28 @@ public:
     // The animatic's settings (default duration, motion, rate, soundtrack),
     // kept in the project: one step; nothing when they are the same.
     void SetAnimaticSettings(const AnimaticSettings& settings);
+    // --- the scenes; a scene's index is its place in Project().Scenes,
+    // Scenes.size() for none.
+
+    // A new scene (its id given here) that takes the shot at fromShot and
+    // the shots after it in its scene or run of shots without one; without
+    // fromShot, a scene without shots after the others.
+    void AddScene(TScene scene, std::optional<std::size_t> fromShot);
+    // The scene's number, heading, synopsis and mark; its id stays.
+    void EditScene(std::size_t index, const TScene& scene);
+    // The scene goes; its shots stay where they are, in no scene.
+    void DeleteScene(std::size_t index);
+    // The scene and its shots change places with the scene before (step -1)
+    // or after (step 1).
+    void MoveScene(std::size_t index, int step);
+    // The shot joins the scene (at the end of its shots), or leaves its own
+    // for none (just after it).
+    void PutShotInScene(std::size_t shot, std::size_t scene);
+    // Takes the shot out at from and puts it at to in the scene with id
+    // scene, or in the one its new neighbours give when that would split a
+    // scene (SceneForPlace).
+    void MoveShotToScene(std::size_t from, std::size_t to, const std::string& scene);
+
     void SetStyles(const TStylePrefs& styles);
     void SetLayout(const THTMPrefs& layout);
     // The typing in progress ends: the next edit of that field is a new step.
@@ -97,6 +124,9 @@ public:
     void ApplyPut(std::size_t index, const TEvent& shot);
     void ApplyDelete(std::size_t index);
     void ApplyMove(std::size_t from, std::size_t to);
+    void ApplyBlockMove(std::size_t first, std::size_t count, std::size_t to);
+    // The scenes replaced (the shots' scenes already set): announced.
+    void ApplyScenes(const std::vector<TScene>& scenes);
     ProjectDocument& MutableProject() { return project_; }
     void AnnounceInfo(InfoField field) { emit infoChanged(field); }
     void AnnounceReport() { emit reportChanged(); }
@@ -117,6 +147,8 @@ signals:
     // The whole list changed at once (ReplaceShots, its undo and redo).
     void shotsReplaced();
     void animaticSettingsChanged();
+    // The scenes, or which shots are in which, changed.
+    void scenesChanged();
     void infoChanged(sw::InfoField field);
     void reportChanged();
     void stylesChanged();
@@ -129,6 +161,11 @@ signals:
 
 private:
     void Push(QUndoCommand* command);
+    // The step of a scene change: the shots' scenes as changes give them
+    // after the block move, the scenes put in the order of their shots.
+    void PushSceneStep(const QString& text, std::vector<TScene> after, std::optional<ShotBlockMove> move,
+                       std::vector<ShotSceneChange> changes, std::optional<std::size_t> shownBefore,
+                       std::optional<std::size_t> shownAfter);
     template <typename Value>
     void SetReportPart(Value TsRprt::*part, const Value& value, int mergeKey);
     // Tells the views the shot of a step just undone or redone.

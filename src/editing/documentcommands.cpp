@@ -102,4 +102,31 @@ void TMoveShotCommand::redo()
     document_.ApplyMove(from_, to_);
 }
 
+TSceneCommand::TSceneCommand(TDocument& document, const QString& text, std::vector<TScene> before,
+                             std::vector<TScene> after, std::optional<ShotBlockMove> move,
+                             std::vector<ShotSceneChange> changes, std::optional<std::size_t> shownBefore,
+                             std::optional<std::size_t> shownAfter)
+    : TDocumentCommand(document, text), before_(std::move(before)), after_(std::move(after)), move_(move),
+      changes_(std::move(changes)), shownBefore_(shownBefore), shownAfter_(shownAfter)
+{
+}
+
+void TSceneCommand::redo()
+{
+    if (move_)
+        document_.ApplyBlockMove(move_->first, move_->count, move_->to);
+    for (const ShotSceneChange& change : changes_)
+        document_.MutableProject().EventList.Event(change.shot).scene = change.after;
+    document_.ApplyScenes(after_);
+}
+
+void TSceneCommand::undo()
+{
+    for (const ShotSceneChange& change : changes_)
+        document_.MutableProject().EventList.Event(change.shot).scene = change.before;
+    if (move_)
+        document_.ApplyBlockMove(move_->to, move_->count, move_->first);
+    document_.ApplyScenes(before_);
+}
+
 } // namespace sw

@@ -5,12 +5,14 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <QString>
 #include <QUndoCommand>
 
 #include "editing/document.h"
 #include "model/event.h"
+#include "model/scene.h"
 #include "model/shotfields.h"
 
 namespace sw {
@@ -83,6 +85,42 @@ public:
 private:
     std::size_t from_;
     std::size_t to_;
+};
+
+// Shots first to first + count - 1 taken out and put back so that the
+// first of them stands at to.
+struct ShotBlockMove {
+    std::size_t first = 0;
+    std::size_t count = 0;
+    std::size_t to = 0;
+};
+
+// The scene of the shot at shot (after the block move), before and after.
+struct ShotSceneChange {
+    std::size_t shot = 0;
+    std::string before;
+    std::string after;
+};
+
+// A change of the film's scenes: the scenes before and after, a block of
+// shots moved and the shots' new scenes. It holds the scenes (a few hundred
+// lines at most) and only the shots it changes.
+class TSceneCommand : public TDocumentCommand {
+public:
+    TSceneCommand(TDocument& document, const QString& text, std::vector<TScene> before, std::vector<TScene> after,
+                  std::optional<ShotBlockMove> move, std::vector<ShotSceneChange> changes,
+                  std::optional<std::size_t> shownBefore, std::optional<std::size_t> shownAfter);
+    void undo() override;
+    void redo() override;
+    std::optional<std::size_t> ShotToShow(bool undone) const override { return undone ? shownBefore_ : shownAfter_; }
+
+private:
+    std::vector<TScene> before_;
+    std::vector<TScene> after_;
+    std::optional<ShotBlockMove> move_;
+    std::vector<ShotSceneChange> changes_;
+    std::optional<std::size_t> shownBefore_;
+    std::optional<std::size_t> shownAfter_;
 };
 
 // One value of the project outside the shots (a general-information field,
