@@ -1,9 +1,12 @@
 #include "app/dialogprompts.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,6 +20,7 @@
 #include "dialogs/leditform.h"
 #include "dialogs/pdfexportdlg.h"
 #include "dialogs/preffrm.h"
+#include "dialogs/scenedlg.h"
 #include "dialogs/styledlg.h"
 #include "pictures/picturefiles.h"
 #include "qtshared/accelerators.h"
@@ -198,6 +202,33 @@ QString TDialogPrompts::ChooseCutToImport(QWidget* parent, const QString& startF
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Importer un montage"), startFolder,
         QStringLiteral("Timelines de montage (*.otio *.fcpxml *.mlt *.edl);;Tous les fichiers (*)"));
+}
+
+bool TDialogPrompts::EditScene(QWidget* parent, const QString& title, TScene& scene)
+{
+    TSceneDlg dialog(title, scene, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    scene = dialog.Scene();
+    return true;
+}
+
+std::optional<int> TDialogPrompts::ChooseScene(QWidget* parent, const QString& prompt, const QStringList& scenes,
+                                               int current)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, QStringLiteral("Scène"), prompt, scenes,
+                                                 std::clamp(current, 0, static_cast<int>(scenes.size()) - 1), false, &ok);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<int>(scenes.indexOf(chosen));
+}
+
+QString TDialogPrompts::ChooseScriptToImport(QWidget* parent, const QString& startFolder)
+{
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Importer un scénario"), startFolder,
+        QStringLiteral("Scénarios (*.fountain *.spmd *.txt *.fdx);;Tous les fichiers (*)"));
 }
 
 QString TDialogPrompts::ChooseSoundtrack(QWidget* parent, const QString& startFolder)

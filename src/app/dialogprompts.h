@@ -33,6 +33,9 @@ public:
                                          const TPictureImport& import) override;
     QString ChoosePictureToImport(QWidget* parent, const QString& startFolder) override;
     QString ChooseCutToImport(QWidget* parent, const QString& startFolder) override;
+    bool EditScene(QWidget* parent, const QString& title, TScene& scene) override;
+    std::optional<int> ChooseScene(QWidget* parent, const QString& prompt, const QStringList& scenes, int current) override;
+    QString ChooseScriptToImport(QWidget* parent, const QString& startFolder) override;
     QString ChooseSoundtrack(QWidget* parent, const QString& startFolder) override;
     bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override;
     void EditPreferences(QWidget* parent, TAppSettings& settings) override;

@@ -126,6 +126,11 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         animatic_->raise();
         animatic_->activateWindow();
     });
+    // The scenes' commands, after the shots'.
+    auto* sceneMenu = new QMenu(QStringLiteral("S&cènes"), &window_);
+    sceneMenu->setObjectName(QStringLiteral("menuScenes"));
+    window_.menuBar()->insertMenu(window_.findChild<QMenu*>(QStringLiteral("menuHTML"))->menuAction(), sceneMenu);
+    shots.AddSceneActions(sceneMenu);
     if (QAction* style = window_.findChild<QAction*>(QStringLiteral("Style1")))
         style->setEnabled(prompts_.HasStyleDialog());
     if (QAction* layoutAction = window_.findChild<QAction*>(QStringLiteral("miseenpage1")))

@@ -79,6 +79,7 @@ int TShotEditor::CurIndex() const
 }
 
 void TShotEditor::AddShotActions(QMenu* menu) { list_->AddShotActions(menu); }
+void TShotEditor::AddSceneActions(QMenu* menu) { list_->AddSceneActions(menu); }
 
 // ---------------------------------------------------------------- the shot list's place and width
 

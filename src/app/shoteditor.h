@@ -47,6 +47,7 @@ public:
 
     // The shot commands in menu, with their shortcuts.
     void AddShotActions(QMenu* menu);
+    void AddSceneActions(QMenu* menu);
 
 signals:
     // A click in the shot list has been handled; action is the shown shot's

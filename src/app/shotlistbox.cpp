@@ -66,10 +66,22 @@ void TShotListBox::keyPressEvent(QKeyEvent* event)
     QListWidget::keyPressEvent(event);
 }
 
+bool TShotListBox::IsHeader(int row) const
+{
+    const QListWidgetItem* entry = item(row);
+    return entry && !(entry->flags() & Qt::ItemIsEnabled);
+}
+
 void TShotListBox::mousePressEvent(QMouseEvent* event)
 {
-    QListWidget::mousePressEvent(event);
     pressRow_ = -1;
+    if (const QListWidgetItem* pressed = itemAt(event->position().toPoint()); pressed && IsHeader(row(pressed))) {
+        if (event->button() == Qt::LeftButton)
+            emit headerPressed(row(pressed));
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && count() > 1 && reorderAllowed_) {
         pressPos_ = event->position().toPoint();
         pressRow_ = currentRow();
@@ -150,8 +162,9 @@ QRect TShotListBox::DropLine(int from, int to) const
         return {};
     // A shot moved down lands after the entry it is dropped on, one moved up
     // before it.
+    // Onto a scene's header, it lands first in the scene.
     const QRect entry = visualItemRect(item(to));
-    const int y = to > from ? entry.bottom() : entry.top();
+    const int y = to > from || IsHeader(to) ? entry.bottom() : entry.top();
     return {0, y - 1, viewport()->width(), 3};
 }
 

@@ -39,6 +39,8 @@ public:
 signals:
     // A shot dragged from row from was dropped onto row to.
     void shotDropped(int from, int to);
+    // A scene's header (a row no shot stands in) was clicked.
+    void headerPressed(int row);
     // A mouse button was released over the list.
     void buttonReleased(Qt::MouseButton button);
     // The Delete key was pressed in the list.
@@ -64,6 +66,9 @@ private:
     // The dragged row when the drag came out of this list, else -1.
     int DraggedRow(const QDropEvent* event) const;
     QByteArray ListToken() const;
+
+    // Whether row is a scene's header rather than a shot.
+    bool IsHeader(int row) const;
 
     QPoint pressPos_;
     int pressRow_ = -1;

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 
+#include "app/scenecommands.h"
 #include "app/shotlistbox.h"
 #include "app/userprompts.h"
 #include "editing/document.h"
@@ -53,6 +54,8 @@ const TEventList& TShotListView::Shots() const
 void TShotListView::BuildPanel(QWidget* parent)
 {
     panel_ = new TShotPanel(parent);
+    groups_ = TShotListGroups(panel_->vListBox);
+    scenes_ = new TSceneCommands(document_, prompts_, dialogParent_, [this] { return CurIndex_; }, this);
     SetCommandsEnabled(false);
     panel_->DelEvntBtn->setEnabled(false);
 }
@@ -61,14 +64,16 @@ void TShotListView::ConnectControls()
 {
     connect(panel_->vListBox, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_)
-            Run([this, row] { ShotSelected(row); });
+            Run([this, row] { ShotSelected(groups_.ShotAt(row)); });
     });
+    connect(panel_->vListBox, &TShotListBox::headerPressed, this,
+            [this](int row) { groups_.ToggleFolded(row, document_.Project(), FilterText()); });
     connect(panel_->vListBox, &TShotListBox::buttonReleased, this, [this] {
         if (CurIndex_ >= 0)
             emit shotClicked(uitext::ToEditorText(Shots().EventAction(static_cast<std::size_t>(CurIndex_))));
     });
     connect(panel_->vListBox, &TShotListBox::shotDropped, this,
-            [this](int from, int to) { Run([this, from, to] { MoveShot(from, to); }); });
+            [this](int from, int to) { Run([this, from, to] { DropShot(from, to); }); });
     // Delete in the list when the window's shortcut cannot take it (the
     // list of a window not active).
     connect(panel_->vListBox, &TShotListBox::deletePressed, this, [this] {
@@ -96,6 +101,7 @@ void TShotListView::ConnectDocument()
     connect(&document_, &TDocument::shotStepShown, this, &TShotListView::StepShown);
     connect(&document_, &TDocument::projectReset, this, &TShotListView::ShowShots);
     connect(&document_, &TDocument::shotsReplaced, this, &TShotListView::ShowShots);
+    connect(&document_, &TDocument::scenesChanged, this, &TShotListView::RefreshRows);
 }
 
 // ---------------------------------------------------------------- the document's shots
@@ -104,55 +110,90 @@ void TShotListView::ShotChanged(std::size_t index, ShotField field)
 {
     if (field == ShotField::Name || field == ShotField::Duration)
         ShowEntry(static_cast<int>(index));
+    // A scene's header shows its running time.
+    if (field == ShotField::Duration && groups_.Grouped())
+        groups_.ShowHeaderOf(index, document_.Project());
+}
+
+bool TShotListView::Grouped() const
+{
+    return groups_.Grouped() || !document_.Project().Scenes.empty();
+}
+
+void TShotListView::RefreshRows()
+{
+    {
+        TFillGuard guard(filling_);
+        groups_.Fill(document_.Project());
+    }
+    rowsStale_ = false;
+    HideFilteredRows();
+    if (CurIndex_ >= 0 && static_cast<std::size_t>(CurIndex_) < Shots().Count())
+        FollowShot(CurIndex_);
 }
 
 void TShotListView::ShotInserted(std::size_t index)
 {
-    const int row = static_cast<int>(index);
-    {
-        TFillGuard guard(filling_);
-        panel_->vListBox->insertItem(row, QString());
+    const int shot = static_cast<int>(index);
+    if (CurIndex_ >= shot)
+        ++CurIndex_;
+    if (Grouped()) {
+        RefreshRows();
+    } else {
+        {
+            TFillGuard guard(filling_);
+            panel_->vListBox->insertItem(shot, QString());
+        }
+        RenumberFrom(shot);
+        HideFilteredRows();
     }
-    RenumberFrom(row);
-    HideFilteredRows();
-    if (CurIndex_ >= row)
-        FollowShot(CurIndex_ + 1);
+    if (CurIndex_ > shot)
+        FollowShot(CurIndex_);
     else if (CurIndex_ < 0)
-        SelectRow(row);
+        SelectShot(shot);
 }
 
 void TShotListView::ShotRemoved(std::size_t index)
 {
-    const int row = static_cast<int>(index);
-    {
-        TFillGuard guard(filling_);
-        delete panel_->vListBox->takeItem(row);
-    }
-    RenumberFrom(row);
-    if (CurIndex_ == row) {
+    const int shot = static_cast<int>(index);
+    const bool shownGoes = CurIndex_ == shot;
+    if (shownGoes)
         CurIndex_ = -1;
-        SelectRow(NearestVisibleRow(row > 0 ? row - 1 : 0));
-    } else if (CurIndex_ > row) {
+    else if (CurIndex_ > shot)
+        --CurIndex_;
+    if (Grouped()) {
+        RefreshRows();
+    } else {
         {
             TFillGuard guard(filling_);
-            panel_->vListBox->setCurrentRow(CurIndex_ - 1);
+            delete panel_->vListBox->takeItem(shot);
         }
-        FollowShot(CurIndex_ - 1);
+        RenumberFrom(shot);
     }
+    if (shownGoes)
+        SelectShot(NearestSeenShot(shot > 0 ? shot - 1 : 0));
+    else if (CurIndex_ >= shot)
+        FollowShot(CurIndex_);
 }
 
 void TShotListView::ShotMoved(std::size_t from, std::size_t to)
 {
     const int fromRow = static_cast<int>(from);
     const int toRow = static_cast<int>(to);
-    {
-        TFillGuard guard(filling_);
-        QListWidgetItem* item = panel_->vListBox->takeItem(fromRow);
-        panel_->vListBox->insertItem(toRow, item);
+    if (Grouped()) {
+        // The step tells the scenes once its shots are in place; the rows
+        // follow then.
+        rowsStale_ = true;
+    } else {
+        {
+            TFillGuard guard(filling_);
+            QListWidgetItem* item = panel_->vListBox->takeItem(fromRow);
+            panel_->vListBox->insertItem(toRow, item);
+        }
+        // Every entry between the two places has a new number.
+        for (int row = std::min(fromRow, toRow); row <= std::max(fromRow, toRow); ++row)
+            ShowEntry(row);
     }
-    // Every entry between the two places has a new number.
-    for (int row = std::min(fromRow, toRow); row <= std::max(fromRow, toRow); ++row)
-        ShowEntry(row);
     // The shown shot stays the shown one, at its new place.
     int shown = CurIndex_;
     if (shown == fromRow)
@@ -161,25 +202,22 @@ void TShotListView::ShotMoved(std::size_t from, std::size_t to)
         --shown;
     else if (toRow <= shown && shown < fromRow)
         ++shown;
-    if (shown >= 0) {
-        {
-            TFillGuard guard(filling_);
-            panel_->vListBox->setCurrentRow(shown);
-        }
+    if (shown >= 0)
         FollowShot(shown);
-    }
 }
 
 void TShotListView::StepShown(std::size_t index)
 {
-    const int row = static_cast<int>(index);
+    const int shot = static_cast<int>(index);
     // The shot a step undone or redone changed is seen, whatever the filter.
-    if (panel_->vListBox->isRowHidden(row))
+    if (!groups_.ShotSeen(index)) {
         ClearFilter();
-    if (row != CurIndex_)
-        SelectRow(row);
+        groups_.UnfoldSceneOf(index, document_.Project(), FilterText());
+    }
+    if (shot != CurIndex_)
+        SelectShot(shot);
     else
-        FollowShot(row);
+        FollowShot(shot);
 }
 
 // ---------------------------------------------------------------- entries and the shown shot
@@ -194,23 +232,23 @@ void TShotListView::ShowShots()
     ClearFilter();
     {
         TFillGuard guard(filling_);
-        for (std::size_t i = 0; i < Shots().Count(); ++i)
-            panel_->vListBox->addItem(ToQString(ShotEntryText(i, Shots().Event(i))));
+        groups_.Fill(document_.Project());
     }
+    rowsStale_ = false;
     HideFilteredRows();
-    SelectRow(Shots().Count() > 0 ? 0 : -1);
+    SelectShot(Shots().Count() > 0 ? 0 : -1);
 }
 
 void TShotListView::ShowEntry(int i)
 {
-    if (QListWidgetItem* item = panel_->vListBox->item(i))
+    if (QListWidgetItem* item = rowsStale_ ? nullptr : panel_->vListBox->item(groups_.RowOf(static_cast<std::size_t>(i))))
         item->setText(ToQString(ShotEntryText(static_cast<std::size_t>(i), Shots().Event(static_cast<std::size_t>(i)))));
 }
 
-void TShotListView::RenumberFrom(int row)
+void TShotListView::RenumberFrom(int shot)
 {
-    for (int r = std::max(row, 0); r < panel_->vListBox->count(); ++r)
-        ShowEntry(r);
+    for (int s = std::max(shot, 0); static_cast<std::size_t>(s) < Shots().Count(); ++s)
+        ShowEntry(s);
 }
 
 void TShotListView::ShowShot(int i)
@@ -228,6 +266,10 @@ void TShotListView::ShowShot(int i)
 void TShotListView::FollowShot(int i)
 {
     CurIndex_ = i;
+    if (!rowsStale_) {
+        TFillGuard guard(filling_);
+        panel_->vListBox->setCurrentRow(groups_.RowOf(static_cast<std::size_t>(i)));
+    }
     panel_->ENoLabel->setText(QString::number(i + 1));
     SetCommandsEnabled(true);
     emit shotFollowed(i);
@@ -259,38 +301,41 @@ bool TShotListView::Filtering() const
     return !panel_->ShotFilter->text().trimmed().isEmpty();
 }
 
-void TShotListView::HideFilteredRows()
+std::string TShotListView::FilterText() const
 {
-    const std::string filter = uitext::FromLineText(panel_->ShotFilter->text());
-    for (int row = 0; row < panel_->vListBox->count(); ++row)
-        panel_->vListBox->setRowHidden(row, !ShotMatchesFilter(Shots().Event(static_cast<std::size_t>(row)), filter));
-    // Rows hidden by the filter would make a drop's place ambiguous.
-    panel_->vListBox->SetReorderAllowed(!Filtering());
-    panel_->listPlace->setCurrentWidget(Filtering() && NearestVisibleRow(0) < 0 ? static_cast<QWidget*>(panel_->NoMatchLabel)
-                                                                         : static_cast<QWidget*>(panel_->vListBox));
+    return uitext::FromLineText(panel_->ShotFilter->text());
 }
 
-int TShotListView::NearestVisibleRow(int row) const
+void TShotListView::HideFilteredRows()
 {
-    const int count = panel_->vListBox->count();
+    const bool anySeen = groups_.Show(document_.Project(), FilterText());
+    // Rows hidden by the filter would make a drop's place ambiguous.
+    panel_->vListBox->SetReorderAllowed(!Filtering());
+    panel_->listPlace->setCurrentWidget(Filtering() && !anySeen ? static_cast<QWidget*>(panel_->NoMatchLabel)
+                                                                : static_cast<QWidget*>(panel_->vListBox));
+}
+
+int TShotListView::NearestSeenShot(int shot) const
+{
+    const int count = static_cast<int>(Shots().Count());
     if (count == 0)
         return -1;
-    row = std::clamp(row, 0, count - 1);
-    for (int r = row; r >= 0; --r)
-        if (!panel_->vListBox->isRowHidden(r))
-            return r;
-    for (int r = row + 1; r < count; ++r)
-        if (!panel_->vListBox->isRowHidden(r))
-            return r;
+    shot = std::clamp(shot, 0, count - 1);
+    for (int s = shot; s >= 0; --s)
+        if (groups_.ShotSeen(static_cast<std::size_t>(s)))
+            return s;
+    for (int s = shot + 1; s < count; ++s)
+        if (groups_.ShotSeen(static_cast<std::size_t>(s)))
+            return s;
     return -1;
 }
 
 void TShotListView::ApplyFilter()
 {
     HideFilteredRows();
-    if (CurIndex_ >= 0 && !panel_->vListBox->isRowHidden(CurIndex_))
+    if (CurIndex_ >= 0 && groups_.ShotSeen(static_cast<std::size_t>(CurIndex_)))
         return;
-    SelectRow(NearestVisibleRow(CurIndex_ >= 0 ? CurIndex_ : 0));
+    SelectShot(NearestSeenShot(CurIndex_ >= 0 ? CurIndex_ : 0));
 }
 
 void TShotListView::ClearFilter()
@@ -302,28 +347,28 @@ void TShotListView::ClearFilter()
     HideFilteredRows();
 }
 
-void TShotListView::SelectRow(int row)
+void TShotListView::SelectShot(int shot)
 {
     {
         TFillGuard guard(filling_);
-        panel_->vListBox->setCurrentRow(row);
+        panel_->vListBox->setCurrentRow(shot >= 0 ? groups_.RowOf(static_cast<std::size_t>(shot)) : -1);
     }
-    ShotSelected(row);
+    ShotSelected(shot);
 }
 
-void TShotListView::ShotSelected(int row)
+void TShotListView::ShotSelected(int shot)
 {
-    if (row < 0)
+    if (shot < 0)
         ShowNoShot();
     else
-        ShowShot(row);
+        ShowShot(shot);
 }
 
 void TShotListView::ShowNeighbour(int step)
 {
-    for (int row = CurIndex_ + step; row >= 0 && row < panel_->vListBox->count(); row += step) {
-        if (!panel_->vListBox->isRowHidden(row)) {
-            SelectRow(row);
+    for (int shot = CurIndex_ + step; shot >= 0 && static_cast<std::size_t>(shot) < Shots().Count(); shot += step) {
+        if (groups_.ShotSeen(static_cast<std::size_t>(shot))) {
+            SelectShot(shot);
             return;
         }
     }
@@ -355,7 +400,7 @@ void TShotListView::PutNamedShotAt(std::size_t index, const char* verb)
     // A new shot is seen at once, whatever the filter.
     ClearFilter();
     document_.PutShot(index, shot, verb);
-    SelectRow(static_cast<int>(index));
+    SelectShot(static_cast<int>(index));
 }
 
 void TShotListView::DuplicateShot()
@@ -367,7 +412,7 @@ void TShotListView::DuplicateShot()
     Shots().CheckInsert(index + 1);
     ClearFilter();
     document_.DuplicateShot(index);
-    SelectRow(static_cast<int>(index) + 1);
+    SelectShot(static_cast<int>(index) + 1);
 }
 
 void TShotListView::EditShotName(const QString& prompt)
@@ -396,13 +441,31 @@ void TShotListView::DeleteShot()
         document_.DeleteShot(static_cast<std::size_t>(CurIndex_));
 }
 
-void TShotListView::MoveShot(int from, int to)
+void TShotListView::DropShot(int fromRow, int toRow)
 {
-    const int count = panel_->vListBox->count();
-    if (Filtering() || from < 0 || from >= count || to < 0 || to >= count || from == to)
+    const int from = groups_.ShotAt(fromRow);
+    const int count = static_cast<int>(Shots().Count());
+    if (Filtering() || from < 0)
         return;
-    document_.MoveShot(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
-    SelectRow(to);
+    // The dragged shot is the shown one where it lands.
+    int to = groups_.ShotAt(toRow);
+    if (const ShotListRow* header = groups_.HeaderAt(toRow)) {
+        // Onto a header: the first shot of its scene.
+        const std::vector<TScene>& scenes = document_.Project().Scenes;
+        const int place = static_cast<int>(header->shot) - (from < static_cast<int>(header->shot) ? 1 : 0);
+        to = std::clamp(place, 0, count - 1);
+        document_.MoveShotToScene(static_cast<std::size_t>(from), static_cast<std::size_t>(to),
+                                  header->scene < scenes.size() ? scenes[header->scene].id : std::string());
+    } else if (to < 0 || to == from) {
+        return;
+    } else if (Grouped()) {
+        // Onto a shot: its place, in its scene.
+        document_.MoveShotToScene(static_cast<std::size_t>(from), static_cast<std::size_t>(to),
+                                  Shots().Event(static_cast<std::size_t>(to)).scene);
+    } else {
+        document_.MoveShot(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    }
+    SelectShot(to);
 }
 
 void TShotListView::AddShotActions(QMenu* menu)
@@ -459,11 +522,24 @@ void TShotListView::AddShotActions(QMenu* menu)
     });
 }
 
+void TShotListView::AddSceneActions(QMenu* menu)
+{
+    scenes_->AddSceneActions(menu);
+}
+
 void TShotListView::ShowShotListMenu(const QPoint& pos)
 {
     // A right click on a shot makes it the shown one first.
-    if (QListWidgetItem* item = panel_->vListBox->itemAt(pos); item && panel_->vListBox->row(item) != CurIndex_)
-        panel_->vListBox->setCurrentRow(panel_->vListBox->row(item));
+    if (QListWidgetItem* item = panel_->vListBox->itemAt(pos)) {
+        const int row = panel_->vListBox->row(item);
+        if (const ShotListRow* header = groups_.HeaderAt(row)) {
+            scenes_->ShowHeaderMenu(*header, panel_->vListBox->viewport()->mapToGlobal(pos),
+                                    [this, row] { groups_.ToggleFolded(row, document_.Project(), FilterText()); });
+            return;
+        }
+        if (row != groups_.RowOf(static_cast<std::size_t>(std::max(CurIndex_, 0))) || CurIndex_ < 0)
+            panel_->vListBox->setCurrentRow(row);
+    }
     QMenu menu(panel_->vListBox);
     menu.setObjectName(QStringLiteral("shotListMenu"));
     QAction* before = menu.addAction(QStringLiteral("Insérer a&vant"));

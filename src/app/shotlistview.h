@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "app/shotlistgroups.h"
 #include "app/usercommand.h"
 #include "model/shotfields.h"
 
@@ -20,6 +21,7 @@ class QWidget;
 namespace sw {
 
 class TDocument;
+class TSceneCommands;
 class TEventList;
 class TShotListBox;
 class TShotPanel;
@@ -49,6 +51,8 @@ public:
     // The shot commands in menu, with their shortcuts (also in the buttons'
     // tips): the buttons' commands, then the next and previous shot seen.
     void AddShotActions(QMenu* menu);
+    // The scene commands in menu.
+    void AddSceneActions(QMenu* menu);
 
 signals:
     // Shot index is shown, or the shown shot now stands at index.
@@ -66,9 +70,10 @@ private:
     // dialog is closed.
     void AddShot();
     void EditShotName(const QString& prompt);
-    // Moves the shot at from onto the place of to; dropping onto the last
-    // item moves it to the end.
-    void MoveShot(int from, int to);
+    // The shot at row fromRow dropped onto row toRow: onto a shot, it takes
+    // its place (and its scene); onto a scene's header, it becomes the
+    // scene's first shot. Dropping onto the last row moves it to the end.
+    void DropShot(int fromRow, int toRow);
     // A new shot before or after the shown one, named by the user.
     void InsertShot(Place place = Place::After);
     // A copy of the shown shot after it: "Café (copie)", "Café (copie 2)"…
@@ -92,8 +97,8 @@ private:
 
     // The list entry of shot i: number, name and duration.
     void ShowEntry(int i);
-    // Entries from row to the end show their new numbers.
-    void RenumberFrom(int row);
+    // Entries from shot to the end show their new numbers.
+    void RenumberFrom(int shot);
     // Shot i shown (again), or the shown shot now at i.
     void ShowShot(int i);
     void FollowShot(int i);
@@ -107,11 +112,16 @@ private:
     void HideFilteredRows();
     void ApplyFilter();
     void ClearFilter();
-    // The seen row nearest to row, looking up first; -1 when none is seen.
-    int NearestVisibleRow(int row) const;
-    // Makes row current and shows its shot, or no shot for -1.
-    void SelectRow(int row);
-    void ShotSelected(int row);
+    std::string FilterText() const;
+    // The seen shot nearest to shot, looking up first; -1 when none is seen.
+    int NearestSeenShot(int shot) const;
+    // Makes the shot's row current and shows it, or no shot for -1.
+    void SelectShot(int shot);
+    void ShotSelected(int shot);
+    // Whether the list groups the shots under scene headers, or is to.
+    bool Grouped() const;
+    // The rows again, as the scenes now group the shots.
+    void RefreshRows();
     // The next (step 1) or previous (step -1) shot the list shows, if any.
     void ShowNeighbour(int step);
 
@@ -132,6 +142,11 @@ private:
     int filling_ = 0;
 
     TShotPanel* panel_ = nullptr;
+    TShotListGroups groups_{nullptr};
+    // Shots moved since the rows were filled: the rows wait for the step's
+    // scenes.
+    bool rowsStale_ = false;
+    TSceneCommands* scenes_ = nullptr;
 };
 
 } // namespace sw

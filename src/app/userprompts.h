@@ -4,10 +4,12 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include "dialogs/getfiledlg.h"
 #include "export/planoptions.h"
+#include "model/scene.h"
 
 class QPrinter;
 class QWidget;
@@ -95,6 +97,15 @@ public:
     // What taking the cut of the file cutName back will do (summary), with
     // "Appliquer" and "Annuler" and the choice of the cut's order (reorder,
     // which the answer sets); true for "Appliquer".
+    // The scene's fields edited in the scene dialog titled title; false when
+    // it was closed.
+    virtual bool EditScene(QWidget* parent, const QString& title, TScene& scene) = 0;
+    // One of the scenes, listed by their titles, chosen; nothing when the
+    // choice was closed.
+    virtual std::optional<int> ChooseScene(QWidget* parent, const QString& prompt, const QStringList& scenes,
+                                           int current) = 0;
+    // The screenplay to import: Fountain or Final Draft.
+    virtual QString ChooseScriptToImport(QWidget* parent, const QString& startFolder) = 0;
     virtual bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) = 0;
     // The preferences dialog; the settings it shows (automatic loading,
     // identity, backup, autosave interval) change only when accepted.

@@ -116,6 +116,11 @@ public:
     int exportDialogs = 0;
     QString exportFile;                    // empty: the export file dialog is cancelled
     QString cutToImport;                   // empty: the cut's file dialog is cancelled
+    std::optional<sw::TScene> sceneAnswer;    // none: the scene dialog is closed
+    QStringList sceneTitles;
+    std::optional<int> sceneChoice;           // none: the choice of a scene is closed
+    QList<QStringList> sceneChoices;
+    QString scriptToImport;                  // empty: the screenplay's file dialog is cancelled
     QString soundtrack;                    // empty: the soundtrack's file dialog is cancelled
     QStringList cutSummaries;              // the summaries shown before a cut is applied
     // The cut's summary is the real dialog, shown without waiting; these
@@ -223,6 +228,22 @@ public:
         return pictureToImport;
     }
     QString ChooseCutToImport(QWidget*, const QString&) override { return cutToImport; }
+    bool EditScene(QWidget*, const QString& title, sw::TScene& scene) override
+    {
+        sceneTitles << title;
+        if (!sceneAnswer)
+            return false;
+        const std::string id = scene.id;
+        scene = *sceneAnswer;
+        scene.id = id;
+        return true;
+    }
+    std::optional<int> ChooseScene(QWidget*, const QString&, const QStringList& scenes, int) override
+    {
+        sceneChoices << scenes;
+        return sceneChoice;
+    }
+    QString ChooseScriptToImport(QWidget*, const QString&) override { return scriptToImport; }
     QString ChooseSoundtrack(QWidget*, const QString&) override { return soundtrack; }
     bool AskApplyCut(QWidget* parent, const QString& cutName, const QString& summary, bool& reorder) override
     {

@@ -84,7 +84,7 @@ private slots:
         QList<QMenu*> menus;
         for (QAction* entry : editor.form->menuBar()->actions())
             menus << entry->menu();
-        QCOMPARE(menus.size(), 5);
+        QCOMPARE(menus.size(), 6);
         // Each caption reads as before, with Alt and its first letter to open it.
         QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "Fichiers &récents", "&Enregistrer\tCtrl+S", "Enregistrer &sous...\tCtrl+Shift+S",
@@ -99,6 +99,12 @@ private slots:
                               "&Renommer le plan...\tF2", "&Supprimer le plan\tDel", "-", "Plan su&ivant\tCtrl+PgDown",
                               "Plan &précédent\tCtrl+PgUp", "-", "&1 Onglet « Idée »\tAlt+1", "&2 Onglet « Continuité »\tAlt+2",
                               "&3 Onglet « Découpage »\tAlt+3", "&4 Onglet « Rapport »\tAlt+4", "-", "A&nimatique\tF9"}));
+        QCOMPARE(menus[3]->title(), QStringLiteral("S&cènes"));
+        QCOMPARE(MenuEntries(menus[3]),
+                 (QStringList{"&Nouvelle scène à partir de ce plan...\tCtrl+Alt+N", "&Modifier la scène...\tCtrl+Alt+E",
+                              "&Supprimer la scène (ses plans restent)", "Monter la scène\tCtrl+Alt+Up",
+                              "Descendre la scène\tCtrl+Alt+Down", "-", "Mettre le &plan dans la scène...\tCtrl+Alt+S"}));
+        menus.removeAt(3);
         QCOMPARE(menus[3]->title(), QStringLiteral("&HTML"));
         QCOMPARE(MenuEntries(menus[3]),
                  (QStringList{"&Style...", "&Mise en page...", "-", "&Publier\tF4", "&Navigateur\tF5"}));
