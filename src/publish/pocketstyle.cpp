@@ -103,7 +103,7 @@ dd{margin:0}
 // The scenes' rules, only in a plan that has scenes: the list of scenes, a
 // heading per scene, the shots' names one level down.
 constexpr std::string_view kSceneRules = R"(h5{font-family:var(--title-font);color:var(--title);line-height:1.25;font-size:.95rem;margin:.75rem 0 .1rem}
-.scenes ol{margin:0 0 1rem;padding-left:1.5rem}
+.scenes ol{list-style:none;margin:0 0 1rem;padding:0}
 .scenes li{margin:.2rem 0}
 .scenes .count{white-space:nowrap}
 .scene{margin:1.5rem 0;scroll-margin-top:8rem}
