@@ -170,6 +170,38 @@ TEST(PocketPlan, ScenesGroupTheShotsUnderTheirHeadingsAfterAListOfScenes)
     EXPECT_NE(html.find(".scene>h3{"), std::string::npos);
 }
 
+// The page as chromium leaves it after typing words into the filter.
+std::string FilteredInChromium(const std::string& html, const std::string& words)
+{
+    test::TemporaryFolder folder;
+    std::string page = html;
+    page.insert(page.rfind("</body>"), "<script>var input = document.getElementById('filtre'); input.value = '" + words
+                                           + "'; input.dispatchEvent(new Event('input'));</script>\n");
+    test::WriteAll(folder.Path() / "plan.html", page);
+    const std::string command = "timeout 60 chromium --headless --no-sandbox --disable-gpu --dump-dom 'file://"
+                                + (folder.Path() / "plan.html").string() + "' > '"
+                                + (folder.Path() / "dom.html").string() + "' 2> /dev/null";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return test::ReadAll(folder.Path() / "dom.html");
+}
+
+TEST(PocketPlan, TheFilterHidesTheScenesItEmpties)
+{
+    if (std::system("chromium --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "chromium is not installed";
+    const std::string dom = FilteredInChromium(Html(SmallProjectWithScenes()), "enfin");
+    ASSERT_FALSE(dom.empty());
+    // Only the third shot, of no scene, holds the word: the first scene and
+    // its entry in the list hide, the second stays.
+    EXPECT_NE(dom.find("<section class=\"scene\" id=\"scene-1\" aria-labelledby=\"scene-1-titre\" hidden=\"\">"),
+              std::string::npos) << dom;
+    EXPECT_NE(dom.find("<section class=\"scene\" id=\"scene-2\" aria-labelledby=\"scene-2-titre\">"), std::string::npos);
+    EXPECT_NE(dom.find("<li hidden=\"\"><a href=\"#scene-1\">"), std::string::npos);
+    EXPECT_NE(dom.find("<li><a href=\"#scene-2\">"), std::string::npos);
+    EXPECT_NE(dom.find("<article class=\"shot\" id=\"plan-3\">"), std::string::npos);
+}
+
 TEST(PocketPlan, APlanWithoutScenesHasNoneOfTheScenesParts)
 {
     const std::string html = Html(SmallProject());
