@@ -60,10 +60,8 @@ std::vector<PrintedScene> PrintedScenes(const ProjectDocument& project)
     if (project.Scenes.empty())
         return scenes;
     for (const SceneGroup& group : SceneGroups(project.EventList, project.Scenes)) {
-        RunningTime time;
-        time.Add(std::to_string(group.seconds));
         scenes.push_back({group.first, group.count, uitext::ToQString(SceneTitle(group.scene)),
-                          uitext::ToQString(time.Text())});
+                          uitext::ToQString(ElapsedTextOf(static_cast<long long>(group.seconds)))});
     }
     return scenes;
 }

@@ -410,19 +410,18 @@ template <typename Out>
 void AppendSceneHeading(Out& out, const SceneGroup& group, SceneHeadingForm form)
 {
     const std::string title = EncodeEntities(EscapeHtmlText(SceneTitle(group.scene)));
-    RunningTime time;
-    time.Add(std::to_string(group.seconds));
+    const std::string time = ElapsedTextOf(static_cast<long long>(group.seconds));
     const std::string synopsis =
         group.scene && !group.scene->synopsis.empty() ? TextToHtml(EscapeHtmlText(group.scene->synopsis)) : "";
     if (form == SceneHeadingForm::Block) {
-        Append(out, "<H3>"_crlf, title, "</H3>\r\n<P>Dur&eacute;e : "_crlf, time.Text(), "\r\n"_crlf);
+        Append(out, "<H3>"_crlf, title, "</H3>\r\n<P>Dur&eacute;e : "_crlf, time, "\r\n"_crlf);
         if (!synopsis.empty())
             Append(out, "<div class=indent1>"_crlf, synopsis, "</div>\r\n"_crlf);
         out.append("<P>\r\n"_crlf);
         return;
     }
     out.append(form == SceneHeadingForm::ContinuityRow ? "<TR><TD colspan=3><b>"_crlf : "<TR><TD colspan=4><b>"_crlf);
-    Append(out, title, "</b> &nbsp; Dur&eacute;e : "_crlf, time.Text());
+    Append(out, title, "</b> &nbsp; Dur&eacute;e : "_crlf, time);
     if (!synopsis.empty())
         Append(out, "<br>\r\n<i>"_crlf, synopsis, "</i>"_crlf);
     out.append("</TD></TR>\r\n"_crlf);
@@ -444,14 +443,12 @@ void AppendJSSceneData(Out& out, const TEventList& events, const std::vector<TSc
     std::size_t number = 0;
     for (const SceneGroup& group : SceneGroups(events, scenes)) {
         const std::string record = "scenes[" + std::to_string(number++) + "]";
-        RunningTime time;
-        time.Add(std::to_string(group.seconds));
+        const std::string time = ElapsedTextOf(static_cast<long long>(group.seconds));
         // Pasted into the page by the viewer: plain text made HTML, then
         // escaped for the script's string.
         Append(out, record, "= new Object();\r\n"_crlf, record, ".title= \""_crlf);
         AppendJsEscaped(out, EscapeHtmlText(SceneTitle(group.scene)));
-        Append(out, "\"\r\n"_crlf, record, ".time= \""_crlf, time.Text(), "\"\r\n"_crlf, record,
-               ".synopsis= \""_crlf);
+        Append(out, "\"\r\n"_crlf, record, ".time= \""_crlf, time, "\"\r\n"_crlf, record, ".synopsis= \""_crlf);
         if (group.scene && !group.scene->synopsis.empty())
             AppendJsEscaped(out, TextToHtml(EscapeHtmlText(group.scene->synopsis)));
         out.append("\"\r\n"_crlf);
