@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "document/projectdocument.h"
 #include "export/shotrows.h"
 #include "model/error.h"
 #include "model/filebytes.h"
@@ -18,6 +19,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // total after the duration.
 constexpr std::string_view kNumberColumn = "No";
 constexpr std::string_view kCumulatedColumn = "Cumul";
+// The shot's scene, after the shot's name, only in a project that has
+// scenes: a project without keeps the columns it always had.
+constexpr std::string_view kSceneNumberColumn = "Scène";
+constexpr std::string_view kSceneHeadingColumn = "En-tête de scène";
 
 // Whether a spreadsheet would take a cell beginning as the text does for a
 // formula: "=", "+", "@", a tab or a CR, or "-" before a digit, "(" or "=".
@@ -61,12 +66,18 @@ void AppendField(std::string& out, std::string_view utf8, bool isText = true)
 }
 
 // The header: the fields' columns of the shot-field table, in its order.
-void AppendHeader(std::string& out)
+void AppendHeader(std::string& out, bool withScenes)
 {
     AppendField(out, kNumberColumn);
     for (const ShotFieldInfo& field : ShotFields()) {
         out += ';';
         AppendField(out, field.csvColumn);
+        if (field.field == ShotField::Name && withScenes) {
+            out += ';';
+            AppendField(out, kSceneNumberColumn);
+            out += ';';
+            AppendField(out, kSceneHeadingColumn);
+        }
         if (field.field == ShotField::Duration) {
             out += ';';
             AppendField(out, kCumulatedColumn);
@@ -75,8 +86,9 @@ void AppendHeader(std::string& out)
     out += "\r\n";
 }
 
-// A number is left plain; every other field is a text, which may not run.
-void AppendShot(std::string& out, const ShotRow& row)
+// A number is left plain; every other field is a text, which may not run,
+// the scene's number ("12A") among them.
+void AppendShot(std::string& out, const ShotRow& row, bool withScenes)
 {
     AppendField(out, std::to_string(row.number), false);
     for (const ShotFieldInfo& field : ShotFields()) {
@@ -85,6 +97,12 @@ void AppendShot(std::string& out, const ShotRow& row)
             AppendField(out, std::to_string(row.durationSeconds), false);
         } else {
             AppendField(out, row.Text(field.field));
+        }
+        if (field.field == ShotField::Name && withScenes) {
+            out += ';';
+            AppendField(out, row.sceneNumber);
+            out += ';';
+            AppendField(out, row.sceneHeading);
         }
         if (field.field == ShotField::Duration) {
             out += ';';
@@ -98,10 +116,11 @@ void AppendShot(std::string& out, const ShotRow& row)
 
 std::string ShotListCsv(const ProjectDocument& project)
 {
+    const bool withScenes = !project.Scenes.empty();
     std::string out(kByteOrderMark);
-    AppendHeader(out);
+    AppendHeader(out, withScenes);
     for (const ShotRow& row : ShotRows(project))
-        AppendShot(out, row);
+        AppendShot(out, row, withScenes);
     return out;
 }
 

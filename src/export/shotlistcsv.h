@@ -13,7 +13,9 @@ struct ProjectDocument;
 // its line breaks are kept as the model holds them. A text a spreadsheet
 // would run as a formula (beginning with "=", "+", "@", a tab, a CR, or "-"
 // before a digit, "(" or "=") starts with an apostrophe, which keeps it data;
-// the number and the duration are plain numbers.
+// the number and the duration are plain numbers. A project that has scenes
+// has two more columns after the shot's name, "Scène" and "En-tête de
+// scène" (the scene's number and heading, empty for a shot of no scene).
 std::string ShotListCsv(const ProjectDocument& project);
 
 // Writes the shot list as a CSV file, atomically: the file is whole or

@@ -21,6 +21,10 @@ std::vector<ShotRow> ShotRows(const ProjectDocument& project)
         row.cumulatedSeconds = total.Seconds();
         row.cumulatedText = total.Text();
         row.framingWord = std::string(PublishedWord(event, ShotField::Framing));
+        if (const std::size_t scene = SceneIndex(project.Scenes, event.scene); scene < project.Scenes.size()) {
+            row.sceneNumber = project.Scenes[scene].number;
+            row.sceneHeading = project.Scenes[scene].heading;
+        }
     }
     return rows;
 }

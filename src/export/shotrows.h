@@ -27,6 +27,11 @@ struct ShotRow {
     std::string cumulatedText;
     // The framing as the site publishes it ("gros plan").
     std::string framingWord;
+    // The shot's scene, as the project's scenes hold it: its number ("12A")
+    // and its heading ("INT. CUISINE - JOUR"); both empty for a shot of no
+    // scene.
+    std::string sceneNumber;
+    std::string sceneHeading;
 
     const std::string& Text(ShotField field) const { return texts[static_cast<std::size_t>(field)]; }
 };

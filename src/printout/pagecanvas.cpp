@@ -175,6 +175,14 @@ void PageCanvas::DrawFrame(const QRectF& rect, double penWidthMm)
     painter_->drawRect(rect);
 }
 
+void PageCanvas::FillRect(const QRectF& rect, double lightness)
+{
+    if (!Drawing())
+        return;
+    const int level = static_cast<int>(std::clamp(lightness, 0.0, 1.0) * 255 + 0.5);
+    painter_->fillRect(rect, QColor(level, level, level));
+}
+
 void PageCanvas::DrawRule(double y)
 {
     if (!Drawing())

@@ -61,6 +61,8 @@ public:
     void DrawTextLine(double x, double top, const QString& line, const QFont& font);
     void DrawFrame(const QRectF& rect, double penWidthMm = 0.2);
     void DrawRule(double y);
+    // The rectangle filled in a grey of that lightness (0 black, 1 white).
+    void FillRect(const QRectF& rect, double lightness);
     // The picture fitted in the box in its proportions and centred, decoded at
     // no more than 200 dpi of its printed size; a framed placeholder with its
     // name when it cannot be read.

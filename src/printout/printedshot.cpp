@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+#include "document/projectdocument.h"
 #include "export/shotrows.h"
+#include "model/scene.h"
 #include "qtshared/uitext.h"
 
 namespace sw::printout {
@@ -46,9 +48,22 @@ std::vector<PrintedShot> PrintedShots(const ProjectDocument& project)
         shot.effect = uitext::ToQString(row.Text(ShotField::Effect));
         shot.startPicture = row.Text(ShotField::StartPicture);
         shot.endPicture = row.Text(ShotField::EndPicture);
+        shot.scene = uitext::ToQString(row.sceneNumber);
         shots.push_back(std::move(shot));
     }
     return shots;
+}
+
+std::vector<PrintedScene> PrintedScenes(const ProjectDocument& project)
+{
+    std::vector<PrintedScene> scenes;
+    if (project.Scenes.empty())
+        return scenes;
+    for (const SceneGroup& group : SceneGroups(project.EventList, project.Scenes)) {
+        scenes.push_back({group.first, group.count, uitext::ToQString(SceneTitle(group.scene)),
+                          uitext::ToQString(ElapsedTextOf(static_cast<long long>(group.seconds)))});
+    }
+    return scenes;
 }
 
 } // namespace sw::printout

@@ -63,11 +63,11 @@ void SetDocumentInfo(QPdfWriter& writer, const ProjectDocument& project)
 }
 
 bool PrintParts(PageCanvas& canvas, const ProjectDocument& project, const std::vector<PrintedShot>& shots,
-                const PlanOptions& options)
+                const std::vector<PrintedScene>& scenes, const PlanOptions& options)
 {
     return (!options.firstPage || PrintFirstPage(canvas, project.GenInfo))
-           && (!options.continuity || PrintContinuity(canvas, shots))
-           && (!options.breakdown || PrintBreakdown(canvas, shots))
+           && (!options.continuity || PrintContinuity(canvas, shots, scenes))
+           && (!options.breakdown || PrintBreakdown(canvas, shots, scenes))
            && (!options.storyboard || PrintStoryboard(canvas, shots, options.grid, options.continuity)) && canvas.Finish();
 }
 
@@ -87,13 +87,14 @@ bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& userProject, co
     CutLongTextsForPrint(project);
     SetPaper(device, options.paper);
     const std::vector<PrintedShot> shots = PrintedShots(project);
+    const std::vector<PrintedScene> scenes = PrintedScenes(project);
     const QString title = FilmTitle(project);
     // The measures alone first, for the page count every header shows.
     const PrintProgress noProgress;
     PageCanvas counter(device, nullptr, title, 0, imgDir, noProgress);
     std::vector<PictureRequest> pictureRequests;
     counter.NotePicturesInto(pictureRequests);
-    PrintParts(counter, project, shots, options);
+    PrintParts(counter, project, shots, scenes, options);
     PictureQueue pictures(std::move(pictureRequests));
 
     QPainter painter;
@@ -102,7 +103,7 @@ bool PrintPlan(QPagedPaintDevice& device, const ProjectDocument& userProject, co
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     PageCanvas canvas(device, &painter, title, counter.Pages(), imgDir, progress);
     canvas.TakePicturesFrom(pictures);
-    const bool finished = PrintParts(canvas, project, shots, options);
+    const bool finished = PrintParts(canvas, project, shots, scenes, options);
     painter.end();
     return finished;
 }

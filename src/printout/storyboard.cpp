@@ -1,5 +1,6 @@
 // The storyboard: a grid of panels, each with a shot's number and name, its
-// pictures, its duration and framing, and as much of its action as fits.
+// pictures, its scene, duration and framing, and as much of its action as
+// fits.
 
 #include <algorithm>
 #include <cmath>
@@ -81,6 +82,8 @@ private:
         y += canvas_.LineHeight(bold) + padding;
         y += PrintPictures(shot, QRectF(inner.left(), y, inner.width(), inner.height() * 0.55)) + padding;
         QString facts = QStringLiteral("durée : ") + shot.duration;
+        if (!shot.scene.isEmpty())
+            facts = QStringLiteral("scène ") + shot.scene + QStringLiteral(" · ") + facts;
         if (!shot.framing.isEmpty())
             facts += QStringLiteral(" · cadrage : ") + shot.framing;
         canvas_.DrawTextLine(inner.left(), y, canvas_.Elided(facts, font, inner.width()), font);

@@ -57,24 +57,43 @@ bool PrintFirstPage(PageCanvas& canvas, const TGenInfo& info)
            && PrintSection(canvas, QStringLiteral("Synopsis"), uitext::ToQString(info.synopsis));
 }
 
-bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
+namespace {
+
+// The scene heading line before a scene's first shot, when index is one.
+bool HeadScene(TablePrinter& table, const std::vector<PrintedScene>& scenes, std::size_t index,
+               std::size_t& nextScene)
+{
+    if (nextScene >= scenes.size() || scenes[nextScene].first != index)
+        return true;
+    const PrintedScene& scene = scenes[nextScene++];
+    return table.AddHeadingRow(scene.title, scene.runningTime);
+}
+
+} // namespace
+
+bool PrintContinuity(PageCanvas& canvas, const std::vector<PrintedShot>& shots, const std::vector<PrintedScene>& scenes)
 {
     TablePrinter table(canvas, QStringLiteral("Continuité"),
                        {{QStringLiteral("N°"), 6}, {QStringLiteral("Nom"), 18}, {QStringLiteral("Action"), 34},
                         {QStringLiteral("Son"), 21}, {QStringLiteral("Dialogue"), 21}});
     if (!table.Start())
         return false;
-    for (const PrintedShot& shot : shots)
+    std::size_t nextScene = 0;
+    for (std::size_t index = 0; index < shots.size(); ++index) {
+        const PrintedShot& shot = shots[index];
+        if (!HeadScene(table, scenes, index, nextScene))
+            return false;
         if (!table.AddRow({{shot.number, {}},
                            {shot.name, {}},
                            {shot.action, {}, true},
                            {shot.sound, {}, true},
                            {shot.dialogue, {}, true}}))
             return false;
+    }
     return true;
 }
 
-bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
+bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots, const std::vector<PrintedScene>& scenes)
 {
     TablePrinter table(canvas, QStringLiteral("Découpage technique"),
                        {{QStringLiteral("N°"), 6},
@@ -85,7 +104,11 @@ bool PrintBreakdown(PageCanvas& canvas, const std::vector<PrintedShot>& shots)
                         {QStringLiteral("Effets"), 24}});
     if (!table.Start())
         return false;
-    for (const PrintedShot& shot : shots) {
+    std::size_t nextScene = 0;
+    for (std::size_t index = 0; index < shots.size(); ++index) {
+        const PrintedShot& shot = shots[index];
+        if (!HeadScene(table, scenes, index, nextScene))
+            return false;
         const QString timing = JoinedLines({shot.duration, QStringLiteral("cumul : ") + shot.cumulated});
         if (!table.AddRow({{shot.number, {}},
                            {shot.name, {}},

@@ -117,6 +117,26 @@ bool TablePrinter::AddRow(const std::vector<TableCell>& cells)
     }
 }
 
+bool TablePrinter::AddHeadingRow(const QString& title, const QString& aside)
+{
+    const QFont font = canvas_.BodyFont(kBodyPoints + 1.5, true);
+    const double height = canvas_.LineHeight(font) + 2 * padding_;
+    if (canvas_.SpaceLeft() < height + lineHeight_ + 2 * padding_ && !StartPage(false))
+        return false;
+    const double top = canvas_.Y();
+    const double width = canvas_.Body().width();
+    const QRectF band(0, top, width, height);
+    canvas_.FillRect(band, 0.9);
+    canvas_.DrawFrame(band);
+    const double asideWidth = aside.isEmpty() ? 0 : canvas_.TextWidth(aside, font) + 2 * padding_;
+    canvas_.DrawTextLine(padding_, top + padding_, canvas_.Elided(title, font, width - asideWidth - 2 * padding_),
+                         font);
+    if (!aside.isEmpty())
+        canvas_.DrawTextLine(width - asideWidth + padding_, top + padding_, aside, font);
+    canvas_.SetY(top + height);
+    return true;
+}
+
 double TablePrinter::DrawBand(const std::vector<TableCell>& cells, const std::vector<PrintedText>& texts,
                               const std::vector<double>& from, const std::vector<double>& to, bool first)
 {

@@ -34,6 +34,10 @@ public:
     // A new page with the part's title and the headings. false when stopped.
     bool Start();
     bool AddRow(const std::vector<TableCell>& cells);
+    // A line across the table heading the rows after it: the title on the
+    // left, in bold, and aside on the right (a scene's running time). It
+    // goes to the next page with room for a row's first line under it.
+    bool AddHeadingRow(const QString& title, const QString& aside);
 
 private:
     struct ColumnBox {

@@ -8,6 +8,7 @@
 #include "layout/htmprefs.h"
 #include "model/error.h"
 #include "model/eventlist.h"
+#include "model/scene.h"
 #include "model/shotfields.h"
 #include "model/filebytes.h"
 #include "model/picturename.h"
@@ -56,7 +57,7 @@ constexpr std::string_view kStyleCorrection =
 // "pMain.htm" (pMain.htm?N, or #N), because pages opened from disk may not
 // read one another's documents; the menu's form field is kept up to date and
 // read only when the address carries no index.
-constexpr std::string_view kScriptRoutines = R"(
+constexpr std::string_view kScriptRoutinesBeforeName = R"(
 //////////////////////////
 
 function getPlan(n){
@@ -73,12 +74,28 @@ try { return Number(parent.pMenu.document.pForm.curP.value); } catch (e) { retur
 var curP = shownPlan();
 if (!(curP >= 0 && curP < p.length)) curP = 0;
 
-function getName(){
+)";
+
+// The shot's name over the shot; in a project with scenes, the scene's
+// heading (its scene record, AppendJSSceneData) above the name.
+constexpr std::string_view kNameRoutine = R"(function getName(){
 if (p.length == 0) return "";
 var tmp= "<b>" + (curP + 1) + ". " + p[curP].name + "</b>";
 return tmp ; 
 }
+)";
+constexpr std::string_view kSceneNameRoutine = R"(function getName(){
+if (p.length == 0) return "";
+var tmp= "<b>" + (curP + 1) + ". " + p[curP].name + "</b>";
+var scene = p[curP].scene;
+if (!scene) return tmp;
+var head = "<H3>" + scene.title + "</H3>\n<P>Dur&eacute;e : " + scene.time + "\n";
+if (scene.synopsis != "") head += "<div class=indent1>" + scene.synopsis + "</div>\n";
+return head + "<P>" + tmp;
+}
+)";
 
+constexpr std::string_view kScriptRoutinesAfterName = R"(
 function getSection(n){
 var caption = new Array("action", "son", "dialogue", "CAM", "duree")
 var tmp = "";
@@ -148,6 +165,12 @@ constexpr std::string_view kShotDisplayBody[] = {
     "<P>",
     "</BODY></HTML>",
 };
+
+// The shots' scene groups, none for a project without scenes.
+std::vector<SceneGroup> SceneGroupsOf(const ProjectDocument& project)
+{
+    return project.Scenes.empty() ? std::vector<SceneGroup>() : SceneGroups(project.EventList, project.Scenes);
+}
 
 bool IsPlainFileName(const std::string& name)
 {
@@ -498,7 +521,7 @@ void THTMPublish::WriteShotViewer()
                                 + MenuStyleBlock(),
                             "Plan"));
     Append(page, kBodyStart, "<b>plans</b><P>", kCrLf);
-    AppendShotLinks(page, events, false);
+    AppendShotLinks(page, events, false, project_.Scenes);
     Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
@@ -521,14 +544,14 @@ void THTMPublish::WriteShotsPage()
     StartPage(PlainHtmlHead(MenuStyleBlock(), "Plan"));
     Append(page, kBodyStart, "<P style=padding-top:20px;><b>plans</b> ", kCrLf,
            "<P style=text-align:left;padding-left:10px;>", kCrLf);
-    AppendShotLinks(page, events, true);
+    AppendShotLinks(page, events, true, project_.Scenes);
     Append(page, kCrLf, "</BODY></HTML>");
     SavePage("pMenu.htm");
 
     StartPage(HtmlHead("", "", kStyleSheetFile, "Plans"));
     Append(page, kBodyStart, HeadingTag(info.title, "", 1), kCrLf, "<P>", kCrLf, info.idea, kCrLf,
            "<P><HR WIDTH=400><P>", kCrLf);
-    AppendShotsPageBlocks(page, events);
+    AppendShotsPageBlocks(page, events, project_.Scenes);
     Append(page, kCrLf, kUpdateLineStart,
            EncodeEntities(dates_.nowText), "</span>", kCrLf, "</BODY></HTML>");
     SavePage("plans.htm");
@@ -576,8 +599,12 @@ void THTMPublish::WriteContinuity()
     Append(page, TableOpenTag(), kCrLf,
            "<TR><TH WIDTH=15% align=center>plan</TH>", kCrLf, "<TH WIDTH=45% align=center>action</TH>", kCrLf,
            "<TH WIDTH=40% align=center>son/dialogue</TH>", kCrLf, "</TR>");
+    const std::vector<SceneGroup> groups = SceneGroupsOf(project_);
+    auto nextGroup = groups.begin();
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
+        if (nextGroup != groups.end() && nextGroup->first == index)
+            AppendSceneHeading(page, *nextGroup++, SceneHeadingForm::ContinuityRow);
         page.append("<TR>\r\n"_crlf);
         AppendShotCell(page, shot, index, 0, isWide);
         page.append(kCrLf);
@@ -600,9 +627,13 @@ void THTMPublish::WriteBreakdown()
            kCrLf, "<TH WIDTH=20% align=center>C.A.M.</TH>", kCrLf, "<TH WIDTH=15%>temps</TH>", kCrLf, "</TR>");
     // Each line below ends with the ten blanks that indent the cell after it.
     RunningTime total;
+    const std::vector<SceneGroup> groups = SceneGroupsOf(project_);
+    auto nextGroup = groups.begin();
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot.cam.duration);
+        if (nextGroup != groups.end() && nextGroup->first == index)
+            AppendSceneHeading(page, *nextGroup++, SceneHeadingForm::BreakdownRow);
         page.append("<TR>\r\n"_crlf);
         AppendShotCell(page, shot, index, 0, isWide);
         page.append(kCrLf);
@@ -665,7 +696,9 @@ void THTMPublish::WriteScript()
 {
     StartPage("// JavaScript data and routines from Shotweave\r\n", SiteTextKind::Script);
     AppendJSData(page, project_.EventList);
-    page.append(kScriptRoutines);
+    AppendJSSceneData(page, project_.EventList, project_.Scenes);
+    Append(page, kScriptRoutinesBeforeName, project_.Scenes.empty() ? kNameRoutine : kSceneNameRoutine,
+           kScriptRoutinesAfterName);
     SavePage("vScript.js");
 }
 

@@ -17,6 +17,7 @@
 #include "model/error.h"
 #include "model/filebytes.h"
 #include "model/picturename.h"
+#include "model/scene.h"
 #include "model/systemtext.h"
 #include "model/utf8.h"
 #include "publish/pocketstyle.h"
@@ -176,7 +177,7 @@ public:
                const std::map<std::string, std::size_t>& indexOfName)
         : project_(project), pictures_(pictures), indexOfName_(indexOfName), rows_(ShotRows(project)),
           title_(Plain(project.GenInfo.title.empty() ? std::string("Plan sans titre") : project.GenInfo.title)),
-          report_(HtmlBlock(project.Report.text))
+          report_(HtmlBlock(project.Report.text)), withScenes_(!project.Scenes.empty() && !rows_.empty())
     {
     }
 
@@ -195,7 +196,7 @@ public:
         Storyboard();
         Report();
         out_ += "</main>\n<script>\n";
-        out_ += PocketScript();
+        out_ += PocketScript(withScenes_);
         out_ += "</script>\n</body>\n</html>\n";
         return std::move(out_);
     }
@@ -209,7 +210,7 @@ private:
                 "<meta name=\"generator\" content=\"Shotweave\">\n<title>";
         out_ += title_;
         out_ += " — plan de poche</title>\n<style>\n";
-        out_ += PocketStyleSheet(project_.StylePrefs);
+        out_ += PocketStyleSheet(project_.StylePrefs, withScenes_);
         out_ += "</style>\n</head>\n<body>\n";
     }
 
@@ -246,16 +247,55 @@ private:
         out_ += "<p id=\"trouves\" class=\"none\" role=\"status\" hidden></p>\n";
         if (rows_.empty())
             out_ += "<p class=\"none\">Aucun plan.</p>\n";
-        for (std::size_t index = 0; index < rows_.size(); ++index)
-            Shot(rows_[index], project_.EventList.Event(index));
+        if (withScenes_)
+            Scenes();
+        else
+            for (std::size_t index = 0; index < rows_.size(); ++index)
+                Shot(rows_[index], project_.EventList.Event(index));
         out_ += "</section>\n";
+    }
+
+    static std::string ShotCount(std::size_t count)
+    {
+        return count == 1 ? std::string("1 plan") : std::to_string(count) + " plans";
+    }
+
+    // The list of scenes, then each scene's section: its heading ("12. INT.
+    // CUISINE - JOUR"), its shots and running time, its synopsis, its shots
+    // one heading level down. Each run of shots of no scene is a section of
+    // its own, "Sans scène".
+    void Scenes()
+    {
+        const std::vector<SceneGroup> groups = SceneGroups(project_.EventList, project_.Scenes);
+        out_ += "<nav class=\"scenes\" aria-label=\"Scènes\">\n<ol>\n";
+        for (std::size_t k = 0; k < groups.size(); ++k)
+            out_ += "<li><a href=\"#scene-" + std::to_string(k + 1) + "\">" + Plain(SceneTitle(groups[k].scene))
+                    + "</a> <span class=\"count\">· " + ShotCount(groups[k].count) + " · "
+                    + SpokenDuration(groups[k].seconds) + "</span></li>\n";
+        out_ += "</ol>\n</nav>\n";
+        for (std::size_t k = 0; k < groups.size(); ++k) {
+            const SceneGroup& group = groups[k];
+            const std::string id = "scene-" + std::to_string(k + 1);
+            out_ += "<section class=\"scene\" id=\"" + id + "\" aria-labelledby=\"" + id + "-titre\">\n<h3 id=\""
+                    + id + "-titre\">" + Plain(SceneTitle(group.scene)) + "</h3>\n<p class=\"times\">"
+                    + ShotCount(group.count) + " · durée " + SpokenDuration(group.seconds) + "</p>\n";
+            if (group.scene && !group.scene->synopsis.empty())
+                out_ += "<p class=\"synopsis lines\">" + Plain(group.scene->synopsis) + "</p>\n";
+            for (std::size_t index = group.first; index < group.first + group.count; ++index)
+                Shot(rows_[index], project_.EventList.Event(index));
+            out_ += "</section>\n";
+        }
     }
 
     void Shot(const ShotRow& row, const TEvent& shot)
     {
+        // Under a scene's h3, the shot's name is an h4 and its fields h5.
+        const char* const name = withScenes_ ? "h4 class=\"name\"" : "h3";
+        const char* const nameEnd = withScenes_ ? "</h4>" : "</h3>";
+        const std::string fieldTag = withScenes_ ? "h5" : "h4";
         const std::string number = std::to_string(row.number);
-        out_ += "<article class=\"shot\" id=\"plan-" + number + "\">\n<h3><span class=\"num\">" + number
-                + "</span>" + Plain(row.Text(ShotField::Name)) + "</h3>\n<p class=\"times\">";
+        out_ += "<article class=\"shot\" id=\"plan-" + number + "\">\n<" + name + "><span class=\"num\">" + number
+                + "</span>" + Plain(row.Text(ShotField::Name)) + nameEnd + "\n<p class=\"times\">";
         const std::string& duration = row.Text(ShotField::Duration);
         if (duration.empty())
             out_ += "durée non indiquée";
@@ -268,7 +308,7 @@ private:
         for (const ShotField field : {ShotField::Action, ShotField::Sound, ShotField::Dialogue, ShotField::Effect}) {
             const std::string block = HtmlBlock(row.Text(field));
             if (!block.empty())
-                out_ += "<h4>" + std::string(FieldInfo(field).label) + "</h4>\n" + block;
+                out_ += "<" + fieldTag + ">" + std::string(FieldInfo(field).label) + "</" + fieldTag + ">\n" + block;
         }
         out_ += "</div>\n</div>\n</article>\n";
     }
@@ -352,7 +392,10 @@ private:
                 Image(picture->sizes->thumbnail, "Plan " + number);
             else
                 out_ += "<span class=\"card\">" + (name.empty() ? "Plan " + number : name) + "</span>";
-            out_ += "<span>" + number + ". " + name + "</span></a></li>\n";
+            out_ += "<span>" + number + ". " + name + "</span>";
+            if (withScenes_ && !rows_[index].sceneNumber.empty())
+                out_ += "<span class=\"scene-no\">Scène " + Plain(rows_[index].sceneNumber) + "</span>";
+            out_ += "</a></li>\n";
         }
         if (!rows_.empty())
             out_ += "</ol>\n";
@@ -377,6 +420,8 @@ private:
     // The title as the page writes it, and the report's block, made once.
     const std::string title_;
     const std::string report_;
+    // The shots grouped by scene, each group a section under its heading.
+    const bool withScenes_;
     std::string out_;
 };
 

@@ -100,7 +100,20 @@ dd{margin:0}
 @media print{:root{--page:#fff;--ink:#000;--title:#000;--link:#000;--card:#fff}.bar{position:static}.bar nav,.bar input{display:none}.shot,.board li{break-inside:avoid;page-break-inside:avoid}.shot{border-color:#999}.num{background:none;color:#000;border:1px solid #000}.shot .body{display:grid;grid-template-columns:minmax(0,2fr) minmax(0,3fr);gap:0 1rem;align-items:start}img{max-height:9cm;width:auto}a{color:inherit;text-decoration:none}}
 )";
 
-constexpr std::string_view kScript = R"((function () {
+// The scenes' rules, only in a plan that has scenes: the list of scenes, a
+// heading per scene, the shots' names one level down.
+constexpr std::string_view kSceneRules = R"(h5{font-family:var(--title-font);color:var(--title);line-height:1.25;font-size:.95rem;margin:.75rem 0 .1rem}
+.scenes ol{list-style:none;margin:0 0 1rem;padding:0}
+.scenes li{margin:.2rem 0}
+.scenes .count{white-space:nowrap}
+.scene{margin:1.5rem 0;scroll-margin-top:8rem}
+.scene>h3{font-size:1.25rem;margin:0 0 .25rem;padding-top:.5rem;border-top:2px solid var(--line)}
+.scene .synopsis{margin:0 0 .5rem;font-style:italic}
+.shot h4.name{margin:.1rem 0 .25rem;font-size:1.15rem}
+.board .scene-no{font-weight:700}
+)";
+
+constexpr std::string_view kScriptStart = R"((function () {
   var input = document.getElementById('filtre');
   var status = document.getElementById('trouves');
   if (!input || !input.addEventListener || !''.normalize) return;
@@ -120,7 +133,18 @@ constexpr std::string_view kScript = R"((function () {
       if (tile) tile.hidden = !keep;
       if (keep) shown++;
     });
-    status.hidden = words.length === 0;
+)";
+
+// With scenes: a scene none of whose shots is kept hides with its entry in
+// the list of scenes.
+constexpr std::string_view kSceneFilter = R"(    [].forEach.call(document.querySelectorAll('.scene'), function (scene) {
+      scene.hidden = scene.querySelector('.shot:not([hidden])') === null;
+      var entry = document.querySelector('.scenes a[href="#' + scene.id + '"]');
+      if (entry) entry.parentNode.hidden = scene.hidden;
+    });
+)";
+
+constexpr std::string_view kScriptEnd = R"(    status.hidden = words.length === 0;
     status.textContent = shown === 0 ? 'Aucun plan ne contient « ' + input.value.trim() + ' ».'
       : shown === 1 ? '1 plan trouvé.' : shown + ' plans trouvés.';
   });
@@ -136,7 +160,7 @@ double ContrastRatio(std::int32_t first, std::int32_t second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::string PocketStyleSheet(const TStylePrefs& style)
+std::string PocketStyleSheet(const TStylePrefs& style, bool withScenes)
 {
     // The project's page and text colours go together or not at all.
     const bool ownPage = ContrastRatio(style.BodySysCol, style.BGSysCol) >= kPocketLeastContrast;
@@ -155,12 +179,18 @@ std::string PocketStyleSheet(const TStylePrefs& style)
     css += "@media (prefers-color-scheme:dark){:root{--page:#131316;--ink:#e8e8ee;--title:#f4f4f8;--link:#8ab4f8;"
            "--card:rgba(255,255,255,.05)}}\n";
     css += kRules;
+    if (withScenes)
+        css += kSceneRules;
     return css;
 }
 
-std::string_view PocketScript()
+std::string PocketScript(bool withScenes)
 {
-    return kScript;
+    std::string script(kScriptStart);
+    if (withScenes)
+        script += kSceneFilter;
+    script += kScriptEnd;
+    return script;
 }
 
 } // namespace sw

@@ -17,11 +17,13 @@ inline constexpr double kPocketLeastContrast = 4.5;
 
 // The pocket plan's style sheet: the project's fonts, its page, text, title
 // and link colours where they keep kPocketLeastContrast on the page, the
-// plan's own palette otherwise and always in dark mode.
-std::string PocketStyleSheet(const TStylePrefs& style);
+// plan's own palette otherwise and always in dark mode. withScenes adds the
+// rules of the scenes' list and headings.
+std::string PocketStyleSheet(const TStylePrefs& style, bool withScenes = false);
 
 // The plan's script: the shot filter, which it shows, and nothing the page
-// needs to be read.
-std::string_view PocketScript();
+// needs to be read. withScenes: a scene none of whose shots is kept hides,
+// with its entry in the list of scenes.
+std::string PocketScript(bool withScenes = false);
 
 } // namespace sw

@@ -6,6 +6,7 @@
 #include "model/camerawords.h"
 #include "model/event.h"
 #include "model/eventlist.h"
+#include "model/scene.h"
 #include "model/shotfields.h"
 #include "publish/ghtml.h"
 #include "publish/pagetext.h"
@@ -219,23 +220,50 @@ std::string EffectCell(const TEventList& events, std::size_t index)
     return out;
 }
 
+namespace {
+
+template <typename Out>
+void AppendShotLink(Out& out, const TEventList& events, std::size_t index, bool noJSPlan)
+{
+    if (noJSPlan) {
+        out.append("<a href=\"plans.htm#p"_crlf);
+        AppendNumber(out, index);
+        out.append("\" TARGET=\"pMain\">"_crlf);
+    } else {
+        out.append("<a href=\"javaScript:getPlan("_crlf);
+        AppendNumber(out, index);
+        out.append(")\">"_crlf);
+    }
+    // The link's line ends with a lone LF, which a page writes CR LF.
+    AppendEscapedHtmlText(out, events.Event(index).name);
+    Append(out, "</a><br>"_crlf, "\n");
+}
+
+} // namespace
+
 template <typename Out>
 void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan)
 {
     const std::size_t count = events.Count();
-    for (std::size_t index = 0; index < count; ++index) {
-        if (noJSPlan) {
-            out.append("<a href=\"plans.htm#p"_crlf);
-            AppendNumber(out, index);
-            out.append("\" TARGET=\"pMain\">"_crlf);
-        } else {
-            out.append("<a href=\"javaScript:getPlan("_crlf);
-            AppendNumber(out, index);
-            out.append(")\">"_crlf);
-        }
-        // The link's line ends with a lone LF, which a page writes CR LF.
-        AppendEscapedHtmlText(out, events.Event(index).name);
-        Append(out, "</a><br>"_crlf, "\n");
+    for (std::size_t index = 0; index < count; ++index)
+        AppendShotLink(out, events, index, noJSPlan);
+}
+
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan, const std::vector<TScene>& scenes)
+{
+    if (scenes.empty()) {
+        AppendShotLinks(out, events, noJSPlan);
+        return;
+    }
+    bool first = true;
+    for (const SceneGroup& group : SceneGroups(events, scenes)) {
+        out.append(first ? "<i>"_crlf : "<br><i>"_crlf);
+        AppendEncodedEntities(out, EscapeHtmlText(SceneTitle(group.scene)));
+        Append(out, "</i><br>"_crlf, "\n");
+        first = false;
+        for (std::size_t index = group.first; index < group.first + group.count; ++index)
+            AppendShotLink(out, events, index, noJSPlan);
     }
 }
 
@@ -250,11 +278,21 @@ std::string ShotLinks(const TEventList& events, bool noJSPlan)
 template <typename Out>
 void AppendShotsPageBlocks(Out& out, const TEventList& events)
 {
+    AppendShotsPageBlocks(out, events, {});
+}
+
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events, const std::vector<TScene>& scenes)
+{
+    const std::vector<SceneGroup> groups = scenes.empty() ? std::vector<SceneGroup>() : SceneGroups(events, scenes);
+    auto nextGroup = groups.begin();
     const std::size_t count = events.Count();
     RunningTime total;
     for (std::size_t index = 0; index < count; ++index) {
         const TEvent& shot = events.Event(index);
         total.Add(shot.cam.duration);
+        if (nextGroup != groups.end() && nextGroup->first == index)
+            AppendSceneHeading(out, *nextGroup++, SceneHeadingForm::Block);
 
         out.append("<A NAME=\"p"_crlf);
         AppendNumber(out, index);
@@ -368,6 +406,60 @@ std::string JSData(const TEventList& events)
     return out;
 }
 
+template <typename Out>
+void AppendSceneHeading(Out& out, const SceneGroup& group, SceneHeadingForm form)
+{
+    const std::string title = EncodeEntities(EscapeHtmlText(SceneTitle(group.scene)));
+    const std::string time = ElapsedTextOf(static_cast<long long>(group.seconds));
+    const std::string synopsis =
+        group.scene && !group.scene->synopsis.empty() ? TextToHtml(EscapeHtmlText(group.scene->synopsis)) : "";
+    if (form == SceneHeadingForm::Block) {
+        Append(out, "<H3>"_crlf, title, "</H3>\r\n<P>Dur&eacute;e : "_crlf, time, "\r\n"_crlf);
+        if (!synopsis.empty())
+            Append(out, "<div class=indent1>"_crlf, synopsis, "</div>\r\n"_crlf);
+        out.append("<P>\r\n"_crlf);
+        return;
+    }
+    out.append(form == SceneHeadingForm::ContinuityRow ? "<TR><TD colspan=3><b>"_crlf : "<TR><TD colspan=4><b>"_crlf);
+    Append(out, title, "</b> &nbsp; Dur&eacute;e : "_crlf, time);
+    if (!synopsis.empty())
+        Append(out, "<br>\r\n<i>"_crlf, synopsis, "</i>"_crlf);
+    out.append("</TD></TR>\r\n"_crlf);
+}
+
+std::string SceneHeading(const SceneGroup& group, SceneHeadingForm form)
+{
+    std::string out;
+    AppendSceneHeading(out, group, form);
+    return out;
+}
+
+template <typename Out>
+void AppendJSSceneData(Out& out, const TEventList& events, const std::vector<TScene>& scenes)
+{
+    if (scenes.empty())
+        return;
+    out.append("\r\nvar scenes = new Array();\r\n"_crlf);
+    std::size_t number = 0;
+    for (const SceneGroup& group : SceneGroups(events, scenes)) {
+        const std::string record = "scenes[" + std::to_string(number++) + "]";
+        const std::string time = ElapsedTextOf(static_cast<long long>(group.seconds));
+        // Pasted into the page by the viewer: plain text made HTML, then
+        // escaped for the script's string.
+        Append(out, record, "= new Object();\r\n"_crlf, record, ".title= \""_crlf);
+        AppendJsEscaped(out, EscapeHtmlText(SceneTitle(group.scene)));
+        Append(out, "\"\r\n"_crlf, record, ".time= \""_crlf, time, "\"\r\n"_crlf, record, ".synopsis= \""_crlf);
+        if (group.scene && !group.scene->synopsis.empty())
+            AppendJsEscaped(out, TextToHtml(EscapeHtmlText(group.scene->synopsis)));
+        out.append("\"\r\n"_crlf);
+        for (std::size_t index = group.first; index < group.first + group.count; ++index) {
+            out.append("p["_crlf);
+            AppendNumber(out, index);
+            Append(out, "].scene= "_crlf, record, "\r\n"_crlf);
+        }
+    }
+}
+
 // The page writers fill a PageText, the string forms above a std::string.
 #define SHOTWEAVE_INSTANTIATE_FRAGMENTS(Out)                                                                     \
     template void AppendContinuityCells<Out>(Out&, const TEvent&, CellLayout);                                 \
@@ -378,7 +470,11 @@ std::string JSData(const TEventList& events)
     template void AppendEffectCell<Out>(Out&, const TEvent&);                                                  \
     template void AppendShotLinks<Out>(Out&, const TEventList&, bool);                                         \
     template void AppendShotsPageBlocks<Out>(Out&, const TEventList&);                                         \
-    template void AppendJSData<Out>(Out&, const TEventList&);
+    template void AppendJSData<Out>(Out&, const TEventList&);                                                   \
+    template void AppendShotLinks<Out>(Out&, const TEventList&, bool, const std::vector<TScene>&);             \
+    template void AppendShotsPageBlocks<Out>(Out&, const TEventList&, const std::vector<TScene>&);             \
+    template void AppendSceneHeading<Out>(Out&, const SceneGroup&, SceneHeadingForm);                         \
+    template void AppendJSSceneData<Out>(Out&, const TEventList&, const std::vector<TScene>&);
 
 SHOTWEAVE_INSTANTIATE_FRAGMENTS(std::string)
 SHOTWEAVE_INSTANTIATE_FRAGMENTS(PageText)

@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace sw {
 
 class PageText;
 class TEvent;
 class TEventList;
+struct SceneGroup;
+struct TScene;
 
 // The pieces of HTML and JavaScript that the published pages make of the
 // shots. Every fragment reads the shots and changes nothing; texts are
@@ -99,5 +102,36 @@ template <typename Out>
 void AppendShotsPageBlocks(Out& out, const TEventList& events);
 template <typename Out>
 void AppendJSData(Out& out, const TEventList& events);
+
+// The shots grouped by scene (SceneGroups), for a project that has scenes;
+// with no scenes, exactly the forms above. Every scene's texts are plain
+// text, escaped for their place.
+//
+// The shot menu's links with the scene's title (SceneTitle) in italics
+// before each group's first link.
+template <typename Out>
+void AppendShotLinks(Out& out, const TEventList& events, bool noJSPlan, const std::vector<TScene>& scenes);
+// The shots page's blocks with a SceneHeading before each group's first
+// shot.
+template <typename Out>
+void AppendShotsPageBlocks(Out& out, const TEventList& events, const std::vector<TScene>& scenes);
+
+// How a scene's heading is given.
+enum class SceneHeadingForm {
+    Block,            // a heading, its running time and its synopsis, on the shots page
+    ContinuityRow,    // a row spanning the continuity table's three columns
+    BreakdownRow,     // a row spanning the breakdown table's four columns
+};
+// "<H3>12. INT. CUISINE - JOUR</H3>", "Durée : 1m. 15s." and the synopsis
+// when it has one, as form lays them out.
+template <typename Out>
+void AppendSceneHeading(Out& out, const SceneGroup& group, SceneHeadingForm form);
+std::string SceneHeading(const SceneGroup& group, SceneHeadingForm form);
+
+// The viewer script's scene records, after JSData: the array "scenes", one
+// record per group (title, time, synopsis), and each shot's "scene". Nothing
+// for a project without scenes.
+template <typename Out>
+void AppendJSSceneData(Out& out, const TEventList& events, const std::vector<TScene>& scenes);
 
 } // namespace sw

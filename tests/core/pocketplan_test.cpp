@@ -109,6 +109,107 @@ TEST(PocketPlan, HoldsEveryShotWithItsAnchorTimesAndFields)
     EXPECT_NE(html.find("hidden>"), std::string::npos);
 }
 
+// The small project with its first two shots in a scene and its last in none.
+ProjectDocument SmallProjectWithScenes()
+{
+    ProjectDocument project = SmallProject();
+    project.Scenes = {{"scene-7", "1A", "INT. CHAMBRE - JOUR", "Claire <dort>.\r\nLongtemps.", false},
+                      {"scene-8", "2", "EXT. RUE - NUIT", "", true}};
+    project.EventList.Event(0).scene = "scene-7";
+    project.EventList.Event(1).scene = "scene-7";
+    return project;
+}
+
+// The levels of the page's headings, in their order.
+std::vector<int> HeadingLevels(const std::string& html)
+{
+    std::vector<int> levels;
+    for (std::size_t at = html.find("<h"); at != std::string::npos; at = html.find("<h", at + 2))
+        if (at + 2 < html.size() && html[at + 2] >= '1' && html[at + 2] <= '6')
+            levels.push_back(html[at + 2] - '0');
+    return levels;
+}
+
+TEST(PocketPlan, ScenesGroupTheShotsUnderTheirHeadingsAfterAListOfScenes)
+{
+    const std::string html = Html(SmallProjectWithScenes());
+    // The list of scenes, then each scene's section in order, its shots in it.
+    const char* const order[] = {
+        "<nav class=\"scenes\" aria-label=\"Scènes\">",
+        "<li><a href=\"#scene-1\">1A. INT. CHAMBRE - JOUR</a> <span class=\"count\">· 2 plans · 1 min 21 s</span></li>",
+        "<li><a href=\"#scene-2\">Sans scène</a> <span class=\"count\">· 1 plan · 0 s</span></li>",
+        "<section class=\"scene\" id=\"scene-1\" aria-labelledby=\"scene-1-titre\">\n"
+        "<h3 id=\"scene-1-titre\">1A. INT. CHAMBRE - JOUR</h3>\n<p class=\"times\">2 plans · durée 1 min 21 s</p>\n"
+        "<p class=\"synopsis lines\">Claire &lt;dort&gt;.\r\nLongtemps.</p>\n",
+        "id=\"plan-1\"", "id=\"plan-2\"", "</section>",
+        "<section class=\"scene\" id=\"scene-2\"", "<h3 id=\"scene-2-titre\">Sans scène</h3>", "id=\"plan-3\"",
+        "</section>", "id=\"storyboard\""};
+    std::size_t from = 0;
+    for (const char* text : order) {
+        const std::size_t at = html.find(text, from);
+        ASSERT_NE(at, std::string::npos) << text;
+        from = at;
+    }
+    // An omitted scene that no shot names is not listed.
+    EXPECT_EQ(html.find("EXT. RUE"), std::string::npos);
+    // The shots' names one level down, their fields one further.
+    EXPECT_NE(html.find("<h4 class=\"name\"><span class=\"num\">2</span>Le café \"noir\"</h4>"), std::string::npos);
+    EXPECT_NE(html.find("<h5>Action</h5>"), std::string::npos);
+    EXPECT_EQ(html.find("<h4>Action</h4>"), std::string::npos);
+    // No heading skips a level on the way down.
+    const std::vector<int> levels = HeadingLevels(html);
+    ASSERT_FALSE(levels.empty());
+    EXPECT_EQ(levels.front(), 1);
+    for (std::size_t i = 1; i < levels.size(); ++i)
+        EXPECT_LE(levels[i], levels[i - 1] + 1) << "heading " << i;
+    // The storyboard's tiles name their scene; the filter hides the scenes
+    // it empties.
+    EXPECT_NE(html.find("<span>1. Réveil</span><span class=\"scene-no\">Scène 1A</span>"), std::string::npos);
+    EXPECT_NE(html.find("<span>3. Fin &lt;3</span></a>"), std::string::npos);
+    EXPECT_NE(html.find("querySelectorAll('.scene')"), std::string::npos);
+    EXPECT_NE(html.find(".scene>h3{"), std::string::npos);
+}
+
+// The page as chromium leaves it after typing words into the filter.
+std::string FilteredInChromium(const std::string& html, const std::string& words)
+{
+    test::TemporaryFolder folder;
+    std::string page = html;
+    page.insert(page.rfind("</body>"), "<script>var input = document.getElementById('filtre'); input.value = '" + words
+                                           + "'; input.dispatchEvent(new Event('input'));</script>\n");
+    test::WriteAll(folder.Path() / "plan.html", page);
+    const std::string command = "timeout 60 chromium --headless --no-sandbox --disable-gpu --dump-dom 'file://"
+                                + (folder.Path() / "plan.html").string() + "' > '"
+                                + (folder.Path() / "dom.html").string() + "' 2> /dev/null";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return test::ReadAll(folder.Path() / "dom.html");
+}
+
+TEST(PocketPlan, TheFilterHidesTheScenesItEmpties)
+{
+    if (std::system("chromium --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "chromium is not installed";
+    const std::string dom = FilteredInChromium(Html(SmallProjectWithScenes()), "enfin");
+    ASSERT_FALSE(dom.empty());
+    // Only the third shot, of no scene, holds the word: the first scene and
+    // its entry in the list hide, the second stays.
+    EXPECT_NE(dom.find("<section class=\"scene\" id=\"scene-1\" aria-labelledby=\"scene-1-titre\" hidden=\"\">"),
+              std::string::npos) << dom;
+    EXPECT_NE(dom.find("<section class=\"scene\" id=\"scene-2\" aria-labelledby=\"scene-2-titre\">"), std::string::npos);
+    EXPECT_NE(dom.find("<li hidden=\"\"><a href=\"#scene-1\">"), std::string::npos);
+    EXPECT_NE(dom.find("<li><a href=\"#scene-2\">"), std::string::npos);
+    EXPECT_NE(dom.find("<article class=\"shot\" id=\"plan-3\">"), std::string::npos);
+}
+
+TEST(PocketPlan, APlanWithoutScenesHasNoneOfTheScenesParts)
+{
+    const std::string html = Html(SmallProject());
+    for (const char* part : {"class=\"scenes\"", "class=\"scene\"", "'.scene'", ".scene>h3", "<h5>", "scene-no"})
+        EXPECT_EQ(html.find(part), std::string::npos) << part;
+    EXPECT_EQ(HeadingLevels(html), (std::vector<int>{1, 2, 2, 2, 3, 4, 3, 4, 4, 4, 3, 4, 4, 2, 2}));
+}
+
 TEST(PocketPlan, AnEmptyProjectSaysSoAndHasNoReport)
 {
     ProjectDocument project;

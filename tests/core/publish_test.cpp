@@ -599,6 +599,115 @@ TEST_F(PublishTest, PublishingTwiceGivesTheSameFiles)
     EXPECT_EQ(first, second);
 }
 
+// ------------------------------------------------------------------ scenes
+
+class ScenePublishTest : public PublishTest {
+protected:
+    void SetUp() override
+    {
+        PublishTest::SetUp();
+        project_.Scenes = {{"scene-1", "12A", "INT. CAFÉ & BAR - JOUR", "Ils <parlent>.\r\nLongtemps.", false},
+                           {"scene-2", "13", "EXT. ŁÓDŹ - NUIT", "", true}};
+        project_.EventList.Event(0).scene = "scene-1";
+        project_.EventList.Event(1).scene = "scene-2";
+        TEvent& third = project_.EventList.AddEvent();
+        third.name = "Noir";
+        third.cam.duration = "80";
+    }
+
+    // The places of the texts in the page, each after the one before it;
+    // npos for the first that does not follow.
+    static std::vector<std::size_t> Places(const std::string& page, const std::vector<std::string>& texts)
+    {
+        std::vector<std::size_t> places;
+        std::size_t from = 0;
+        for (const std::string& text : texts) {
+            const std::size_t at = page.find(text, from);
+            places.push_back(at);
+            if (at == std::string::npos)
+                break;
+            from = at + text.size();
+        }
+        return places;
+    }
+};
+
+TEST_F(ScenePublishTest, TheShotsPageHeadsEachScenesFirstShotWithItsTitleTimeAndSynopsis)
+{
+    project_.HTMPrefs.pageSpecs.noJSPlan = true;
+    Publish();
+    const std::string page = Page("plans.htm");
+    // Plain text, entity-encoded like the shots' names; a letter Windows-1252
+    // lacks as a reference; the shots of no scene under "Sans scène".
+    const std::vector<std::string> order = {
+        "<H3>12A. INT. CAF&Eacute; &amp; BAR - JOUR</H3>\r\n<P>Dur&eacute;e : 10s.\r\n<div class=indent1>Ils "
+        "&lt;parlent&gt;.",
+        "<A NAME=\"p0\">",
+        "<H3>13. EXT. &#321;&Oacute;D&#377; - NUIT (omise)</H3>\r\n<P>Dur&eacute;e : 55s.\r\n<P>\r\n",
+        "<A NAME=\"p1\">",
+        "<H3>Sans sc&egrave;ne</H3>\r\n<P>Dur&eacute;e : 1m. 20s.\r\n<P>\r\n",
+        "<A NAME=\"p2\">"};
+    const std::vector<std::size_t> places = Places(page, order);
+    ASSERT_EQ(places.size(), order.size()) << page;
+    EXPECT_NE(places.back(), std::string::npos) << page;
+    EXPECT_EQ(page.find("<parlent>"), std::string::npos);
+
+    // The menu's links stand under their scene's title.
+    const std::string menu = Page("pMenu.htm");
+    const std::vector<std::size_t> links =
+        Places(menu, {"<i>12A. INT. CAF&Eacute; &amp; BAR - JOUR</i><br>", "plans.htm#p0",
+                      "<br><i>13. EXT. &#321;&Oacute;D&#377; - NUIT (omise)</i><br>", "plans.htm#p1",
+                      "<br><i>Sans sc&egrave;ne</i><br>", "plans.htm#p2"});
+    ASSERT_EQ(links.size(), 6u) << menu;
+    EXPECT_NE(links.back(), std::string::npos) << menu;
+}
+
+TEST_F(ScenePublishTest, TheContinuityAndBreakdownTablesHaveARowPerScene)
+{
+    Publish();
+    const std::string continuity = Page("action.htm");
+    const std::vector<std::size_t> rows = Places(
+        continuity, {"<TR><TD colspan=3><b>12A. INT. CAF&Eacute; &amp; BAR - JOUR</b> &nbsp; Dur&eacute;e : 10s.<br>"
+                     "\r\n<i>Ils &lt;parlent&gt;.",
+                     "Elle entre.", "<TR><TD colspan=3><b>13. EXT. &#321;&Oacute;D&#377; - NUIT (omise)</b> &nbsp; "
+                                    "Dur&eacute;e : 55s.</TD></TR>\r\n<TR>",
+                     "Adieu", "<TR><TD colspan=3><b>Sans sc&egrave;ne</b>", "Noir"});
+    ASSERT_EQ(rows.size(), 6u) << continuity;
+    EXPECT_NE(rows.back(), std::string::npos) << continuity;
+
+    const std::string breakdown = Page("ActDec.htm");
+    const std::vector<std::size_t> breakdownRows =
+        Places(breakdown, {"<TR><TD colspan=4><b>12A.", "Elle entre.", "<TR><TD colspan=4><b>13.", "Adieu",
+                           "<TR><TD colspan=4><b>Sans sc&egrave;ne</b> &nbsp; Dur&eacute;e : 1m. 20s.", "Noir"});
+    ASSERT_EQ(breakdownRows.size(), 6u) << breakdown;
+    EXPECT_NE(breakdownRows.back(), std::string::npos) << breakdown;
+}
+
+TEST_F(ScenePublishTest, TheViewerShowsTheScenesHeadingAboveTheShot)
+{
+    if (std::system("node --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "node is not installed";
+    Publish();
+    const fs::path script = site_ / "vScript.js";
+    EXPECT_EQ(RunViewerScript(script, "?0", "out.push(getName())"),
+              "<H3>12A. INT. CAF\xC3\x89 &amp; BAR - JOUR</H3>\n<P>Dur&eacute;e : 10s.\n"
+              "<div class=indent1>Ils &lt;parlent&gt;.<br>Longtemps.</div>\n<P><b>1. plan 1</b>|undefined\n");
+    EXPECT_EQ(RunViewerScript(script, "?1", "out.push(getName())"),
+              "<H3>13. EXT. \xC5\x81\xC3\x93" "D\xC5\xB9 - NUIT (omise)</H3>\n<P>Dur&eacute;e : 55s.\n<P><b>2. plan 2</b>"
+              "|undefined\n");
+    EXPECT_EQ(RunViewerScript(script, "?2", "out.push(getName())"),
+              "<H3>Sans sc\xC3\xA8ne</H3>\n<P>Dur&eacute;e : 1m. 20s.\n<P><b>3. Noir</b>|undefined\n");
+}
+
+TEST_F(PublishTest, AProjectWithoutScenesHasNoScenesInItsPages)
+{
+    Publish();
+    const std::string script = Page("vScript.js");
+    EXPECT_EQ(script.find("scene"), std::string::npos);
+    for (const char* name : {"action.htm", "ActDec.htm", "pMenu.htm"})
+        EXPECT_EQ(Page(name).find("colspan=3><b>"), std::string::npos) << name;
+}
+
 TEST(PublishDatesTest, CurrentDatesAreFilled)
 {
     const PublishDates dates = CurrentPublishDates();

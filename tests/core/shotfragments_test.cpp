@@ -7,6 +7,7 @@
 
 #include "model/error.h"
 #include "model/eventlist.h"
+#include "model/scene.h"
 #include "model/shotfields.h"
 
 namespace sw {
@@ -281,6 +282,45 @@ TEST(JSDataTest, RecordsAreScriptEscaped)
     EXPECT_EQ(data.substr(start, end - start), expectedSecond);
     EXPECT_NE(data.find("p[0].pict= \"blank\"\r\np[0].pictEnd= \"blank\"\r\n"), std::string::npos);
     EXPECT_NE(data.find("p[2].index= \"2\"\r\n"), std::string::npos);
+}
+
+TEST(SceneHeadingTest, EachFormGivesTheTitleTimeAndSynopsisAsPlainText)
+{
+    const TScene scene{"scene-1", "4", "INT. <BAR> & SALLE - NUIT", "Ils \"boivent\".\r\nLongtemps.", false};
+    // Past 65,536 seconds, unlike the site's running totals, which wrap.
+    const SceneGroup group{&scene, 0, 2, 70000};
+    EXPECT_EQ(SceneHeading(group, SceneHeadingForm::Block),
+              "<H3>4. INT. &lt;BAR&gt; &amp; SALLE - NUIT</H3>\r\n<P>Dur&eacute;e : 1166m. 40s.\r\n"
+              "<div class=indent1>Ils \"boivent\".\r\n<br>Longtemps.</div>\r\n<P>\r\n");
+    EXPECT_EQ(SceneHeading(group, SceneHeadingForm::BreakdownRow),
+              "<TR><TD colspan=4><b>4. INT. &lt;BAR&gt; &amp; SALLE - NUIT</b> &nbsp; Dur&eacute;e : 1166m. 40s.<br>\r\n"
+              "<i>Ils \"boivent\".\r\n<br>Longtemps.</i></TD></TR>\r\n");
+    // Shots of no scene, and a scene the screenplay no longer has.
+    EXPECT_EQ(SceneHeading(SceneGroup{nullptr, 2, 1, 5}, SceneHeadingForm::ContinuityRow),
+              "<TR><TD colspan=3><b>Sans sc&egrave;ne</b> &nbsp; Dur&eacute;e : 5s.</TD></TR>\r\n");
+    const TScene omitted{"scene-2", "5", "EXT. RUE - JOUR", "", true};
+    EXPECT_EQ(SceneHeading(SceneGroup{&omitted, 3, 1, 0}, SceneHeadingForm::Block),
+              "<H3>5. EXT. RUE - JOUR (omise)</H3>\r\n<P>Dur&eacute;e : 0s.\r\n<P>\r\n");
+}
+
+TEST(ShotLinksTest, WithScenesEachGroupOfLinksFollowsItsScenesTitle)
+{
+    TEventList events;
+    AddShot(events, "a").name = "Un";
+    AddShot(events, "b").name = "Deux";
+    AddShot(events, "c").name = "Trois";
+    events.Event(1).scene = "s1";
+    events.Event(2).scene = "s1";
+    const std::vector<TScene> scenes = {{"s1", "1", "INT. CAVE - NUIT", "", false}};
+    std::string links;
+    AppendShotLinks(links, events, true, scenes);
+    EXPECT_EQ(links, "<i>Sans sc&egrave;ne</i><br>\n<a href=\"plans.htm#p0\" TARGET=\"pMain\">Un</a><br>\n"
+                     "<br><i>1. INT. CAVE - NUIT</i><br>\n<a href=\"plans.htm#p1\" TARGET=\"pMain\">Deux</a><br>\n"
+                     "<a href=\"plans.htm#p2\" TARGET=\"pMain\">Trois</a><br>\n");
+    // Without scenes, the links alone.
+    std::string plain;
+    AppendShotLinks(plain, events, true, {});
+    EXPECT_EQ(plain, ShotLinks(events, true));
 }
 
 TEST(ShotFragmentsTest, IndexOutsideTheListFails)

@@ -130,6 +130,70 @@ TEST(ShotListCsvTest, TextsAreDataNotFormulas)
     EXPECT_NE(csv.find("\r\n2;'-1 plan;\"'\rsuite\";;;12;"), std::string::npos) << csv;
 }
 
+// ------------------------------------------------------------------ scenes
+
+// Two scenes and a shot of none between them.
+sw::ProjectDocument ProjectWithScenes()
+{
+    sw::ProjectDocument project;
+    project.Scenes = {{"scene-1", "12A", "INT. CUISINE - JOUR", "Le café.", false},
+                      {"scene-2", "13", "EXT. RUE; NUIT", "", true}};
+    AddShot(project, "Tasse", "2").scene = "scene-1";
+    AddShot(project, "Sucre", "3").scene = "scene-1";
+    AddShot(project, "Noir", "1");
+    AddShot(project, "Pluie", "4").scene = "scene-2";
+    return project;
+}
+
+TEST(ShotListCsvTest, AProjectWithScenesHasTheScenesColumnsAfterTheShotsName)
+{
+    const std::string csv = sw::ShotListCsv(ProjectWithScenes());
+    const std::vector<std::string> lines = Lines(csv.substr(kBom.size()));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "No;Plan;Sc\xC3\xA8ne;En-t\xC3\xAAte de sc\xC3\xA8ne;Action;Son;Dialogue;Dur\xC3\xA9"
+                        "e (s);Cumul;Cadrage;Angle;Panoramique;Travelling;Zoom;Effet;Image d\xC3\xA9" "but;Image fin");
+    EXPECT_TRUE(lines[1].starts_with("1;Tasse;12A;INT. CUISINE - JOUR;;;;2;2s.;")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("2;Sucre;12A;INT. CUISINE - JOUR;;;;3;5s.;")) << lines[2];
+    // A shot of no scene leaves both columns empty; a heading with ";" is
+    // quoted like any text, and an omitted scene keeps its own heading.
+    EXPECT_TRUE(lines[3].starts_with("3;Noir;;;;;;1;6s.;")) << lines[3];
+    EXPECT_TRUE(lines[4].starts_with("4;Pluie;13;\"EXT. RUE; NUIT\";;;;4;10s.;")) << lines[4];
+}
+
+TEST(ShotListCsvTest, AProjectWhoseScenesNoShotNamesStillHasTheScenesColumns)
+{
+    sw::ProjectDocument project;
+    project.Scenes = {{"scene-1", "1", "INT. SALON - JOUR", "", false}};
+    AddShot(project, "Seul", "1");
+    const std::vector<std::string> lines = Lines(sw::ShotListCsv(project).substr(kBom.size()));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0].starts_with("No;Plan;Sc\xC3\xA8ne;En-t\xC3\xAAte de sc\xC3\xA8ne;Action;")) << lines[0];
+    EXPECT_TRUE(lines[1].starts_with("1;Seul;;;;;;1;1s.;")) << lines[1];
+}
+
+TEST(ShotListCsvTest, TheScenesNumberAndHeadingAreDataNotFormulas)
+{
+    sw::ProjectDocument project;
+    project.Scenes = {{"scene-1", "-12", "=CMD()", "", false}, {"scene-2", "+3", "@A1", "", false}};
+    AddShot(project, "a", "1").scene = "scene-1";
+    AddShot(project, "b", "1").scene = "scene-2";
+    const std::vector<std::string> lines = Lines(sw::ShotListCsv(project).substr(kBom.size()));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(lines[1].starts_with("1;a;'-12;'=CMD();")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("2;b;'+3;'@A1;")) << lines[2];
+}
+
+TEST(ShotRowsTest, EachRowNamesItsScenesNumberAndHeading)
+{
+    const std::vector<sw::ShotRow> rows = sw::ShotRows(ProjectWithScenes());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].sceneNumber, "12A");
+    EXPECT_EQ(rows[1].sceneHeading, "INT. CUISINE - JOUR");
+    EXPECT_EQ(rows[2].sceneNumber, "");
+    EXPECT_EQ(rows[2].sceneHeading, "");
+    EXPECT_EQ(rows[3].sceneNumber, "13");
+}
+
 // ------------------------------------------------ read back by Python's csv
 
 // A text drawn from what makes CSV hard: accents (é, œ, €), other scripts
@@ -148,9 +212,12 @@ std::string RandomText(std::mt19937& random)
     return text;
 }
 
-sw::ProjectDocument RandomProject(std::mt19937& random)
+sw::ProjectDocument RandomProject(std::mt19937& random, bool withScenes = false)
 {
     sw::ProjectDocument project;
+    if (withScenes)
+        for (int n = 0; n < 3; ++n)
+            project.Scenes.push_back({"scene-" + std::to_string(n + 1), RandomText(random), RandomText(random), "", false});
     std::uniform_int_distribution<int> shots(1, 25);
     std::uniform_int_distribution<int> seconds(0, 90000);
     std::uniform_int_distribution<int> index(0, 7);
@@ -164,6 +231,12 @@ sw::ProjectDocument RandomProject(std::mt19937& random)
         shot.cam.effect = RandomText(random);
         shot.cam.startImage = RandomText(random);
         shot.cam.endImage = RandomText(random);
+    }
+    // The scenes' runs in order, a run of no scene among them.
+    for (std::size_t i = 0; withScenes && i < project.EventList.Count(); ++i) {
+        const std::size_t scene = i * 4 / project.EventList.Count();
+        if (scene < 3)
+            project.EventList.Event(i).scene = "scene-" + std::to_string(scene + 1);
     }
     return project;
 }
@@ -198,8 +271,11 @@ std::string Hex(const std::string& utf8)
 // The fields each row must read back as, in the reader's printed form.
 std::string ExpectedFields(const sw::ProjectDocument& project)
 {
-    std::string expected = Hex("No");
-    for (const char* title : {"Plan", "Action", "Son", "Dialogue", "Dur\xC3\xA9" "e (s)", "Cumul", "Cadrage", "Angle",
+    const bool withScenes = !project.Scenes.empty();
+    std::string expected = Hex("No") + " " + Hex("Plan");
+    if (withScenes)
+        expected += " " + Hex("Sc\xC3\xA8ne") + " " + Hex("En-t\xC3\xAAte de sc\xC3\xA8ne");
+    for (const char* title : {"Action", "Son", "Dialogue", "Dur\xC3\xA9" "e (s)", "Cumul", "Cadrage", "Angle",
                               "Panoramique", "Travelling", "Zoom", "Effet", "Image d\xC3\xA9" "but", "Image fin"})
         expected += " " + Hex(title);
     expected += "\n";
@@ -207,6 +283,8 @@ std::string ExpectedFields(const sw::ProjectDocument& project)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const sw::TEvent& shot = project.EventList.Event(i);
         const sw::ShotRow& row = rows[i];
+        const std::string sceneNumber = withScenes ? " " + Hex(AsData(row.sceneNumber)) : "";
+        const std::string sceneHeading = withScenes ? " " + Hex(AsData(row.sceneHeading)) : "";
         const std::string fields[] = {std::to_string(i + 1), AsData(shot.name), AsData(shot.action),
                                       AsData(shot.sound), AsData(shot.dialogue),
                                       std::to_string(sw::DurationSeconds(shot.cam.duration)), row.cumulatedText,
@@ -215,7 +293,7 @@ std::string ExpectedFields(const sw::ProjectDocument& project)
                                       row.Text(sw::ShotField::Zoom), AsData(shot.cam.effect),
                                       AsData(shot.cam.startImage), AsData(shot.cam.endImage)};
         for (std::size_t f = 0; f < std::size(fields); ++f)
-            expected += (f ? " " : "") + Hex(fields[f]);
+            expected += (f ? " " : "") + Hex(fields[f]) + (f == 1 ? sceneNumber + sceneHeading : "");
         expected += "\n";
     }
     return expected;
@@ -238,6 +316,18 @@ TEST(ShotListCsvTest, PythonsCsvReaderReadsBackEveryFieldOfRandomProjects)
     std::mt19937 random(20261209);
     for (int project = 0; project < 40; ++project) {
         const sw::ProjectDocument document = RandomProject(random);
+        const std::filesystem::path file = temp.Path() / ("plan" + std::to_string(project) + ".csv");
+        WriteAll(file, sw::ShotListCsv(document));
+        ASSERT_EQ(PythonReading(file), ExpectedFields(document)) << "project " << project;
+    }
+}
+
+TEST(ShotListCsvTest, PythonsCsvReaderReadsBackTheScenesColumnsOfRandomProjects)
+{
+    TemporaryFolder temp;
+    std::mt19937 random(20261210);
+    for (int project = 0; project < 20; ++project) {
+        const sw::ProjectDocument document = RandomProject(random, true);
         const std::filesystem::path file = temp.Path() / ("plan" + std::to_string(project) + ".csv");
         WriteAll(file, sw::ShotListCsv(document));
         ASSERT_EQ(PythonReading(file), ExpectedFields(document)) << "project " << project;

@@ -1,6 +1,7 @@
 #include "printout/printout.h"
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -365,6 +366,126 @@ TEST_F(PrintoutTest, AFileThatCannotBeWrittenIsNamedInTheError)
 
 // Page images of each part, to look at: into $SHOTWEAVE_SCREENSHOTS, or a
 // temporary folder that the test removes.
+// ------------------------------------------------------------------ scenes
+
+// The project's shots in three scenes, the fourth scene omitted, and the last
+// shots in none.
+void GiveScenes(ProjectDocument& project)
+{
+    project.Scenes = {{"scene-1", "1", "INT. CUISINE - JOUR", "", false},
+                      {"scene-2", "2A", "EXT. COUR - NUIT", "La pluie.", false},
+                      {"scene-3", "3", "INT. ESCALIER - NUIT", "", true}};
+    for (std::size_t index = 0; index < project.EventList.Count(); ++index)
+        project.EventList.Event(index).scene = index < 2 ? "scene-1" : index < 7 ? "scene-2" : index < 10 ? "scene-3" : "";
+}
+
+// The text of the tables without what each page repeats: the page's header and
+// the table's headings.
+std::string TablesText(const fs::path& pdf, const std::string& title)
+{
+    // The fonts' "ff" ligature comes back as one character.
+    std::string text =
+        ReplaceAll(WithoutBlanks(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -")), "\uFB00", "ff");
+    for (const std::string& repeated : {WithoutBlanks(title), std::string("N°NomActionSonDialogue"),
+                                        std::string("N°NomImagededébutCaméraDuréeEffets")})
+        for (std::size_t at; (at = text.find(repeated)) != std::string::npos;)
+            text.erase(at, repeated.size());
+    return ReplaceAll(text, "page\\d+/\\d+", "");
+}
+
+PlanOptions OnlyTables()
+{
+    PlanOptions options;
+    options.firstPage = options.storyboard = false;
+    return options;
+}
+
+TEST_F(PrintoutTest, TheTablesHeadEachSceneWithItsTitleAndRunningTime)
+{
+    GiveScenes(project_);
+    const fs::path pdf = Write("scenes.pdf", OnlyTables());
+    const std::string text = TablesText(pdf, project_.GenInfo.title);
+    // Each table: every scene's line before its first shot and after the
+    // shots before it; shots 1 and 2 take 9 s, 3 to 7 40 s, 8 to 10 36 s,
+    // 11 to 13 45 s.
+    const std::vector<std::string> headings = {
+        WithoutBlanks("1. INT. CUISINE - JOUR 9s."),           WithoutBlanks("2A. EXT. COUR - NUIT 40s."),
+        WithoutBlanks("3. INT. ESCALIER - NUIT (omise) 36s."), WithoutBlanks("Sans scène 45s."),
+    };
+    const std::vector<std::size_t> firstShots = {0, 2, 7, 10};
+    std::size_t from = 0;
+    for (const char* table : {"Continuité", "Découpagetechnique"}) {
+        from = text.find(table, from);
+        ASSERT_NE(from, std::string::npos) << table;
+        for (std::size_t scene = 0; scene < headings.size(); ++scene) {
+            const std::size_t heading = text.find(headings[scene], from);
+            ASSERT_NE(heading, std::string::npos) << table << ": " << headings[scene] << "\n" << text;
+            const std::size_t shot = text.find(WithoutBlanks(ShotName(static_cast<int>(firstShots[scene]))), heading);
+            ASSERT_NE(shot, std::string::npos) << table << ": " << headings[scene];
+            if (firstShots[scene] > 0) {
+                const std::string before = WithoutBlanks(ShotName(static_cast<int>(firstShots[scene]) - 1));
+                const std::size_t previous = text.rfind(before, heading);
+                EXPECT_TRUE(previous != std::string::npos && previous >= from) << table << ": " << before;
+            }
+            from = shot;
+        }
+    }
+}
+
+// The words of the tables, sorted, without those every page repeats (its
+// header, the table's headings), whose count follows the page breaks.
+std::multiset<std::string> TablesWords(const fs::path& pdf, const std::string& title)
+{
+    std::set<std::string> repeated = {"page", "N°", "Nom", "Action", "Son", "Dialogue", "Image", "de", "début",
+                                      "Caméra", "Durée", "Effets"};
+    std::istringstream titleWords(title);
+    for (std::string word; titleWords >> word;)
+        repeated.insert(word);
+    std::multiset<std::string> words;
+    // The fonts' "ff" ligature comes back as one character.
+    std::istringstream text(ReplaceAll(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -"), "\uFB00", "ff"));
+    for (std::string word; text >> word;)
+        if (!repeated.contains(word) && !Contains(word, "^\\d+/\\d+$"))
+            words.insert(word);
+    return words;
+}
+
+TEST_F(PrintoutTest, AProjectWithoutScenesPrintsTheSameWordsAsWithScenesBarTheirLines)
+{
+    const std::multiset<std::string> without = TablesWords(Write("without.pdf", OnlyTables()), project_.GenInfo.title);
+    GiveScenes(project_);
+    std::multiset<std::string> with = TablesWords(Write("with.pdf", OnlyTables()), project_.GenInfo.title);
+    // Each scene's line, once in each table.
+    for (int table = 0; table < 2; ++table)
+        for (const char* line : {"1. INT. CUISINE - JOUR 9s.", "2A. EXT. COUR - NUIT 40s.",
+                                 "3. INT. ESCALIER - NUIT (omise) 36s.", "Sans scène 45s."}) {
+            std::istringstream words(line);
+            for (std::string word; words >> word;) {
+                const auto found = with.find(word);
+                ASSERT_NE(found, with.end()) << word;
+                with.erase(found);
+            }
+        }
+    EXPECT_EQ(with, without);
+    EXPECT_FALSE(without.contains("scène"));
+}
+
+TEST_F(PrintoutTest, EachStoryboardPanelNamesItsScene)
+{
+    GiveScenes(project_);
+    const fs::path pdf = Write("board.pdf", OnlyStoryboard(2, 2));
+    const std::string text = WithoutBlanks(CommandOutput("pdftotext -raw " + Quoted(pdf) + " -"));
+    std::size_t from = 0;
+    for (const char* label : {"scène1·durée:4s", "scène1·durée:5s", "scène2A·durée:6s", "scène3·durée:13s"}) {
+        from = text.find(WithoutBlanks(label), from);
+        EXPECT_NE(from, std::string::npos) << label << "\n" << text;
+    }
+    // A shot of no scene has no scene to name.
+    const std::size_t noScene = text.find(WithoutBlanks("durée : 14 s"));
+    ASSERT_NE(noScene, std::string::npos);
+    EXPECT_EQ(text.substr(noScene - 12, 12).find("scène"), std::string::npos) << text.substr(noScene - 20, 40);
+}
+
 TEST_F(PrintoutTest, PageImagesOfEachPart)
 {
     const char* wanted = std::getenv("SHOTWEAVE_SCREENSHOTS");
@@ -385,7 +506,13 @@ TEST_F(PrintoutTest, PageImagesOfEachPart)
     for (const PanelGrid grid : {PanelGrid{1, 1}, PanelGrid{2, 2}, PanelGrid{2, 3}, PanelGrid{3, 4}})
         parts.emplace_back("storyboard-" + std::to_string(grid.columns) + "x" + std::to_string(grid.rows),
                            OnlyStoryboard(grid.columns, grid.rows));
+    part = none;
+    part.continuity = true;
+    parts.emplace_back("continuite-scenes", part);
+    parts.emplace_back("storyboard-2x2-scenes", OnlyStoryboard(2, 2));
     for (const auto& [name, options] : parts) {
+        if (name == "continuite-scenes")
+            GiveScenes(project_);
         const fs::path pdf = Write(name + ".pdf", options);
         // The first two pages show how a part goes on over a page.
         CommandOutput("pdftoppm -png -r 60 -f 1 -l 2 " + Quoted(pdf) + " " + Quoted(folder / name));
