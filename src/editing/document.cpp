@@ -5,7 +5,7 @@
 #include "document/projectfile.h"
 #include "editing/documentcommands.h"
 #include "model/shotentry.h"
-#include "timeline/shotids.h"
+#include "model/shotids.h"
 
 namespace sw {
 
