@@ -134,13 +134,13 @@ ScriptUpdate UpdateFromScreenplay(const ProjectDocument& original, const Screenp
     const bool hasBaseline = before.has_value();
 
     // The title and the author, taken where empty or still as imported.
-    const std::string noText;
-    summary.titleUpdated =
-        TakeText(project.GenInfo.title, hasBaseline ? before->title : noText,
-                 hasBaseline || project.GenInfo.title.empty(), revision.title, summary.userTextsKept);
-    summary.authorUpdated =
-        TakeText(project.GenInfo.creator, hasBaseline ? before->author : noText,
-                 hasBaseline || project.GenInfo.creator.empty(), revision.author, summary.userTextsKept);
+    const auto takeGeneral = [&](std::string& current, const std::string& revised,
+                                 std::string ScriptImportBaseline::*given) {
+        const std::string imported = current.empty() || !hasBaseline ? std::string() : (*before).*given;
+        return TakeText(current, imported, hasBaseline || current.empty(), revised, summary.userTextsKept);
+    };
+    summary.titleUpdated = takeGeneral(project.GenInfo.title, revision.title, &ScriptImportBaseline::title);
+    summary.authorUpdated = takeGeneral(project.GenInfo.creator, revision.author, &ScriptImportBaseline::author);
 
     // The scenes: by number, then by heading. The text before the first
     // heading is matched to the shots of no scene it gave before.
