@@ -1,8 +1,9 @@
 // A new project planned from a screenplay: scenes in order with their
 // numbers, headings and synopses, their shots in them, the title and the
 // author, each shot with an id and what the import gave it kept;
-// --import-script writing it without touching the screenplay, and refusing a project file that exists, a format it does not know, and files
-// that are no screenplay, each named in the message.
+// --import-script writing it without touching the screenplay, and refusing
+// a project file that exists, a format it does not know, and files that are
+// no screenplay, each named in the message.
 
 #include "document/scriptimport.h"
 
