@@ -147,14 +147,35 @@ ScriptUpdate UpdateFromScreenplay(const ProjectDocument& original, const Screenp
     const std::size_t oldScenes = project.Scenes.size();
     std::vector<std::size_t> matched(revision.scenes.size(), kNone);
     std::vector<bool> taken(oldScenes, false);
-    for (const bool byNumber : {true, false}) {
+    // Whether another scene of the revision, not matched yet, has the heading.
+    const auto claimed = [&](std::size_t r, const std::string& heading) {
+        for (std::size_t other = 0; other < revision.scenes.size(); ++other)
+            if (other != r && matched[other] == kNone && revision.scenes[other].heading == heading)
+                return true;
+        return false;
+    };
+    // Numbers and headings both alike first, so that scenes of the same
+    // place keep their own. A number then, unless the scene's heading went
+    // to another scene of the revision: a scene put in before it without a
+    // number of its own shifts the numbers counted after it, and the scenes
+    // that follow are found by their headings.
+    enum class By { Both, Number, Heading, NumberAlone };
+    for (const By by : {By::Both, By::Number, By::Heading, By::NumberAlone}) {
         for (std::size_t r = 0; r < revision.scenes.size(); ++r) {
             const ScriptScene& scene = revision.scenes[r];
-            if (matched[r] != kNone || scene.heading.empty() || (byNumber && scene.number.empty()))
+            if (matched[r] != kNone || scene.heading.empty())
                 continue;
             for (std::size_t s = 0; s < oldScenes; ++s) {
                 const TScene& old = project.Scenes[s];
-                if (!taken[s] && (byNumber ? old.number == scene.number : old.heading == scene.heading)) {
+                if (taken[s])
+                    continue;
+                const bool sameNumber = !scene.number.empty() && old.number == scene.number;
+                const bool sameHeading = old.heading == scene.heading;
+                const bool alike = by == By::Both      ? sameNumber && sameHeading
+                                   : by == By::Number  ? sameNumber && !claimed(r, old.heading)
+                                   : by == By::Heading ? sameHeading
+                                                       : sameNumber;
+                if (alike) {
                     matched[r] = s;
                     taken[s] = true;
                     break;

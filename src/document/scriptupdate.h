@@ -49,7 +49,10 @@ struct ScriptUpdate {
 // where it is still what the last import gave (ScriptImportBaseline).
 //
 // The scenes are matched by their number, then, among the others, by their
-// heading. A scene found again takes the revision's number, heading and
+// heading; a scene whose number and heading are both alike is matched
+// first, and a number does not match a scene whose heading the revision
+// gives to another scene, as when a scene put in without a number shifts the
+// numbers counted after it. A scene found again takes the revision's number, heading and
 // synopsis and loses its "omise" mark; its shots are matched to the
 // revision's by their plan note's name as last imported, then, among the
 // others, by their order; a shot the revision adds goes after the scene's

@@ -107,6 +107,35 @@ TEST(ScriptUpdate, ScenesAreFoundByNumberThenByHeadingAndTakeTheRevisedTexts)
     EXPECT_EQ(update.summary.text, "2 scènes mises à jour.");
 }
 
+TEST(ScriptUpdate, AScenePutInWithoutANumberLeavesTheNextScenesTheirOwn)
+{
+    constexpr std::string_view draft = R"(INT. KITCHEN - DAY
+
+Zoë pours coffee.
+
+EXT. BUS STOP - DAY
+
+José waits in the rain.
+
+INT. BUS - DAY
+
+Renée drives.
+)";
+    const ProjectDocument project = Planned(draft);
+    const ScriptUpdate update = Update(
+        project, Revised(draft, "EXT. BUS STOP", "INT. HALLWAY - DAY\n\nZoë runs down the stairs.\n\nEXT. BUS STOP"));
+    ASSERT_EQ(update.project.Scenes.size(), 4u);
+    EXPECT_EQ(update.project.Scenes[1].heading, "INT. HALLWAY - DAY");
+    EXPECT_EQ(update.project.Scenes[1].number, "2");
+    EXPECT_EQ(update.project.Scenes[2].id, project.Scenes[1].id) << "the bus stop, counted 3 now";
+    EXPECT_EQ(update.project.Scenes[2].number, "3");
+    EXPECT_EQ(update.project.Scenes[3].id, project.Scenes[2].id);
+    EXPECT_EQ(Names(update.project), (std::vector<std::string>{"INT. KITCHEN - DAY", "INT. HALLWAY - DAY",
+                                                               "EXT. BUS STOP - DAY", "INT. BUS - DAY"}));
+    EXPECT_EQ(update.project.EventList.Event(2).action, "José waits in the rain.");
+    EXPECT_EQ(update.summary.text, "2 scènes mises à jour, 1 nouvelle scène (1 plan).");
+}
+
 TEST(ScriptUpdate, NewScenesComeWithTheirShotsInTheScreenplaysOrder)
 {
     ProjectDocument project = Planned(kFirstDraft);
