@@ -117,8 +117,9 @@ std::string ScriptUpdateText(const ScriptUpdateSummary& summary)
             text += general;
         }
     }
+    // Only what the project keeps of the import changes.
     if (text.empty())
-        text = "Aucun changement visible";
+        return "Rien de visible ne change ; le projet retient cette version du scénario.";
     return text + '.';
 }
 

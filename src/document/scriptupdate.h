@@ -33,7 +33,8 @@ struct ScriptUpdateSummary {
     bool changesNothing = true;
     // The counts in one French sentence: "3 scènes mises à jour, 1 nouvelle
     // scène (2 plans), 1 scène omise, 4 plans mis à jour, 2 textes modifiés
-    // par vous gardés."
+    // par vous gardés."; "Le scénario ne change rien au projet." when it
+    // changes nothing.
     std::string text;
 };
 

@@ -13,6 +13,7 @@
 
 #include "document/projectextensions.h"
 #include "document/projectfile.h"
+#include "model/error.h"
 #include "model/scene.h"
 
 namespace sw {
@@ -316,6 +317,18 @@ TEST(ScriptUpdate, TheUsersShotsAndDeletionsAreRespected)
     EXPECT_EQ(update.summary.shotsUpdated, 1u);
 }
 
+TEST(ScriptUpdate, ARevisionThatWouldOverfillTheProjectIsRefused)
+{
+    ProjectDocument project = Planned(kFirstDraft);
+    while (project.EventList.Count() < MaxShots - 1)
+        project.EventList.AddEvent();
+    const std::string twoMore =
+        std::string(kFirstDraft) + "\nEXT. RUE - NUIT #4#\n\n[[plan: A]]\n\nUn.\n\n[[plan: B]]\n\nDeux.\n";
+    EXPECT_THROW(Update(project, twoMore), Error);
+    const std::string oneMore = std::string(kFirstDraft) + "\nEXT. RUE - NUIT #4#\n\nUn.\n";
+    EXPECT_EQ(Update(project, oneMore).project.EventList.Count(), MaxShots);
+}
+
 TEST(ScriptUpdate, TheTitleAndAuthorFollowTheRevisionUnlessTheUserChangedThem)
 {
     ProjectDocument project = Planned(kFirstDraft);
@@ -446,6 +459,10 @@ TEST(ScriptUpdate, AProjectPlannedBeforeImportsWereKeptKeepsItsTexts)
     EXPECT_EQ(update.project.EventList.Event(3).name, "INT. BUS - JOUR");
     ASSERT_EQ(update.project.EventList.Count(), 5u);
     EXPECT_EQ(update.project.EventList.Event(4).name, "Le siège");
+    const ScriptUpdate same = Update(project, kFirstDraft);
+    EXPECT_FALSE(same.summary.changesNothing) << "what the import gave is kept from now on";
+    EXPECT_EQ(same.summary.text, "Rien de visible ne change ; le projet retient cette version du scénario.");
+    EXPECT_EQ(Names(same.project), Names(project));
     // From now on the import is known.
     const ScriptUpdate next = Update(update.project, Revised(revision, "Elle s'assoit.", "Elle s'endort."));
     EXPECT_EQ(next.project.EventList.Event(4).action, "Elle s'endort.");
