@@ -487,6 +487,13 @@ TEST(ScriptUpdate, WhatTheImportGaveSurvivesTheProjectFile)
     EXPECT_EQ(ScriptImportOf(again), ScriptImportOf(update.project));
     EXPECT_TRUE(Update(again, revision).summary.changesNothing);
 
+    // A long screenplay's record, well past a short string's length.
+    const ProjectDocument longer = Planned(Revised(kFirstDraft, "Léa monte, trempée.", std::string(200000, 'e')));
+    ProjectDocument longerRead;
+    LoadProjectBytes(longerRead, ProjectFileBytes(longer));
+    ASSERT_TRUE(ScriptImportOf(longerRead).has_value());
+    EXPECT_EQ(ScriptImportOf(longerRead)->shots.at(3).action.size(), 200000u);
+
     // Fields with tabs, line ends and backslashes come back as they were.
     const ScriptImportBaseline odd{"A\tB", "C\\D", {{"id-1", "scene-1", "x\r\ny", "\\t", ""}}};
     EXPECT_EQ(ScriptImportFromText(ScriptImportText(odd)), odd);
