@@ -46,7 +46,7 @@ INT. BUS - JOUR #3#
 Léa monte, trempée.
 )";
 
-// The same screenplay, each shot's action replaced where given.
+// The screenplay with its first "from" written "to".
 std::string Revised(std::string_view draft, std::string_view from, std::string_view to)
 {
     std::string text(draft);
