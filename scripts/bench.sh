@@ -17,7 +17,10 @@
 #     1280 x 720 and 1920 x 1080, and prints the ratio film length / encoding
 #     time (target 5 at 1280 x 720) and the peak memory;
 #  5. runs the Google benchmarks, with this script's arguments (the CSV of
-#     65,535 shots among them: target 1 s).
+#     65,535 shots among them: target 1 s; screenplay_bench: a 120-page
+#     feature screenplay in Fountain read, planned as a new project, and
+#     brought into that project again as itself and as a revision: target
+#     0.5 s each).
 # Settings from the environment:
 #   SHOTWEAVE_BENCH_BUILD   build folder (default build/bench)
 #   SHOTWEAVE_BENCH_SHOTS   shots of the published project (default 10000)

@@ -26,8 +26,8 @@ struct ProjectDocument {
     // (TEvent::scene). Empty for a project without scenes.
     std::vector<TScene> Scenes;
     // The extension block's entries other than the shot ids and the scenes,
-    // by key, among them those of a later version, which are kept as they
-    // are.
+    // by key: what the last screenplay import gave (kScriptImportKey), and
+    // those of a later version, which are kept as they are.
     std::map<std::string, std::string> Extensions;
     // The version of the last file read; 3 once a file has been written.
     std::int32_t FileVersion = 3;

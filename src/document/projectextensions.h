@@ -14,8 +14,9 @@ class ValueWriter;
 // key and value strings, each key once, in key order. The shots' ids are the
 // entry "shot-ids" (one line per shot, in list order, empty for a shot
 // without one), the scenes are "scenes" and "shot-scenes";
-// ProjectDocument::Extensions holds the others, those this
-// version does not know included, so that a save keeps them. A project
+// ProjectDocument::Extensions holds the others, among them what the last
+// screenplay import gave ("script-import", scriptimport.h) and those this
+// version does not know, so that a save keeps them. A project
 // without any writes no block: its file stays byte for byte as before.
 inline constexpr std::string_view kExtensionMarker = "Shotweave extensions";
 inline constexpr std::string_view kShotIdsKey = "shot-ids";

@@ -6,7 +6,7 @@
 #include "editing/documentcommands.h"
 #include "model/sceneplan.h"
 #include "model/shotentry.h"
-#include "timeline/shotids.h"
+#include "model/shotids.h"
 
 namespace sw {
 

@@ -8,9 +8,7 @@
 
 namespace sw {
 
-namespace {
-
-std::string Escaped(std::string_view text)
+std::string EscapedLineField(std::string_view text)
 {
     std::string escaped;
     for (const char c : text) {
@@ -25,7 +23,7 @@ std::string Escaped(std::string_view text)
     return escaped;
 }
 
-std::string Unescaped(std::string_view text)
+std::string UnescapedLineField(std::string_view text)
 {
     std::string plain;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -38,6 +36,8 @@ std::string Unescaped(std::string_view text)
     }
     return plain;
 }
+
+namespace {
 
 std::vector<std::string_view> Split(std::string_view text, char separator)
 {
@@ -137,8 +137,9 @@ std::string ScenesText(const std::vector<TScene>& scenes)
     for (const TScene& scene : scenes) {
         if (!text.empty())
             text += '\n';
-        text += Escaped(scene.id) + '\t' + Escaped(scene.number) + '\t' + Escaped(scene.heading) + '\t' +
-                Escaped(scene.synopsis) + '\t' + (scene.omitted ? "omise" : "");
+        text += EscapedLineField(scene.id) + '\t' + EscapedLineField(scene.number) + '\t' +
+                EscapedLineField(scene.heading) + '\t' + EscapedLineField(scene.synopsis) + '\t' +
+                (scene.omitted ? "omise" : "");
     }
     return text;
 }
@@ -152,8 +153,8 @@ std::vector<TScene> ScenesFromText(std::string_view text)
         const std::vector<std::string_view> fields = Split(line, '\t');
         if (fields.size() != 5 || fields[0].empty())
             continue;
-        TScene scene{Unescaped(fields[0]), Unescaped(fields[1]), Unescaped(fields[2]), Unescaped(fields[3]),
-                     fields[4] == "omise"};
+        TScene scene{UnescapedLineField(fields[0]), UnescapedLineField(fields[1]), UnescapedLineField(fields[2]),
+                     UnescapedLineField(fields[3]), fields[4] == "omise"};
         if (SceneIndex(scenes, scene.id) == scenes.size())
             scenes.push_back(std::move(scene));
     }
@@ -166,7 +167,7 @@ std::string ShotScenesText(const TEventList& shots)
     for (std::size_t index = 0; index < shots.Count(); ++index) {
         if (index > 0)
             text += '\n';
-        text += Escaped(shots.Event(index).scene);
+        text += EscapedLineField(shots.Event(index).scene);
     }
     return text;
 }
@@ -175,7 +176,7 @@ void TakeShotScenes(std::string_view text, TEventList& shots, const std::vector<
 {
     const std::vector<std::string_view> lines = Split(text, '\n');
     for (std::size_t index = 0; index < shots.Count(); ++index) {
-        std::string scene = index < lines.size() ? Unescaped(lines[index]) : std::string();
+        std::string scene = index < lines.size() ? UnescapedLineField(lines[index]) : std::string();
         shots.Event(index).scene = SceneIndex(scenes, scene) < scenes.size() ? std::move(scene) : std::string();
     }
     DetachStrayShots(shots, scenes);

@@ -68,6 +68,11 @@ std::size_t SceneIndex(const std::vector<TScene>& scenes, std::string_view id);
 // An id no scene of the list has.
 std::string NewSceneId(const std::vector<TScene>& scenes);
 
+// A text as one field of a line of tab-separated fields: a backslash, a
+// tab, LF and CR written "\\", "\t", "\n" and "\r"; and back.
+std::string EscapedLineField(std::string_view text);
+std::string UnescapedLineField(std::string_view text);
+
 // The scenes as one text, a line per scene, and back: the project file's
 // extension block keeps them so. Lines that are not a scene, and ids given
 // twice, are dropped.

@@ -16,7 +16,7 @@
 #include "publish/sitepublication.h"
 #include "publish/varutil.h"
 #include "timeline/animaticsettings.h"
-#include "timeline/shotids.h"
+#include "model/shotids.h"
 #include "timeline/timelineexport.h"
 #include "timeline/timelineformats.h"
 #include "document/projectlock.h"

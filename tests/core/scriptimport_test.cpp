@@ -1,8 +1,9 @@
 // A new project planned from a screenplay: scenes in order with their
 // numbers, headings and synopses, their shots in them, the title and the
-// author; --import-script writing it without touching the screenplay, and
-// refusing a project file that exists, a format it does not know, and files
-// that are no screenplay, each named in the message.
+// author, each shot with an id and what the import gave it kept;
+// --import-script writing it without touching the screenplay, and refusing
+// a project file that exists, a format it does not know, and files that are
+// no screenplay, each named in the message.
 
 #include "document/scriptimport.h"
 
@@ -58,6 +59,18 @@ TEST(ScriptImport, TheProjectHoldsTheScenesAndTheirShotsInOrder)
     EXPECT_EQ(project.EventList.Event(0).dialogue, "CLAIRE : (bas) Pas aujourd'hui…");
     EXPECT_EQ(project.EventList.Event(0).cam.duration, "00") << "a new shot's duration";
     EXPECT_TRUE(ScenesStayTogether(project.EventList));
+
+    // Each shot has an id, and what the import gave each is kept for a
+    // revised screenplay.
+    const std::optional<ScriptImportBaseline> baseline = ScriptImportOf(project);
+    ASSERT_TRUE(baseline.has_value());
+    EXPECT_EQ(baseline->author, "Anne Dupré");
+    ASSERT_EQ(baseline->shots.size(), 5u);
+    EXPECT_NE(project.EventList.Event(0).id, project.EventList.Event(1).id);
+    EXPECT_EQ(baseline->shots[1].shot, project.EventList.Event(1).id);
+    EXPECT_EQ(baseline->shots[1].scene, project.Scenes[0].id);
+    EXPECT_EQ(baseline->shots[1].name, "La fenêtre");
+    EXPECT_EQ(baseline->shots[0].dialogue, project.EventList.Event(0).dialogue);
 
     // Text before any heading stands in no scene.
     const ProjectDocument prologue = ProjectFromScreenplay(ParseFountain("Noir.\n\nINT. A - JOUR\n\nUn.\n"));

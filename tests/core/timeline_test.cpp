@@ -21,7 +21,7 @@
 #include "sanitize/htmltext.h"
 #include "testsupport.h"
 #include "timeline/animaticsettings.h"
-#include "timeline/shotids.h"
+#include "model/shotids.h"
 #include "timeline/timeline.h"
 #include "timeline/timelineformats.h"
 

@@ -1,4 +1,4 @@
-#include "timeline/shotids.h"
+#include "model/shotids.h"
 
 #include <chrono>
 #include <cstdint>
