@@ -11,6 +11,7 @@
 #include "animatic/timelinecards.h"
 #include "app/autosaver.h"
 #include "app/documentoutputs.h"
+#include "app/scriptimporting.h"
 #include "app/timelineexchange.h"
 #include "app/documentview.h"
 #include "app/editorapp.h"
@@ -62,6 +63,7 @@ TDocumentController::TDocumentController(TEditorApp& app, TUserPrompts& prompts,
     exchange_ = std::make_unique<TTimelineExchange>(
         app, prompts, dialogParent, [this](const char* suffix) { return outputs_->SuggestedExportFile(suffix); },
         [this] { return DialogFolder(); }, animatic::TimelineCardWriter());
+    script_ = std::make_unique<TScriptImporting>(app, prompts, dialogParent, [this] { return DialogFolder(); });
 }
 
 TDocumentController::~TDocumentController() = default;

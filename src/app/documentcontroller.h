@@ -17,6 +17,7 @@ namespace sw {
 class ProjectDocument;
 class TAutoSaver;
 class TDocumentOutputs;
+class TScriptImporting;
 class TTimelineExchange;
 class TDocumentView;
 class TProjectFileGuard;
@@ -71,6 +72,7 @@ public:
     // The site, the PDF and CSV exports and printing.
     TDocumentOutputs& Outputs() { return *outputs_; }
     TTimelineExchange& Exchange() { return *exchange_; }
+    TScriptImporting& Script() { return *script_; }
 
     // Asks whether to save a modified project; false when the user cancels
     // or the save did not happen.
@@ -132,6 +134,7 @@ private:
     std::unique_ptr<TAutoSaver> autoSaver_;
     std::unique_ptr<TDocumentOutputs> outputs_;
     std::unique_ptr<TTimelineExchange> exchange_;
+    std::unique_ptr<TScriptImporting> script_;
 };
 
 } // namespace sw

@@ -14,6 +14,7 @@
 #include "app/documentcontroller.h"
 #include "app/animaticview.h"
 #include "app/documentoutputs.h"
+#include "app/scriptimporting.h"
 #include "app/timelineexchange.h"
 #include "app/editorapp.h"
 #include "app/shoteditor.h"
@@ -66,6 +67,7 @@ TMainMenus::TMainMenus(QMainWindow& window, TEditorApp& app, TDocumentController
         // The hand-off to the film editor: the timeline out, the cut back in.
         {"Fichier", "mExportTimeline", QStringLiteral("Exporter une &timeline…"), QKeySequence(), [&document] { document.Exchange().ExportTimelineClick(); }},
         {"Fichier", "mImportCut", QStringLiteral("Importer un &montage…"), QKeySequence(), [&document] { document.Exchange().ImportCutClick(); }},
+        {"Fichier", "mImportScript", QStringLiteral("Importer &un scénario…"), QKeySequence(), [&document] { document.Script().ImportScriptClick(); }},
         {"Fichier", "mPrint", QStringLiteral("&Imprimer..."), QKeySequence(Qt::CTRL | Qt::Key_P), [&document] { document.Outputs().PrintClick(); }},
         {"Fichier", nullptr, QString(), QKeySequence(), nullptr},
         {"Fichier", "mPrefs", QStringLiteral("Pré&férences..."), QKeySequence(), [&document] { document.mPrefsClick(); }},

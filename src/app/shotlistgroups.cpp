@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kTitleRole = Qt::UserRole + 1;
 constexpr int kTimeRole = Qt::UserRole + 2;
+constexpr int kOmittedRole = Qt::UserRole + 3;
 
 // A scene's header: a band across the list, its title cut to the list's
 // width on the left, the running time on the right, always seen whole.
@@ -41,6 +42,9 @@ public:
         painter->fillRect(option.rect.adjusted(0, 1, 0, 0), palette.color(QPalette::Active, QPalette::Mid).lighter(135));
         QFont bold = option.font;
         bold.setBold(true);
+        // A scene the screenplay no longer has is struck out, however
+        // narrow the list: its "(omise)" may be cut.
+        bold.setStrikeOut(index.data(kOmittedRole).toBool());
         painter->setFont(bold);
         painter->setPen(palette.color(QPalette::Active, QPalette::Text));
         const QFontMetrics metrics(bold);
@@ -114,6 +118,7 @@ void TShotListGroups::ShowHeader(int row, const ProjectDocument& project)
     item->setText(full);
     item->setData(kTitleRole, title);
     item->setData(kTimeRole, full.mid(title.size() + 3));
+    item->setData(kOmittedRole, scene && scene->omitted);
     item->setToolTip(scene && !scene->synopsis.empty() ? ToQString(scene->synopsis) : QString());
     item->setData(Qt::AccessibleTextRole, item->text().mid(2));
 }

@@ -16,6 +16,7 @@
 
 namespace sw {
 
+struct ScreenplayPart;
 struct ShotBlockMove;
 struct ShotSceneChange;
 
@@ -105,6 +106,11 @@ public:
     // scene (SceneForPlace).
     void MoveShotToScene(std::size_t from, std::size_t to, const std::string& scene);
 
+    // The project as a screenplay import made it (its title and authors,
+    // shots, scenes and extension entries taken from updated, the rest
+    // kept): one step named text; nothing when it changes nothing.
+    void ApplyScreenplay(const ProjectDocument& updated, const QString& text);
+
     void SetStyles(const TStylePrefs& styles);
     void SetLayout(const THTMPrefs& layout);
     // The typing in progress ends: the next edit of that field is a new step.
@@ -125,6 +131,7 @@ public:
     void ApplyDelete(std::size_t index);
     void ApplyMove(std::size_t from, std::size_t to);
     void ApplyBlockMove(std::size_t first, std::size_t count, std::size_t to);
+    void ApplyScreenplayPart(const ScreenplayPart& part);
     // The scenes replaced (the shots' scenes already set): announced.
     void ApplyScenes(const std::vector<TScene>& scenes);
     ProjectDocument& MutableProject() { return project_; }

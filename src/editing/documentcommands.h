@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 
 #include "editing/document.h"
 #include "model/event.h"
+#include "model/eventlist.h"
 #include "model/scene.h"
 #include "model/shotfields.h"
 
@@ -121,6 +123,35 @@ private:
     std::vector<ShotSceneChange> changes_;
     std::optional<std::size_t> shownBefore_;
     std::optional<std::size_t> shownAfter_;
+};
+
+// What a screenplay brought into the project changes: the title and the
+// authors, the shots, the scenes and the extension block's entries (where
+// the import keeps what it gave), before and after.
+struct ScreenplayPart {
+    std::string title;
+    std::string creator;
+    TEventList shots;
+    std::vector<TScene> scenes;
+    std::map<std::string, std::string> extensions;
+
+    static ScreenplayPart Of(const ProjectDocument& project);
+    bool operator==(const ScreenplayPart&) const = default;
+};
+
+class TScreenplayCommand : public TDocumentCommand {
+public:
+    TScreenplayCommand(TDocument& document, const QString& text, ScreenplayPart before, ScreenplayPart after)
+        : TDocumentCommand(document, text), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { document_.ApplyScreenplayPart(before_); }
+    void redo() override { document_.ApplyScreenplayPart(after_); }
+    std::optional<std::size_t> ShotToShow(bool) const override { return std::nullopt; }
+
+private:
+    ScreenplayPart before_;
+    ScreenplayPart after_;
 };
 
 // One value of the project outside the shots (a general-information field,

@@ -1,5 +1,6 @@
-// The document's scene commands: each one works out the scenes and the
-// shots' scenes after it, then pushes one TSceneCommand.
+// The document's scene commands, each one working out the scenes and the
+// shots' scenes after it and pushing one TSceneCommand, and the screenplay
+// brought into the project as one step.
 
 #include <algorithm>
 #include <utility>
@@ -186,6 +187,34 @@ void TDocument::ApplyBlockMove(std::size_t first, std::size_t count, std::size_t
         else
             ApplyMove(first, to + count - 1);
     }
+}
+
+ScreenplayPart ScreenplayPart::Of(const ProjectDocument& project)
+{
+    return {project.GenInfo.title, project.GenInfo.creator, project.EventList, project.Scenes, project.Extensions};
+}
+
+void TDocument::ApplyScreenplay(const ProjectDocument& updated, const QString& text)
+{
+    ScreenplayPart before = ScreenplayPart::Of(project_);
+    ScreenplayPart after = ScreenplayPart::Of(updated);
+    if (after == before)
+        return;
+    Push(new TScreenplayCommand(*this, text, std::move(before), std::move(after)));
+}
+
+void TDocument::ApplyScreenplayPart(const ScreenplayPart& part)
+{
+    project_.GenInfo.title = part.title;
+    project_.GenInfo.creator = part.creator;
+    project_.EventList = part.shots;
+    project_.Scenes = part.scenes;
+    project_.Extensions = part.extensions;
+    emit infoChanged(InfoField::Title);
+    emit infoChanged(InfoField::Creator);
+    emit shotsReplaced();
+    emit scenesChanged();
+    emit animaticSettingsChanged();
 }
 
 void TDocument::ApplyScenes(const std::vector<TScene>& scenes)

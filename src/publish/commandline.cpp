@@ -21,6 +21,7 @@
 #include "timeline/timelineformats.h"
 #include "document/projectlock.h"
 #include "document/scriptimport.h"
+#include "document/scriptupdate.h"
 #include "screenplay/fountain.h"
 #include "model/editoridentity.h"
 #include "model/textconv.h"
@@ -40,7 +41,7 @@ constexpr const char* kUsage =
     "                        [--audio SON] [--captions]\n"
     "              shotweave --timeline PROJET.vid SORTIE.otio|.edl|.fcpxml|.mlt [--fps 25]\n"
     "              shotweave --apply-cut PROJET.vid MONTAGE.otio|.edl|.fcpxml|.mlt [--reorder]\n"
-    "              shotweave --import-script SCENARIO.fountain|.fdx NOUVEAU.vid\n"
+    "              shotweave --import-script SCENARIO.fountain|.fdx PROJET.vid\n"
     "              shotweave --help | --version\n"
     "\n"
     "  PROJET.vid          ouvre le projet dans l'éditeur\n"
@@ -83,12 +84,16 @@ constexpr const char* kUsage =
     "                      précédente dans PROJET.vid~, puis s'arrête ;\n"
     "                      --reorder donne aussi aux plans l'ordre du montage ;\n"
     "                      --fps la cadence d'une EDL (celle du projet par défaut)\n"
-    "  --import-script SCENARIO NOUVEAU.vid\n"
+    "  --import-script SCENARIO PROJET.vid\n"
     "                      fait un nouveau projet du scénario (Fountain .fountain,\n"
     "                      .spmd, .txt ou Final Draft .fdx) : ses scènes, et leurs\n"
     "                      plans (une note [[plan: NOM]] commence un plan), avec\n"
-    "                      l'action et les dialogues ; le scénario est seulement\n"
-    "                      lu, puis s'arrête\n"
+    "                      l'action et les dialogues ; un projet qui existe est\n"
+    "                      mis à jour (scènes retrouvées par numéro puis en-tête,\n"
+    "                      les disparues marquées « omise », seuls les textes\n"
+    "                      que vous n'avez pas changés depuis l'import remplacés),\n"
+    "                      sa version précédente gardée dans PROJET.vid~ ; le\n"
+    "                      scénario est seulement lu, puis s'arrête\n"
     "  --help              affiche cette aide, puis s'arrête\n"
     "  --version           affiche la version, puis s'arrête\n";
 
@@ -376,23 +381,38 @@ bool ApplyCutFile(const ExportArguments& arguments, const CommandLineTools& tool
     return true;
 }
 
-// A new project planned from a screenplay, which is only read; a file that
-// is there already is never replaced.
-void ImportScript(const ExportArguments& arguments, const CommandLineTools& tools, std::ostream& err)
+// A new project planned from a screenplay, which is only read; or, when the
+// project is there already, the project updated from it as a revision, its
+// summary written and its previous version kept as NAME.vid~. Returns
+// whether it updated (or left as it was) a project that was there.
+bool ImportScript(const ExportArguments& arguments, const CommandLineTools& tools, std::ostream& out,
+                  std::ostream& err)
 {
     const std::filesystem::path& script = arguments.project;
-    std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(arguments.output, error)))
-        throw Error("Le fichier « " + arguments.output.filename().string() +
-                    " » existe déjà : choisissez le nom d'un nouveau projet.");
     const Screenplay screenplay =
         *ScriptFormatOf(script) == ScriptFormat::FinalDraft ? tools.readFinalDraft(script) : ReadFountainFile(script);
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(arguments.output, error))) {
+        StreamNotifier notifier(err);
+        const ProjectDocument project = ReadProjectFile(arguments.output, notifier);
+        const ScriptUpdate update = UpdateFromScreenplay(project, screenplay);
+        out << update.summary.text << "\n";
+        if (update.summary.changesNothing)
+            return true;
+        CheckProjectMayBeSaved(arguments.output, project, "importez le scénario (Fichier > Importer un scénario…)");
+        RunFileAction(FileAction::SaveProject, arguments.output,
+                      [&] { SaveProjectWithBackup(update.project, arguments.output, true); });
+        out << "Le projet est enregistré ; sa version précédente est gardée dans « "
+            << arguments.output.filename().string() << "~ ».\n";
+        return true;
+    }
     ProjectDocument base;
     base.StylePrefs.ApplyAppStyleTable();
     ProjectDocument project = ProjectFromScreenplay(screenplay, std::move(base));
     RunFileAction(FileAction::SaveProject, arguments.output, [&] { SaveProject(project, arguments.output); });
     err << "shotweave: " << project.Scenes.size() << (project.Scenes.size() == 1 ? " scène, " : " scènes, ")
         << project.EventList.Count() << (project.EventList.Count() == 1 ? " plan" : " plans") << "\n";
+    return false;
 }
 
 int ReportFailure(std::ostream& err, const std::exception& error)
@@ -442,7 +462,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             ApplyCutFile(*arguments, tools, out, err);
             return 0;
         case Mode::ImportScript:
-            ImportScript(*arguments, tools, err);
+            if (ImportScript(*arguments, tools, out, err))
+                return 0;
             break;
         }
     } catch (const std::exception& error) {

@@ -100,12 +100,32 @@ TEST(ScriptImport, TheCommandWritesANewProjectAndLeavesTheScreenplayAlone)
     EXPECT_EQ(read.EventList.Count(), 5u);
     EXPECT_EQ(test::ReadAll(script), before);
 
-    // The project is there now: never replaced.
+    // The project is there now: the same screenplay changes nothing, and
+    // nothing is written.
     const std::string written = test::ReadAll(film);
     const ImportRun again = Import({"--import-script", script.string(), film.string()});
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_NE(again.err.find("« film.vid » existe déjà"), std::string::npos) << again.err;
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(again.out, "Le scénario ne change rien au projet.\n");
     EXPECT_EQ(test::ReadAll(film), written);
+    EXPECT_FALSE(fs::exists(temp.Path() / "film.vid~"));
+
+    // A revision updates it, keeping the previous version beside it.
+    const fs::path revised = temp.Path() / "parapluie-v2.fountain";
+    std::string text = before;
+    const std::size_t heading = text.find("INT.");
+    ASSERT_NE(heading, std::string::npos);
+    text.insert(heading, "EXT. TOIT - NUIT #99#\n\nLe vent souffle.\n\n");
+    test::WriteAll(revised, text);
+    const ImportRun update = Import({"--import-script", revised.string(), film.string()});
+    ASSERT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_NE(update.out.find("1 nouvelle scène (1 plan)"), std::string::npos) << update.out;
+    EXPECT_NE(update.out.find("« film.vid~ »"), std::string::npos) << update.out;
+    EXPECT_EQ(test::ReadAll(temp.Path() / "film.vid~"), written);
+    ProjectDocument updated;
+    LoadProject(updated, film);
+    EXPECT_EQ(updated.Scenes.size(), 5u);
+    EXPECT_EQ(updated.EventList.Count(), 6u);
+    EXPECT_EQ(test::ReadAll(revised), text);
 }
 
 TEST(ScriptImport, FilesThatAreNoScreenplayAreRefusedByName)

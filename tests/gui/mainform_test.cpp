@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(menus[0]->title(), QStringLiteral("&Fichier"));
         QCOMPARE(MenuEntries(menus[0]), (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "Fichiers &récents", "&Enregistrer\tCtrl+S", "Enregistrer &sous...\tCtrl+Shift+S",
                                                      "-", "Exporter en P&DF...", "Exporter en &CSV...", "&Partager le plan…",
-                                                     "Exporter l'&animatique (vidéo)…", "Exporter une &timeline…", "Importer un &montage…", "&Imprimer...\tCtrl+P",
+                                                     "Exporter l'&animatique (vidéo)…", "Exporter une &timeline…", "Importer un &montage…", "Importer &un scénario…", "&Imprimer...\tCtrl+P",
                                                      "-", "Pré&férences...", "-", "&Quitter\tCtrl+Q"}));
         QCOMPARE(menus[1]->title(), QStringLiteral("&Édition"));
         QCOMPARE(MenuEntries(menus[1]), (QStringList{"&Annuler\tCtrl+Z", "&Rétablir\tCtrl+Shift+Z"}));

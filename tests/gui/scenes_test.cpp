@@ -2,6 +2,7 @@
 // scene's header with its running time, headers that fold, the arrow keys
 // passing over them, the filter finding a heading, shots dragged between
 // scenes, and the "Scènes" menu's commands, each one undone.
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -56,6 +57,18 @@ std::vector<std::string> ScenesOf(const sw::ProjectDocument& project)
         scenes.push_back(project.EventList.EventName(i) + ":" + project.EventList.Event(i).scene);
     return scenes;
 }
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kFirstDraft = "Title: Le Quai\nAuthor: Zoé\n\nINT. CUISINE - JOUR #1#\n\n[[plan: Réveil]]\n"
+                               "Léa se lève.\n\n[[plan: Café]]\nElle boit.\n\nEXT. QUAI - NUIT #2#\n\nLe train part.\n";
+const QByteArray kRevision = "Title: Le Quai\nAuthor: Zoé\n\nINT. CUISINE - AUBE #1#\n\n[[plan: Réveil]]\n"
+                             "Léa se lève tard.\n\n[[plan: Café]]\nElle boit vite.\n\nEXT. GARE - NUIT #3#\n\nAttente.\n";
 
 } // namespace
 
@@ -178,6 +191,62 @@ private slots:
         QCOMPARE(ScenesOf(editor.Project()), ScenesOf(TwoScenes()));
         QCOMPARE(editor.Project().Scenes, TwoScenes().Scenes);
         QVERIFY(!editor.Find<QAction>("mUndo")->isEnabled());
+    }
+
+    void aScreenplayImportedIntoANewProjectThenItsRevisionKeepWhatTheUserTyped()
+    {
+        swtest::Editor editor;
+        editor.ClickTab(1);
+        const QString draft = editor.Path(QStringLiteral("quai.fountain"));
+        WriteFile(draft, kFirstDraft);
+        editor.prompts.scriptToImport = draft;
+        editor.Trigger("mImportScript");
+        QVERIFY(editor.prompts.messages.isEmpty());
+        // The new project's blank shot makes way for the screenplay's.
+        QCOMPARE(Rows(editor.ShotList()),
+                 (QStringList{"▾ 1. INT. CUISINE - JOUR — 0s.", "1. Réveil — 0 s", "2. Café — 0 s",
+                              "▾ 2. EXT. QUAI - NUIT — 0s.", "3. EXT. QUAI - NUIT — 0 s"}));
+        QCOMPARE(editor.Project().GenInfo.title, std::string("Le Quai"));
+        QCOMPARE(swtest::ShownCaption(editor.Find<QAction>("mUndo")), QStringLiteral("Annuler Importer le scénario « quai.fountain »"));
+
+        // What the user types stays through the revision; the rest follows it.
+        editor.ClickShot(2);
+        editor.app->Document().SetShotField(1, sw::ShotField::Action, std::string("Elle boit, pensive."));
+        const QString revision = editor.Path(QStringLiteral("quai-v2.fountain"));
+        WriteFile(revision, kRevision);
+        editor.prompts.scriptToImport = revision;
+        editor.prompts.yesNoAnswers = {true};
+        editor.Trigger("mImportScript");
+        QCOMPARE(editor.prompts.questions.size(), 1);
+        QVERIFY2(editor.prompts.messages.last().contains(QStringLiteral("1 scène omise")), qPrintable(editor.prompts.messages.last()));
+        const sw::TEventList& shots = editor.Project().EventList;
+        QCOMPARE(shots.Event(0).action, std::string("Léa se lève tard."));
+        QCOMPARE(shots.Event(1).action, std::string("Elle boit, pensive."));
+        QCOMPARE(editor.Project().Scenes.at(0).heading, std::string("INT. CUISINE - AUBE"));
+        const std::vector<sw::TScene>& scenes = editor.Project().Scenes;
+        QCOMPARE(scenes.size(), std::size_t{3});
+        QCOMPARE(scenes.at(1).heading, std::string("EXT. GARE - NUIT"));
+        QVERIFY(scenes.at(2).omitted);
+        // The omitted scene keeps its shot.
+        QCOMPARE(shots.Count(), std::size_t{4});
+        swtest::Screenshot(editor.form.get(), QStringLiteral("scenes-revision"));
+
+        // One step back to the user's text.
+        editor.Trigger("mUndo");
+        QCOMPARE(editor.Project().EventList.Count(), std::size_t{3});
+        QCOMPARE(editor.Project().EventList.Event(0).action, std::string("Léa se lève."));
+        QCOMPARE(editor.Project().EventList.Event(1).action, std::string("Elle boit, pensive."));
+
+        // Declined, or a file that is no screenplay: nothing changes, and the file is named.
+        editor.prompts.yesNoAnswers = {false};
+        editor.Trigger("mImportScript");
+        QCOMPARE(editor.Project().EventList.Count(), std::size_t{3});
+        const QString binary = editor.Path(QStringLiteral("photo.fountain"));
+        WriteFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+        editor.prompts.scriptToImport = binary;
+        editor.Trigger("mImportScript");
+        QVERIFY2(editor.prompts.messages.last().contains(QStringLiteral("photo.fountain")), qPrintable(editor.prompts.messages.last()));
+        QCOMPARE(editor.Project().EventList.Count(), std::size_t{3});
     }
 };
 
