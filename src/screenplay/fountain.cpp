@@ -63,8 +63,29 @@ std::optional<std::string> PlanNoteName(std::string_view note)
     return std::string(note.substr(at, end - at));
 }
 
+// Whether every tag that text opens it closes, and none it closes was
+// opened before it: a span that would cross the tags of another kind of
+// emphasis is no emphasis.
+bool TagsBalance(std::string_view text)
+{
+    int depth[3] = {0, 0, 0};
+    constexpr std::string_view kTags[3] = {"b>", "i>", "u>"};
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const bool closing = text.compare(at + 1, 1, "/") == 0;
+        for (int tag = 0; tag < 3; ++tag) {
+            if (text.compare(at + 1 + (closing ? 1 : 0), 2, kTags[tag]) != 0)
+                continue;
+            depth[tag] += closing ? -1 : 1;
+            if (depth[tag] < 0)
+                return false;
+        }
+    }
+    return depth[0] == 0 && depth[1] == 0 && depth[2] == 0;
+}
+
 // Each text between a run of `count` marks and the next such run, which
-// holds no mark and no line end, put between open and close; the search
+// holds no mark, no line end and no tag left open or closed from outside,
+// put between open and close; the search
 // goes on after the closing run, or one byte further where none closes.
 // Plain scanning rather than a regular expression, whose recursion a long
 // line would take past the stack.
@@ -80,7 +101,8 @@ std::string ReplaceEmphasis(const std::string& text, char mark, std::size_t coun
             std::size_t end = i + count;
             while (end < text.size() && text[end] != mark && text[end] != '\n')
                 ++end;
-            if (end > i + count && text.compare(end, count, marks) == 0) {
+            if (end > i + count && text.compare(end, count, marks) == 0 &&
+                TagsBalance(std::string_view(text).substr(i + count, end - i - count))) {
                 out += open;
                 out.append(text, i + count, end - i - count);
                 out += close;

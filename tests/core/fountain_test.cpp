@@ -117,6 +117,12 @@ TEST(Fountain, EmphasisPairsTheNearestMarksOfItsKindOnOneLine)
     const Screenplay screenplay = ParseFountain("INT. A - JOUR\n\n***a*** **b* _d*_e\n**f\ng**\n");
     EXPECT_EQ(screenplay.scenes[0].shots[0].action,
               "<b><i>a</i></b> *<i>b</i> <u>d*</u>e\r\n**f\r\ng**");
+    // An underline whose marks stand on either side of an italic's end
+    // would cross its tags: the marks stay as typed.
+    const auto action = [](const char* text) { return ParseFountain(text).scenes.at(0).shots.at(0).action; };
+    EXPECT_EQ(action("*c** _d*_"), "<i>c</i><i> _d</i>_");
+    EXPECT_EQ(action("*a _b* c_"), "<i>a _b</i> c_");
+    EXPECT_EQ(action("_*e*_ *_f_*"), "<u><i>e</i></u> <i><u>f</u></i>");
 }
 
 TEST(Fountain, AHeadingSplitsIntoItsParts)
