@@ -63,6 +63,11 @@ void TShotListBox::keyPressEvent(QKeyEvent* event)
         emit deletePressed();
         return;
     }
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit foldPressed(event->key() == Qt::Key_Left);
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

@@ -43,6 +43,9 @@ signals:
     void headerPressed(int row);
     // A mouse button was released over the list.
     void buttonReleased(Qt::MouseButton button);
+    // Left (fold) or Right (unfold) was pressed in the list: for the shown
+    // shot's scene.
+    void foldPressed(bool fold);
     // The Delete key was pressed in the list.
     void deletePressed();
 

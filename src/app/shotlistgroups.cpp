@@ -228,15 +228,20 @@ void TShotListGroups::ToggleFolded(int row, const ProjectDocument& project, cons
     Show(project, filter);
 }
 
-void TShotListGroups::UnfoldSceneOf(std::size_t shot, const ProjectDocument& project, const std::string& filter)
+void TShotListGroups::SetFolded(std::size_t shot, bool fold, const ProjectDocument& project, const std::string& filter)
 {
     for (int row = RowOf(shot); row-- > 0;) {
         if (const ShotListRow* header = HeaderAt(row)) {
-            if (folded_.count(HeaderKey(*header, project)))
+            if ((folded_.count(HeaderKey(*header, project)) > 0) != fold)
                 ToggleFolded(row, project, filter);
             return;
         }
     }
+}
+
+void TShotListGroups::UnfoldSceneOf(std::size_t shot, const ProjectDocument& project, const std::string& filter)
+{
+    SetFolded(shot, false, project, filter);
 }
 
 } // namespace sw

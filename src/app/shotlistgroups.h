@@ -42,6 +42,8 @@ public:
     void ShowHeaderOf(std::size_t shot, const ProjectDocument& project);
     // Folds the header's scene, or unfolds it.
     void ToggleFolded(int row, const ProjectDocument& project, const std::string& filter);
+    // Folds or unfolds the scene of shot (Left and Right in the list).
+    void SetFolded(std::size_t shot, bool fold, const ProjectDocument& project, const std::string& filter);
     // Unfolds the scene of shot, so that the shot is seen.
     void UnfoldSceneOf(std::size_t shot, const ProjectDocument& project, const std::string& filter);
 

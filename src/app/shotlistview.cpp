@@ -65,6 +65,10 @@ void TShotListView::ConnectControls()
     });
     connect(panel_->vListBox, &TShotListBox::headerPressed, this,
             [this](int row) { groups_.ToggleFolded(row, document_.Project(), FilterText()); });
+    connect(panel_->vListBox, &TShotListBox::foldPressed, this, [this](bool fold) {
+        if (CurIndex_ >= 0)
+            groups_.SetFolded(static_cast<std::size_t>(CurIndex_), fold, document_.Project(), FilterText());
+    });
     connect(panel_->vListBox, &TShotListBox::buttonReleased, this, [this] {
         if (CurIndex_ >= 0)
             emit shotClicked(uitext::ToEditorText(Shots().EventAction(static_cast<std::size_t>(CurIndex_))));

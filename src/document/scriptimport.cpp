@@ -6,6 +6,7 @@
 #include "model/error.h"
 #include "model/scene.h"
 #include "model/shotids.h"
+#include "model/textform.h"
 
 namespace sw {
 
@@ -74,8 +75,34 @@ void SetScriptImport(ProjectDocument& project, const ScriptImportBaseline& basel
     project.Extensions.insert_or_assign(std::string(kScriptImportKey), ScriptImportText(baseline));
 }
 
-ProjectDocument ProjectFromScreenplay(const Screenplay& screenplay, ProjectDocument base)
+namespace {
+
+std::string StorableText(std::string text, bool html)
 {
+    if (text.find(FieldSep) == std::string::npos && (text.empty() || text.back() != '|'))
+        return text;
+    return ReplaceText(text, "|", html ? "&#124;" : "¦");
+}
+
+} // namespace
+
+Screenplay StorableScreenplay(Screenplay screenplay)
+{
+    screenplay.title = StorableText(std::move(screenplay.title), false);
+    screenplay.author = StorableText(std::move(screenplay.author), false);
+    for (ScriptScene& scene : screenplay.scenes) {
+        for (ScriptShot& shot : scene.shots) {
+            shot.name = StorableText(std::move(shot.name), false);
+            shot.action = StorableText(std::move(shot.action), true);
+            shot.dialogue = StorableText(std::move(shot.dialogue), true);
+        }
+    }
+    return screenplay;
+}
+
+ProjectDocument ProjectFromScreenplay(const Screenplay& given, ProjectDocument base)
+{
+    const Screenplay screenplay = StorableScreenplay(given);
     std::size_t shots = 0;
     for (const ScriptScene& scene : screenplay.scenes)
         shots += scene.shots.size();

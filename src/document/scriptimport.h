@@ -53,6 +53,13 @@ ScriptImportBaseline ScriptImportFromText(std::string_view text);
 std::optional<ScriptImportBaseline> ScriptImportOf(const ProjectDocument& project);
 void SetScriptImport(ProjectDocument& project, const ScriptImportBaseline& baseline);
 
+// The screenplay with texts the project file can hold: a title, author,
+// shot name, action or dialogue that would hold "||||" or end with a bar,
+// which a field of the file cannot, has its bars written "&#124;" in the
+// HTML fields (action, dialogue: they read the same) and "¦" in the plain
+// ones. Both the new project and the update read the screenplay so.
+Screenplay StorableScreenplay(Screenplay screenplay);
+
 // A new project planned from a screenplay: its title and author, its scenes
 // in order (number, heading, synopsis), and the shots of each scene with
 // their names, action and dialogue, each in its scene and with a new id;

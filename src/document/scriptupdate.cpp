@@ -123,8 +123,9 @@ std::string ScriptUpdateText(const ScriptUpdateSummary& summary)
     return text + '.';
 }
 
-ScriptUpdate UpdateFromScreenplay(const ProjectDocument& original, const Screenplay& revision)
+ScriptUpdate UpdateFromScreenplay(const ProjectDocument& original, const Screenplay& given)
 {
+    const Screenplay revision = StorableScreenplay(given);
     if (original.Scenes.empty() && original.EventList.Count() == 0)
         return FirstImport(original, revision);
 

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "document/projectfile.h"
+#include "document/scriptupdate.h"
 #include "model/scene.h"
 #include "publish/commandline.h"
 #include "testsupport.h"
@@ -81,6 +82,25 @@ TEST(ScriptImport, TheProjectHoldsTheScenesAndTheirShotsInOrder)
     Screenplay huge;
     huge.scenes.push_back({"1", "INT. A", "", std::vector<ScriptShot>(MaxShots + 1)});
     EXPECT_THROW(ProjectFromScreenplay(huge), Error);
+}
+
+TEST(ScriptImport, BarsTheProjectFileCannotHoldAreWrittenSoThatItSaves)
+{
+    // "||||" ends a field of the project file, and so would a last bar.
+    const Screenplay screenplay = ParseFountain("Title: A||||B\n\nINT. BAR - NUIT\n\n[[plan: Comptoir |]]\n"
+                                                "Un | deux |||| trois |\n\nLÉA\nOui ||||\n\n[[plan: Porte]]\nx | y\n");
+    ProjectDocument project = ProjectFromScreenplay(screenplay);
+    const TEvent& bar = project.EventList.Event(0);
+    EXPECT_EQ(project.GenInfo.title, "A¦¦¦¦B");
+    EXPECT_EQ(bar.name, "Comptoir ¦");
+    EXPECT_EQ(bar.action, "Un &#124; deux &#124;&#124;&#124;&#124; trois &#124;");
+    EXPECT_EQ(bar.dialogue, "LÉA : Oui &#124;&#124;&#124;&#124;");
+    EXPECT_EQ(project.EventList.Event(1).action, "x | y") << "a bar the file holds stays";
+    ProjectDocument read;
+    LoadProjectBytes(read, ProjectFileBytes(project));
+    EXPECT_EQ(read.EventList, project.EventList);
+    // The update reads the screenplay alike: nothing to change.
+    EXPECT_TRUE(UpdateFromScreenplay(project, screenplay).summary.changesNothing);
 }
 
 TEST(ScriptImport, TheCommandWritesANewProjectAndLeavesTheScreenplayAlone)

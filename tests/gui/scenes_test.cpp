@@ -104,6 +104,13 @@ private slots:
         QCOMPARE(editor.form->Shots().CurIndex(), 2);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(0)).center());
         QCOMPARE(Rows(list, true).size(), 5);
+        // Left folds the shown shot's scene, Right unfolds it.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Left);
+        QCOMPARE(Rows(list, true), (QStringList{"▾ 1. INT. CUISINE - JOUR — 12s.", "1. café — 5 s", "2. tasse — 7 s",
+                                                "▸ 2. EXT. RUE - NUIT — 3s."}));
+        QTest::keyClick(list, Qt::Key_Right);
+        QCOMPARE(Rows(list, true).size(), 5);
 
         // A duration typed shows in its scene's running time.
         editor.ClickShot(1);
